@@ -1,0 +1,75 @@
+// Sessions: one CBoardSession per successful ventrix_Bind, named outward by a handle that never repeats.
+// The library's reader threads look sessions up while the caller binds and unbinds, so the list is guarded
+// and hands out shared ownership; each session guards its switch state and poll queue with its own lock.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "boardapi/include/ventrixAPI.h"
+
+class CventrixController;
+class CBrightnessDriver;
+class CAnalogInput;
+class CAnalogInputBank;
+
+struct CBoardSession {
+  CBoardSession();
+  ~CBoardSession();  // releases the drivers in the order analogInput, brightnessDriver, analogInputBank
+
+  CventrixController* board = nullptr;  // not owned; cleared when the board list deletes the board
+  int32_t handle = 0;
+
+  // Guarded by switchLock: written by the key-matrix reader thread, read and taken by the caller's thread.
+  std::mutex switchLock;
+  std::array<uint16_t, 8> switchBits{};
+  std::deque<std::pair<int32_t, int32_t>> pollQueue;  // (switch number, direction)
+  int32_t encoder1Switch = 0;
+  int32_t encoder2Switch = 0;
+
+  SwitchCallback switchCallback = nullptr;
+  uint8_t pollMode = 0;
+  BoardInfo boardInfo{};
+  std::map<int32_t, uint8_t> featureEnabled;  // capability bit -> on/off byte; enabled only when 1
+  std::string deviceName;
+  int32_t options = 0;
+
+  std::unique_ptr<CBrightnessDriver> brightnessDriver;
+  std::unique_ptr<CAnalogInput> analogInput;
+  std::unique_ptr<CAnalogInputBank> analogInputBank;
+
+  bool FeatureOn(int32_t bit) const;
+};
+
+using SessionPtr = std::shared_ptr<CBoardSession>;
+
+class SessionList {
+ public:
+  SessionPtr Find(int32_t handle);
+  SessionPtr Create();                // next handle, appended
+  ApiStatus Delete(int32_t handle);   // 0, or -4 when no session has the handle
+  void DetachBoard(const CventrixController* board);  // every session of this board loses it
+  void DropAll();                      // unload: entries dropped
+
+ private:
+  std::mutex lock_;
+  std::vector<SessionPtr> sessions_;
+  int32_t nextHandle_ = 0;
+};
+
+// The library's one session list (built at load after the log, destroyed at unload before it).
+SessionList& Sessions();
+
+// Fills session->boardInfo on first need (and again while its model text is empty). 0, -4 or -8.
+ApiStatus EnsureBoardInfo(int32_t handle, CBoardSession& session);
+// The board's current description into destination. 0, -4, -8, or -7 when it could not be read.
+ApiStatus CopyBoardInfo(int32_t handle, BoardInfo* destination);

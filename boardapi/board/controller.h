@@ -1,0 +1,175 @@
+// One board as the library sees it: the board's report protocol over its two HID pipes (pipe 0: 5-byte port
+// reports; pipe 1: 8-byte special-mode reports), replies filed into queues by report id, the board's named
+// kernel objects, and the feature operations built on the protocol.
+//
+// The member groups are implemented in separate files:
+//   controller.cpp           construction, bind lock, shutdown, object names
+//   controller_protocol.cpp  guarded write, ReadWithQueue, reply queues, error normalisation, status read
+//   controller_info.cpp      board description, published section, model bytes
+//   controller_iic.cpp       IIC mode, exchanges, board memory, servos
+//   controller_leds.cpp      LED matrix, lamp test, 7-segment text, LED scan, SPI
+//   controller_ports.cpp     data-line ports
+//   controller_switches.cpp  key-matrix mode, reader thread, refresh watcher
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <string>
+
+#include "boardapi/board/key_matrix.h"
+#include "boardapi/board/request_lock.h"
+#include "boardapi/board/usb_device.h"
+#include "boardapi/include/ventrixAPI.h"
+
+using Report = std::array<uint8_t, 8>;
+
+// Reply queues by report id.
+enum ReplyQueue : int {
+  kQueueIic = 1,        // 0x01..0x03
+  kQueueUnread2 = 2,    // 0x04..0x06, filed and never read
+  kQueueSpi = 3,        // 0x08, 0x09
+  kQueueKeyMatrix = 4,  // 0x18..0x1C
+  kQueueStatus = 5,     // 0xFF
+  kQueueUnread6 = 6,    // 0x0C
+  kQueueLedMatrix = 7,  // 0x14, 0x15
+  kQueuePort = 8,       // 0x00
+  kQueueSpareIic = 9,   // emptied with queue 1 whenever IIC mode changes; never filled
+};
+
+constexpr int kPipePorts = 0;
+constexpr int kPipeSpecial = 1;
+constexpr int kPortReportBytes = 5;
+constexpr int kSpecialReportBytes = 8;
+
+class CventrixController : public CUsbDevice {
+ public:
+  explicit CventrixController(HidDeviceHandle device);
+  ~CventrixController() override;
+
+  // --- bind lock and lifetime (controller.cpp) ---
+  // 0 bound; ERROR_ALREADY_EXISTS when another holder has the lock; ERROR_LOCKED when this object holds it.
+  DWORD Bind();
+  void Unbind();
+  bool IsBoundElsewhere();
+  void Shutdown();
+  // "%X-%s:%s" from the product id, the serial text and a fixed text.
+  std::string ObjectName(const char* fixedText);
+
+  // --- report protocol (controller_protocol.cpp) ---
+  // Bytes written, or -1 when a fault was caught inside the platform call.
+  int Write(int pipe, const uint8_t* report, int length);
+  // 8 when a report of the wanted queue was delivered, else the read's result, or -1 for a bad queue type or a
+  // caught fault. Runs under the request lock.
+  int ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length);
+  DWORD NormaliseWriteError();
+  DWORD NormaliseReadError();
+  bool ReadStatus(int32_t* port0, int32_t* port1 = nullptr, int32_t* port2 = nullptr, int32_t* port3 = nullptr);
+  void ClearQueue(int queueType);
+  RequestLock& Requests() { return requestLock_; }
+
+  // --- board description (controller_info.cpp) ---
+  bool LoadBoardInfo(bool force);
+  // Copies the 108 bytes out; answers whether the description could be loaded.
+  bool GetBoardInfo(BoardInfo* out);
+  bool PublishInfo();
+  bool LoadPublishedInfo();
+  bool ReadModel(int device, bool force, int32_t* first, int32_t* second);
+  int32_t ModelValue(int device, bool force);
+  std::string ModelText(int device, bool force);
+  std::wstring ModelTextW(int device, bool force);
+  const BoardInfo& Info() const { return boardInfo_; }
+
+  // --- IIC bus, board memory, servos (controller_iic.cpp) ---
+  bool SetIicMode(bool on);
+  bool IsIicEnabled();
+  int IicWrite(const Report& report);
+  int IicTransact(const Report& report, Report& reply);
+  int IicReadReply(Report& reply);
+  bool IsMemoryDevice(int device);
+  bool MemoryWrite(int device, int address, int data, int extra1 = -1, int extra2 = -1, int extra3 = -1);
+  bool MemoryRead(int device, int address, int32_t* out0, int32_t* out1 = nullptr, int32_t* out2 = nullptr,
+                  int32_t* out3 = nullptr);
+  bool MemoryWriteText(int device, int address, const char* text);
+  bool MemoryReadText(int device, int address, int count, std::string* text);
+  bool MemoryReadTextW(int device, int address, int count, std::wstring* text);
+  bool ServoSetPosition(int controller, int channel, int value);
+  bool ServoSetCenter(int controller, int channel, int offset);
+  bool ServoSetRegister(int controller, int value);
+  bool ServoWriteRaw(int controller, int byte0, int byte1 = -1);
+
+  // --- LED matrix, 7-segment text, LED scan, SPI (controller_leds.cpp) ---
+  bool EnableLedMatrix(bool on);
+  // Column bytes of -1 keep the cached value. 0, -1 write failed, -2 LED test on, -3 matrix off.
+  int WriteLedRow(int row, const int32_t columns[4], bool force);
+  int LedTest(bool on);
+  int SetLed(int led, int state, bool force);
+  int DisplayText(int firstDigit, const char* text, int digitCount, int alignment, char padding);
+  int StartLedScan(int firstLed, int lastLed, bool on, int intervalMs);
+  int SetSpiMode(int setup, int mode, bool option1, bool option2);
+  int SpiWrite(const uint8_t* data, int count);
+  int SpiWrite16(const uint16_t* values, int count);
+
+  // --- data-line ports (controller_ports.cpp) ---
+  bool SetDataLine(int port, int bit, int state);
+  bool SetPort(int port, int value);
+  bool SetPortBits(int port, const bool bits[8]);
+  bool SetAllPorts(bool on);
+
+  // --- switch matrix (controller_switches.cpp) ---
+  bool SetSwitchMode(bool on, WholeStateHandler wholeState, PerSwitchHandler perSwitch, int32_t user,
+                     bool allowMode2);
+  bool EnableSwitchesWholeState(bool on, WholeStateHandler handler, int32_t user, bool allowMode2);
+  bool EnableSwitchesPerSwitch(bool on, PerSwitchHandler handler, int32_t user, bool allowMode2);
+  bool DisableSwitches();
+  void StopKeyMatrixThread();
+  void SetSwitchReaderPaused(bool paused);
+  int ReadKeyMatrixOnce(uint32_t* first, uint32_t* second);
+  bool SwitchReportingOn() const { return switchReporting_; }
+  int KeyMatrixMode() const { return keyMatrixMode_; }
+
+ private:
+  // Each member group keeps its state in the section of its file; add fields here, grouped the same way.
+
+  // bind lock and lifetime
+  HANDLE bindLock_ = nullptr;
+
+  // report protocol
+  RequestLock requestLock_;
+  std::array<std::deque<Report>, 10> queues_;  // index = queue type; guarded by the request lock
+  std::atomic<bool> reading_{false};
+
+  // board description
+  BoardInfo boardInfo_{};
+  HANDLE infoSection_ = nullptr;
+  std::array<std::array<int32_t, 2>, 9> modelCache_{};  // index = memory device 1..8; -1 = not read
+
+  // IIC
+  HANDLE iicMarker_ = nullptr;
+
+  // LED matrix
+  bool ledMatrixOn_ = false;
+  bool ledTestOn_ = false;
+  std::array<std::array<int32_t, 4>, 8> ledRows_{};
+  int ledScanPosition_ = -1;
+  int ledScanIntervalMs_ = 0;
+  int ledScanFirst_ = -1;
+  int ledScanLast_ = -1;
+  HANDLE ledScanStop_ = nullptr;
+  uint8_t spiOptions_ = 0;
+  bool spiEnabled_ = false;
+
+  // ports
+  std::array<int32_t, 4> ports_{-1, -1, -1, -1};
+
+  // switch matrix
+  std::atomic<bool> readerRunning_{false};
+  std::atomic<bool> readerPaused_{false};
+  std::atomic<bool> switchReporting_{false};
+  int keyMatrixMode_ = 0;
+  std::array<uint16_t, 8> lastSwitchState_{};
+  HANDLE readerThread_ = nullptr;
+};

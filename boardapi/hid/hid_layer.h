@@ -1,0 +1,71 @@
+// The USB HID device layer: finds the boards among the machine's HID interfaces, groups each board's two
+// interfaces into one device record, runs a reader thread per interface that fills a ring of input reports,
+// and offers report writes and reads with time-outs. Boards are named by opaque device handles.
+// Every function leaves its result in the thread's last error: 0 on success, ERROR_INVALID_PARAMETER (87) for a
+// bad argument, ERROR_TIMEOUT (1460) for a wait that ended without a report or a write that did not complete.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+struct HidDevice;
+using HidDeviceHandle = HidDevice*;
+
+// Client callback codes.
+enum : uint32_t {
+  HID_EVENT_OPENED = 0,      // a device was opened (device passed)
+  HID_EVENT_VANISHED = 1,    // a device vanished and was closed
+  HID_EVENT_ENUMERATED = 0xFF  // an enumeration finished (no device)
+};
+using HidClientCallback = void (*)(uint32_t event, HidDeviceHandle device, uintptr_t user);
+// Notifying mode: a report of a pipe; a non-zero result means the callback consumed it.
+using HidReportCallback = int (*)(int pipe, HidDeviceHandle device, const uint8_t* report, int length,
+                                  uintptr_t user);
+
+constexpr int kHidMaxDevices = 32;
+constexpr int kHidRingSlots = 128;
+constexpr int kHidReportBytes = 64;
+// A board that stops taking reports must not hold a writer forever.
+constexpr int kHidDefaultWriteTimeoutMs = 1000;
+
+// Polling mode (the board list's mode): enumerate once and claim every board into a table of at most 32.
+HidDeviceHandle HidLayer_Open();
+// Notifying mode: a hidden window re-enumerates on device changes and announces them to the callback.
+DWORD HidLayer_OpenNotifying(HidClientCallback callback, uintptr_t user);
+void HidLayer_Close();
+int HidLayer_Count();
+HidDeviceHandle HidLayer_Device(int index);  // 1-based
+
+int HidLayer_WriteReport(HidDeviceHandle device, int pipe, const uint8_t* buffer, int mode);
+int HidLayer_Write(HidDeviceHandle device, int pipe, const void* data, int length);
+int HidLayer_ReadReport(HidDeviceHandle device, int pipe, uint8_t* buffer, int mode, bool takeOldest);
+int HidLayer_Read(HidDeviceHandle device, int pipe, void* buffer, int length);
+int HidLayer_ReadNonBlocking(HidDeviceHandle device, int pipe, uint8_t* buffer);
+int HidLayer_ReadImmediate(HidDeviceHandle device, uint8_t* buffer64);
+bool HidLayer_ReadPortValue(HidDeviceHandle device, uint32_t* value);
+
+uint16_t HidLayer_ProductId(HidDeviceHandle device);
+uint16_t HidLayer_Revision(HidDeviceHandle device);
+HANDLE HidLayer_ReaderThreadHandle(HidDeviceHandle device, int pipe);
+bool HidLayer_SerialNumber(HidDeviceHandle device, wchar_t serial[9]);
+void HidLayer_SetReadTimeout(HidDeviceHandle device, int milliseconds);
+void HidLayer_SetWriteTimeout(HidDeviceHandle device, int milliseconds);
+int HidLayer_ReadTimeout(HidDeviceHandle device);
+int HidLayer_WriteTimeout(HidDeviceHandle device);
+bool HidLayer_CancelIo(HidDeviceHandle device, int pipe);
+bool HidLayer_IsPresent(HidDeviceHandle device);
+bool HidLayer_Claim(HidDeviceHandle device, bool claim);
+
+// Notifying-mode operations.
+bool HidLayer_IsClaimed(HidDeviceHandle device);
+bool HidLayer_IsAlive(HidDeviceHandle device);
+int HidLayer_TotalCount();
+int HidLayer_PendingCount(HidDeviceHandle device, int pipe);
+int HidLayer_Flush(HidDeviceHandle device, int pipe);
+bool HidLayer_SetPipeCallback(HidDeviceHandle device, int pipe, HidReportCallback callback, uintptr_t user);
+void HidLayer_Reannounce();
+bool HidLayer_SerialText(HidDeviceHandle device, char* text, int size);
+
+const char* HidLayer_Version();
+const char* HidLayer_VersionNotifying();
