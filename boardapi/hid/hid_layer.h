@@ -69,3 +69,8 @@ bool HidLayer_SerialText(HidDeviceHandle device, char* text, int size);
 
 const char* HidLayer_Version();
 const char* HidLayer_VersionNotifying();
+
+// Fault recovery: the layer records the mutexes each thread holds, so a guarded call that a fault abandoned in
+// the middle of a platform call can give them back before it reports failure.
+size_t HidLayer_ThreadLockDepth();
+void HidLayer_ReleaseThreadLocksAbove(size_t depth);
