@@ -1,0 +1,11 @@
+// Entry point of ventrixAPI.dll. The library's objects are static objects of the core (built in order at
+// load, destroyed in reverse at unload); the entry point only tells them whether the process is ending.
+#include <windows.h>
+
+#include "boardapi/api/process_exit.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  // A non-null reserved pointer at detach means ExitProcess, not FreeLibrary.
+  if (reason == DLL_PROCESS_DETACH && reserved != nullptr) NoteProcessExiting();
+  return TRUE;
+}

@@ -1,0 +1,6 @@
+// The machine banner written to the API log each time logging is turned on.
+#pragma once
+
+class CLog;
+
+void WriteBanner(CLog& log);

@@ -1,0 +1,31 @@
+// The API log: one line per exported call while a program has turned logging on, appended to a file under
+// the per-user application-data folder and sent to the debugger output.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+class CLog {
+ public:
+  CLog();
+  virtual ~CLog();
+  CLog(const CLog&) = delete;
+  CLog& operator=(const CLog&) = delete;
+
+  // "%s %s %d [%25s] %s": date, time, level, name, message. Written only while enabled is 1 (or at level 3).
+  void Write(int level, const char* name, const char* format, ...) __attribute__((format(printf, 4, 5)));
+
+  void SetFileName(const std::string& path);
+  void SetEnabled(uint8_t enabled) { enabled_ = enabled; }
+  bool IsEnabled() const { return enabled_ == 1; }
+
+ private:
+  CRITICAL_SECTION lock_;  // guards the append only
+  std::string fileName_ = "ventrix.log";
+  volatile uint8_t enabled_ = 0;
+};
+
+// The library's one API log, built at load before the session list and the application object.
+extern CLog theLog;
