@@ -100,6 +100,11 @@ class CventrixController : public CUsbDevice {
   bool ServoSetCenter(int controller, int channel, int offset);
   bool ServoSetRegister(int controller, int value);
   bool ServoWriteRaw(int controller, int byte0, int byte1 = -1);
+  // The byte at address 125 and the model bytes at address 128 of a memory device; each switches IIC mode on
+  // for the time of the access when it is off.
+  bool WriteMemoryFlag(int device, int value);
+  bool ReadMemoryFlag(int device, int32_t* value);
+  bool WriteModelBytes(int device, int first, int second);
 
   // --- LED matrix, 7-segment text, LED scan, SPI (controller_leds.cpp) ---
   bool EnableLedMatrix(bool on);
@@ -109,6 +114,8 @@ class CventrixController : public CUsbDevice {
   int SetLed(int led, int state, bool force);
   int DisplayText(int firstDigit, const char* text, int digitCount, int alignment, char padding);
   int StartLedScan(int firstLed, int lastLed, bool on, int intervalMs);
+  // Ends a running LED scan and waits for its thread.
+  void StopLedScan();
   int SetSpiMode(int setup, int mode, bool option1, bool option2);
   int SpiWrite(const uint8_t* data, int count);
   int SpiWrite16(const uint16_t* values, int count);
@@ -145,10 +152,19 @@ class CventrixController : public CUsbDevice {
   // board description
   BoardInfo boardInfo_{};
   HANDLE infoSection_ = nullptr;
-  std::array<std::array<int32_t, 2>, 9> modelCache_{};  // index = memory device 1..8; -1 = not read
+  // Index = memory device 1..8 (0 unused); -1 = not read.
+  std::array<std::array<int32_t, 2>, 9> modelCache_ = {
+      {{-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}, {-1, -1}}};
+  void CloseInfoSection();
 
   // IIC
   HANDLE iicMarker_ = nullptr;
+  // Send a report / take the next IIC reply without the mode check; 0 or the code of the failure.
+  int SendIicReport(const Report& report);
+  int ReceiveIicReply(Report& reply);
+  // One IIC write to servo controller c whose acknowledgement is consumed; true when it went out and
+  // (when checkAck) the controller acknowledged it.
+  bool ServoExchange(int controller, uint8_t flags, uint8_t first, uint8_t second, bool checkAck);
 
   // LED matrix
   bool ledMatrixOn_ = false;
@@ -159,11 +175,18 @@ class CventrixController : public CUsbDevice {
   int ledScanFirst_ = -1;
   int ledScanLast_ = -1;
   HANDLE ledScanStop_ = nullptr;
+  HANDLE ledScanThread_ = nullptr;
+  static DWORD WINAPI LedScanThread(void* controller);
+  void RunLedScan();
+  int WriteLedRowBytes(int row, const std::array<int32_t, 4>& columns, bool force);
   uint8_t spiOptions_ = 0;
   bool spiEnabled_ = false;
 
   // ports
   std::array<int32_t, 4> ports_{-1, -1, -1, -1};
+  bool portsUnsent_ = false;  // the last port write failed: the cache is ahead of the board
+  void EnsurePortsKnown();
+  bool SendPorts();
 
   // switch matrix
   std::atomic<bool> readerRunning_{false};

@@ -1,0 +1,28 @@
+#include "boardapi/board/global_lock.h"
+
+namespace {
+constexpr DWORD kRetryMs = 200;
+constexpr DWORD kSettleMs = 5;
+}  // namespace
+
+namespace board {
+
+GlobalLock::GlobalLock(const std::string& serial) {
+  const std::string name = "GlobalLock:" + serial;
+  // Creating is the test: an existing object (or one we may not open) means another holder, so two
+  // contenders can never both see the name free.
+  for (;;) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+    if (mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS) {
+      mutex_ = mutex;
+      break;
+    }
+    if (mutex != nullptr) CloseHandle(mutex);
+    Sleep(kRetryMs);
+  }
+  Sleep(kSettleMs);
+}
+
+GlobalLock::~GlobalLock() { CloseHandle(mutex_); }
+
+}  // namespace board

@@ -1,0 +1,24 @@
+// GlobalLock: a named mutex, "GlobalLock:" followed by a board's serial, whose mere existence says that the
+// board's configuration memory is being read. It serialises those reads across processes and threads.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// In a namespace of its own: the platform has a function of the same name.
+namespace board {
+
+class GlobalLock {
+ public:
+  // Waits, in 200 ms steps and without limit, until no one holds the lock, then holds it.
+  explicit GlobalLock(const std::string& serial);
+  ~GlobalLock();
+  GlobalLock(const GlobalLock&) = delete;
+  GlobalLock& operator=(const GlobalLock&) = delete;
+
+ private:
+  HANDLE mutex_ = nullptr;
+};
+
+}  // namespace board
