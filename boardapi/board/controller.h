@@ -9,7 +9,8 @@
 //   controller_iic.cpp       IIC mode, exchanges, board memory, servos
 //   controller_leds.cpp      LED matrix, lamp test, 7-segment text, LED scan, SPI
 //   controller_ports.cpp     data-line ports
-//   controller_switches.cpp  key-matrix mode, reader thread, refresh watcher
+//   controller_switches.cpp  key-matrix mode, starting and stopping the reader
+//   controller_switch_reader.cpp  the key-matrix reader thread (refresh watcher: key_matrix_refresh_watcher.*)
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,7 @@
 #include "boardapi/board/key_matrix.h"
 #include "boardapi/board/request_lock.h"
 #include "boardapi/board/usb_device.h"
+#include "boardapi/board/worker_thread.h"
 #include "boardapi/include/ventrixAPI.h"
 
 using Report = std::array<uint8_t, 8>;
@@ -44,6 +46,14 @@ constexpr int kPipePorts = 0;
 constexpr int kPipeSpecial = 1;
 constexpr int kPortReportBytes = 5;
 constexpr int kSpecialReportBytes = 8;
+
+// What the key-matrix reader is started with; one of the two handlers is set.
+struct KeyMatrixReaderContext {
+  WholeStateHandler wholeState = nullptr;
+  PerSwitchHandler perSwitch = nullptr;
+  int32_t user = 0;
+  HANDLE startEvent = nullptr;  // set by the reader once it has taken its copy of the context
+};
 
 class CventrixController : public CUsbDevice {
  public:
@@ -132,10 +142,16 @@ class CventrixController : public CUsbDevice {
   bool EnableSwitchesWholeState(bool on, WholeStateHandler handler, int32_t user, bool allowMode2);
   bool EnableSwitchesPerSwitch(bool on, PerSwitchHandler handler, int32_t user, bool allowMode2);
   bool DisableSwitches();
+  // Calls the handler once on this thread, starts the reader and waits until it runs. False when the reader's
+  // start event cannot be created or its thread cannot be started: then no reader runs.
+  bool StartKeyMatrixThread(KeyMatrixReaderContext context);
   void StopKeyMatrixThread();
   void SetSwitchReaderPaused(bool paused);
+  // 8 with both replies of one [0x19] request, 4 when only the first came, 0 when none came, -1 when the
+  // request could not be sent. Each value is bytes 1..4 of a reply, byte 1 lowest.
   int ReadKeyMatrixOnce(uint32_t* first, uint32_t* second);
   bool SwitchReportingOn() const { return switchReporting_; }
+  bool SwitchReaderRunning() const { return readerRunning_; }
   int KeyMatrixMode() const { return keyMatrixMode_; }
 
  private:
@@ -192,7 +208,15 @@ class CventrixController : public CUsbDevice {
   std::atomic<bool> readerRunning_{false};
   std::atomic<bool> readerPaused_{false};
   std::atomic<bool> switchReporting_{false};
-  int keyMatrixMode_ = 0;
-  std::array<uint16_t, 8> lastSwitchState_{};
-  HANDLE readerThread_ = nullptr;
+  std::atomic<int> keyMatrixMode_{0};
+  std::array<uint16_t, 8> lastSwitchState_{};  // the reader's, and the starter's before the reader runs
+  WorkerThread readerThread_;
+
+  // switch matrix: the reader thread (controller_switch_reader.cpp)
+  void KeyMatrixReadThread(KeyMatrixReaderContext context);
+  void HandOverReading(const KeyMatrixReaderContext& context, const std::string& serial,
+                       const std::array<uint16_t, 8>& words, bool initial);
 };
+
+// Asks a board's reader, in this process or another, for a full new reading (its refresh event, by name).
+void RequestKeyMatrixRefresh(CventrixController& board);

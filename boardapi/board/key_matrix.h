@@ -16,3 +16,27 @@ using WholeStateHandler = int32_t(WINAPI*)(const char* serial, const KeyMatrixSt
 // Result 1 goes on; 0 ends the reading and stops the reader; any other value ends the current reading.
 using PerSwitchHandler = int32_t(WINAPI*)(const char* serial, int32_t switchNumber, int32_t direction,
                                           int32_t user);
+
+constexpr int kKeyMatrixWords = 8;
+constexpr int32_t kHighestSwitch = 128;
+
+// One reported switch change: switch number from 1 (0 only for the call at enable), direction 1 closed, 0 opened.
+struct SwitchChange {
+  int32_t number;
+  int32_t direction;
+  bool operator==(const SwitchChange&) const = default;
+};
+
+// Switch number of bit 0..15 of word 0..7.
+constexpr int32_t SwitchNumberOf(int word, int bit) {
+  return bit < 8 ? 8 * word + bit + 1 : 8 * word + bit + 57;
+}
+
+// Word and bit of switch 1..128; false for any other number.
+constexpr bool SwitchWordBit(int32_t number, int* word, int* bit) {
+  if (number < 1 || number > kHighestSwitch) return false;
+  const int32_t m = number <= 64 ? number : number - 64;
+  *word = (m - 1) / 8;
+  *bit = (m - 1) % 8 + (number > 64 ? 8 : 0);
+  return true;
+}

@@ -1,0 +1,20 @@
+#include "boardapi/board/key_matrix_refresh_watcher.h"
+
+#include <windows.h>
+
+#include "boardapi/board/key_matrix_names.h"
+#include "boardapi/board/unique_handle.h"
+
+void KeyMatrixRefreshWatcher(std::atomic<bool>* sendRequest, const std::string& serial) {
+  UniqueHandle end(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixEndEventName(serial).c_str()));
+  UniqueHandle refresh(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixRefreshEventName(serial).c_str()));
+  if (!end) return;
+  // The end event comes first, so a refresh asked for while the reader ends is not taken.
+  const HANDLE events[] = {end.get(), refresh.get()};
+  const DWORD count = refresh ? 2 : 1;
+  for (;;) {
+    const DWORD woken = WaitForMultipleObjects(count, events, FALSE, INFINITE);
+    if (woken != WAIT_OBJECT_0 + 1) return;
+    *sendRequest = true;
+  }
+}
