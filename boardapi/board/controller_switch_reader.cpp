@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr uint8_t kKeyMatrixReadRequest = 0x19;
 // Every read of the board waits this long at most from the reader's start on (IIC replies included).
 constexpr int kReaderReadTimeoutMs = 50;
 constexpr DWORD kFirstReadingDelayMs = 250;

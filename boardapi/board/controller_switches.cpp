@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint8_t kKeyMatrixModeReport = 0x18;
-constexpr uint8_t kKeyMatrixReadRequest = 0x19;
 constexpr uint16_t kProductWith128Switches = 0x03EA;
 // Lets a reader that was just asked to pause finish the exchange it is in.
 constexpr DWORD kPauseSettleMs = 100;

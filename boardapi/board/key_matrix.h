@@ -18,6 +18,9 @@ using PerSwitchHandler = int32_t(WINAPI*)(const char* serial, int32_t switchNumb
                                           int32_t user);
 
 constexpr int kKeyMatrixWords = 8;
+// Report ids the library sends: the key-matrix mode, and the request for a full reading.
+constexpr uint8_t kKeyMatrixModeReport = 0x18;
+constexpr uint8_t kKeyMatrixReadRequest = 0x19;
 constexpr int32_t kHighestSwitch = 128;
 
 // One reported switch change: switch number from 1 (0 only for the call at enable), direction 1 closed, 0 opened.
