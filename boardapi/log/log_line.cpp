@@ -1,5 +1,7 @@
 #include "boardapi/log/log_line.h"
 
+#include <shlobj.h>
+
 #include <cstdio>
 #include <ctime>
 
@@ -21,7 +23,7 @@ std::string TimeText() {
 
 bool FormatBounded(std::string& message, const char* format, va_list args) {
   char buffer[kMaxMessageChars + 1];
-  const int length = std::vsnprintf(buffer, sizeof(buffer), format, args);
+  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
   if (length < 0 || length > kMaxMessageChars) return false;
   message.assign(buffer, static_cast<size_t>(length));
   return true;
@@ -46,6 +48,22 @@ std::string Text(const char* format, ...) {
 
 void EndWithNewline(std::string& line) {
   if (line.empty() || line.back() != '\n') line.push_back('\n');
+}
+
+std::string AppDataFolder(HWND owner) {
+  char folder[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathA(owner, folder, CSIDL_APPDATA, FALSE)) return {};
+  return folder;
+}
+
+void Appender::Append(const std::string& path, const std::string& text) {
+  EnterCriticalSection(&section_);
+  if (FILE* file = std::fopen(path.c_str(), "a")) {
+    std::fputs(text.c_str(), file);
+    std::fflush(file);
+    std::fclose(file);
+  }
+  LeaveCriticalSection(&section_);
 }
 
 }  // namespace logline
