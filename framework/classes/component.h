@@ -1,0 +1,97 @@
+// TComponent: named objects in an ownership tree. An owner frees the components it owns when it is freed;
+// Notification tells components when another one is inserted or goes away; ComponentState carries
+// loading, reading and destroying (csDesigning exists for completeness and is never set).
+//
+// Make components with Create<T>(owner): the constructor puts the component into its owner's list, and
+// AfterConstruction (once the object is complete) tells the owner's tree with Notification(opInsert).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/classes/persistent.h"
+#include "framework/rtl/set.h"
+
+namespace fw {
+
+enum TComponentStateItem { csLoading, csReading, csWriting, csDestroying, csDesigning, csUpdating, csFreeNotification };
+using TComponentState = Set<TComponentStateItem>;
+
+enum TOperation { opInsert, opRemove };
+
+class TComponent;
+
+// The loading protocol that stands in for stored form descriptions:
+//   BeginLoading(form);   // csLoading + csReading on the form and everything it owns, and on every
+//                         // component created with an owner in that tree until EndLoading
+//   ... create children and apply stored properties ...
+//   EndLoading(form);     // clears csReading, then calls Loaded on the root and then on every owned
+//                         // component still loading (depth first, in creation order)
+void BeginLoading(TComponent* root);
+void EndLoading(TComponent* root);
+
+class TComponent : public TPersistent {
+ public:
+  explicit TComponent(TComponent* AOwner);
+  ~TComponent() override;
+  void AfterConstruction() override;
+  void BeforeDestruction() override;
+
+  TComponent* Owner() const { return owner_; }
+  TPersistent* GetOwner() const override { return owner_; }
+  const std::string& Name() const { return name_; }
+  // A name is empty or an identifier, unique (ignoring case) among the owner's components;
+  // otherwise EComponentError.
+  virtual void SetName(const std::string& NewName);
+  std::intptr_t Tag() const { return tag_; }
+  void SetTag(std::intptr_t value) { tag_ = value; }
+
+  int ComponentCount() const { return static_cast<int>(components_.size()); }
+  TComponent* Components(int index) const;  // EListError when out of range
+  int ComponentIndex() const;               // position in the owner's list, -1 without owner
+  TComponent* FindComponent(std::string_view name) const;  // among owned components, ignoring case
+  TComponentState ComponentState() const { return state_; }
+
+  // Moves ownership: RemoveComponent tells the tree (opRemove) and drops the component; InsertComponent
+  // takes it from its previous owner, adds it and tells the tree (opInsert).
+  void InsertComponent(TComponent* AComponent);
+  void RemoveComponent(TComponent* AComponent);
+  // Frees every owned component, the last created first.
+  void DestroyComponents();
+  // Marks this component and all it owns as csDestroying.
+  void Destroying();
+
+  // AComponent will get Notification(this, opRemove) when this component is freed (and the other way round).
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+ protected:
+  // Overrides clear their references to AComponent on opRemove and call the inherited Notification,
+  // which passes the news on to every owned component.
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  // Called by EndLoading once every stored property is in place; clears csLoading.
+  virtual void Loaded();
+  virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
+  void Updating() { state_.Include(csUpdating); }
+  void Updated() { state_.Exclude(csUpdating); }
+
+ private:
+  friend void BeginLoading(TComponent* root);
+  friend void EndLoading(TComponent* root);
+
+  void Insert(TComponent* AComponent);
+  void Remove(TComponent* AComponent);
+  void Unlink(TComponent* AComponent);
+  void CollectTree(std::vector<TComponent*>& tree);
+
+  TComponent* owner_ = nullptr;
+  std::string name_;
+  std::intptr_t tag_ = 0;
+  TComponentState state_;
+  std::vector<TComponent*> components_;
+  std::vector<TComponent*> freeNotifies_;
+};
+
+}  // namespace fw

@@ -1,0 +1,7 @@
+#include "framework/rtl/formatsettings.h"
+
+namespace fw {
+
+TFormatSettings FormatSettings;
+
+}  // namespace fw
