@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/classes/updatescope.h"
+
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/filetext.h"
 #include "framework/rtl/format.h"
@@ -10,18 +12,6 @@
 namespace fw {
 
 namespace {
-
-// Holds change notifications for the scope, even when it is left by an exception.
-class UpdateScope {
- public:
-  explicit UpdateScope(TStrings& strings) : strings_(strings) { strings_.BeginUpdate(); }
-  ~UpdateScope() { strings_.EndUpdate(); }
-  UpdateScope(const UpdateScope&) = delete;
-  UpdateScope& operator=(const UpdateScope&) = delete;
-
- private:
-  TStrings& strings_;
-};
 
 bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; }
 
@@ -45,7 +35,7 @@ void TStrings::InsertObject(int index, const std::string& s, TObject* object) {
 }
 
 void TStrings::AddStrings(TStrings* strings) {
-  UpdateScope update(*this);
+  UpdateScope<TStrings> update(*this);
   for (int i = 0; i < strings->Count(); ++i) AddObject(strings->Get(i), strings->GetObjectAt(i));
 }
 
@@ -56,14 +46,14 @@ void TStrings::Assign(TPersistent* Source) {
     return;
   }
   if (source == this) return;
-  UpdateScope update(*this);
+  UpdateScope<TStrings> update(*this);
   Clear();
   nameValueSeparator_ = source->nameValueSeparator_;
   AddStrings(source);
 }
 
 void TStrings::Exchange(int index1, int index2) {
-  UpdateScope update(*this);
+  UpdateScope<TStrings> update(*this);
   const std::string s1 = Get(index1);
   TObject* object1 = GetObjectAt(index1);
   Put(index1, Get(index2));
@@ -74,7 +64,7 @@ void TStrings::Exchange(int index1, int index2) {
 
 void TStrings::Move(int curIndex, int newIndex) {
   if (curIndex == newIndex) return;
-  UpdateScope update(*this);
+  UpdateScope<TStrings> update(*this);
   const std::string s = Get(curIndex);
   TObject* object = GetObjectAt(curIndex);
   Delete(curIndex);
@@ -155,7 +145,7 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-  UpdateScope update(*this);
+  UpdateScope<TStrings> update(*this);
   Clear();
   std::size_t start = 0;
   while (start < text.size()) {
@@ -182,7 +172,7 @@ std::string TStrings::CommaText() const {
 }
 
 void TStrings::SetCommaText(std::string_view text) {
-  UpdateScope update(*this);
+  UpdateScope<TStrings> update(*this);
   Clear();
   std::size_t at = 0;
   const auto skipBlanks = [&] {
