@@ -39,6 +39,16 @@ T* Create(Args&&... args) {
   return object;
 }
 
+// A checked downcast: null stays null, an object of another class raises EInvalidCast.
+[[noreturn]] void RaiseInvalidCast();
+template <class T>
+T* As(TObject* object) {
+  if (object == nullptr) return nullptr;
+  T* cast = dynamic_cast<T*>(object);
+  if (cast == nullptr) RaiseInvalidCast();
+  return cast;
+}
+
 // Frees the object (if any) and clears the reference first, so no one sees a dangling pointer meanwhile.
 template <class T>
 void FreeAndNil(T*& object) {

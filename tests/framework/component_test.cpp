@@ -161,9 +161,30 @@ TEST(Component, LoadingProtocolCallsLoadedOnceEverythingIsSet) {
   form->Free();
 }
 
-TEST(Component, ClassNameIsTheBareClassName) {
+namespace {
+template <class T>
+class TBox : public TComponent {
+ public:
+  using TComponent::TComponent;
+};
+}  // namespace
+
+TEST(Component, ClassNameAndCheckedCasts) {
   TComponent component(nullptr);
   EXPECT_EQ(component.ClassName(), "TComponent");
   TWatcher watcher(nullptr);
   EXPECT_EQ(watcher.ClassName(), "TWatcher");
+  TBox<std::vector<int>> box(nullptr);
+  EXPECT_EQ(box.ClassName(), "TBox<std::vector<int, std::allocator<int> > >");
+
+  TObject* sender = &watcher;
+  EXPECT_EQ(As<TComponent>(sender), &watcher);
+  EXPECT_EQ(As<TWatcher>(nullptr), nullptr);
+  sender = &component;
+  try {
+    As<TWatcher>(sender);
+    ADD_FAILURE();
+  } catch (const EInvalidCast& e) {
+    EXPECT_EQ(e.Message(), "Invalid class typecast");
+  }
 }
