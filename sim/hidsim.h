@@ -59,6 +59,7 @@ int BoardCount();
 void Unplug(int board);  // handles fail like a vanished device; enumeration no longer lists it
 void Replug(int board);  // listed again; handles opened before stay dead
 void SetSilent(int board, bool silent);                  // writes complete, nothing answers
+void SetStallWrites(int board, bool stall);              // writes are taken by nobody: they stay pending
 void InjectAccessViolation(int board, int count = 1);    // the next count WriteFileEx calls fault
 
 // What the board received.

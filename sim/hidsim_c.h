@@ -14,6 +14,7 @@ int HidSim_BoardCount(void);
 void HidSim_Unplug(int board);
 void HidSim_Replug(int board);
 void HidSim_SetSilent(int board, int silent);
+void HidSim_SetStallWrites(int board, int stall);
 void HidSim_InjectAccessViolation(int board, int count);
 int HidSim_JournalCount(int board);
 /* Copies entry index's bytes (at most capacity) and its pipe; returns the report length or -1. */

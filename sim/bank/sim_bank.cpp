@@ -78,9 +78,9 @@ DEVINST Bank::HidNode(const SimBoard& board, int interfaceIndex) const {
 
 void Bank::Deliver(SimBoard& board, int interfaceIndex) {
   SimInterface& source = board.interfaces[interfaceIndex];
-  for (auto it = pendingReads.begin(); it != pendingReads.end() && !source.input.empty();) {
+  for (auto it = pendingIo.begin(); it != pendingIo.end() && !source.input.empty();) {
     const SimFile* file = File(it->file);
-    if (!file || file->board.get() != &board || file->interfaceIndex != interfaceIndex) {
+    if (it->write || !file || file->board.get() != &board || file->interfaceIndex != interfaceIndex) {
       ++it;
       continue;
     }
@@ -90,11 +90,11 @@ void Bank::Deliver(SimBoard& board, int interfaceIndex) {
     std::memcpy(it->buffer, report.data(), length);
     source.input.pop_front();
     Complete(*it, ERROR_SUCCESS, length);
-    it = pendingReads.erase(it);
+    it = pendingIo.erase(it);
   }
 }
 
-void Bank::Complete(const PendingRead& read, DWORD error, DWORD transferred) {
+void Bank::Complete(const PendingIo& read, DWORD error, DWORD transferred) {
   read.overlapped->InternalHigh = transferred;
   read.overlapped->Internal = EncodeStatus(error);
   auto* call = new CompletionCall{read.completion, error, transferred, read.overlapped};

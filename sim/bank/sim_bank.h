@@ -15,8 +15,8 @@
 
 namespace hidsim {
 
-// A read waiting for a report of its interface.
-struct PendingRead {
+// An overlapped read waiting for a report of its interface, or a write the board has not taken yet.
+struct PendingIo {
   HANDLE file = nullptr;
   void* buffer = nullptr;
   DWORD length = 0;
@@ -24,6 +24,7 @@ struct PendingRead {
   LPOVERLAPPED_COMPLETION_ROUTINE completion = nullptr;
   DWORD threadId = 0;
   HANDLE thread = nullptr;  // where the completion routine runs
+  bool write = false;
 };
 
 // A device file: an interface of a board opened with CreateFileA. Its handle is a kernel event that the sim
@@ -55,7 +56,7 @@ class Bank {
 
   std::vector<std::shared_ptr<SimBoard>> boards;
   std::map<HANDLE, SimFile> files;
-  std::list<PendingRead> pendingReads;
+  std::list<PendingIo> pendingIo;
   std::map<void*, std::vector<ListedInterface>> deviceSets;  // HDEVINFO → what it listed
   int nextInstance = 1;
 
@@ -70,14 +71,14 @@ class Bank {
   // Hands queued input of the board's interface to its pending reads.
   void Deliver(SimBoard& board, int interfaceIndex);
   // Completes a read by queueing its completion routine to the issuing thread.
-  void Complete(const PendingRead& read, DWORD error, DWORD transferred);
+  void Complete(const PendingIo& read, DWORD error, DWORD transferred);
   // Ends every pending read that matches with the given error.
   template <typename Match>
   void Abort(Match&& match, DWORD error) {
-    for (auto it = pendingReads.begin(); it != pendingReads.end();) {
+    for (auto it = pendingIo.begin(); it != pendingIo.end();) {
       if (match(*it)) {
         Complete(*it, error, 0);
-        it = pendingReads.erase(it);
+        it = pendingIo.erase(it);
       } else {
         ++it;
       }

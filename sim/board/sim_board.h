@@ -33,6 +33,7 @@ struct SimBoard {
   int instance = 0;  // unique over the life of the process; names the board's paths and device nodes
   bool plugged = true;
   bool silent = false;
+  bool stallWrites = false;
   int accessViolations = 0;
   std::array<SimInterface, 2> interfaces;
   std::vector<JournalEntry> journal;

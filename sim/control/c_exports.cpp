@@ -22,6 +22,7 @@ int HidSim_BoardCount(void) { return hidsim::BoardCount(); }
 void HidSim_Unplug(int board) { hidsim::Unplug(board); }
 void HidSim_Replug(int board) { hidsim::Replug(board); }
 void HidSim_SetSilent(int board, int silent) { hidsim::SetSilent(board, silent != 0); }
+void HidSim_SetStallWrites(int board, int stall) { hidsim::SetStallWrites(board, stall != 0); }
 void HidSim_InjectAccessViolation(int board, int count) { hidsim::InjectAccessViolation(board, count); }
 int HidSim_JournalCount(int board) { return static_cast<int>(hidsim::Journal(board).size()); }
 

@@ -12,7 +12,7 @@ void Detach(Bank& bank, SimBoard& board) {
   for (auto& [handle, file] : bank.files) {
     if (file.board.get() == &board) file.dead = true;
   }
-  bank.Abort([&](const PendingRead& read) { return bank.File(read.file)->board.get() == &board; },
+  bank.Abort([&](const PendingIo& read) { return bank.File(read.file)->board.get() == &board; },
              ERROR_DEVICE_NOT_CONNECTED);
   for (SimInterface& iface : board.interfaces) iface.input.clear();
 }
@@ -51,6 +51,11 @@ void Replug(int board) {
 void SetSilent(int board, bool silent) {
   BankLock lock;
   lock.bank().Board(board).silent = silent;
+}
+
+void SetStallWrites(int board, bool stall) {
+  BankLock lock;
+  lock.bank().Board(board).stallWrites = stall;
 }
 
 void InjectAccessViolation(int board, int count) {
@@ -143,9 +148,9 @@ bool WaitInputTaken(int board, int pipe, DWORD timeoutMs) {
   SimBoard& target = bank.Board(board);
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
-    const bool readPending = std::any_of(bank.pendingReads.begin(), bank.pendingReads.end(), [&](auto& read) {
+    const bool readPending = std::any_of(bank.pendingIo.begin(), bank.pendingIo.end(), [&](auto& read) {
       const SimFile* file = bank.File(read.file);
-      return file->board.get() == &target && file->interfaceIndex == pipe;
+      return !read.write && file->board.get() == &target && file->interfaceIndex == pipe;
     });
     if (target.interfaces[pipe].input.empty() && readPending) return true;
     if (GetTickCount64() >= deadline) return false;

@@ -8,7 +8,7 @@
 
 using hidsim::Bank;
 using hidsim::BankLock;
-using hidsim::PendingRead;
+using hidsim::PendingIo;
 using hidsim::SimFile;
 
 namespace {
@@ -92,8 +92,8 @@ BOOL WINAPI Sim_ReadFileEx(HANDLE handle, LPVOID buffer, DWORD length, LPOVERLAP
   }
   overlapped->Internal = hidsim::kStatusPending;
   overlapped->InternalHigh = 0;
-  bank.pendingReads.push_back({handle, buffer, length, overlapped, completion, GetCurrentThreadId(),
-                               CurrentThread()});
+  bank.pendingIo.push_back({handle, buffer, length, overlapped, completion, GetCurrentThreadId(),
+                            CurrentThread(), false});
   bank.Deliver(*file->board, file->interfaceIndex);
   SetLastError(ERROR_SUCCESS);
   return TRUE;
@@ -112,16 +112,19 @@ BOOL WINAPI Sim_WriteFileEx(HANDLE handle, LPCVOID buffer, DWORD length, LPOVERL
   if (length != reportLength) return Fail(ERROR_INVALID_USER_BUFFER);
 
   hidsim::SimBoard& board = *file->board;
-  uint8_t report[8] = {};
-  std::memcpy(report, buffer, length);
-  board.journal.push_back({interfaceIndex, hidsim::Bytes(report, report + length), false});
-  hidsim::HandleReport(board, interfaceIndex, report);
-  for (int i = 0; i < 2; ++i) bank.Deliver(board, i);
+  if (!board.stallWrites) {
+    uint8_t report[8] = {};
+    std::memcpy(report, buffer, length);
+    board.journal.push_back({interfaceIndex, hidsim::Bytes(report, report + length), false});
+    hidsim::HandleReport(board, interfaceIndex, report);
+    for (int i = 0; i < 2; ++i) bank.Deliver(board, i);
+  }
 
   overlapped->Internal = hidsim::kStatusPending;
-  bank.Complete({handle, const_cast<void*>(buffer), length, overlapped, completion, GetCurrentThreadId(),
-                 CurrentThread()},
-                ERROR_SUCCESS, length);
+  const PendingIo write{handle, const_cast<void*>(buffer), length, overlapped, completion, GetCurrentThreadId(),
+                        CurrentThread(), true};
+  if (board.stallWrites) bank.pendingIo.push_back(write);  // ends only by a cancel, a close or an unplug
+  else bank.Complete(write, ERROR_SUCCESS, length);
   SetLastError(ERROR_SUCCESS);
   return TRUE;
 }
@@ -147,7 +150,7 @@ BOOL WINAPI Sim_CancelIo(HANDLE handle) {
   Bank& bank = lock.bank();
   if (!bank.File(handle)) return ::CancelIo(handle);
   const DWORD thread = GetCurrentThreadId();
-  bank.Abort([&](const PendingRead& read) { return read.file == handle && read.threadId == thread; },
+  bank.Abort([&](const PendingIo& read) { return read.file == handle && read.threadId == thread; },
              ERROR_OPERATION_ABORTED);
   SetLastError(ERROR_SUCCESS);
   return TRUE;
@@ -158,7 +161,7 @@ BOOL WINAPI Sim_CloseHandle(HANDLE object) {
     BankLock lock;
     Bank& bank = lock.bank();
     if (bank.File(object)) {
-      bank.Abort([&](const PendingRead& read) { return read.file == object; }, ERROR_OPERATION_ABORTED);
+      bank.Abort([&](const PendingIo& read) { return read.file == object; }, ERROR_OPERATION_ABORTED);
       bank.files.erase(object);
     }
   }
