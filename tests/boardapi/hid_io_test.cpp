@@ -149,6 +149,21 @@ TEST_F(HidIo, RingKeepsTheNewest128ReportsAndPopsTheOldestOfThem) {
   EXPECT_EQ(HidLayer_Read(device, 0, report, 5), 0);
 }
 
+TEST_F(HidIo, ImmediateReadAnswersThePortsFromAStatusReply) {
+  const int board = AddBoards(1);
+  HidDeviceHandle device = OpenLayer();
+  ASSERT_NE(device, nullptr);
+  hidsim::SetPorts(board, {0x01, 0x02, 0x03, 0x04});
+  uint32_t ports = 0;
+  EXPECT_TRUE(HidLayer_ReadPortValue(device, &ports));
+  EXPECT_EQ(ports, 0x04030201u);
+  hidsim::SetSilent(board, true);
+  uint8_t answer[64];
+  EXPECT_EQ(HidLayer_ReadImmediate(device, answer), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_READ_FAULT));
+  EXPECT_EQ(answer[1], 0x01);  // the last answer stays the device's last report
+}
+
 TEST_F(HidIo, BadArgumentsAreInvalidParameter) {
   AddBoards(1);
   HidDeviceHandle device = OpenLayer();
