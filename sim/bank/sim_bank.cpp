@@ -1,4 +1,5 @@
 #include "sim/bank/sim_bank.h"
+#include "sim/board/iic_devices.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -125,6 +126,7 @@ int AddBoardLocked(Bank& bank, const BoardConfig& config) {
   auto board = std::make_shared<SimBoard>();
   board->config = config;
   board->instance = bank.nextInstance++;
+  AttachStandardIicDevices(*board);
   bank.boards.push_back(std::move(board));
   return static_cast<int>(bank.boards.size()) - 1;
 }
