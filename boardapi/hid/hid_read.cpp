@@ -113,7 +113,7 @@ int HidLayer_ReadNonBlocking(HidDeviceHandle handle, int pipeIndex, uint8_t* buf
 
 int HidLayer_ReadImmediate(HidDeviceHandle handle, uint8_t* buffer64) {
   HidOperation operation;
-  HidMutexHold global(g_hid.mutex);  // held throughout; the inner calls only release their own level
+  HidMutexHold global(g_hid.mutex);
   HidDevice* device = global.held() ? HidFindDevice(handle) : nullptr;
   if (!device || !buffer64 || !IsLive(device) || !device->claimed || device->mode != kHidModePolling) {
     return HidResult(-1, ERROR_INVALID_PARAMETER);
@@ -125,9 +125,13 @@ int HidLayer_ReadImmediate(HidDeviceHandle handle, uint8_t* buffer64) {
   uint8_t request[kHidReportBytes] = {kStatusReportId};
   uint8_t reply[kHidReportBytes] = {};
   const int timeoutMs = device->readTimeout >= 0 ? device->readTimeout : static_cast<int>(kImmediateReplyMs);
+  // The exchange runs with the global mutex released: a reader waiting on this pipe holds its read mutex and
+  // needs the global mutex to finish, so holding it here while asking for the read mutex would deadlock.
+  global.Release();
   const bool answered = HidLayer_WriteReport(handle, 1, request, kHidModePolling) > 0 &&
                         ReadReport(handle, 1, reply, kHidModePolling, false, timeoutMs) > 0 &&
                         reply[0] == kStatusReportId;
+  global.Acquire();
   device = HidFindDevice(handle);
   if (!device) return HidResult(0, ERROR_READ_FAULT);
   int result = 0;

@@ -56,6 +56,7 @@ bool HidCreateWindow() {
 }
 
 void HidDestroyWindow() {
-  if (g_hid.window) DestroyWindow(g_hid.window);
+  // Only the window's own thread can destroy it; from any other thread it is asked to close.
+  if (g_hid.window && !DestroyWindow(g_hid.window)) PostMessageA(g_hid.window, WM_CLOSE, 0, 0);
   g_hid.window = nullptr;
 }

@@ -133,6 +133,26 @@ TEST_F(HidIo, SilentBoardTimesOutAtTheReadTimeOut) {
   EXPECT_EQ(hidsim::Journal(board).size(), 1u);
 }
 
+TEST_F(HidIo, ReadersQueuedOnOnePipeDoNotBlockTheLayer) {
+  AddBoards(1);
+  HidDeviceHandle device = OpenLayer();
+  ASSERT_NE(device, nullptr);
+  HidLayer_SetReadTimeout(device, 300);
+  auto read = [&] {
+    uint8_t report[8];
+    return Timed([&] { return HidLayer_Read(device, 1, report, 8); });
+  };
+  // The second reader waits for the first one's turn; neither may hold up the other or a writer.
+  auto first = std::async(std::launch::async, read);
+  auto second = std::async(std::launch::async, read);
+  Sleep(50);
+  EXPECT_EQ(HidLayer_Write(device, 0, kStatusRequest, 5), 5);
+  ASSERT_EQ(first.wait_for(std::chrono::seconds(3)), std::future_status::ready);
+  ASSERT_EQ(second.wait_for(std::chrono::seconds(3)), std::future_status::ready);
+  EXPECT_EQ(first.get().error, static_cast<DWORD>(ERROR_TIMEOUT));
+  EXPECT_EQ(second.get().error, static_cast<DWORD>(ERROR_TIMEOUT));
+}
+
 TEST_F(HidIo, RingKeepsTheNewest128ReportsAndPopsTheOldestOfThem) {
   const int board = AddBoards(1);
   HidDeviceHandle device = OpenLayer();

@@ -65,6 +65,14 @@ TEST(HidSeam, ResolvesEveryCallFromTheSimulatorDll) {
   FreeLibrary(module);
 }
 
+TEST(HidSeam, SystemBindingLoadsTheModulesByNameAndFindsNoBoardHere) {
+  SetEnvironmentVariableA(kHidSimulatorVariable, nullptr);
+  EXPECT_EQ(HidLayer_Open(), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+  EXPECT_EQ(HidLayer_Count(), 0);
+  HidLayer_Close();
+}
+
 TEST(HidSeam, OpenFailsWhenTheSimulatorDllIsMissing) {
   ScopedVariable simulator(kHidSimulatorVariable, SimulatorPath() + ".missing");
   EXPECT_EQ(HidLayer_Open(), nullptr);
