@@ -67,10 +67,10 @@ int AnsiCompareText(std::string_view a, std::string_view b) { return CollationCo
 
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }
 
-std::size_t Pos(std::string_view needle, std::string_view text) {
+int Pos(std::string_view needle, std::string_view text) {
   if (needle.empty()) return 0;
   const std::size_t at = text.find(needle);
-  return at == std::string_view::npos ? 0 : at + 1;
+  return at == std::string_view::npos ? 0 : static_cast<int>(at + 1);
 }
 
 std::string Copy(std::string_view text, std::int64_t index, std::int64_t count) {

@@ -26,7 +26,7 @@ int AnsiCompareText(std::string_view a, std::string_view b);
 bool AnsiSameText(std::string_view a, std::string_view b);
 
 // 1-based: Pos gives 0 when absent (and for an empty needle); Copy clips to the text.
-std::size_t Pos(std::string_view needle, std::string_view text);
+int Pos(std::string_view needle, std::string_view text);
 std::string Copy(std::string_view text, std::int64_t index, std::int64_t count);
 void Delete(std::string& text, std::int64_t index, std::int64_t count);
 void Insert(std::string_view source, std::string& text, std::int64_t index);

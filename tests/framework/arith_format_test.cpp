@@ -171,9 +171,9 @@ TEST(Format, WrongOrMissingArgumentsRaise) {
 }
 
 TEST(TextHelpers, OneBasedAndCaseRules) {
-  EXPECT_EQ(Pos("lo", "hello"), 4u);
-  EXPECT_EQ(Pos("x", "hello"), 0u);
-  EXPECT_EQ(Pos("", "hello"), 0u);
+  EXPECT_EQ(Pos("lo", "hello"), 4);
+  EXPECT_EQ(Pos("x", "hello"), 0);
+  EXPECT_EQ(Pos("", "hello"), 0);
   EXPECT_EQ(Copy("hello", 2, 3), "ell");
   EXPECT_EQ(Copy("hello", 0, 2), "he");
   EXPECT_EQ(Copy("hello", 4, 100), "lo");
