@@ -158,6 +158,7 @@ class CventrixController : public CUsbDevice {
   // Each member group keeps its state in the section of its file; add fields here, grouped the same way.
 
   // bind lock and lifetime
+  std::string BindLockName();
   HANDLE bindLock_ = nullptr;
 
   // report protocol

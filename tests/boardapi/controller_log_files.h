@@ -44,3 +44,18 @@ inline int CountOf(const std::string& text, const std::string& piece) {
   for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + piece.size())) ++count;
   return count;
 }
+
+// The calling thread's controller log of today, removed when a test starts and when it ends.
+class ThreadLogFile {
+ public:
+  ThreadLogFile() { RemoveControllerLogFile(path_); }
+  ~ThreadLogFile() { RemoveControllerLogFile(path_); }
+  ThreadLogFile(const ThreadLogFile&) = delete;
+  ThreadLogFile& operator=(const ThreadLogFile&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string Text() const { return ReadWholeFile(path_); }
+
+ private:
+  const std::string path_ = ControllerLogFileOfThread();
+};

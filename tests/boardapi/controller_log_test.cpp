@@ -12,23 +12,20 @@ namespace {
 
 class ControllerLogTest : public ::testing::Test {
  protected:
-  void SetUp() override { RemoveControllerLogFile(path_); }
-  void TearDown() override { RemoveControllerLogFile(path_); }
-
-  const std::string path_ = ControllerLogFileOfThread();
+  ThreadLogFile log_;
 };
 
 TEST_F(ControllerLogTest, NewFileOfTheThreadStartsWithTheBannerOnce) {
   {
     ControllerLog log(true);
     EXPECT_TRUE(log.Enabled());
-    EXPECT_EQ(log.FilePath(), path_);
+    EXPECT_EQ(log.FilePath(), log_.path());
     log.Write(3, "Op", "first");
   }
   ControllerLog again(true);
   again.Write(3, "Op", "second");
 
-  const std::string text = ReadWholeFile(path_);
+  const std::string text = log_.Text();
   EXPECT_EQ(CountOf(text, "** ventrix Controller Log\n"), 1);
   EXPECT_EQ(text.rfind(std::string(80, '*') + "\n" + std::string(80, '*') + "\n", 0), 0u);
   EXPECT_NE(text.find(logline::Text("** Thread ID:       %lX\n", GetCurrentThreadId())), std::string::npos);
@@ -41,7 +38,7 @@ TEST_F(ControllerLogTest, LineCarriesDateTimeLevelThreadAndPaddedName) {
   ControllerLog(true).Write(3, "Op", "value %d", 7);
   ControllerLog(true).Write(3, "AnOperationNameLongerThanTwentyFive", "ends in its own newline\n");
 
-  const std::string text = ReadWholeFile(path_);
+  const std::string text = log_.Text();
   const std::string thread = logline::Text("%.08lX", GetCurrentThreadId());
   const std::regex first(R"(\n\d\d/\d\d/\d\d \d\d:\d\d:\d\d 3 \[)" + thread +
                          R"(\] \[                       Op\]: value 7\n)");
@@ -56,7 +53,7 @@ TEST_F(ControllerLogTest, MessageOfMoreThan499CharactersIsLost) {
   log.Write(3, "Op", "%s", std::string(499, 'a').c_str());
   log.Write(3, "Op", "%s", std::string(500, 'b').c_str());
 
-  const std::string text = ReadWholeFile(path_);
+  const std::string text = log_.Text();
   EXPECT_NE(text.find(": " + std::string(499, 'a') + "\n"), std::string::npos);
   EXPECT_EQ(text.find("bbbbbbbbbb"), std::string::npos);
 }
@@ -76,7 +73,7 @@ TEST_F(ControllerLogTest, SwitchedFormFollowsTheSwitchMutex) {
   }
   CloseHandle(logSwitch);
 
-  const std::string text = ReadWholeFile(path_);
+  const std::string text = log_.Text();
   EXPECT_EQ(text.find("not written"), std::string::npos);
   EXPECT_NE(text.find("]: written\n"), std::string::npos);
 }

@@ -1,0 +1,148 @@
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <optional>
+
+#include "boardapi/board/controller.h"
+#include "boardapi/board/fault_guard.h"
+
+namespace {
+
+// How long a request waits for its reply in total before it fails with ERROR_TIMEOUT. The key-matrix reader is
+// the exception: it reads with the device's own read time-out and gives up after one empty read.
+constexpr DWORD kReplyWaitMs = 1000;
+
+// The queue a report is filed in by its id; 0 for ids that have none (such reports are dropped).
+int QueueOfReport(uint8_t id) {
+  switch (id) {
+    case 0x01: case 0x02: case 0x03: return kQueueIic;
+    case 0x04: case 0x05: case 0x06: return kQueueUnread2;
+    case 0x08: case 0x09: return kQueueSpi;
+    case 0x18: case 0x19: case 0x1A: case 0x1B: case 0x1C: return kQueueKeyMatrix;
+    case 0xFF: return kQueueStatus;
+    case 0x0C: return kQueueUnread6;
+    case 0x14: case 0x15: return kQueueLedMatrix;
+    case 0x00: return kQueuePort;
+    default: return 0;
+  }
+}
+
+void CopyReply(const Report& report, uint8_t* buffer, int length) {
+  if (buffer && length > 0) std::memcpy(buffer, report.data(), std::min<size_t>(length, report.size()));
+}
+
+// Gives the device its own read time-out back after a bounded wait shortened it.
+class ReadTimeoutRestorer {
+ public:
+  explicit ReadTimeoutRestorer(HidDeviceHandle device) : device_(device), saved_(HidLayer_ReadTimeout(device)) {}
+  ~ReadTimeoutRestorer() {
+    // The wait's own error is the caller's result; setting the time-out must not clear it.
+    const DWORD error = GetLastError();
+    HidLayer_SetReadTimeout(device_, saved_);
+    SetLastError(error);
+  }
+  ReadTimeoutRestorer(const ReadTimeoutRestorer&) = delete;
+  ReadTimeoutRestorer& operator=(const ReadTimeoutRestorer&) = delete;
+
+  // The device's own time-out, shortened so that the wait ends by the deadline.
+  int Within(DWORD remainingMs) const {
+    const int remaining = static_cast<int>(remainingMs);
+    return (saved_ < 0 || saved_ > remaining) ? remaining : saved_;
+  }
+
+ private:
+  HidDeviceHandle device_;
+  int saved_;
+};
+
+// ERROR_INVALID_PARAMETER means the board is gone once the layer no longer lists its record.
+DWORD NormaliseDeviceError(HidDeviceHandle device) {
+  DWORD error = GetLastError();
+  if (error == ERROR_INVALID_PARAMETER && !HidLayer_IsPresent(device)) error = ERROR_DEV_NOT_EXIST;
+  SetLastError(error);
+  return error;
+}
+
+}  // namespace
+
+int CventrixController::Write(int pipe, const uint8_t* report, int length) {
+  return Guarded("CventrixController::Write", [&] { return CUsbDevice::Write(pipe, report, length); });
+}
+
+int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length) {
+  if (queueType < kQueueIic || queueType > kQueuePort) return -1;
+  const bool bounded = queueType != kQueueKeyMatrix;
+  // Outside the guard: a fault abandons the guarded frames, and these must still be undone.
+  ScopedRequest request(requestLock_);
+  std::optional<ReadTimeoutRestorer> timeout;
+  if (bounded) timeout.emplace(Device());
+  return Guarded("CventrixController::ReadWithQueue", [&] {
+    std::deque<Report>& wanted = queues_[queueType];
+    if (!wanted.empty() && buffer) {
+      CopyReply(wanted.front(), buffer, length);
+      wanted.pop_front();
+      return 8;
+    }
+    const DWORD start = GetTickCount();
+    reading_ = true;
+    while (reading_) {
+      if (bounded) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= kReplyWaitMs) {
+          SetLastError(ERROR_TIMEOUT);
+          return 0;
+        }
+        HidLayer_SetReadTimeout(Device(), timeout->Within(kReplyWaitMs - elapsed));
+      }
+      Report report{};
+      const int received = Read(pipe, report.data(), static_cast<int>(report.size()));
+      const DWORD error = NormaliseReadError();
+      if (received == static_cast<int>(report.size())) {
+        const int type = QueueOfReport(report[0]);
+        if (type == queueType) {
+          CopyReply(report, buffer, length);
+          reading_ = false;
+          return 8;
+        }
+        if (type != 0) queues_[type].push_back(report);
+        continue;
+      }
+      if (received != 0) return received;
+      // A board that times out may still answer; a handle the layer refuses never will.
+      if (!bounded || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
+    }
+    return 0;
+  });
+}
+
+DWORD CventrixController::NormaliseWriteError() { return NormaliseDeviceError(Device()); }
+
+DWORD CventrixController::NormaliseReadError() {
+  // 0 and ERROR_TIMEOUT stay as they are, like every code but ERROR_INVALID_PARAMETER.
+  return NormaliseDeviceError(Device());
+}
+
+bool CventrixController::ReadStatus(int32_t* port0, int32_t* port1, int32_t* port2, int32_t* port3) {
+  ScopedRequest request(requestLock_);
+  const Report statusRequest{0xFF};
+  if (Write(kPipeSpecial, statusRequest.data(), kSpecialReportBytes) != kSpecialReportBytes) {
+    NormaliseWriteError();
+    return false;
+  }
+  Report reply{};
+  if (ReadWithQueue(kQueueStatus, kPipeSpecial, reply.data(), kSpecialReportBytes) != 8 || reply[0] != 0xFF) {
+    NormaliseReadError();
+    return false;
+  }
+  int32_t* const outputs[] = {port0, port1, port2, port3};
+  for (size_t port = 0; port < std::size(outputs); ++port) {
+    if (outputs[port]) *outputs[port] = reply[port + 1];
+  }
+  return true;
+}
+
+void CventrixController::ClearQueue(int queueType) {
+  if (queueType < kQueueIic || queueType > kQueueSpareIic) return;
+  ScopedRequest request(requestLock_);
+  queues_[queueType].clear();
+}
