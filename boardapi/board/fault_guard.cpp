@@ -20,6 +20,7 @@ struct GuardRecord {
   size_t lockDepth;
   uintptr_t landingStack;
   EXCEPTION_RECORD fault;
+  bool landing;  // set once a fault was taken; a fault while describing it is not taken again
 #if defined(__i386__)
   // Frame-based handlers that the abandoned frames registered must leave the thread's handler chain.
   EXCEPTION_REGISTRATION_RECORD* handlerChain;
@@ -45,8 +46,9 @@ LONG CALLBACK GuardHandler(EXCEPTION_POINTERS* info) {
   // The code is checked first so that unguarded threads never touch the thread-local record here.
   if (!IsGuardedCode(code)) return EXCEPTION_CONTINUE_SEARCH;
   GuardRecord* guard = activeGuard;
-  if (!guard) return EXCEPTION_CONTINUE_SEARCH;
+  if (!guard || guard->landing) return EXCEPTION_CONTINUE_SEARCH;
 
+  guard->landing = true;
   guard->fault = *info->ExceptionRecord;
   guard->fault.ExceptionRecord = nullptr;  // a chained record lives on the abandoned stack
   // Entered as if called: the return-address slot lies just below a 16-byte boundary.
