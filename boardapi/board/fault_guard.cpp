@@ -157,6 +157,9 @@ int RunGuarded(const char* operation, int (*body)(void*), void* context) {
   SetHandlerChain(guard.handlerChain);
 #endif
   HidLayer_ReleaseThreadLocksAbove(guard.lockDepth);
-  if (guard.fault.ExceptionCode == EXCEPTION_STACK_OVERFLOW) _resetstkoflw();
+  const bool stackExhausted = guard.fault.ExceptionCode == EXCEPTION_STACK_OVERFLOW;
+  if (stackExhausted) _resetstkoflw();
+  // Callers read the last error of a failed call; it must name the fault, not what logging left behind.
+  SetLastError(stackExhausted ? ERROR_STACK_OVERFLOW : ERROR_NOACCESS);
   return -1;
 }

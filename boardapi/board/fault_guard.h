@@ -11,8 +11,9 @@
 // its explanation line. True for those two codes (the fault is handled), false for every other code.
 bool DescribeFault(DWORD code, const EXCEPTION_RECORD* record, const char* operation);
 
-// Runs body(context) and returns its result, or -1 when a handled fault ended it. Mutexes of the USB layer
-// that the abandoned frames held are given back before -1 is returned.
+// Runs body(context) and returns its result, or -1 when a handled fault ended it, with the last error
+// ERROR_NOACCESS or ERROR_STACK_OVERFLOW. Mutexes of the USB layer that the abandoned frames held are given
+// back before -1 is returned.
 int RunGuarded(const char* operation, int (*body)(void*), void* context);
 
 template <class Body>

@@ -91,19 +91,24 @@ TEST_F(ControllerProtocolTest, QueueTypeOutsideOneToEightIsRefused) {
   EXPECT_EQ(controller_->ReadWithQueue(kQueueSpareIic, kPipeSpecial, reply, sizeof reply), -1);
 }
 
-TEST_F(ControllerProtocolTest, UnpluggedBoardWritesFailWith87UntilTheLayerDropsItThen55) {
+TEST_F(ControllerProtocolTest, UnpluggedBoardFailsWith87And1460UntilTheLayerDropsItThen55) {
   hidsim::Unplug(board_);
   const Report request{0xFF};
+  uint8_t reply[8] = {};
 
   EXPECT_NE(controller_->Write(kPipeSpecial, request.data(), kSpecialReportBytes), kSpecialReportBytes);
   EXPECT_EQ(controller_->NormaliseWriteError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
   int32_t port0 = -1;
   EXPECT_FALSE(controller_->ReadStatus(&port0));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(controller_->ReadWithQueue(kQueueStatus, kPipeSpecial, reply, sizeof reply), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TIMEOUT));
 
   HidLayer_Close();
   EXPECT_NE(controller_->Write(kPipeSpecial, request.data(), kSpecialReportBytes), kSpecialReportBytes);
   EXPECT_EQ(controller_->NormaliseWriteError(), static_cast<DWORD>(ERROR_DEV_NOT_EXIST));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DEV_NOT_EXIST));
+  EXPECT_EQ(controller_->ReadWithQueue(kQueueStatus, kPipeSpecial, reply, sizeof reply), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DEV_NOT_EXIST));
 }
 
