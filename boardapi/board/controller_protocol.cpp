@@ -31,28 +31,42 @@ void CopyReply(const Report& report, uint8_t* buffer, int length) {
   if (buffer && length > 0) std::memcpy(buffer, report.data(), std::min<size_t>(length, report.size()));
 }
 
-// Gives the device its own read time-out back after a bounded wait shortened it.
-class ReadTimeoutRestorer {
+// Bounds one reply wait: every read waits no longer than the device's own read time-out and no longer than
+// what is left of the wait. The device's own time-out is given back at the end, unless another thread set a new
+// one meanwhile (the switch reader sets its own when it starts).
+class BoundedReplyWait {
  public:
-  explicit ReadTimeoutRestorer(HidDeviceHandle device) : device_(device), saved_(HidLayer_ReadTimeout(device)) {}
-  ~ReadTimeoutRestorer() {
-    // The wait's own error is the caller's result; setting the time-out must not clear it.
+  explicit BoundedReplyWait(HidDeviceHandle device)
+      : device_(device), start_(GetTickCount()), own_(HidLayer_ReadTimeout(device)), applied_(own_) {}
+  ~BoundedReplyWait() {
+    // The wait's own error is the caller's result; the time-out calls must not clear it.
     const DWORD error = GetLastError();
-    HidLayer_SetReadTimeout(device_, saved_);
+    if (HidLayer_ReadTimeout(device_) == applied_) HidLayer_SetReadTimeout(device_, own_);
     SetLastError(error);
   }
-  ReadTimeoutRestorer(const ReadTimeoutRestorer&) = delete;
-  ReadTimeoutRestorer& operator=(const ReadTimeoutRestorer&) = delete;
+  BoundedReplyWait(const BoundedReplyWait&) = delete;
+  BoundedReplyWait& operator=(const BoundedReplyWait&) = delete;
 
-  // The device's own time-out, shortened so that the wait ends by the deadline.
-  int Within(DWORD remainingMs) const {
-    const int remaining = static_cast<int>(remainingMs);
-    return (saved_ < 0 || saved_ > remaining) ? remaining : saved_;
+  // False once the wait is used up, with ERROR_TIMEOUT; otherwise the next read's time-out is in place.
+  bool PrepareRead() {
+    const DWORD elapsed = GetTickCount() - start_;
+    if (elapsed >= kReplyWaitMs) {
+      SetLastError(ERROR_TIMEOUT);
+      return false;
+    }
+    const int remaining = static_cast<int>(kReplyWaitMs - elapsed);
+    const int current = HidLayer_ReadTimeout(device_);
+    if (current != applied_) own_ = current;
+    applied_ = (own_ < 0 || own_ > remaining) ? remaining : own_;
+    if (applied_ != current) HidLayer_SetReadTimeout(device_, applied_);
+    return true;
   }
 
  private:
   HidDeviceHandle device_;
-  int saved_;
+  DWORD start_;
+  int own_;
+  int applied_;
 };
 
 // ERROR_INVALID_PARAMETER means the board is gone once the layer no longer lists its record.
@@ -71,11 +85,10 @@ int CventrixController::Write(int pipe, const uint8_t* report, int length) {
 
 int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length) {
   if (queueType < kQueueIic || queueType > kQueuePort) return -1;
-  const bool bounded = queueType != kQueueKeyMatrix;
   // Outside the guard: a fault abandons the guarded frames, and these must still be undone.
   ScopedRequest request(requestLock_);
-  std::optional<ReadTimeoutRestorer> timeout;
-  if (bounded) timeout.emplace(Device());
+  std::optional<BoundedReplyWait> bound;
+  if (queueType != kQueueKeyMatrix) bound.emplace(Device());
   return Guarded("CventrixController::ReadWithQueue", [&] {
     std::deque<Report>& wanted = queues_[queueType];
     if (!wanted.empty() && buffer) {
@@ -83,17 +96,9 @@ int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, 
       wanted.pop_front();
       return 8;
     }
-    const DWORD start = GetTickCount();
     reading_ = true;
     while (reading_) {
-      if (bounded) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= kReplyWaitMs) {
-          SetLastError(ERROR_TIMEOUT);
-          return 0;
-        }
-        HidLayer_SetReadTimeout(Device(), timeout->Within(kReplyWaitMs - elapsed));
-      }
+      if (bound && !bound->PrepareRead()) return 0;
       Report report{};
       const int received = Read(pipe, report.data(), static_cast<int>(report.size()));
       const DWORD error = NormaliseReadError();
@@ -109,7 +114,7 @@ int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, 
       }
       if (received != 0) return received;
       // A board that times out may still answer; a handle the layer refuses never will.
-      if (!bounded || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
+      if (!bound || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
     }
     return 0;
   });
