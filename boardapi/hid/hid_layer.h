@@ -55,7 +55,8 @@ int HidLayer_ReadTimeout(HidDeviceHandle device);
 int HidLayer_WriteTimeout(HidDeviceHandle device);
 bool HidLayer_CancelIo(HidDeviceHandle device, int pipe);
 bool HidLayer_IsPresent(HidDeviceHandle device);
-bool HidLayer_Claim(HidDeviceHandle device, bool claim);
+// mode: 1 polling, 2 notifying; a record of the other mode is refused.
+bool HidLayer_Claim(HidDeviceHandle device, bool claim, int mode = 1);
 
 // Notifying-mode operations.
 bool HidLayer_IsClaimed(HidDeviceHandle device);

@@ -193,4 +193,4 @@ HidDeviceHandle HidLayer_Device(int index) {
   return HidResult(g_hid.table[index - 1], ERROR_SUCCESS);
 }
 
-bool HidLayer_Claim(HidDeviceHandle device, bool claim) { return HidClaim(device, claim, kHidModePolling); }
+bool HidLayer_Claim(HidDeviceHandle device, bool claim, int mode) { return HidClaim(device, claim, mode); }

@@ -111,6 +111,10 @@ namespace hidsim {
 Bank& Bank::Get() {
   // Never destroyed: device files may still be closed while the process ends.
   static Bank* const bank = [] {
+    // The DLL form stays loaded once used: completions may still be queued to threads of the process.
+    HMODULE self = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCSTR>(&Bank::Get), &self);
     auto* created = new Bank();
     char text[4096];
     DWORD length = GetEnvironmentVariableA(kBoardsVariable, text, sizeof(text));

@@ -178,6 +178,7 @@ TEST_F(HidIo, ImmediateReadAnswersThePortsFromAStatusReply) {
   EXPECT_TRUE(HidLayer_ReadPortValue(device, &ports));
   EXPECT_EQ(ports, 0x04030201u);
   hidsim::SetSilent(board, true);
+  HidLayer_SetReadTimeout(device, 100);
   uint8_t answer[64];
   EXPECT_EQ(HidLayer_ReadImmediate(device, answer), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_READ_FAULT));

@@ -31,7 +31,13 @@ class HidNotifying : public SimLayerTest {
     return false;
   }
 
+  static int TakeReport(int pipe, HidDeviceHandle, const uint8_t* report, int length, uintptr_t user) {
+    if (pipe == 1) reinterpret_cast<HidNotifying*>(user)->taken.assign(report, report + length);
+    return 1;
+  }
+
   std::vector<Announcement> announced;
+  std::vector<uint8_t> taken;
 };
 
 TEST_F(HidNotifying, AnnouncesArrivalThenRemovalAfterTheNodesChanged) {
@@ -51,6 +57,21 @@ TEST_F(HidNotifying, AnnouncesArrivalThenRemovalAfterTheNodesChanged) {
   EXPECT_EQ(HidLayer_PendingCount(device, 1), 1);
   EXPECT_EQ(HidLayer_Flush(device, 1), 1);
   EXPECT_EQ(HidLayer_PendingCount(device, 1), 0);
+
+  // A claimed device's reports go to its pipe's report callback, run by the window; taken reports skip the ring.
+  ASSERT_TRUE(HidLayer_Claim(device, true, 2));
+  ASSERT_TRUE(HidLayer_SetPipeCallback(device, 1, TakeReport, reinterpret_cast<uintptr_t>(this)));
+  hidsim::InjectInput(board, 1, {0x43});
+  const ULONGLONG deadline = GetTickCount64() + 3000;
+  while (taken.empty() && GetTickCount64() < deadline) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(5);
+  }
+  EXPECT_EQ(taken, (std::vector<uint8_t>{0x43, 0, 0, 0, 0, 0, 0, 0}));
+  ASSERT_TRUE(hidsim::WaitInputTaken(board, 1, 2000));
+  EXPECT_EQ(HidLayer_PendingCount(device, 1), 0);
+  HidLayer_Claim(device, false, 2);
 
   announced.clear();
   hidsim::Unplug(board);
