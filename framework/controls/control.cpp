@@ -1,0 +1,259 @@
+#include "framework/controls/control.h"
+
+#include <windowsx.h>
+
+#include "framework/controls/win_control.h"
+#include "framework/rtl/exceptions.h"
+
+namespace fw {
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+  controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  font_.OnChange = [this](TObject*) { FontChanged(); };
+}
+
+TControl::~TControl() { SetParent(nullptr); }
+
+void TControl::SetParent(TWinControl* value) {
+  if (parent_ == value) return;
+  if (value == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  if (parent_ != nullptr) parent_->RemoveControl(this);
+  if (value != nullptr) value->InsertControl(this);
+}
+
+void TControl::SetBoundsFields(int ALeft, int ATop, int AWidth, int AHeight) {
+  left_ = ALeft;
+  top_ = ATop;
+  width_ = AWidth;
+  height_ = AHeight;
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
+  InvalidateOnParent(BoundsRect());
+  SetBoundsFields(ALeft, ATop, AWidth, AHeight);
+  InvalidateOnParent(BoundsRect());
+  RequestAlign();
+  BoundsChanged();
+}
+
+TRect TControl::ClientRect() { return Rect(0, 0, width_, height_); }
+
+void TControl::SetClientWidth(int value) { SetWidth(width_ - ClientWidth() + value); }
+void TControl::SetClientHeight(int value) { SetHeight(height_ - ClientHeight() + value); }
+
+TPoint TControl::ClientToScreen(TPoint p) {
+  const TPoint onParent{p.X + left_, p.Y + top_};
+  return parent_ != nullptr ? parent_->ClientToScreen(onParent) : onParent;
+}
+
+TPoint TControl::ScreenToClient(TPoint p) {
+  const TPoint origin = ClientToScreen(TPoint{0, 0});
+  return TPoint{p.X - origin.X, p.Y - origin.Y};
+}
+
+bool TControl::Showing() const { return visible_ && parent_ != nullptr && parent_->Showing(); }
+
+void TControl::SetVisible(bool value) {
+  if (visible_ == value) return;
+  VisibleChanging();
+  visible_ = value;
+  Perform(CM_VISIBLECHANGED, value);
+  RequestAlign();
+}
+
+void TControl::SetEnabled(bool value) {
+  if (enabled_ == value) return;
+  enabled_ = value;
+  Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetText(const std::string& value) {
+  if (GetText() == value) return;
+  StoreText(value);
+  Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetColor(TColor value) {
+  if (color_ == value) return;
+  color_ = value;
+  parentColor_ = false;
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool value) {
+  if (parentColor_ == value) return;
+  parentColor_ = value;
+  if (value && parent_ != nullptr) Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::SetParentFont(bool value) {
+  if (parentFont_ == value) return;
+  parentFont_ = value;
+  if (value && parent_ != nullptr) Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::FontChanged() {
+  if (!takingParentFont_) parentFont_ = false;
+  Perform(CM_FONTCHANGED);
+}
+
+bool TControl::ShowHint() const {
+  if (parentShowHint_ && parent_ != nullptr) return parent_->ShowHint();
+  return showHint_;
+}
+
+void TControl::SetShowHint(bool value) {
+  parentShowHint_ = false;
+  if (showHint_ == value) return;
+  showHint_ = value;
+  Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool value) {
+  if (parentShowHint_ == value) return;
+  parentShowHint_ = value;
+  Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (align_ == value) return;
+  align_ = value;
+  RequestAlign();
+}
+
+void TControl::SetCursor(TCursor value) {
+  if (cursor_ == value) return;
+  cursor_ = value;
+  Perform(CM_CURSORCHANGED);
+}
+
+void TControl::RequestAlign() {
+  if (parent_ != nullptr && align_ != alNone) parent_->Realign();
+}
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TMessage message{Msg, WParam, LParam, 0};
+  WndProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& Message) { Dispatch(Message); }
+
+void TControl::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN: HandleMouseButton(Message, mbLeft, true, false); return;
+    case WM_LBUTTONDBLCLK: HandleMouseButton(Message, mbLeft, true, true); return;
+    case WM_LBUTTONUP: HandleMouseButton(Message, mbLeft, false, false); return;
+    case WM_RBUTTONDOWN: HandleMouseButton(Message, mbRight, true, false); return;
+    case WM_RBUTTONDBLCLK: HandleMouseButton(Message, mbRight, true, true); return;
+    case WM_RBUTTONUP: HandleMouseButton(Message, mbRight, false, false); return;
+    case WM_MBUTTONDOWN: HandleMouseButton(Message, mbMiddle, true, false); return;
+    case WM_MBUTTONDBLCLK: HandleMouseButton(Message, mbMiddle, true, true); return;
+    case WM_MBUTTONUP: HandleMouseButton(Message, mbMiddle, false, false); return;
+    case WM_MOUSEMOVE:
+      if (!controlStyle_.Contains(csNoStdEvents)) {
+        MouseMove(MouseKeysToShiftState(Message.WParam), GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+      }
+      break;
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED:
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED:
+      Invalidate();
+      break;
+    case CM_PARENTCOLORCHANGED:
+      if (parentColor_ && parent_ != nullptr && color_ != parent_->Color()) {
+        color_ = parent_->Color();
+        Perform(CM_COLORCHANGED);
+      }
+      break;
+    case CM_PARENTFONTCHANGED:
+      if (parentFont_ && parent_ != nullptr) {
+        takingParentFont_ = true;
+        font_.Assign(parent_->Font());
+        takingParentFont_ = false;
+      }
+      break;
+    default:
+      break;
+  }
+  DefaultHandler(Message);
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::HandleMouseButton(TMessage& Message, TMouseButton Button, bool down, bool doubleClick) {
+  const int x = GET_X_LPARAM(Message.LParam);
+  const int y = GET_Y_LPARAM(Message.LParam);
+  TShiftState shift = MouseKeysToShiftState(Message.WParam);
+  const bool stdEvents = !controlStyle_.Contains(csNoStdEvents);
+  if (down) {
+    // Without csDoubleClicks a double-click is just a second press.
+    const bool asDouble = doubleClick && controlStyle_.Contains(csDoubleClicks);
+    if (Button == mbLeft && controlStyle_.Contains(csCaptureMouse)) {
+      controlState_.Include(csLButtonDown);
+      if (controlStyle_.Contains(csClickEvents) && !asDouble) controlState_.Include(csClicked);
+    }
+    if (asDouble) {
+      shift.Include(ssDouble);
+      if (Button == mbLeft) DblClick();
+    }
+    if (stdEvents) MouseDown(Button, shift, x, y);
+  } else {
+    if (Button == mbLeft) {
+      const bool clicked = controlState_.Contains(csClicked) && ClientRect().Contains(TPoint{x, y});
+      controlState_.Exclude(csLButtonDown).Exclude(csClicked);
+      if (clicked) Click();
+    }
+    if (stdEvents) MouseUp(Button, shift, x, y);
+  }
+  DefaultHandler(Message);
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::InvalidateOnParent(const TRect& r) {
+  if (parent_ == nullptr || !parent_->HandleAllocated() || !visible_) return;
+  const RECT native = r.ToRECT();
+  InvalidateRect(parent_->handle_, &native, !controlStyle_.Contains(csOpaque));
+}
+
+void TControl::Invalidate() { InvalidateOnParent(BoundsRect()); }
+
+void TControl::Update() {
+  if (parent_ != nullptr) parent_->Update();
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+void TControl::BringToFront() {
+  if (parent_ != nullptr) parent_->ChangeZOrder(this, true);
+}
+
+void TControl::SendToBack() {
+  if (parent_ != nullptr) parent_->ChangeZOrder(this, false);
+}
+
+}  // namespace fw

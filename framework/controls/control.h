@@ -1,0 +1,163 @@
+#pragma once
+// The base of everything placed on a form. A control keeps all of its properties in the object, so it
+// works before and without a window; windowed controls (TWinControl) mirror them to their window once it
+// exists, graphic controls (TGraphicControl) draw on their parent's window.
+//
+// Messages reach a control through WndProc, which an override may extend and then hand on with the
+// inherited call; WndProc passes what it does not take itself to Dispatch, where each class routes the
+// messages it handles to its handler methods and gives the rest to the base class, ending in
+// DefaultHandler.
+#include <cstdint>
+#include <string>
+
+#include "framework/classes/events.h"
+#include "framework/controls/control_types.h"
+#include "framework/controls/messages.h"
+#include "framework/graphics/colors.h"
+#include "framework/graphics/font.h"
+#include "framework/graphics/geometry.h"
+
+namespace fw {
+
+class TWinControl;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* value);
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+  void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+  void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+  void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+  virtual TRect ClientRect();
+  int ClientWidth() { return ClientRect().Width(); }
+  int ClientHeight() { return ClientRect().Height(); }
+  void SetClientWidth(int value);
+  void SetClientHeight(int value);
+  TPoint ClientToScreen(TPoint p);
+  TPoint ScreenToClient(TPoint p);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible and on a parent that is showing.
+  virtual bool Showing() const;
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+
+  // Caption and Text are one property; windowed controls that the user edits read it from the window.
+  std::string Caption() { return GetText(); }
+  void SetCaption(const std::string& value) { SetText(value); }
+  std::string Text() { return GetText(); }
+  void SetText(const std::string& value);
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+  TFont* Font() { return &font_; }
+  void SetFont(TFont* value) { font_.Assign(value); }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& value) { hint_ = value; }
+  // With ParentShowHint the parent's setting counts.
+  bool ShowHint() const;
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value);
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign value);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor value);
+
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
+  TControlState ControlState() const { return controlState_; }
+
+  // Sends a message straight to the control's WndProc and returns its result.
+  LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+  virtual void WndProc(TMessage& Message);
+  virtual void Dispatch(TMessage& Message);
+  virtual void DefaultHandler(TMessage& Message);
+
+  virtual void Invalidate();
+  virtual void Update();
+  virtual void Repaint();
+  void Refresh() { Repaint(); }
+  void BringToFront();
+  void SendToBack();
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
+ protected:
+  virtual std::string GetText() { return text_; }
+  // Stores the new text; windowed controls also give it to their window.
+  virtual void StoreText(const std::string& value) { text_ = value; }
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  // The window or parent area of the control changed position or size.
+  virtual void BoundsChanged() {}
+  virtual void VisibleChanging() {}
+
+  // The rectangle the control covers on its parent's window, for invalidating it there.
+  void InvalidateOnParent(const TRect& r);
+  void RequestAlign();
+
+  void SetBoundsFields(int ALeft, int ATop, int AWidth, int AHeight);
+  // Sets the Visible field without showing or hiding anything (forms start hidden).
+  void StoreVisible(bool value) { visible_ = value; }
+  // The parent's window is going away: drop whatever was taken from it (a canvas DC).
+  virtual void ParentWindowDestroying() {}
+
+  TControlStyle controlStyle_;
+  TControlState controlState_;
+
+ private:
+  void FontChanged();
+  void HandleMouseButton(TMessage& Message, TMouseButton Button, bool down, bool doubleClick);
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0;
+  int top_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string text_;
+  TColor color_ = clWindow;
+  bool parentColor_ = false;
+  TFont font_;
+  bool parentFont_ = true;
+  bool takingParentFont_ = false;
+  std::string hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  TAlign align_ = alNone;
+  TCursor cursor_ = crDefault;
+
+  friend class TWinControl;
+};
+
+}  // namespace fw
