@@ -1,0 +1,99 @@
+#pragma once
+// Forms: top-level windows with a caption, border, position and state, shown modeless (Show) or modal
+// (ShowModal, which returns the ModalResult that ended it). A form starts hidden; OnCreate runs once
+// the form object is complete (made with Create<T> or Application->CreateForm), OnDestroy when it is
+// freed (with Free), OnShow and OnHide as it appears and disappears, and OnCloseQuery then OnClose
+// when it is closed.
+//
+// Keys: with KeyPreview the form's OnKeyDown/OnKeyUp/OnKeyPress see the keys of its focused control
+// first. Enter and Esc that the focused control does not use reach the controls as CM_DIALOGKEY, which
+// a control marked as default (Enter) or cancel (Esc) answers; Tab and the arrows move the focus.
+#include "framework/controls/win_control.h"
+#include "framework/forms/form_types.h"
+
+namespace fw {
+
+class TCustomForm : public TWinControl {
+ public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+  void AfterConstruction() override;
+  void BeforeDestruction() override;
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle value);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons value);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle value);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition value) { position_ = value; }
+  TWindowState WindowState() const { return windowState_; }
+  void SetWindowState(TWindowState value);
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool value) { keyPreview_ = value; }
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult value) { modalResult_ = value; }
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* value);
+  bool Active() const;
+
+  void Close();
+  virtual bool CloseQuery();
+  TModalResult ShowModal();
+  bool Modal() const { return modal_; }
+  // Frees the form once the messages now queued for it are handled (safe from its own handlers).
+  void Release();
+
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  void Dispatch(TMessage& Message) override;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  virtual void DoCreate();
+  virtual void DoDestroy();
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& Action);
+  void PreviewKeyDown(WORD& Key, TShiftState Shift) override;
+  void PreviewKeyUp(WORD& Key, TShiftState Shift) override;
+  void PreviewKeyPress(char& Key) override;
+
+ private:
+  void ApplyVisibility();
+  void RecreateKeepingVisibility();
+  void ApplyPosition();
+  void FocusFirstControl();
+  void HandleDialogKey(TMessage& Message);
+  void HandleSize(TMessage& Message);
+  void CloseModal();
+  void ForgetControl(TControl* control);
+
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
+  TFormStyle formStyle_ = fsNormal;
+  TPosition position_ = poDesigned;
+  TWindowState windowState_ = wsNormal;
+  bool keyPreview_ = false;
+  TModalResult modalResult_ = mrNone;
+  TWinControl* activeControl_ = nullptr;
+  bool modal_ = false;
+  bool positioned_ = false;
+};
+
+class TForm : public TCustomForm {
+ public:
+  using TCustomForm::TCustomForm;
+};
+
+}  // namespace fw
