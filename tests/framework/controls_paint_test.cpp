@@ -10,6 +10,7 @@ namespace {
 
 using testing::ApplicationTest;
 using testing::GraphicBox;
+using testing::MakeChild;
 using testing::MemoryBitmap;
 using testing::PaintedControl;
 
@@ -25,12 +26,8 @@ class ControlPaintTest : public ApplicationTest {
 };
 
 TEST_F(ControlPaintTest, CustomControlAndGraphicChildPaintWithoutAnyWindow) {
-  auto* control = Create<PaintedControl>(form_);
-  control->SetParent(form_);
-  control->SetBounds(0, 0, 40, 30);
-  auto* box = Create<GraphicBox>(form_);
-  box->SetParent(control);
-  box->SetBounds(10, 5, 8, 6);
+  auto* control = MakeChild<PaintedControl>(form_, form_, Rect(0, 0, 40, 30));
+  MakeChild<GraphicBox>(form_, control, Bounds(10, 5, 8, 6));
   MemoryBitmap bitmap(60, 40);
 
   control->PaintTo(bitmap.DC(), 3, 2);
@@ -43,9 +40,7 @@ TEST_F(ControlPaintTest, CustomControlAndGraphicChildPaintWithoutAnyWindow) {
 }
 
 TEST_F(ControlPaintTest, WmPaintWithADcPaintsIntoThatDc) {
-  auto* control = Create<PaintedControl>(form_);
-  control->SetParent(form_);
-  control->SetBounds(0, 0, 20, 10);
+  auto* control = MakeChild<PaintedControl>(form_, form_, Rect(0, 0, 20, 10));
   control->Fill = clGreen;
   MemoryBitmap bitmap(30, 20);
   SendMessageA(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(bitmap.DC()), 0);
@@ -54,17 +49,11 @@ TEST_F(ControlPaintTest, WmPaintWithADcPaintsIntoThatDc) {
 }
 
 TEST_F(ControlPaintTest, FormPaintsItsColourAndEveryChildInPlace) {
-  auto* left = Create<PaintedControl>(form_);
-  left->SetParent(form_);
-  left->SetBounds(10, 10, 20, 20);
-  auto* hidden = Create<PaintedControl>(form_);
-  hidden->SetParent(form_);
-  hidden->SetBounds(50, 10, 20, 20);
+  auto* left = MakeChild<PaintedControl>(form_, form_, Bounds(10, 10, 20, 20));
+  auto* hidden = MakeChild<PaintedControl>(form_, form_, Bounds(50, 10, 20, 20));
   hidden->Fill = clGreen;
   hidden->SetVisible(false);
-  auto* box = Create<GraphicBox>(form_);
-  box->SetParent(form_);
-  box->SetBounds(100, 10, 10, 10);
+  MakeChild<GraphicBox>(form_, form_, Bounds(100, 10, 10, 10));
   form_->HandleNeeded();
   const TRect client = form_->ClientRect();
   MemoryBitmap bitmap(client.Width(), client.Height());
@@ -84,9 +73,7 @@ TEST_F(ControlPaintTest, FormPaintsItsColourAndEveryChildInPlace) {
 }
 
 TEST_F(ControlPaintTest, CanvasOutsidePaintMeasuresWithTheControlsWindow) {
-  auto* control = Create<PaintedControl>(form_);
-  control->SetParent(form_);
-  control->SetBounds(0, 0, 50, 20);
+  auto* control = MakeChild<PaintedControl>(form_, form_, Rect(0, 0, 50, 20));
   control->Canvas()->Font()->SetSize(10);
   EXPECT_GT(control->Canvas()->TextWidth("Devices Ignored"), 0);
   EXPECT_TRUE(control->HandleAllocated());

@@ -23,9 +23,7 @@ class ControlWindowTest : public ApplicationTest {
   }
   template <class T>
   T* Child(TWinControl* parent) {
-    auto* control = Create<T>(form_);
-    control->SetParent(parent);
-    return control;
+    return testing::MakeChild<T>(form_, parent);
   }
 
   TForm* form_ = nullptr;
@@ -124,9 +122,9 @@ TEST_F(ControlWindowTest, MouseTrackingSendsEnterAndLeaveForWindowsAndGraphicChi
   SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(11, 10));
   EXPECT_EQ(control->Count(CM_MOUSEENTER), 1);
   SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(55, 55));
-  EXPECT_EQ(std::count(box->Messages.begin(), box->Messages.end(), CM_MOUSEENTER), 1);
+  EXPECT_EQ(box->Count(CM_MOUSEENTER), 1);
   SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-  EXPECT_EQ(std::count(box->Messages.begin(), box->Messages.end(), CM_MOUSELEAVE), 1);
+  EXPECT_EQ(box->Count(CM_MOUSELEAVE), 1);
   SendMessageA(window, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(control->Count(CM_MOUSELEAVE), 1);
   SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));

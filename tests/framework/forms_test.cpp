@@ -23,9 +23,7 @@ class FormTest : public ApplicationTest {
   }
   template <class T>
   T* Child(TWinControl* parent) {
-    auto* control = Create<T>(parent);
-    control->SetParent(parent);
-    return control;
+    return testing::MakeChild<T>(parent);
   }
   TForm* main_ = nullptr;
 };

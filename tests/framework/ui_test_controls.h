@@ -2,6 +2,7 @@
 // answers Enter/Esc like a default or cancel button, and a form that records what reaches its WndProc.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -11,18 +12,25 @@
 
 namespace fw::testing {
 
-// Fills its client area with Fill and counts the component messages it receives.
-class PaintedControl : public TCustomControl {
+// Records the component messages that reach a control of class Base.
+template <class Base>
+class Recording : public Base {
  public:
-  using TCustomControl::TCustomControl;
-  TColor Fill = clRed;
+  using Base::Base;
   std::vector<UINT> Messages;
 
   void WndProc(TMessage& Message) override {
     if (Message.Msg >= CM_BASE && Message.Msg < CN_BASE) Messages.push_back(Message.Msg);
-    TCustomControl::WndProc(Message);
+    Base::WndProc(Message);
   }
   int Count(UINT msg) const { return static_cast<int>(std::count(Messages.begin(), Messages.end(), msg)); }
+};
+
+// Fills its client area with Fill.
+class PaintedControl : public Recording<TCustomControl> {
+ public:
+  using Recording::Recording;
+  TColor Fill = clRed;
 
  protected:
   void Paint() override {
@@ -31,16 +39,10 @@ class PaintedControl : public TCustomControl {
   }
 };
 
-class GraphicBox : public TGraphicControl {
+class GraphicBox : public Recording<TGraphicControl> {
  public:
-  using TGraphicControl::TGraphicControl;
+  using Recording::Recording;
   TColor Fill = clBlue;
-  std::vector<UINT> Messages;
-
-  void WndProc(TMessage& Message) override {
-    if (Message.Msg >= CM_BASE && Message.Msg < CN_BASE) Messages.push_back(Message.Msg);
-    TGraphicControl::WndProc(Message);
-  }
 
  protected:
   void Paint() override {
@@ -107,5 +109,14 @@ class HookedForm : public TForm {
     TForm::WndProc(Message);
   }
 };
+
+// A control of class T owned by owner and placed on parent (on owner when no parent is given).
+template <class T>
+T* MakeChild(TWinControl* owner, TWinControl* parent = nullptr, TRect bounds = TRect{}) {
+  auto* control = Create<T>(owner);
+  control->SetParent(parent != nullptr ? parent : owner);
+  if (!bounds.IsEmpty()) control->SetBoundsRect(bounds);
+  return control;
+}
 
 }  // namespace fw::testing
