@@ -13,20 +13,23 @@ namespace {
 constexpr int kDefaultWidth = 320;
 constexpr int kDefaultHeight = 240;
 
+struct DisableContext {
+  HWND keep;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM param) {
+  auto* context = reinterpret_cast<DisableContext*>(param);
+  if (window != context->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    context->disabled.push_back(window);
+  }
+  return TRUE;
+}
+
 // The windows a modal form disables: every visible, enabled top-level window of the thread but its own.
 std::vector<HWND> DisableThreadWindows(HWND keep) {
-  struct Context {
-    HWND keep;
-    std::vector<HWND> disabled;
-  } context{keep, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* c = reinterpret_cast<Context*>(param);
-        if (window != c->keep && IsWindowVisible(window) && IsWindowEnabled(window)) c->disabled.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&context));
+  DisableContext context{keep, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&context));
   for (HWND window : context.disabled) EnableWindow(window, FALSE);
   return context.disabled;
 }
