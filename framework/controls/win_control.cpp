@@ -1,4 +1,5 @@
 #include "framework/controls/win_control.h"
+#include "framework/graphics/gdi_handles.h"
 
 #include <algorithm>
 
@@ -369,19 +370,14 @@ void TWinControl::Repaint() {
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
-  const int saved = SaveDC(DC);
-  POINT origin{};
-  GetViewportOrgEx(DC, &origin);
-  SetViewportOrgEx(DC, origin.x + X, origin.y + Y, nullptr);
   const TRect client = ClientRect();
-  IntersectClipRect(DC, 0, 0, client.Width(), client.Height());
+  const OffsetClippedDC placed(DC, X, Y, client.Width(), client.Height());
   Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC));
   Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC));
   for (TControl* child : controls_) {
     auto* windowed = dynamic_cast<TWinControl*>(child);
     if (windowed != nullptr && windowed->Visible()) windowed->PaintTo(DC, windowed->Left(), windowed->Top());
   }
-  RestoreDC(DC, saved);
 }
 
 void TWinControl::KeyDown(WORD& Key, TShiftState Shift) {

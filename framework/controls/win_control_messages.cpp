@@ -6,6 +6,7 @@
 
 #include "framework/controls/cursors.h"
 #include "framework/controls/win_control.h"
+#include "framework/graphics/gdi_handles.h"
 
 namespace fw {
 
@@ -301,16 +302,15 @@ void TWinControl::HandlePaint(TMessage& Message) {
     return;
   }
   if (handle_ == nullptr) return;
-  PAINTSTRUCT paint{};
-  BeginPaint(handle_, &paint);
-  PaintHandler(paint.hdc);
-  EndPaint(handle_, &paint);
+  const PaintSession paint(handle_);
+  PaintHandler(paint.DC());
 }
 
 void TWinControl::PaintHandler(HDC DC) {
-  const int saved = SaveDC(DC);
-  PaintWindow(DC);
-  RestoreDC(DC, saved);
+  {
+    const SavedDCState state(DC);
+    PaintWindow(DC);
+  }
   PaintControls(DC);
 }
 
@@ -325,13 +325,8 @@ void TWinControl::PaintControls(HDC DC) {
     if (dynamic_cast<TWinControl*>(child) != nullptr || !child->Visible()) continue;
     const RECT bounds = child->BoundsRect().ToRECT();
     if (!RectVisible(DC, &bounds)) continue;
-    const int saved = SaveDC(DC);
-    POINT origin{};
-    GetViewportOrgEx(DC, &origin);
-    SetViewportOrgEx(DC, origin.x + child->Left(), origin.y + child->Top(), nullptr);
-    IntersectClipRect(DC, 0, 0, child->Width(), child->Height());
+    const OffsetClippedDC placed(DC, child->Left(), child->Top(), child->Width(), child->Height());
     child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC));
-    RestoreDC(DC, saved);
   }
 }
 

@@ -75,4 +75,47 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
+// Saves a DC's state (origin, clipping, selected objects) for one scope and restores it.
+class SavedDCState {
+ public:
+  explicit SavedDCState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  SavedDCState(const SavedDCState&) = delete;
+  SavedDCState& operator=(const SavedDCState&) = delete;
+  ~SavedDCState() { RestoreDC(dc_, saved_); }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// BeginPaint for one scope and EndPaint at its end, also when painting throws, so the window is
+// validated and not asked to paint again and again.
+class PaintSession {
+ public:
+  explicit PaintSession(HWND window) : window_(window) { BeginPaint(window, &paint_); }
+  PaintSession(const PaintSession&) = delete;
+  PaintSession& operator=(const PaintSession&) = delete;
+  ~PaintSession() { EndPaint(window_, &paint_); }
+  HDC DC() const { return paint_.hdc; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+};
+
+// Moves a DC's origin to (x, y) relative to its current origin and clips drawing to width x height
+// there, until the end of the scope.
+class OffsetClippedDC {
+ public:
+  OffsetClippedDC(HDC dc, int x, int y, int width, int height) : state_(dc) {
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + x, origin.y + y, nullptr);
+    IntersectClipRect(dc, 0, 0, width, height);
+  }
+
+ private:
+  SavedDCState state_;
+};
+
 }  // namespace fw

@@ -167,6 +167,34 @@ TEST_F(ApplicationLoopTest, ExceptionsFromTimersAndTheIdleHookAreHandledToo) {
   EXPECT_EQ(reported[1], "timer failed");
 }
 
+// A paint handler that throws still lets the window be validated, so it is reported once and not asked
+// to paint again and again.
+class FailingPaint : public testing::PaintedControl {
+ public:
+  using PaintedControl::PaintedControl;
+  int Attempts = 0;
+
+ protected:
+  void Paint() override {
+    ++Attempts;
+    throw EInvalidOperation("Canvas does not allow drawing");
+  }
+};
+
+TEST_F(ApplicationLoopTest, FailingPaintIsReportedOnceAndTheWindowIsValidated) {
+  HookedForm* form = MakeMainForm();
+  auto* control = testing::MakeChild<FailingPaint>(form, form, Rect(0, 0, 50, 50));
+  form->Show();
+  std::vector<std::string> reported;
+  App().OnException = [&](TObject*, Exception& e) { reported.push_back(e.Message()); };
+  control->Invalidate();
+  App().ProcessMessages();
+  App().ProcessMessages();
+  EXPECT_EQ(control->Attempts, 1);
+  EXPECT_EQ(reported, std::vector<std::string>{"Canvas does not allow drawing"});
+  EXPECT_FALSE(GetUpdateRect(control->Handle(), nullptr, FALSE));
+}
+
 TEST_F(ApplicationLoopTest, WithoutOnExceptionTheMessageIsShownInAnErrorBox) {
   HookedForm* form = MakeMainForm();
   App().SetTitle("VDK-Trelvik");

@@ -96,6 +96,47 @@ INSTANTIATE_TEST_SUITE_P(Keys, DialogKeyTest,
                                            DialogKeyCase{"EscapeKeptByControl", true, VK_ESCAPE, 0, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Alt+letter reaches the controls as CM_DIALOGCHAR (accelerators); a plain letter typed into a control
+// that takes characters does not.
+class AcceleratedButton : public DialogButton {
+ public:
+  using DialogButton::DialogButton;
+  char Accelerator = 'S';
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == CM_DIALOGCHAR && toupper(static_cast<int>(Message.WParam)) == Accelerator) {
+      Click();
+      Message.Result = 1;
+      return;
+    }
+    DialogButton::Dispatch(Message);
+  }
+};
+
+class CharTakingControl : public PaintedControl {
+ public:
+  explicit CharTakingControl(TComponent* AOwner) : PaintedControl(AOwner) { SetTabStop(true); }
+  std::string Typed;
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == WM_GETDLGCODE) {
+      Message.Result = DLGC_WANTCHARS;
+      return;
+    }
+    if (Message.Msg == WM_CHAR) Typed += static_cast<char>(Message.WParam);
+    PaintedControl::Dispatch(Message);
+  }
+};
+
+TEST_F(FormTest, AltLetterReachesTheAcceleratedControl) {
+  auto* save = Child<AcceleratedButton>(main_);
+  auto* edit = Child<CharTakingControl>(main_);
+  PostMessageA(edit->Handle(), WM_CHAR, 's', 0);
+  PostMessageA(edit->Handle(), WM_SYSCHAR, 's', 0);
+  PostMessageA(edit->Handle(), WM_SYSCHAR, 'x', 0);
+  App().ProcessMessages();
+  EXPECT_EQ(save->Clicks, 1);
+  EXPECT_EQ(edit->Typed, "s");
+}
+
 TEST_F(FormTest, CancelButtonEndsAModalFormWithItsResult) {
   auto* dialog = Create<TForm>(&App());
   auto* ok = Child<DialogButton>(dialog);
