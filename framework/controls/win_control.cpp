@@ -246,13 +246,18 @@ TRect TWinControl::ClientRect() {
 }
 
 void TWinControl::Realign() {
-  if (alignDisabled_ > 0) {
+  if (alignDisabled_ > 0 || ComponentState().Contains(csLoading)) {
     controlState_.Include(csAlignmentNeeded);
     return;
   }
   controlState_.Exclude(csAlignmentNeeded);
   TRect area = ClientRect();
   AlignControls(nullptr, area);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  if (controlState_.Contains(csAlignmentNeeded)) Realign();
 }
 
 void TWinControl::EnableAlign() {

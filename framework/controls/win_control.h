@@ -86,6 +86,8 @@ class TWinControl : public TControl {
   void PaintHandler(HDC DC);
   void PaintControls(HDC DC);
   virtual void AlignControls(TControl* AControl, TRect& Rect);
+  // Aligning waits while the control is loading; it runs once everything is in place.
+  void Loaded() override;
 
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);

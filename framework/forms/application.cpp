@@ -51,7 +51,11 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TApplication::Run() {
-  if (mainForm_ != nullptr && showMainForm_) mainForm_->Show();
+  try {
+    if (mainForm_ != nullptr && showMainForm_) mainForm_->Show();
+  } catch (...) {
+    HandleException(this);
+  }
   while (!terminated_) {
     try {
       HandleMessage();

@@ -94,7 +94,12 @@ TEST_F(ApplicationLoopTest, IdleRunsInsideAModalLoop) {
   EXPECT_FALSE(dialog->Visible());
 }
 
-TEST_F(ApplicationLoopTest, MessagePostedFromAnotherThreadReachesTheOverriddenWndProc) {
+// Board and joystick threads post their events; the device-change thread sends and waits. Both reach
+// the main form's WndProc override on the GUI thread while Run waits for messages.
+class CrossThreadTest : public ApplicationLoopTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CrossThreadTest, MessageFromAnotherThreadReachesTheOverriddenWndProc) {
+  const bool sent = GetParam();
   HookedForm* form = MakeMainForm();
   App().SetShowMainForm(false);
   WPARAM receivedWParam = 0;
@@ -105,18 +110,31 @@ TEST_F(ApplicationLoopTest, MessagePostedFromAnotherThreadReachesTheOverriddenWn
     receivedWParam = m.WParam;
     receivedLParam = m.LParam;
     receivingThread = GetCurrentThreadId();
+    m.Result = 7;
     App().Terminate();
     return true;
   };
   const HWND window = form->Handle();
-  std::thread poster([window] { PostMessageA(window, WM_USER + 3, 10000, MAKELPARAM(5, 1)); });
+  LRESULT result = 0;
+  std::thread other([&] {
+    Sleep(50);  // let Run reach its wait
+    if (sent) {
+      result = SendMessageA(window, WM_USER + 3, 10000, MAKELPARAM(5, 1));
+    } else {
+      PostMessageA(window, WM_USER + 3, 10000, MAKELPARAM(5, 1));
+    }
+  });
   ArmSafetyTimer();
   App().Run();
-  poster.join();
+  other.join();
   EXPECT_EQ(receivedWParam, 10000u);
   EXPECT_EQ(receivedLParam, MAKELPARAM(5, 1));
   EXPECT_EQ(receivingThread, GetCurrentThreadId());
+  EXPECT_EQ(result, sent ? 7 : 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(PostedOrSent, CrossThreadTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Sent" : "Posted"; });
 
 TEST_F(ApplicationLoopTest, ExceptionInAHandlerReachesOnExceptionAndTheLoopGoesOn) {
   HookedForm* form = MakeMainForm();

@@ -216,5 +216,16 @@ TEST_F(ControlWindowTest, AlignedChildrenShareTheParentsClientArea) {
   EXPECT_EQ(left->BoundsRect(), Rect(0, 0, 30, 150));
 }
 
+TEST_F(ControlWindowTest, AligningWaitsUntilLoadingEnds) {
+  auto* panel = testing::MakeChild<PaintedControl>(form_, form_, Rect(0, 0, 200, 100));
+  BeginLoading(panel);
+  auto* top = Child<PaintedControl>(panel);
+  top->SetHeight(20);
+  top->SetAlign(alTop);
+  EXPECT_EQ(top->Width(), 0);  // stored values stay as they are while loading
+  EndLoading(panel);
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 200, 20));
+}
+
 }  // namespace
 }  // namespace fw
