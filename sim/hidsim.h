@@ -76,8 +76,11 @@ void SetIicNack(int board, uint8_t address, bool nack);
 bool LedMatrixOn(int board);
 std::array<uint8_t, 4> LedRow(int board, int row);
 int KeyMatrixMode(int board);
+// Closed switches as set bits (bits 0-7 of word k: switches 8k+1..8k+8, bits 8-15: 65+8k..72+8k). Once the
+// board has answered a key-matrix request in its current mode, a change sends a new reading at once; several
+// switches changed in one call make one reading.
 void SetSwitchWords(int board, const std::array<uint16_t, 8>& words);
-// The ids a key-matrix request is answered with, in order (default 0x1A, 0x1B, 0x1C, 0x19).
+// The ids a reading is sent with, in order (default 0x1A, 0x1B, 0x1C, 0x19; a board may send 0x19 first).
 void SetKeyMatrixReplyOrder(int board, const std::vector<uint8_t>& ids);
 
 // Input reports the board sends of its own accord (pipe 0: 5 bytes, pipe 1: 8 bytes).

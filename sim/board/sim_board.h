@@ -59,7 +59,12 @@ struct SimBoard {
   int keyMatrixMode = 0;
   std::array<uint16_t, 8> switchWords{};
   std::vector<uint8_t> keyMatrixReplyOrder{0x1A, 0x1B, 0x1C, 0x19};
+  bool keyMatrixReporting = false;  // a request was answered in the current mode: changes send readings
 };
+
+// Sets the switch words as the board's matrix reads them; a board that reports sends a new reading when they
+// changed. True when it sent one.
+bool ChangeSwitchWords(SimBoard& board, const std::array<uint16_t, 8>& words);
 
 // Acts on one output report the board received on an interface (already journaled).
 void HandleReport(SimBoard& board, int interfaceIndex, const uint8_t* report);

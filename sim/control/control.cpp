@@ -124,7 +124,8 @@ int KeyMatrixMode(int board) {
 
 void SetSwitchWords(int board, const std::array<uint16_t, 8>& words) {
   BankLock lock;
-  lock.bank().Board(board).switchWords = words;
+  SimBoard& target = lock.bank().Board(board);
+  if (ChangeSwitchWords(target, words)) lock.bank().Deliver(target, kSpecialInterface);
 }
 
 void SetKeyMatrixReplyOrder(int board, const std::vector<uint8_t>& ids) {
