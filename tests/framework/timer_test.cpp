@@ -61,16 +61,16 @@ TEST_F(TimerTest, TicksInsideAModalLoop) {
 }
 
 TEST_F(TimerTest, EnablingARunningTimerKeepsItsFirstExpiry) {
-  TTimer* timer = MakeTimer(400);
+  TTimer* timer = MakeTimer(600);
   const DWORD start = GetTickCount();
   int ticks = 0;
   timer->OnTimer = [&](TObject*) { ++ticks; };
-  Sleep(200);
+  Sleep(300);
   timer->SetEnabled(true);
   const DWORD elapsed = PumpUntilTick(ticks, start);
   EXPECT_EQ(ticks, 1);
-  EXPECT_GE(elapsed, 350u);
-  EXPECT_LT(elapsed, 550u);  // a restart would have made it about 600
+  EXPECT_GE(elapsed, 550u);
+  EXPECT_LT(elapsed, 850u);  // a restart would have made it 900 or more
 }
 
 TEST_F(TimerTest, ChangingTheIntervalStartsTheCountAgain) {
