@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "sim/bank/sim_bank.h"
 #include "tests/boardapi/fixtures/sim_layer_fixture.h"
 
 namespace {
@@ -135,6 +136,29 @@ TEST_F(HidSim, KeyMatrixRequestIsAnsweredWithOneReadingInTheConfiguredOrder) {
   EXPECT_EQ(Exchange(device, {0x19}).at(0), 0x19);
   EXPECT_EQ(ReadReply(device).at(0), 0x1A);
   EXPECT_EQ(ReadReply(device, 100), Bytes{});
+}
+
+TEST(HidSimEnvironment, BoardTextCarriesEveryOption) {
+  std::vector<hidsim::BoardConfig> boards(4);
+  boards[0].serial = L"00000042";
+  boards[1].vendorId = 0x07C0;
+  boards[1].productId = 0x1583;
+  boards[1].pipe1First = true;
+  boards[1].serialKind = hidsim::SerialKind::LanguageList;
+  boards[2].interfaceCount = 1;
+  boards[2].serialKind = hidsim::SerialKind::Missing;
+  boards[3].serialKind = hidsim::SerialKind::Empty;
+  const std::vector<hidsim::BoardConfig> parsed = hidsim::ParseBoards(hidsim::EnvironmentText(boards));
+  ASSERT_EQ(parsed.size(), boards.size());
+  for (size_t i = 0; i < boards.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(parsed[i].vendorId, boards[i].vendorId);
+    EXPECT_EQ(parsed[i].productId, boards[i].productId);
+    EXPECT_EQ(parsed[i].serial, boards[i].serial);
+    EXPECT_EQ(parsed[i].serialKind, boards[i].serialKind);
+    EXPECT_EQ(parsed[i].interfaceCount, boards[i].interfaceCount);
+    EXPECT_EQ(parsed[i].pipe1First, boards[i].pipe1First);
+  }
 }
 
 }  // namespace
