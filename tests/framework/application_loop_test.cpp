@@ -185,8 +185,7 @@ TEST_F(ApplicationLoopTest, ExceptionsFromTimersAndTheIdleHookAreHandledToo) {
   EXPECT_THAT(reported, ::testing::UnorderedElementsAre("idle failed", "timer failed"));
 }
 
-// A paint handler that throws still lets the window be validated, so it is reported once and not asked
-// to paint again and again.
+// A paint handler that throws is reported once; the window counts as painted and the loop goes on.
 class FailingPaint : public testing::PaintedControl {
  public:
   using PaintedControl::PaintedControl;
@@ -199,7 +198,7 @@ class FailingPaint : public testing::PaintedControl {
   }
 };
 
-TEST_F(ApplicationLoopTest, FailingPaintIsReportedOnceAndTheWindowIsValidated) {
+TEST_F(ApplicationLoopTest, FailingPaintIsReportedOnceAndTheLoopGoesOn) {
   HookedForm* form = MakeMainForm();
   auto* control = testing::MakeChild<FailingPaint>(form, form, Rect(0, 0, 50, 50));
   form->Show();
@@ -321,6 +320,24 @@ TEST_F(ApplicationLoopTest, ClosingTheMainFormEndsRun) {
   EXPECT_TRUE(asked);
   EXPECT_TRUE(App().Terminated());
   EXPECT_EQ(destroyed, 0);  // the application frees its forms when it goes
+}
+
+TEST(ExceptionBoundary, WithoutAnApplicationTheMessageIsShownUnderTheProgramName) {
+  ASSERT_EQ(Application, nullptr);
+  std::vector<MessageBoxRequest> asked;
+  ServiceDouble<int(const MessageBoxRequest&)> boxes(ShowMessageBox, [&](const MessageBoxRequest& request) {
+    asked.push_back(request);
+    return IDOK;
+  });
+  try {
+    throw std::runtime_error("lost");
+  } catch (...) {
+    HandleException(nullptr);
+  }
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].Text, "lost");
+  EXPECT_EQ(asked[0].Caption, "framework_tests");
+  EXPECT_EQ(asked[0].Icon(), static_cast<UINT>(MB_ICONSTOP));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_F(CanvasTest, FillRectCoversExactlyTheRectangle) {
   EXPECT_EQ(bitmap_.Pixel(19, 15), clWhite);
 }
 
-TEST_F(CanvasTest, RectangleHasPenOutlineAndBrushInside) {
+TEST_F(CanvasTest, ShapesHavePenOutlineAndBrushInside) {
   canvas_.Pen()->SetColor(clBlue);
   canvas_.Brush()->SetColor(clLime);
   canvas_.Rectangle(0, 0, 10, 10);
@@ -37,6 +37,15 @@ TEST_F(CanvasTest, RectangleHasPenOutlineAndBrushInside) {
   EXPECT_EQ(bitmap_.Pixel(9, 9), clBlue);
   EXPECT_EQ(bitmap_.Pixel(5, 5), clLime);
   EXPECT_EQ(bitmap_.Pixel(10, 10), clWhite);
+
+  canvas_.Ellipse(40, 0, 60, 20);
+  EXPECT_EQ(bitmap_.Pixel(50, 10), clLime);
+  EXPECT_EQ(bitmap_.Pixel(50, 0), clBlue);
+  EXPECT_EQ(bitmap_.Pixel(40, 0), clWhite);
+  canvas_.RoundRect(70, 0, 90, 20, 10, 10);
+  EXPECT_EQ(bitmap_.Pixel(80, 10), clLime);
+  EXPECT_EQ(bitmap_.Pixel(80, 0), clBlue);
+  EXPECT_EQ(bitmap_.Pixel(70, 0), clWhite);
 
   canvas_.Brush()->SetStyle(bsClear);
   canvas_.Rectangle(20, 0, 30, 10);
