@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "framework/rtl/exceptions.h"
-#include "framework/rtl/format.h"
 
 namespace fw {
 
