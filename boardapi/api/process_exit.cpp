@@ -3,9 +3,15 @@
 #include <atomic>
 
 namespace {
+std::atomic<bool> unloading{false};
 std::atomic<bool> processExiting{false};
+}  // namespace
+
+void NoteUnloading(bool exiting) {
+  processExiting = exiting;
+  unloading = true;
 }
 
-void NoteProcessExiting() { processExiting = true; }
+bool LibraryIsUnloading() { return unloading; }
 
 bool ProcessIsExiting() { return processExiting; }
