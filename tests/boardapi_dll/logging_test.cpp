@@ -3,12 +3,15 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "boardapi/include/ventrixAPI.h"
+#include "tests/boardapi_dll/fixtures/board_api_test.h"
 
 namespace {
 
@@ -84,6 +87,60 @@ TEST(ApiLog, OneLinePerCallWhileOnAndTheBannerWhenTurnedOn) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_TRUE(std::regex_match(lines[0], std::regex(LinePattern("ventrixAPI", R"(ventrix_EnableLogging\(0\))"))))
       << lines[0];
+}
+
+std::string Hex(const void* pointer) {
+  char text[16];
+  snprintf(text, sizeof(text), "0x%.08X", static_cast<unsigned>(reinterpret_cast<uintptr_t>(pointer)));
+  return text;
+}
+
+int32_t WINAPI NoChange(int32_t) { return 0; }
+
+using ApiLogLines = dlltest::BoardApiTest;
+
+TEST_F(ApiLogLines, EveryCallWritesOneLineWithItsRawArgumentsFailedOnesToo) {
+  ASSERT_EQ(ventrix_EnableLogging(1), API_OK);
+  char buffer[8];
+  uint32_t size = sizeof(buffer);
+  int32_t count = 0;
+  BoardInfo info{};
+  const char* name = "03E800000001";
+  struct Case {
+    std::function<ApiStatus()> call;
+    std::string message;
+  };
+  const Case cases[] = {
+      {[] { return ventrix_OpenControllers(); }, "ventrix_OpenControllers()"},
+      {[] { return ventrix_CloseControllers(); }, "ventrix_CloseControllers()"},
+      {[&] { return ventrix_GetDeviceList(buffer, &size, "ZZ"); },
+       "ventrix_GetDeviceList(" + Hex(buffer) + ", " + Hex(&size) + ", " + Hex("ZZ") + ")"},
+      {[] { return ventrix_GetTotalControllers(nullptr); }, "ventrix_GetTotalControllers(0x00000000)"},
+      {[&] { return ventrix_GetTotalControllers_std(&count); }, "ventrix_GetTotalControllers(" + Hex(&count) + ")"},
+      {[&] { return ventrix_GetAPIVersion(nullptr, &size); },
+       "ventrix_GetAPIVersion(0x00000000, " + Hex(&size) + ")"},
+      {[&] { return ventrix_Bind(name, nullptr); }, "ventrix_Bind(" + Hex(name) + ", 0x00000000)"},
+      {[] { return ventrix_UnBind(-2); }, "ventrix_UnBind(0xFFFFFFFE)"},
+      {[] { return ventrix_UnBind_std(3); }, "ventrix_UnBind(0x00000003)"},
+      {[&] { return ventrix_GetBoardInfo(7, &info); }, "ventrix_GetBoardInfo(0x00000007, " + Hex(&info) + ")"},
+      {[] { return ventrix_SetBoardOptions(0x10, -5); }, "ventrix_SetBoardOptions(0x00000010, -5)"},
+      {[] { return ventrix_Enable_DeviceChange_Notification_Callback(0x1FF, nullptr); },
+       "ventrix_Enable_DeviceChange_Notification_Callback(255, 0x00000000)"},
+      {[] { return ventrix_Enable_DeviceChange_Notification_Callback(0x300, &NoChange); },
+       "ventrix_Enable_DeviceChange_Notification_Callback(0, " +
+           Hex(reinterpret_cast<const void*>(&NoChange)) + ")"},
+  };
+  LogTail tail;
+  for (const Case& c : cases) {
+    c.call();
+    const std::vector<std::string> lines = tail.NewLines();
+    ASSERT_EQ(lines.size(), 1u) << c.message;
+    const std::string line = lines[0];
+    EXPECT_TRUE(std::regex_match(line, std::regex(LinePattern("ventrixAPI", R"(.*)"))));
+    const std::string suffix = "[" + std::string(15, ' ') + "ventrixAPI] " + c.message;
+    EXPECT_EQ(line.substr(line.size() - std::min(line.size(), suffix.size())), suffix);
+  }
+  ventrix_EnableLogging(0);
 }
 
 }  // namespace

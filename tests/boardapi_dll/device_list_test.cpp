@@ -1,0 +1,71 @@
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/boardapi_dll/fixtures/board_api_test.h"
+
+namespace dlltest {
+namespace {
+
+using DeviceListTest = BoardApiTest;
+
+TEST_F(DeviceListTest, SizeQueryExactBufferAndOneByteLess) {
+  // Discovery order differs from serial order; the list is sorted by serial.
+  AddBoard(0x03EA, "BBBB0002");
+  AddBoard(0x1583, "AAAA0003");
+  AddBoard(0x03E8, "0000CCC1");
+  Open();
+
+  uint32_t size = 0;
+  ASSERT_EQ(ventrix_GetDeviceList(nullptr, &size, nullptr), API_OK);
+  ASSERT_EQ(size, 13u * 3 + 1);
+
+  std::vector<char> buffer(size + 8, 'x');
+  uint32_t small = size - 1;
+  EXPECT_EQ(ventrix_GetDeviceList(buffer.data(), &small, nullptr), API_ERR_BUFFER_TOO_SMALL);
+  EXPECT_EQ(small, size - 1);
+  EXPECT_EQ(buffer[0], 'x');
+
+  uint32_t exact = size;
+  ASSERT_EQ(ventrix_GetDeviceList(buffer.data(), &exact, nullptr), API_OK);
+  EXPECT_EQ(exact, size);
+  const char expected[] = "03E80000CCC1\0" "1583AAAA0003\0" "03EABBBB0002\0";
+  EXPECT_EQ(std::memcmp(buffer.data(), expected, sizeof(expected)), 0);  // with the final NUL
+  EXPECT_EQ(buffer[size], 'x');  // nothing past the caller's size
+
+  // A larger buffer is zero-filled up to its given size.
+  std::vector<char> large(64, 'x');
+  uint32_t largeSize = 60;
+  ASSERT_EQ(ventrix_GetDeviceList(large.data(), &largeSize, nullptr), API_OK);
+  EXPECT_EQ(largeSize, size);
+  EXPECT_EQ(std::memcmp(large.data(), expected, sizeof(expected)), 0);
+  EXPECT_EQ(std::string(large.begin() + size, large.begin() + 60), std::string(60 - size, '\0'));
+  EXPECT_EQ(large[60], 'x');
+
+  EXPECT_EQ(ventrix_GetDeviceList(buffer.data(), nullptr, nullptr), API_ERR_NULL_POINTER);
+}
+
+TEST_F(DeviceListTest, FilterMustHaveFourCharacters) {
+  AddBoard(0x03E8, "00000001");
+  Open();
+  uint32_t size = 0;
+  for (const char* filter : {"", "330", "330A0", "33"}) {
+    EXPECT_EQ(ventrix_GetDeviceList(nullptr, &size, filter), API_ERR_BAD_FILTER) << filter;
+  }
+  // No board carries model ZZZZ (read as 00 00): the list is a single NUL.
+  char buffer[4] = {'x', 'x', 'x', 'x'};
+  size = sizeof(buffer);
+  ASSERT_EQ(ventrix_GetDeviceList(buffer, &size, "ZZZZ"), API_OK);
+  EXPECT_EQ(size, 1u);
+  EXPECT_EQ(buffer[0], '\0');
+}
+
+TEST_F(DeviceListTest, EqualSerialsOfTwoProductsAppearOnce) {
+  AddBoard(0x03E8, "00000005");
+  AddBoard(0x03EA, "00000005");
+  Open();
+  EXPECT_EQ(DeviceList().size(), 1u);
+}
+
+}  // namespace
+}  // namespace dlltest
