@@ -1,22 +1,9 @@
 #include "boardapi/log/api_log.h"
 
 #include <cstdarg>
-#include <cstdio>
-
-#include "boardapi/log/log_line.h"
 
 namespace {
 constexpr int kLevelAlways = 3;
-}
-
-CLog::CLog() { InitializeCriticalSection(&lock_); }
-
-CLog::~CLog() { DeleteCriticalSection(&lock_); }
-
-void CLog::SetFileName(const std::string& path) {
-  EnterCriticalSection(&lock_);
-  fileName_ = path;
-  LeaveCriticalSection(&lock_);
 }
 
 void CLog::Write(int level, const char* name, const char* format, ...) {
@@ -35,11 +22,5 @@ void CLog::Write(int level, const char* name, const char* format, ...) {
 
   OutputDebugStringA(line.c_str());
 
-  EnterCriticalSection(&lock_);
-  if (FILE* file = std::fopen(fileName_.c_str(), "a")) {
-    std::fputs(line.c_str(), file);
-    std::fflush(file);
-    std::fclose(file);
-  }
-  LeaveCriticalSection(&lock_);
+  appender_.Append(fileName_, line);
 }

@@ -7,22 +7,25 @@
 #include <cstdint>
 #include <string>
 
+#include "boardapi/log/log_line.h"
+
 class CLog {
  public:
-  CLog();
-  virtual ~CLog();
+  CLog() = default;
+  virtual ~CLog() = default;
   CLog(const CLog&) = delete;
   CLog& operator=(const CLog&) = delete;
 
   // "%s %s %d [%25s] %s": date, time, level, name, message. Written only while enabled is 1 (or at level 3).
   void Write(int level, const char* name, const char* format, ...) __attribute__((format(printf, 4, 5)));
 
-  void SetFileName(const std::string& path);
+  // Set on the caller's thread while no line is being written (the exports' callers serialise their calls).
+  void SetFileName(const std::string& path) { fileName_ = path; }
   void SetEnabled(uint8_t enabled) { enabled_ = enabled; }
   bool IsEnabled() const { return enabled_ == 1; }
 
  private:
-  CRITICAL_SECTION lock_;  // guards the append only
+  logline::Appender appender_;  // serialises the appends of all threads
   std::string fileName_ = "ventrix.log";
   volatile uint8_t enabled_ = 0;
 };

@@ -8,6 +8,7 @@
 
 #include "boardapi/log/api_banner.h"
 #include "boardapi/log/api_log.h"
+#include "boardapi/log/log_line.h"
 
 ApiStatus SetApiLogging(bool on) {
   if (!on) {
@@ -16,9 +17,9 @@ ApiStatus SetApiLogging(bool on) {
   }
   if (theLog.IsEnabled()) return API_ERR_ALREADY_ENABLED;
 
-  char appData[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE)) return API_ERR_NO_APPDATA;
-  const std::string folder = std::string(appData) + "\\Brannock Limited\\ventrix API";
+  const std::string appData = logline::AppDataFolder(nullptr);
+  if (appData.empty()) return API_ERR_NO_APPDATA;
+  const std::string folder = appData + "\\Brannock Limited\\ventrix API";
   SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);  // an existing folder is fine; a failure loses lines
   theLog.SetFileName(folder + "\\ventrix API.log");
   theLog.SetEnabled(1);
