@@ -2,12 +2,15 @@
 // and files every report it gets into the pipe's ring (or hands it to a notifying-mode report callback).
 #include <cstring>
 
+#include "boardapi/api/process_exit.h"
 #include "boardapi/hid/hid_locks.h"
 #include "boardapi/hid/hid_state.h"
 
 namespace {
 
 constexpr DWORD kReaderWakeMs = 250;
+// How long an unload gives a reader to leave the layer's code.
+constexpr DWORD kUnloadReaderWaitMs = 2000;
 
 void CloseObject(HANDLE& object) {
   if (object) CloseHandle(object);
@@ -131,8 +134,13 @@ bool HidOpenPipe(HidDevice* device, int index) {
 void HidClosePipe(HidPipe& pipe, bool full) {
   if (pipe.thread) {
     SetEvent(pipe.stopEvent);
-    WaitForSingleObject(pipe.endedEvent, INFINITE);
-    WaitForSingleObject(pipe.thread, INFINITE);
+    if (LibraryIsUnloading()) {
+      // The loader lock is held: the reader cannot end, only signal that it left the layer's code.
+      WaitForSingleObject(pipe.endedEvent, kUnloadReaderWaitMs);
+    } else {
+      WaitForSingleObject(pipe.endedEvent, INFINITE);
+      WaitForSingleObject(pipe.thread, INFINITE);
+    }
     CloseObject(pipe.thread);
   }
   for (HANDLE* object : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent, &pipe.stopEvent,

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <string>
 
 #include "tests/boardapi_dll/fixtures/board_api_test.h"
@@ -102,12 +103,20 @@ TEST_F(Binding, SessionOutlivesCloseWithoutItsBoard) {
   EXPECT_GT(Bind(name), session);
 }
 
-TEST_F(Binding, BoardInfoChecksItsPointerAfterTheSession) {
-  AddBoard(0x03E8, "00000001");
+TEST_F(Binding, BoardInfoChecksSessionThenPointerAndReportsAnUnreadableDescription) {
+  const int board = AddBoard(0x03E8, "00000001");
   Open();
   const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
   EXPECT_EQ(ventrix_GetBoardInfo(session + 1000, nullptr), API_ERR_NO_SESSION);
   EXPECT_EQ(ventrix_GetBoardInfo(session, nullptr), API_ERR_NULL_POINTER);
+
+  // A board that does not answer: -7, and the caller's block is left alone.
+  Sim().SetSilent(board, 1);
+  BoardInfo info;
+  std::memset(&info, 0x5A, sizeof(info));
+  EXPECT_EQ(ventrix_GetBoardInfo(session, &info), API_ERR_DEVICE_IO);
+  EXPECT_EQ(info.model[0], 0x5A);
+  EXPECT_EQ(info.capabilities, 0x5A5A5A5A);
 }
 
 }  // namespace
