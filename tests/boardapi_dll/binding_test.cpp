@@ -104,17 +104,22 @@ TEST_F(Binding, SessionOutlivesCloseWithoutItsBoard) {
 }
 
 TEST_F(Binding, BoardInfoChecksSessionThenPointerAndReportsAnUnreadableDescription) {
-  const int board = AddBoard(0x03E8, "00000001");
+  SetModel(AddBoard(0x03E8, "00000001"), 0x33, 0x0A);
+  const int silent = AddBoard(0x03E8, "00000002");
   Open();
   const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
   EXPECT_EQ(ventrix_GetBoardInfo(session + 1000, nullptr), API_ERR_NO_SESSION);
   EXPECT_EQ(ventrix_GetBoardInfo(session, nullptr), API_ERR_NULL_POINTER);
+  BoardInfo read{};
+  EXPECT_EQ(ventrix_GetBoardInfo(session, &read), API_OK);
+  EXPECT_STREQ(read.model, "330A");
 
   // A board that does not answer: -7, and the caller's block is left alone.
-  Sim().SetSilent(board, 1);
+  const int32_t unanswered = Bind(DeviceName(0x03E8, "00000002"));
+  Sim().SetSilent(silent, 1);
   BoardInfo info;
   std::memset(&info, 0x5A, sizeof(info));
-  EXPECT_EQ(ventrix_GetBoardInfo(session, &info), API_ERR_DEVICE_IO);
+  EXPECT_EQ(ventrix_GetBoardInfo(unanswered, &info), API_ERR_DEVICE_IO);
   EXPECT_EQ(info.model[0], 0x5A);
   EXPECT_EQ(info.capabilities, 0x5A5A5A5A);
 }

@@ -60,6 +60,24 @@ TEST_F(DeviceListTest, FilterMustHaveFourCharacters) {
   EXPECT_EQ(buffer[0], '\0');
 }
 
+TEST_F(DeviceListTest, ModelFilterInEitherCaseSortedBySerial) {
+  SetModel(AddBoard(0x03E8, "00000009"), 0x33, 0x0A);
+  SetModel(AddBoard(0x03EA, "00000002"), 0x33, 0x1A);
+  SetModel(AddBoard(0x03EA, "00000001"), 0x33, 0x0A);
+  AddBoard(0x03E8, "00000005");  // unprogrammed
+  Open();
+  const std::vector<std::string> model330A = {DeviceName(0x03EA, "00000001"), DeviceName(0x03E8, "00000009")};
+  EXPECT_EQ(DeviceList("330a"), model330A);
+  EXPECT_EQ(DeviceList("330A"), model330A);
+  EXPECT_EQ(DeviceList("331A"), std::vector<std::string>{DeviceName(0x03EA, "00000002")});
+  EXPECT_TRUE(DeviceList("0000").empty());
+  EXPECT_EQ(DeviceList().size(), 4u);
+  // An unknown name changes nothing for the filter.
+  int32_t session = 0;
+  EXPECT_EQ(ventrix_Bind("330A00000001", &session), API_ERR_NOT_FOUND);
+  EXPECT_EQ(DeviceList("330A"), model330A);
+}
+
 TEST_F(DeviceListTest, EqualSerialsOfTwoProductsAppearOnce) {
   AddBoard(0x03E8, "00000005");
   AddBoard(0x03EA, "00000005");
