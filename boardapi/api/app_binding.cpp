@@ -3,6 +3,7 @@
 
 #include "boardapi/api/app.h"
 #include "boardapi/api/session.h"
+#include "boardapi/api/session_switches.h"
 
 ApiStatus CventrixAPIApp::Bind(const char* deviceName, int32_t* session) {
   if (session == nullptr) return API_ERR_NULL_POINTER;
@@ -31,6 +32,8 @@ ApiStatus CventrixAPIApp::Bind(const char* deviceName, int32_t* session) {
 ApiStatus CventrixAPIApp::UnBind(int32_t session) {
   const SessionPtr found = Sessions().Find(session);
   if (!found) return API_ERR_NO_SESSION;
+  // A reader left reporting would keep the board's switch reporting on for whoever binds it next.
+  StopSessionSwitches(*found);
   // A session whose board the list already deleted has no lock left to release.
   if (found->board != nullptr) found->board->Unbind();
   const auto name = std::find(boundNames_.begin(), boundNames_.end(), found->deviceName);

@@ -78,11 +78,23 @@ TEST_F(DeviceListTest, ModelFilterInEitherCaseSortedBySerial) {
   EXPECT_EQ(DeviceList("330A"), model330A);
 }
 
-TEST_F(DeviceListTest, EqualSerialsOfTwoProductsAppearOnce) {
+TEST_F(DeviceListTest, EqualSerialsAppearOnce) {
   AddBoard(0x03E8, "00000005");
   AddBoard(0x03EA, "00000005");
   Open();
   EXPECT_EQ(DeviceList().size(), 1u);
+  ventrix_CloseControllers();
+
+  // Two boards with one key: the later stands in the list, the count is the layer's.
+  Sim().Reset();
+  AddBoard(0x03E8, "00000007");
+  AddBoard(0x03E8, "00000007");
+  Open();
+  int32_t count = 0;
+  ASSERT_EQ(ventrix_GetTotalControllers(&count), API_OK);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(DeviceList(), std::vector<std::string>{DeviceName(0x03E8, "00000007")});
+  EXPECT_GT(Bind(DeviceName(0x03E8, "00000007")), 0);
 }
 
 }  // namespace
