@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "boardapi/board/board_description.h"
 #include "boardapi/board/controller.h"
 #include "boardapi/board/global_lock.h"
 #include "boardapi/board/iic_protocol.h"
+#include "boardapi/board/parse_hex.h"
 #include "boardapi/board/scoped_iic_mode.h"
 
 namespace {
@@ -40,10 +41,7 @@ HANDLE CreateInfoSection(const std::string& name) {
   return CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(BoardInfo), name.c_str());
 }
 
-int32_t HexByte(const char* twoDigits) {
-  const char text[3] = {twoDigits[0], twoDigits[1], 0};
-  return static_cast<int32_t>(std::strtol(text, nullptr, 16));
-}
+int32_t HexByte(const char* twoDigits) { return static_cast<int32_t>(ParseHex(std::string_view(twoDigits, 2))); }
 
 }  // namespace
 
