@@ -8,7 +8,8 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
   SetBoundsFields(0, 0, 97, 17);
   SetTabStop(true);
   SetParentColor(true);
-  controlStyle_.Exclude(csSetCaption).Exclude(csClickEvents);
+  // The window reports clicks and double clicks; the mouse messages are none of their own.
+  controlStyle_.Exclude(csSetCaption).Exclude(csClickEvents).Exclude(csDoubleClicks);
 }
 
 void TButtonControl::CreateParams(TCreateParams& Params) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/rtl/intconv.h"
 
@@ -138,13 +139,15 @@ void TUpDown::Dispatch(TMessage& Message) {
       if (header->code == UDN_DELTAPOS) {
         const auto* change = reinterpret_cast<const NMUPDOWN*>(Message.LParam);
         lastButton_ = change->iDelta > 0 ? btNext : btPrev;
-        Message.Result = CanChange() ? 0 : 1;
+        refused_ = !CanChange();
+        Message.Result = refused_ ? 1 : 0;
       }
       return;
     }
     case CN_VSCROLL:
     case CN_HSCROLL:
-      if (LOWORD(Message.WParam) == SB_THUMBPOSITION) {
+      // The control may report the end of a move that OnChanging refused.
+      if (LOWORD(Message.WParam) == SB_THUMBPOSITION && !std::exchange(refused_, false)) {
         Position();
         ShowPositionInAssociate();
         Click(lastButton_);

@@ -62,6 +62,7 @@ class TUpDown : public TWinControl {
   TUDOrientation orientation_ = udVertical;
   bool arrowKeys_ = true;
   TUDBtnType lastButton_ = btNext;
+  bool refused_ = false;
 };
 
 }  // namespace fw
