@@ -32,7 +32,6 @@ class CDeviceChangeDetector {
   void Start(Adapter adapter, DeviceChangeCallback callback);
   // Closes the window and waits for the thread. Must not run on a thread the user callback waits for.
   void Stop();
-  bool IsRunning() const { return thread_ != nullptr; }
 
  private:
   static unsigned __stdcall DetectorThread(void* detector);
