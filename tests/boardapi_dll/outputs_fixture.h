@@ -20,13 +20,17 @@ inline ReportBytes Special(std::initializer_list<uint8_t> bytes) {
   return report;
 }
 
+// Named objects of a board (bind lock, IIC marker, published description) are machine-wide, and the
+// in-process tests run beside these with boards of serial 00000001: this serial keeps them apart.
+constexpr char kOutputsSerial[] = "0A7E0001";
+
 constexpr int32_t kAllOutputs = BOARD_CAP_LEDS | BOARD_CAP_7SEGMENT | BOARD_CAP_DATALINES | BOARD_CAP_SERVOS |
                                 BOARD_CAP_BRIGHTNESS;
 
 class OutputsTest : public BoardApiTest {
  protected:
   void Start(int32_t capabilities) {
-    board_ = AddBoard(0x03E8, "00000001");
+    board_ = AddBoard(0x03E8, kOutputsSerial);
     std::array<uint8_t, 256> memory;
     memory.fill(0xFF);
     const auto bits = static_cast<uint32_t>(capabilities);
@@ -36,7 +40,7 @@ class OutputsTest : public BoardApiTest {
     for (auto [address, value] : bytes) memory[address] = value;
     Iic().SetMemory(board_, 1, memory.data());
     Open();
-    session_ = Bind(DeviceName(0x03E8, "00000001"));
+    session_ = Bind(DeviceName(0x03E8, kOutputsSerial));
     // The description is read once, here, so the journal of each test holds only its own reports.
     BoardInfo info{};
     EXPECT_EQ(ventrix_GetBoardInfo(session_, &info), API_OK);

@@ -149,10 +149,10 @@ TEST_F(OutputsTest, AnalogBankFillsSixteenBytes) {
 }
 
 TEST_F(OutputsTest, BoardInfoOfAnUnreadableMemoryIsAFailure) {
-  board_ = AddBoard(0x03E8, "00000001");
+  board_ = AddBoard(0x03E8, kOutputsSerial);
   Iic().SetIicNack(board_, 0xA0, 1);
   Open();
-  session_ = Bind(DeviceName(0x03E8, "00000001"));
+  session_ = Bind(DeviceName(0x03E8, kOutputsSerial));
   BoardInfo info{};
   EXPECT_EQ(ventrix_GetBoardInfo(session_, &info), API_ERR_DEVICE_IO);
   Iic().SetIicNack(board_, 0xA0, 0);
