@@ -20,8 +20,8 @@ inline ReportBytes Special(std::initializer_list<uint8_t> bytes) {
   return report;
 }
 
-// Named objects of a board (bind lock, IIC marker, published description) are machine-wide, and the
-// in-process tests run beside these with boards of serial 00000001: this serial keeps them apart.
+// A serial of its own: a board's named objects (bind lock, IIC marker, published description) are
+// machine-wide, and other test programs use serial 00000001.
 constexpr char kOutputsSerial[] = "0A7E0001";
 
 constexpr int32_t kAllOutputs = BOARD_CAP_LEDS | BOARD_CAP_7SEGMENT | BOARD_CAP_DATALINES | BOARD_CAP_SERVOS |
