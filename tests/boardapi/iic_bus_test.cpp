@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "boardapi/board/controller.h"
@@ -109,6 +110,39 @@ TEST_F(IicBusTest, ServoArgumentsOutsideTheirRangesAreRefusedWithoutAReport) {
   EXPECT_FALSE(controller_->ServoSetCenter(1, 0, 128));
   EXPECT_FALSE(controller_->ServoSetCenter(1, 0, -128));
   EXPECT_TRUE(TakeJournal(board_).empty());
+}
+
+TEST_F(IicBusTest, TextAndSingleBytesOfMemoryTakeIicModeOnlyForTheirAccess) {
+  ASSERT_TRUE(controller_->WriteModelBytes(1, 0x33, 0x1B));
+  ASSERT_TRUE(controller_->WriteMemoryFlag(1, 0x5A));
+  EXPECT_FALSE(hidsim::IicModeOn(board_));
+  int32_t flag = 0;
+  ASSERT_TRUE(controller_->ReadMemoryFlag(1, &flag));
+  EXPECT_EQ(flag, 0x5A);
+  EXPECT_EQ(hidsim::Memory(board_)[128], 0x33);
+  EXPECT_EQ(hidsim::Memory(board_)[129], 0x1B);
+
+  ASSERT_TRUE(controller_->SetIicMode(true));
+  ASSERT_TRUE(controller_->MemoryWriteText(1, 20, "AB"));
+  EXPECT_EQ(hidsim::Memory(board_)[22], 0);
+  std::string text;
+  ASSERT_TRUE(controller_->MemoryReadText(1, 20, -1, &text));
+  EXPECT_EQ(text, "AB");
+  std::wstring wide;
+  ASSERT_TRUE(controller_->MemoryReadTextW(1, 20, 1, &wide));
+  EXPECT_EQ(wide, L"A");
+  // Unprogrammed memory never ends a text: the read stops at the top of the memory.
+  ASSERT_TRUE(controller_->MemoryReadText(1, 250, -1, &text));
+  EXPECT_EQ(text, std::string(6, '\xFF'));
+}
+
+TEST_F(IicBusTest, ABoardThatStopsAnsweringFailsTheExchangeWithATimeOut) {
+  ASSERT_TRUE(controller_->SetIicMode(true));
+  hidsim::SetSilent(board_, true);
+  Report reply{};
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(controller_->IicTransact(Report{0x02, 0xC2, 0xA8, 0}, reply), ERROR_TIMEOUT);
+  EXPECT_LT(GetTickCount() - start, 3000u);
 }
 
 }  // namespace
