@@ -356,6 +356,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
   return nullptr;
 }
 
+bool TWinControl::IsShortCut(WORD, TShiftState) { return false; }
+
 void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
   if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop)) next->SetFocus();
 }

@@ -41,6 +41,9 @@ class TWinControl : public TControl {
   // Focuses the next (or previous) focusable control after current among this control's descendants.
   void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+  // A top control (a form) runs the command of a keyboard shortcut (a menu item's) and returns true;
+  // asked for every key before the focused control sees it.
+  virtual bool IsShortCut(WORD Key, TShiftState Shift);
 
   TBrush* Brush() { return &brush_; }
 

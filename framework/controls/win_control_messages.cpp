@@ -249,6 +249,7 @@ bool TWinControl::HandleKeyMessage(TMessage& Message) {
 void TWinControl::HandleDialogKey(TMessage& Message) {
   Message.Result = 1;
   const auto key = static_cast<WORD>(Message.WParam);
+  if (TWinControl* top = GetTopParent(this); top != nullptr && top->IsShortCut(key, KeyboardShiftState())) return;
   LRESULT wanted = 0;
   switch (key) {
     case VK_TAB: wanted = DLGC_WANTTAB; break;

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "framework/forms/application.h"
+#include "framework/menus/menu.h"
+#include "framework/menus/menu_commands.h"
 #include "framework/messaging/exception_boundary.h"
 #include "framework/rtl/exceptions.h"
 
@@ -129,6 +131,34 @@ void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
   // Windows may have chosen the position or size.
   UpdateBoundsFromWindow();
+  if (menu_ != nullptr) menu_->SetWindowHandle(Handle());
+}
+
+void TCustomForm::DestroyWnd() {
+  // The window would destroy the menu it shows.
+  if (menu_ != nullptr) menu_->SetWindowHandle(nullptr);
+  TWinControl::DestroyWnd();
+}
+
+void TCustomForm::SetMenu(TMainMenu* value) {
+  if (menu_ == value) return;
+  if (menu_ != nullptr) {
+    menu_->SetWindowHandle(nullptr);
+    menu_->RemoveFreeNotification(this);
+  }
+  menu_ = value;
+  if (value == nullptr) return;
+  value->FreeNotification(this);
+  if (HandleAllocated()) value->SetWindowHandle(Handle());
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == menu_) menu_ = nullptr;
+}
+
+bool TCustomForm::IsShortCut(WORD Key, TShiftState Shift) {
+  return menu_ != nullptr && menu_->IsShortCut(Key, Shift);
 }
 
 void TCustomForm::RecreateKeepingVisibility() {
@@ -369,6 +399,11 @@ void TCustomForm::Dispatch(TMessage& Message) {
       return;
     }
     case WM_SIZE: HandleSize(Message); return;
+    case WM_COMMAND:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (!DispatchMenuMessage(Message)) TWinControl::Dispatch(Message);
+      return;
     case CM_VISIBLECHANGED: ApplyVisibility(); return;
     case CM_DIALOGKEY: HandleDialogKey(Message); return;
     case CM_FOCUSCHANGED: {

@@ -13,6 +13,8 @@
 
 namespace fw {
 
+class TMainMenu;
+
 class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* AOwner);
@@ -37,6 +39,10 @@ class TCustomForm : public TWinControl {
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* value);
   bool Active() const;
+  // The menu bar; its items' clicks and shortcuts reach their handlers while the form has the keyboard.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* value);
+  bool IsShortCut(WORD Key, TShiftState Shift) override;
 
   void Close();
   virtual bool CloseQuery();
@@ -60,6 +66,8 @@ class TCustomForm : public TWinControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void DoCreate();
   virtual void DoDestroy();
   virtual void DoShow();
@@ -87,6 +95,7 @@ class TCustomForm : public TWinControl {
   bool keyPreview_ = false;
   TModalResult modalResult_ = mrNone;
   TWinControl* activeControl_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   bool modal_ = false;
   bool positioned_ = false;
 };
