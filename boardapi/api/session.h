@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -41,7 +42,7 @@ struct CBoardSession {
   BoardInfo boardInfo{};
   std::map<int32_t, uint8_t> featureEnabled;  // capability bit -> on/off byte; enabled only when 1
   std::string deviceName;
-  int32_t options = 0;
+  std::atomic<int32_t> options{0};  // also read by the key-matrix reader for every decoded change
 
   std::unique_ptr<CBrightnessDriver> brightnessDriver;
   std::unique_ptr<CAnalogInput> analogInput;
