@@ -16,7 +16,6 @@ constexpr int kReaderReadTimeoutMs = 50;
 constexpr DWORD kFirstReadingDelayMs = 250;
 constexpr DWORD kPausedPollMs = 200;
 constexpr DWORD kPollMs = 1;
-constexpr DWORD kWatcherEndWaitMs = 10000;
 
 // The reader holds the board's request lock from its request until the reply that completes a reading, and
 // gives it up whenever a read comes back empty, so other exchanges get their turn.
@@ -46,13 +45,14 @@ class HeldRequestLock {
 void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context) {
   const std::string serial = GetSerialText();
   std::atomic<bool> sendRequest{true};
+  std::atomic<bool> ended{false};
   bool initial = true;
   SetEvent(context.startEvent);  // the starter's event handle is not used after this
 
   SetReadTimeout(kReaderReadTimeoutMs);
   UniqueHandle endEvent(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixEndEventName(serial).c_str()));
   WorkerThread watcher;
-  watcher.Start([&sendRequest, serial] { KeyMatrixRefreshWatcher(&sendRequest, serial); });
+  watcher.Start([&sendRequest, &ended, serial] { KeyMatrixRefreshWatcher(&sendRequest, &ended, serial); });
   Sleep(kFirstReadingDelayMs);
 
   KeyMatrixAssembler assembler;
@@ -96,8 +96,9 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context) {
     Sleep(kPollMs);
   }
 
+  ended = true;
   if (endEvent) SetEvent(endEvent.get());
-  watcher.Join(kWatcherEndWaitMs);
+  watcher.Join(INFINITE);  // it ends within half a second and uses this thread's flags until then
 }
 
 void CventrixController::HandOverReading(const KeyMatrixReaderContext& context, const std::string& serial,

@@ -5,16 +5,24 @@
 #include "boardapi/board/key_matrix_names.h"
 #include "boardapi/board/unique_handle.h"
 
-void KeyMatrixRefreshWatcher(std::atomic<bool>* sendRequest, const std::string& serial) {
+namespace {
+constexpr DWORD kEndCheckMs = 500;
+}  // namespace
+
+void KeyMatrixRefreshWatcher(std::atomic<bool>* sendRequest, const std::atomic<bool>* readerEnded,
+                             const std::string& serial) {
   UniqueHandle end(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixEndEventName(serial).c_str()));
   UniqueHandle refresh(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixRefreshEventName(serial).c_str()));
   if (!end) return;
   // The end event comes first, so a refresh asked for while the reader ends is not taken.
   const HANDLE events[] = {end.get(), refresh.get()};
   const DWORD count = refresh ? 2 : 1;
-  for (;;) {
-    const DWORD woken = WaitForMultipleObjects(count, events, FALSE, INFINITE);
-    if (woken != WAIT_OBJECT_0 + 1) return;
-    *sendRequest = true;
+  while (!*readerEnded) {
+    const DWORD woken = WaitForMultipleObjects(count, events, FALSE, kEndCheckMs);
+    if (woken == WAIT_OBJECT_0 + 1) {
+      *sendRequest = true;
+    } else if (woken != WAIT_TIMEOUT) {
+      return;
+    }
   }
 }

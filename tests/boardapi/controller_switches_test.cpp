@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int32_t kUser = 7;
+constexpr wchar_t kSerial[] = L"5A000001";
 
 SwitchCalls calls;
 std::atomic<int32_t> resultSwitch{-1};  // the switch at which the per-switch handler answers resultValue
@@ -83,7 +84,9 @@ class SwitchReaderTest : public SimLayerTest {
     HidLayer_Close();
     hidsim::Reset();
     calls.Clear();
-    sim_ = hidsim::AddBoard(BoardOf(productId, L"00000001"));
+    // A serial of its own: the reader's events are named from the serial alone, and other test programs may
+    // run readers at the same time.
+    sim_ = hidsim::AddBoard(BoardOf(productId, kSerial));
     if (OpenLayer() == nullptr) return nullptr;
     return std::make_unique<CventrixController>(HidLayer_Device(1));
   }
@@ -254,6 +257,28 @@ TEST_F(SwitchReaderTest, NoStartEventMeansNoReaderAndTheKeyMatrixOffAgain) {
 
   ASSERT_TRUE(board->EnableSwitchesPerSwitch(true, RecordSwitch, kUser, true));
   EXPECT_TRUE(calls.WaitFor(kUser, 65));
+}
+
+TEST_F(SwitchReaderTest, BoardsOfOneSerialUnderTwoProductsReportAndStopApart) {
+  const int firstSim = hidsim::AddBoard(BoardOf(0x03E8, kSerial));
+  const int secondSim = hidsim::AddBoard(BoardOf(0x03EA, kSerial));
+  ASSERT_NE(OpenLayer(), nullptr);
+  ASSERT_EQ(HidLayer_Count(), 2);
+  auto first = std::make_unique<CventrixController>(HidLayer_Device(1));
+  auto second = std::make_unique<CventrixController>(HidLayer_Device(2));
+  if (first->GetProductId() != 0x03E8) std::swap(first, second);
+  ASSERT_TRUE(first->EnableSwitchesPerSwitch(true, RecordSwitch, 1, false));
+  ASSERT_TRUE(second->EnableSwitchesPerSwitch(true, RecordSwitch, 2, false));
+  ASSERT_TRUE(calls.WaitFor(1, 65));
+  ASSERT_TRUE(calls.WaitFor(2, 65));
+
+  // Stopping one reader ends its watcher, whichever of the two takes the shared end event.
+  EXPECT_TRUE(first->DisableSwitches());
+  hidsim::SetSwitchWords(secondSim, ClosedSwitches({8}));
+  ASSERT_TRUE(calls.WaitFor(2, 66));
+  EXPECT_EQ(calls.Of(2).back(), (SwitchCall{2, 8, 1, 0}));
+  EXPECT_EQ(hidsim::KeyMatrixMode(firstSim), 0);
+  EXPECT_TRUE(second->DisableSwitches());
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ int32_t VENTRIX_STDCALL RecordCallback(int32_t session, int32_t number, int32_t 
   return session == stoppingSession ? 0 : 1;
 }
 
+// Serials of their own: the reader's events are named from the serial alone, and other test programs may run
+// readers at the same time.
 std::vector<SwitchCall> From(const std::vector<SwitchCall>& all, size_t first) {
   return std::vector<SwitchCall>(all.begin() + static_cast<std::ptrdiff_t>(first), all.end());
 }
@@ -78,12 +80,12 @@ class Switches : public BoardApiTest {
 };
 
 TEST_F(Switches, EnableChecksInOrder) {
-  AddSwitchBoard(0x03E8, "00000001");
-  AddSwitchBoard(0x03E8, "00000002", 0, 0, false);
-  AddSwitchBoard(0x03E8, "00000003");
+  AddSwitchBoard(0x03E8, "5B000001");
+  AddSwitchBoard(0x03E8, "5B000002", 0, 0, false);
+  AddSwitchBoard(0x03E8, "5B000003");
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
-  const int32_t noSwitches = Bind(DeviceName(0x03E8, "00000002"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
+  const int32_t noSwitches = Bind(DeviceName(0x03E8, "5B000002"));
 
   EXPECT_EQ(ventrix_Switch_Enable_Callback(0, 1, RecordCallback), API_ERR_NO_SESSION);
   EXPECT_EQ(ventrix_Switch_Enable_Poll(session + 100, 1), API_ERR_NO_SESSION);
@@ -98,7 +100,7 @@ TEST_F(Switches, EnableChecksInOrder) {
   EXPECT_EQ(ventrix_Switch_Enable_Poll(session, 0), API_ERR_DEVICE_IO);
 
   // A session whose board the list deleted.
-  const int32_t closed = Bind(DeviceName(0x03E8, "00000003"));
+  const int32_t closed = Bind(DeviceName(0x03E8, "5B000003"));
   BoardInfo info{};
   ASSERT_EQ(ventrix_GetBoardInfo(closed, &info), API_OK);
   ASSERT_EQ(ventrix_CloseControllers(), API_OK);
@@ -106,11 +108,11 @@ TEST_F(Switches, EnableChecksInOrder) {
 }
 
 TEST_F(Switches, EnableFailsWhenTheReaderCannotStart) {
-  AddSwitchBoard(0x03E8, "00000001");
+  AddSwitchBoard(0x03E8, "5B000001");
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
   // Another kind of object under the start event's name: the event cannot be created.
-  HANDLE blocker = CreateMutexA(nullptr, FALSE, KeyMatrixStartEventName("00000001").c_str());
+  HANDLE blocker = CreateMutexA(nullptr, FALSE, KeyMatrixStartEventName("5B000001").c_str());
   ASSERT_NE(blocker, nullptr);
   EXPECT_EQ(ventrix_Switch_Enable_Callback(session, 1, RecordCallback), API_ERR_DEVICE_IO);
   CloseHandle(blocker);
@@ -131,10 +133,10 @@ TEST_F(Switches, PerSwitchCallbackGetsSwitchZeroThenEverySwitchOfTheModeThenChan
     SCOPED_TRACE(testing::Message() << std::hex << c.productId << " options " << c.options);
     TearDown();
     SetUp();
-    const int board = AddSwitchBoard(c.productId, "00000001");
+    const int board = AddSwitchBoard(c.productId, "5B000001");
     SetSwitches(board, {3, 12, 100});
     Open();
-    const int32_t session = Bind(DeviceName(c.productId, "00000001"));
+    const int32_t session = Bind(DeviceName(c.productId, "5B000001"));
     ASSERT_EQ(ventrix_SetBoardOptions(session, c.options), API_OK);
     ASSERT_EQ(ventrix_Switch_Enable_Callback(session, 1, RecordCallback), API_OK);
     const std::vector<SwitchCall> atEnable = calls.Of(session);
@@ -159,10 +161,10 @@ TEST_F(Switches, PerSwitchCallbackGetsSwitchZeroThenEverySwitchOfTheModeThenChan
 }
 
 TEST_F(Switches, PerSwitchPollQueueHoldsEveryReportInOrder) {
-  const int board = AddSwitchBoard(0x03E8, "00000001");
+  const int board = AddSwitchBoard(0x03E8, "5B000001");
   SetSwitches(board, {2, 64});
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
   int32_t number = 0, direction = 0;
   EXPECT_EQ(ventrix_Switch_Get_Item(session, &number, &direction), API_ERR_NOT_ENABLED);
   ASSERT_EQ(ventrix_Switch_Enable_Poll(session, 1), API_OK);
@@ -192,10 +194,10 @@ TEST_F(Switches, PerSwitchPollQueueHoldsEveryReportInOrder) {
 }
 
 TEST_F(Switches, WholeStateReportsClosedSwitchesThenDecodesTheEncoders) {
-  const int board = AddSwitchBoard(0x03E8, "00000001");
+  const int board = AddSwitchBoard(0x03E8, "5B000001");
   SetSwitches(board, {3, 12});
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
   ASSERT_EQ(ventrix_SetBoardOptions(session, OPT_WHOLE_STATE), API_OK);
   ASSERT_EQ(ventrix_Switch_Enable_Callback(session, 1, RecordCallback), API_OK);
   ASSERT_TRUE(calls.WaitFor(session, 2));
@@ -234,11 +236,11 @@ TEST_F(Switches, WholeStateReportsClosedSwitchesThenDecodesTheEncoders) {
 }
 
 TEST_F(Switches, WholeStatePollQueueAndAscendingBoardsLastDetent) {
-  const int board = AddSwitchBoard(0x03E8, "00000001");
+  const int board = AddSwitchBoard(0x03E8, "5B000001");
   const unsigned char ascending[] = {0x19, 0x1A, 0x1B, 0x1C};
   Sim().SetKeyMatrixReplyOrder(board, ascending, 4);
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
   ASSERT_EQ(ventrix_SetBoardOptions(session, OPT_WHOLE_STATE), API_OK);
   ASSERT_EQ(ventrix_Switch_Enable_Poll(session, 1), API_OK);
   // The encoder's bits come with 0x1A, after the 0x19 of their reading.
@@ -249,11 +251,11 @@ TEST_F(Switches, WholeStatePollQueueAndAscendingBoardsLastDetent) {
 }
 
 TEST_F(Switches, ZeroFromTheWholeStateCallbackStopsOnlyThatBoard) {
-  const int stopping = AddSwitchBoard(0x03E8, "00000001");
-  const int going = AddSwitchBoard(0x03E8, "00000002");
+  const int stopping = AddSwitchBoard(0x03E8, "5B000001");
+  const int going = AddSwitchBoard(0x03E8, "5B000002");
   Open();
-  const int32_t stopped = Bind(DeviceName(0x03E8, "00000001"));
-  const int32_t other = Bind(DeviceName(0x03E8, "00000002"));
+  const int32_t stopped = Bind(DeviceName(0x03E8, "5B000001"));
+  const int32_t other = Bind(DeviceName(0x03E8, "5B000002"));
   stoppingSession = stopped;
   for (const int32_t session : {stopped, other}) {
     ASSERT_EQ(ventrix_SetBoardOptions(session, OPT_WHOLE_STATE), API_OK);
@@ -276,13 +278,13 @@ TEST_F(Switches, ZeroFromTheWholeStateCallbackStopsOnlyThatBoard) {
 }
 
 TEST_F(Switches, RefreshEventSetByNameReportsEverySwitchAgain) {
-  const int board = AddSwitchBoard(0x03E8, "00000001");
+  const int board = AddSwitchBoard(0x03E8, "5B000001");
   SetSwitches(board, {33});
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
   ASSERT_EQ(ventrix_Switch_Enable_Callback(session, 1, RecordCallback), API_OK);
   ASSERT_TRUE(calls.WaitFor(session, 65));
-  HANDLE refresh = CreateEventA(nullptr, FALSE, FALSE, KeyMatrixRefreshEventName("00000001").c_str());
+  HANDLE refresh = CreateEventA(nullptr, FALSE, FALSE, KeyMatrixRefreshEventName("5B000001").c_str());
   ASSERT_NE(refresh, nullptr);
   SetEvent(refresh);
   CloseHandle(refresh);
@@ -291,11 +293,11 @@ TEST_F(Switches, RefreshEventSetByNameReportsEverySwitchAgain) {
 }
 
 TEST_F(Switches, GetStateChecksTheSwitchNumber) {
-  AddSwitchBoard(0x03E8, "00000001", 1, 64);
-  AddSwitchBoard(0x03E8, "00000002", 1, 200);
+  AddSwitchBoard(0x03E8, "5B000001", 1, 64);
+  AddSwitchBoard(0x03E8, "5B000002", 1, 200);
   Open();
-  const int32_t session = Bind(DeviceName(0x03E8, "00000001"));
-  const int32_t wide = Bind(DeviceName(0x03E8, "00000002"));
+  const int32_t session = Bind(DeviceName(0x03E8, "5B000001"));
+  const int32_t wide = Bind(DeviceName(0x03E8, "5B000002"));
   int32_t state = -1;
   EXPECT_EQ(ventrix_Switch_Get_State(session + 100, 1, &state), API_ERR_NO_SESSION);
   EXPECT_EQ(ventrix_Switch_Get_State(session, 1, &state), API_ERR_NOT_ENABLED);
@@ -321,10 +323,10 @@ TEST_F(Switches, GetStateChecksTheSwitchNumber) {
 }
 
 TEST_F(Switches, UnbindStopsTheReaderSoTheBoardCanBeEnabledAgain) {
-  const int board = AddSwitchBoard(0x03E8, "00000001");
+  const int board = AddSwitchBoard(0x03E8, "5B000001");
   SetSwitches(board, {5});
   Open();
-  const std::string name = DeviceName(0x03E8, "00000001");
+  const std::string name = DeviceName(0x03E8, "5B000001");
   const int32_t first = Bind(name);
   ASSERT_EQ(ventrix_Switch_Enable_Callback(first, 1, RecordCallback), API_OK);
   ASSERT_TRUE(calls.WaitFor(first, 65));
