@@ -43,6 +43,12 @@ void TControl::SetClientWidth(int value) { SetWidth(width_ - ClientWidth() + val
 void TControl::SetClientHeight(int value) { SetHeight(height_ - ClientHeight() + value); }
 
 TPoint TControl::ClientToScreen(TPoint p) {
+  // A window knows where its client area is (below a caption, inside a border).
+  if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed != nullptr && windowed->HandleAllocated()) {
+    POINT point{p.X, p.Y};
+    ::ClientToScreen(windowed->handle_, &point);
+    return TPoint{point.x, point.y};
+  }
   const TPoint onParent{p.X + left_, p.Y + top_};
   return parent_ != nullptr ? parent_->ClientToScreen(onParent) : onParent;
 }

@@ -6,6 +6,7 @@
 
 #include "framework/controls/cursors.h"
 #include "framework/controls/win_control.h"
+#include "framework/forms/screen.h"
 #include "framework/graphics/gdi_handles.h"
 
 namespace fw {
@@ -205,6 +206,12 @@ bool TWinControl::RouteMouseToGraphicChild(TMessage& Message) {
 }
 
 void TWinControl::HandleSetCursor(TMessage& Message) {
+  // The screen's cursor, while set, is every window's.
+  if (Screen->Cursor() != crDefault) {
+    ::SetCursor(CursorHandle(Screen->Cursor()));
+    Message.Result = TRUE;
+    return;
+  }
   if (LOWORD(Message.LParam) == HTCLIENT && reinterpret_cast<HWND>(Message.WParam) == handle_) {
     POINT p{};
     GetCursorPos(&p);

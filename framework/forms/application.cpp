@@ -1,5 +1,6 @@
 #include "framework/forms/application.h"
 
+#include "framework/forms/hint_controller.h"
 #include "framework/rtl/filenames.h"
 #include "framework/services/messagebox.h"
 
@@ -11,11 +12,13 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   title_ = ChangeFileExt(ExtractFileName(ExeName()), "");
   if (Application == nullptr) Application = this;
   previousHandler_ = SetExceptionBoundaryHandler([this](TObject* Sender) { HandleException(Sender); });
+  hints_ = Create<THintController>(this);
 }
 
 TApplication::~TApplication() {
   // The forms go while the application is whole: their handlers may still call it.
   DestroyComponents();
+  hints_->Free();
   SetExceptionBoundaryHandler(std::move(previousHandler_));
   if (Application == this) Application = nullptr;
 }
@@ -49,6 +52,15 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == mainForm_) mainForm_ = nullptr;
 }
+
+void TApplication::SetShowHint(bool value) {
+  showHint_ = value;
+  if (!value) CancelHint();
+}
+
+void TApplication::CancelHint() { hints_->CancelHint(); }
+
+THintWindow* TApplication::HintWindow() { return hints_->HintWindow(); }
 
 void TApplication::Run() {
   try {
@@ -85,6 +97,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     return true;
   }
   try {
+    hints_->Observe(msg);
     if (!IsKeyMsg(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);

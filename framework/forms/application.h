@@ -24,6 +24,9 @@ namespace fw {
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 using TExceptionEvent = std::function<void(TObject* Sender, Exception& E)>;
 
+class THintController;
+class THintWindow;
+
 class TApplication : public TComponent {
  public:
   explicit TApplication(TComponent* AOwner = nullptr);
@@ -35,8 +38,20 @@ class TApplication : public TComponent {
   std::string ExeName() const;
   // A hidden window of the application's own.
   HWND Handle();
+  // Hints: shown HintPause ms after the mouse came to rest on a control (HintShortPause when moving on
+  // from a showing hint), hidden after HintHidePause ms; none at all without ShowHint.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value);
+  int HintPause() const { return hintPause_; }
+  void SetHintPause(int value) { hintPause_ = value; }
+  int HintShortPause() const { return hintShortPause_; }
+  void SetHintShortPause(int value) { hintShortPause_ = value; }
   int HintHidePause() const { return hintHidePause_; }
   void SetHintHidePause(int value) { hintHidePause_ = value; }
+  TColor HintColor() const { return hintColor_; }
+  void SetHintColor(TColor value) { hintColor_ = value; }
+  void CancelHint();
+  THintWindow* HintWindow();
   bool ShowMainForm() const { return showMainForm_; }
   void SetShowMainForm(bool value) { showMainForm_ = value; }
 
@@ -88,7 +103,12 @@ class TApplication : public TComponent {
   void Idle();
 
   std::string title_;
+  bool showHint_ = true;
+  int hintPause_ = 500;
+  int hintShortPause_ = 50;
   int hintHidePause_ = 2500;
+  TColor hintColor_ = clInfoBk;
+  THintController* hints_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
   TCustomForm* mainForm_ = nullptr;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/forms/application.h"
+#include "framework/forms/screen.h"
 #include "framework/menus/menu.h"
 #include "framework/menus/menu_commands.h"
 #include "framework/messaging/exception_boundary.h"
@@ -44,9 +45,10 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
   controlStyle_.Include(csAcceptsControls);
   SetBoundsFields(0, 0, kDefaultWidth, kDefaultHeight);
   SetColor(clBtnFace);
+  Screen->AddForm(this);
 }
 
-TCustomForm::~TCustomForm() = default;
+TCustomForm::~TCustomForm() { Screen->RemoveForm(this); }
 
 void TCustomForm::AfterConstruction() {
   TWinControl::AfterConstruction();

@@ -1,0 +1,71 @@
+#include "framework/forms/screen.h"
+
+#include <algorithm>
+
+#include "framework/controls/cursors.h"
+#include "framework/forms/form.h"
+
+namespace fw {
+
+namespace {
+
+TScreen screenInstance;
+
+int CALLBACK AddFontFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list) {
+  // Names starting with '@' are the vertical variants of the same families.
+  if (font->lfFaceName[0] != '@') reinterpret_cast<TStringList*>(list)->Add(font->lfFaceName);
+  return 1;
+}
+
+}  // namespace
+
+TScreen* Screen = &screenInstance;
+
+TScreen::TScreen() : TComponent(nullptr) {
+  fonts_.SetSorted(true);
+  fonts_.SetDuplicates(dupIgnore);
+}
+
+int TScreen::PixelsPerInch() const {
+  WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
+}
+
+TStrings* TScreen::Fonts() {
+  if (!fontsRead_) {
+    WindowDC screen(nullptr);
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExA(screen.Get(), &wanted, &AddFontFamily, reinterpret_cast<LPARAM>(&fonts_), 0);
+    fontsRead_ = true;
+  }
+  return &fonts_;
+}
+
+void TScreen::SetCursor(TCursor value) {
+  if (cursor_ == value) return;
+  cursor_ = value;
+  if (value != crDefault) {
+    ::SetCursor(CursorHandle(value));
+    return;
+  }
+  // Let the window under the mouse choose its cursor again.
+  POINT p{};
+  GetCursorPos(&p);
+  SetCursorPos(p.x, p.y);
+}
+
+void TScreen::RemoveForm(TCustomForm* form) { forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end()); }
+
+TCustomForm* TScreen::ActiveForm() const {
+  const HWND active = GetActiveWindow();
+  if (active == nullptr) return nullptr;
+  for (TCustomForm* form : forms_) {
+    if (form->HandleAllocated() && const_cast<TCustomForm*>(form)->Handle() == active) return form;
+  }
+  return nullptr;
+}
+
+TWinControl* TScreen::ActiveControl() const { return FindControl(GetFocus()); }
+
+}  // namespace fw

@@ -1,0 +1,47 @@
+#pragma once
+// Screen: what the program asks about the display and its forms: size, installed fonts, the cursor that
+// overrides every control's (crDefault: none does), the forms that exist and the active one.
+#include <vector>
+
+#include "framework/classes/component.h"
+#include "framework/classes/stringlist.h"
+#include "framework/controls/control_types.h"
+
+namespace fw {
+
+class TCustomForm;
+class TWinControl;
+
+class TScreen : public TComponent {
+ public:
+  TScreen();
+
+  int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+  int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+  int PixelsPerInch() const;
+  // The font families, sorted; read from the system on first use.
+  TStrings* Fonts();
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor value);
+  int FormCount() const { return static_cast<int>(forms_.size()); }
+  TCustomForm* Forms(int Index) const { return forms_.at(static_cast<size_t>(Index)); }
+  // The form whose window is active, nullptr when none of them.
+  TCustomForm* ActiveForm() const;
+  // The control that has the keyboard focus, nullptr when no framework control has it.
+  TWinControl* ActiveControl() const;
+
+  // Forms tell the screen that they begin and end.
+  void AddForm(TCustomForm* form) { forms_.push_back(form); }
+  void RemoveForm(TCustomForm* form);
+
+ private:
+  TStringList fonts_;
+  bool fontsRead_ = false;
+  TCursor cursor_ = crDefault;
+  std::vector<TCustomForm*> forms_;
+};
+
+// The program's one screen object.
+extern TScreen* Screen;
+
+}  // namespace fw
