@@ -135,7 +135,7 @@ void TControl::SetCursor(TCursor value) {
 }
 
 void TControl::RequestAlign() {
-  if (parent_ != nullptr && align_ != alNone) parent_->Realign();
+  if (parent_ != nullptr) parent_->AlignControl(this);
 }
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {

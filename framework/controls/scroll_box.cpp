@@ -87,12 +87,15 @@ int TScrollingWinControl::ClientExtent(TScrollBarKind kind) {
 }
 
 void TScrollingWinControl::ScrollChildren(int dx, int dy) {
+  // Scrolling moves every child without changing the extent.
+  scrolling_ = true;
   DisableAlign();
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* child = Controls(i);
     child->SetBounds(child->Left() + dx, child->Top() + dy, child->Width(), child->Height());
   }
   EnableAlign();
+  scrolling_ = false;
   Invalidate();
 }
 
@@ -150,6 +153,11 @@ void TScrollingWinControl::BoundsChanged() {
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {
   TWinControl::AlignControls(AControl, Rect);
   UpdateScrollBars();
+}
+
+void TScrollingWinControl::AlignControl(TControl* AControl) {
+  TWinControl::AlignControl(AControl);
+  if (!scrolling_) UpdateScrollBars();
 }
 
 void TScrollingWinControl::Dispatch(TMessage& Message) {

@@ -60,6 +60,7 @@ class TScrollingWinControl : public TWinControl {
   void CreateWnd() override;
   void BoundsChanged() override;
   void AlignControls(TControl* AControl, TRect& Rect) override;
+  void AlignControl(TControl* AControl) override;
 
  private:
   friend class TControlScrollBar;
@@ -71,6 +72,7 @@ class TScrollingWinControl : public TWinControl {
   TControlScrollBar vert_{this, sbVertical};
   bool autoScroll_ = true;
   bool updating_ = false;
+  bool scrolling_ = false;
 };
 
 class TScrollBox : public TScrollingWinControl {

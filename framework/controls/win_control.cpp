@@ -156,7 +156,7 @@ void TWinControl::RemoveControl(TControl* Control) {
     if (handle_ != nullptr && GetCapture() == handle_) ReleaseCapture();
   }
   Control->parent_ = nullptr;
-  if (Control->Align() != alNone) Realign();
+  AlignControl(Control);
 }
 
 void TWinControl::ChangeZOrder(TControl* Control, bool toFront) {
@@ -242,6 +242,10 @@ TRect TWinControl::ClientRect() {
   AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
   return Rect(0, 0, std::max<int>(0, Width() - (frame.right - frame.left)),
               std::max<int>(0, Height() - (frame.bottom - frame.top)));
+}
+
+void TWinControl::AlignControl(TControl* AControl) {
+  if (AControl->Align() != alNone) Realign();
 }
 
 void TWinControl::Realign() {

@@ -89,6 +89,9 @@ class TWinControl : public TControl {
   void PaintHandler(HDC DC);
   void PaintControls(HDC DC);
   virtual void AlignControls(TControl* AControl, TRect& Rect);
+  // A child changed place, size, visibility or alignment, or came or went: aligned children are placed
+  // again; a container whose extent follows its children looks at them again.
+  virtual void AlignControl(TControl* AControl);
   // Aligning waits while the control is loading; it runs once everything is in place.
   void Loaded() override;
 

@@ -40,6 +40,17 @@ TEST_F(StdControlTest, LabelSizesToItsTextAndPaintsOpaqueOrTransparent) {
   Form()->PaintTo(bitmap.DC(), 0, 0);
   EXPECT_EQ(bitmap.Count(area, clYellow), 0);
   EXPECT_GT(testing::PaintedPixelsOnParent(label), 0);  // the text still
+
+  // A click on the label (through its parent's window) is its click.
+  int clicks = 0;
+  label->OnClick = [&](TObject* sender) {
+    EXPECT_EQ(sender, label);
+    ++clicks;
+  };
+  PostClick(Form()->Handle(), 15, 15);
+  label->SetVisible(false);
+  PostClick(Form()->Handle(), 15, 15);
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(StdControlTest, LabelAcceleratorFocusesItsFocusControl) {
@@ -197,6 +208,32 @@ TEST_F(StdControlTest, ScrollBoxRangeComesFromItsChildrenAndPositionMovesThem) {
   EXPECT_FALSE(box->AutoScroll());
   bar->SetPosition(1900);
   EXPECT_EQ(bar->Position(), 2000 - client);
+}
+
+// Rows are added while the page shows: the bar follows them.
+TEST_F(StdControlTest, ScrollBoxBarFollowsChildrenAddedAndRemovedWhileShown) {
+  auto* box = Make<TScrollBox>(Rect(0, 0, 300, 150));
+  Form()->Show();
+  const auto barRange = [&] {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    GetScrollInfo(box->Handle(), SB_VERT, &info);
+    return info.nMax + 1 > static_cast<int>(info.nPage) ? info.nMax + 1 : 0;
+  };
+  EXPECT_EQ(barRange(), 0);
+  std::vector<TLabel*> rows;
+  for (int row = 0; row < 10; ++row) {
+    auto* label = Create<TLabel>(Form());
+    label->SetParent(box);
+    label->SetBounds(10, 5 + 35 * row, 100, 20);
+    rows.push_back(label);
+  }
+  EXPECT_EQ(barRange(), 5 + 35 * 9 + 20);
+  box->VertScrollBar()->SetPosition(100);
+  rows.back()->Free();
+  EXPECT_EQ(barRange(), 5 + 35 * 8 + 20);
+  EXPECT_EQ(box->VertScrollBar()->Position(), 100);
 }
 
 }  // namespace
