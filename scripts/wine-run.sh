@@ -8,7 +8,7 @@ if [ "${1:-}" != "--prefix" ] || [ $# -lt 3 ]; then
   echo "usage: $0 --prefix DIR program.exe [args...]" >&2
   exit 2
 fi
-prefix=$2
+prefix=$(realpath -m "$2")  # Wine wants an absolute prefix
 shift 2
 
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)

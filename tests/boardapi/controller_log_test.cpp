@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <latch>
 #include <regex>
 #include <thread>
 
@@ -80,18 +79,24 @@ TEST_F(ControllerLogTest, SwitchedFormFollowsTheSwitchMutex) {
 
 TEST_F(ControllerLogTest, TwoThreadsWriteTwoFilesInTheSameDatedFolder) {
   std::string paths[2];
-  std::latch bothWrote(2);  // both threads live until both wrote, so their ids differ
+  // Both threads live until both wrote, so their ids differ. A kernel event rather than std::latch, whose
+  // wait can miss its wake-up under this runtime.
+  HANDLE bothWrote = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  ASSERT_NE(bothWrote, nullptr);
+  LONG arrived = 0;
   auto writeTwice = [&](int index) {
     paths[index] = ControllerLogFileOfThread();
     DeleteFileA(paths[index].c_str());  // only the file: the other thread may be using the folder
     ControllerLog(true).Write(3, "Op", "one");
     ControllerLog(true).Write(3, "Op", "two");
-    bothWrote.arrive_and_wait();
+    if (InterlockedIncrement(&arrived) == 2) SetEvent(bothWrote);
+    EXPECT_EQ(WaitForSingleObject(bothWrote, 10000), WAIT_OBJECT_0);
   };
   std::thread first(writeTwice, 0);
   std::thread second(writeTwice, 1);
   first.join();
   second.join();
+  CloseHandle(bothWrote);
 
   ASSERT_NE(paths[0], paths[1]);
   EXPECT_EQ(paths[0].substr(0, paths[0].rfind('\\')), paths[1].substr(0, paths[1].rfind('\\')));
