@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "boardapi/api/on_off.h"
 #include "boardapi/api/session.h"
 #include "boardapi/board/controller.h"
 #include "boardapi/board/peripherals.h"
@@ -19,8 +20,6 @@ constexpr int kDigitCountWhole = -1;
 constexpr char kDigitPadding = ' ';
 constexpr int kLinesPerPort = 8;
 
-uint8_t OnOffByte(int32_t raw) { return static_cast<uint8_t>(raw & 0xFF); }
-bool IsOn(int32_t raw) { return OnOffByte(raw) == 1; }
 
 // The checks of an enable call: session, description, capability, board.
 ApiStatus CheckEnable(int32_t handle, int32_t capability, SessionPtr& session) {

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 
+#include "boardapi/api/on_off.h"
 #include "boardapi/include/ventrixAPI.h"
 #include "boardapi/log/api_log.h"
 
@@ -34,8 +35,8 @@ unsigned LogPointer(Result(VENTRIX_STDCALL* function)(Args...)) {
 inline unsigned LogHandle(int32_t session) { return static_cast<uint32_t>(session); }
 
 // On/off arguments count only their low byte: it is logged as it came, and only a 1 is on.
-inline int LogOnOff(int32_t raw) { return raw & 0xFF; }
-inline bool IsOn(int32_t raw) { return (raw & 0xFF) == 1; }
+inline int LogOnOff(int32_t raw) { return OnOffByte(raw); }
+using ::IsOn;
 
 template <typename Call, typename... LogArgs>
 ApiStatus Run(const char* function, const char* format, Call&& call, LogArgs... logArgs) {
