@@ -1,0 +1,12 @@
+# MinGW-w64 cross toolchain, posix thread model, for the architecture TRELVIK_ARCH (i686 or x86_64).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${TRELVIK_ARCH})
+set(TRIPLE ${TRELVIK_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER   ${TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${TRIPLE}-windres)
+set(CMAKE_OBJDUMP      ${TRIPLE}-objdump CACHE FILEPATH "objdump of the cross toolchain")
+set(CMAKE_FIND_ROOT_PATH /usr/${TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
