@@ -53,7 +53,8 @@ bool TCustomComboBox::DroppedDown() {
 }
 
 void TCustomComboBox::SetDroppedDown(bool value) {
-  if (style_ != csSimple) SendMessageA(Handle(), CB_SHOWDROPDOWN, value, 0);
+  // Only a window can drop down: without one the combo box stays closed.
+  if (HandleAllocated() && style_ != csSimple) SendMessageA(Handle(), CB_SHOWDROPDOWN, value, 0);
 }
 
 void TCustomComboBox::SetItemIndex(int value) {

@@ -29,7 +29,10 @@ void TUpDown::CreateWnd() {
   ApplyRange();
   UDACCEL accel{0, static_cast<UINT>(increment_)};
   SendMessageA(Handle(), UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
-  if (associate_ != nullptr) SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
+  // The associate gets its window with ours when it can have one (it sits on a parent).
+  if (associate_ != nullptr && (associate_->HandleAllocated() || associate_->Parent() != nullptr)) {
+    SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
+  }
   SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
 }
 

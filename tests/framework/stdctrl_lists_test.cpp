@@ -150,6 +150,10 @@ TEST_F(StdControlTest, ComboBoxEventsComeFromTheWindowsNotifications) {
   combo->OnChange = [&](TObject*) { events.push_back("change " + combo->Text()); };
   combo->OnDropDown = [&](TObject*) { events.push_back("dropdown"); };
   combo->OnCloseUp = [&](TObject*) { events.push_back("closeup"); };
+  // Without a window there is nothing to drop down.
+  combo->SetDroppedDown(true);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_FALSE(combo->HandleAllocated());
   Form()->Show();
   combo->SetItemIndex(0);  // the program's change fires nothing
   combo->SetDroppedDown(true);
