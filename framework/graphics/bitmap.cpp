@@ -8,23 +8,9 @@ namespace fw {
 
 namespace {
 
-GdiObject<HBITMAP> MakeDib(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  GdiObject<HBITMAP> dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!dib) RaiseLastOSError();
-  return dib;
-}
-
 // Copies width x height pixels of source (or white where source is null) into a new DIB.
 GdiObject<HBITMAP> CopyToDib(HBITMAP source, int width, int height) {
-  GdiObject<HBITMAP> dib = MakeDib(width, height);
+  GdiObject<HBITMAP> dib = CreateTopDownDib(width, height);
   MemoryDC target;
   SelectedObject selectedTarget(target.Get(), dib.Get());
   PatBlt(target.Get(), 0, 0, width, height, WHITENESS);
@@ -37,6 +23,22 @@ GdiObject<HBITMAP> CopyToDib(HBITMAP source, int width, int height) {
 }
 
 }  // namespace
+
+GdiObject<HBITMAP> CreateTopDownDib(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  GdiObject<HBITMAP> dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!dib) RaiseLastOSError();
+  if (bits) *bits = pixels;
+  return dib;
+}
+
 
 // The canvas draws on a memory DC that holds the bitmap while the canvas is in use.
 class TBitmap::BitmapCanvas : public TCanvas {

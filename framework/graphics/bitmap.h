@@ -11,6 +11,9 @@
 
 namespace fw {
 
+// A 32-bit top-down DIB section; bits (when asked) receives its pixels, one BGRA word each. Raises on failure.
+GdiObject<HBITMAP> CreateTopDownDib(int width, int height, void** bits = nullptr);
+
 class TBitmap : public TPersistent {
  public:
   TBitmap();

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "framework/forms/application.h"
+#include "framework/graphics/bitmap.h"
 #include "framework/graphics/colors.h"
 #include "framework/graphics/gdi_handles.h"
 
@@ -18,15 +19,8 @@ namespace fw::testing {
 class MemoryBitmap {
  public:
   MemoryBitmap(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = CreateTopDownDib(width, height, &bits);
     bits_ = static_cast<std::uint32_t*>(bits);
     selected_ = std::make_unique<SelectedObject>(dc_.Get(), bitmap_.Get());
     Fill(clWhite);
