@@ -74,6 +74,12 @@ void TControl::SetEnabled(bool value) {
   Perform(CM_ENABLEDCHANGED);
 }
 
+void TControl::SetName(const std::string& NewName) {
+  const bool followName = controlStyle_.Contains(csSetCaption) && GetText() == Name();
+  TComponent::SetName(NewName);
+  if (followName) SetText(NewName);
+}
+
 void TControl::SetText(const std::string& value) {
   if (GetText() == value) return;
   StoreText(value);

@@ -62,6 +62,9 @@ class TControl : public TComponent {
   void SetCaption(const std::string& value) { SetText(value); }
   std::string Text() { return GetText(); }
   void SetText(const std::string& value);
+  // A control whose style has csSetCaption and whose caption still equals its old name (an unset caption
+  // included) takes the new name as its caption.
+  void SetName(const std::string& NewName) override;
 
   TColor Color() const { return color_; }
   void SetColor(TColor value);

@@ -26,12 +26,10 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+// Every line ends with a line break, so an empty last line survives the round trip through the window.
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += "\r\n";
-    text += lines[i];
-  }
+  for (const std::string& line : lines) text.append(line).append("\r\n");
   return text;
 }
 
@@ -55,7 +53,9 @@ class TCustomMemo::MemoStrings : public TStrings {
     lines.insert(lines.begin() + index, s);
     memo_->SetText(JoinLines(lines));
   }
-  std::string Text() const override { return memo_->Text(); }
+  // Every line ends with a line break, as in any other string list, also when the user typed none after
+  // the last one.
+  std::string Text() const override { return JoinLines(Lines()); }
   void SetText(std::string_view text) override { memo_->SetText(std::string(text)); }
 
  protected:

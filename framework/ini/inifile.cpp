@@ -33,7 +33,7 @@ const IniDocument& TIniFile::Current() {
 }
 
 void TIniFile::Save() {
-  if (!TryWriteFileText(fileName_, document_.Text())) {
+  if (!TryReplaceFileText(fileName_, document_.Text())) {
     loaded_ = false;  // the file keeps what it had: read it again next time
     throw EIniFileException(Format("Unable to write to %s", fileName_));
   }

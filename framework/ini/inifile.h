@@ -3,6 +3,7 @@
 // only the line concerned; everything else in the file stays as it was.
 //
 // A missing or unreadable file reads as empty; a file that cannot be written raises EIniFileException.
+// A write replaces the file as a whole, so a failed one leaves the file as it was.
 // The file is read again whenever it changed on disk since the last read or write.
 #pragma once
 

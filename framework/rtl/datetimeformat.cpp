@@ -22,7 +22,8 @@ Parts Split(TDateTime value) {
   DecodeDate(value, parts.year, parts.month, parts.day);
   DecodeTime(value, parts.hour, parts.minute, parts.second, parts.millisecond);
   parts.dayOfWeek = DayOfWeek(value);
-  parts.midnight = parts.hour == 0 && parts.minute == 0 && parts.second == 0 && parts.millisecond == 0;
+  // Milliseconds do not count: 00:00:00.500 prints as the date alone.
+  parts.midnight = parts.hour == 0 && parts.minute == 0 && parts.second == 0;
   return parts;
 }
 

@@ -65,6 +65,34 @@ bool TryWriteFileText(const std::string& fileName, const std::string& text, std:
   return true;
 }
 
+bool TryReplaceFileText(const std::string& fileName, const std::string& text, std::uint32_t* errorCode) {
+  const std::size_t slash = fileName.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? std::string(".") : fileName.substr(0, slash + 1);
+  char temporary[MAX_PATH + 1] = {};
+  if (GetTempFileNameA(folder.c_str(), "ini", 0, temporary) == 0) return Fail(errorCode);
+  bool written = false;
+  {
+    const FileHandle file = OpenFile(temporary, GENERIC_WRITE, 0, TRUNCATE_EXISTING);
+    written = static_cast<bool>(file);
+    std::size_t done = 0;
+    while (written && done < text.size()) {
+      DWORD count = 0;
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1u << 20));
+      written = WriteFile(file.get(), text.data() + done, chunk, &count, nullptr) && count != 0;
+      done += count;
+    }
+    written = written && FlushFileBuffers(file.get());
+  }
+  if (written &&
+      MoveFileExA(temporary, fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  const DWORD error = GetLastError();
+  DeleteFileA(temporary);
+  if (errorCode != nullptr) *errorCode = error;
+  return false;
+}
+
 std::string ReadFileText(const std::string& fileName) {
   std::uint32_t error = 0;
   std::optional<std::string> text = TryReadFileText(fileName, &error);

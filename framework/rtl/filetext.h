@@ -11,6 +11,9 @@ namespace fw {
 std::optional<std::string> TryReadFileText(const std::string& fileName, std::uint32_t* errorCode = nullptr);
 // Replaces the file's content; false when it cannot be created or written (errorCode: the Win32 error).
 bool TryWriteFileText(const std::string& fileName, const std::string& text, std::uint32_t* errorCode = nullptr);
+// Replaces the file as a whole: the text goes to a new file in the same folder, which then takes the old
+// one's place. A failure at any step leaves the old file as it was (errorCode: the Win32 error).
+bool TryReplaceFileText(const std::string& fileName, const std::string& text, std::uint32_t* errorCode = nullptr);
 
 // As above, raising EFOpenError "Cannot open file "%s". %s" / EFCreateError "Cannot create file "%s". %s".
 std::string ReadFileText(const std::string& fileName);

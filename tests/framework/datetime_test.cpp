@@ -73,6 +73,11 @@ TEST_F(DateTimeText, FormatsPatterns) {
   for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.format, t), c.text) << c.format;
 
   EXPECT_EQ(DateTimeToStr(EncodeDate(2024, 3, 7)), "07/03/2024");  // midnight: no time
+  // Milliseconds do not count toward the time of day shown.
+  const TDateTime halfSecondPastMidnight = EncodeDate(2024, 3, 5) + EncodeTime(0, 0, 0, 500);
+  EXPECT_EQ(DateTimeToStr(halfSecondPastMidnight), "05/03/2024");
+  EXPECT_EQ(FormatDateTime("c", halfSecondPastMidnight), "05/03/2024");
+  EXPECT_EQ(DateTimeToStr(EncodeDate(2024, 3, 5) + EncodeTime(0, 0, 1, 0)), "05/03/2024 00:00:01");
   EXPECT_EQ(DateToStr(t), "07/03/2024");
   EXPECT_EQ(TimeToStr(t), "14:05:09");
   // Times round to whole milliseconds, so a hair before midnight is the next day.

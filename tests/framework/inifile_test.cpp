@@ -151,3 +151,39 @@ TEST_F(IniFileTest, UnwritableFileRaisesAndUnreadableReadsEmpty) {
   EXPECT_EQ(folderAsFile.ReadString("S", "K", "d"), "d");
   EXPECT_THROW(folderAsFile.WriteString("S", "K", "v"), EIniFileException);
 }
+
+namespace {
+
+int FilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  int count = 0;
+  do {
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) ++count;
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return count;
+}
+
+}  // namespace
+
+TEST_F(IniFileTest, WritesReplaceTheWholeFileAndAFailedOneLeavesItIntact) {
+  Write(kSample);
+  TIniFile ini(fileName_);
+  ini.WriteString("SETTINGS", "Speed", "slow");
+  EXPECT_EQ(FilesIn(folder_), 1);  // no working copy left behind
+  const std::string saved = Read();
+  EXPECT_NE(saved.find("Speed=slow\r\n"), std::string::npos);
+
+  // Another program holds the file open without letting it be replaced: the write fails and is reported,
+  // and the file keeps every byte it had.
+  HANDLE held = CreateFileA(fileName_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_THROW(ini.WriteString("SETTINGS", "Speed", "lost"), EIniFileException);
+  CloseHandle(held);
+  EXPECT_EQ(Read(), saved);
+  EXPECT_EQ(FilesIn(folder_), 1);
+  EXPECT_EQ(ini.ReadString("SETTINGS", "Speed", ""), "slow");
+}

@@ -164,5 +164,24 @@ TEST_F(StdControlTest, RunTimeControlsAreFoundByNameAndTellTheirHandlerWhoTheyAr
   EXPECT_THROW(Create<TButton>(Form())->SetName("Switch_Card1"), EComponentError);
 }
 
+// Naming a control whose caption was never set (or still is its old name) gives it the name as caption;
+// a caption of its own stays, and so does a control without csSetCaption.
+TEST_F(StdControlTest, NamingACaptionControlGivesItTheNameUntilItHasACaptionOfItsOwn) {
+  auto* label = Make<TLabel>(Rect(0, 0, 80, 25));
+  label->SetName("Label7");
+  EXPECT_EQ(label->Caption(), "Label7");
+  label->SetName("Label8");
+  EXPECT_EQ(label->Caption(), "Label8");
+  label->SetCaption("Saved");
+  label->SetName("Label9");
+  EXPECT_EQ(label->Caption(), "Saved");
+  auto* panel = Make<TPanel>(Rect(0, 30, 80, 55));
+  panel->SetName("Panel1");
+  EXPECT_EQ(panel->Caption(), "Panel1");
+  auto* edit = Make<TEdit>(Rect(0, 60, 80, 85));
+  edit->SetName("Edit1");
+  EXPECT_EQ(edit->Text(), "");
+}
+
 }  // namespace
 }  // namespace fw

@@ -9,6 +9,7 @@
 #include "framework/controls/edit.h"
 #include "framework/controls/memo.h"
 #include "framework/controls/up_down.h"
+#include "framework/rtl/filetext.h"
 #include "stdctrl_test_support.h"
 
 namespace fw {
@@ -145,7 +146,7 @@ TEST_F(StdControlTest, MemoLinesAreTheWindowsText) {
   memo->Lines()->Add("[SETTINGS]");
   memo->Lines()->Add("HIDE_ON_STARTUP=0");
   memo->Lines()->Insert(1, "; template");
-  EXPECT_EQ(memo->Text(), "[SETTINGS]\r\n; template\r\nHIDE_ON_STARTUP=0");
+  EXPECT_EQ(memo->Text(), "[SETTINGS]\r\n; template\r\nHIDE_ON_STARTUP=0\r\n");
   int changes = 0;
   memo->OnChange = [&](TObject*) { ++changes; };
   Form()->Show();
@@ -155,11 +156,13 @@ TEST_F(StdControlTest, MemoLinesAreTheWindowsText) {
   EXPECT_EQ(changes, 2);
   char text[128] = {};
   GetWindowTextA(memo->Handle(), text, sizeof(text));
-  EXPECT_STREQ(text, "[SETTINGS]\r\nHIDE_ON_STARTUP=1");
+  EXPECT_STREQ(text, "[SETTINGS]\r\nHIDE_ON_STARTUP=1\r\n");
   // What the user typed is what Lines reads.
   SetWindowTextA(memo->Handle(), "a\r\nb\r\n");
   EXPECT_EQ(memo->Lines()->Count(), 2);
   EXPECT_EQ(memo->Lines()->Strings(1), "b");
+  EXPECT_EQ(memo->Lines()->Text(), "a\r\nb\r\n");
+  SetWindowTextA(memo->Handle(), "a\r\nb");  // no line break typed after the last line
   EXPECT_EQ(memo->Lines()->Text(), "a\r\nb\r\n");
   EXPECT_THROW(memo->Lines()->Strings(2), EStringListError);
   memo->Lines()->Clear();
@@ -180,8 +183,16 @@ TEST_F(StdControlTest, MemoLinesSaveToAFile) {
   memo->Lines()->SaveToFile(file);
   TStringList read;
   read.LoadFromFile(file);
-  DeleteFileA(file.c_str());
   EXPECT_EQ(read.Text(), "[SETTINGS]\r\nLEFT=0\r\n");
+  // Lines added one by one: every line, the last included, ends with CR LF in the text and the file.
+  memo->Lines()->Clear();
+  memo->Lines()->Add("[SETTINGS]");
+  memo->Lines()->Add("");
+  memo->Lines()->Add("TOP=2");
+  EXPECT_EQ(memo->Lines()->Text(), "[SETTINGS]\r\n\r\nTOP=2\r\n");
+  memo->Lines()->SaveToFile(file);
+  EXPECT_EQ(ReadFileText(file), "[SETTINGS]\r\n\r\nTOP=2\r\n");
+  DeleteFileA(file.c_str());
 }
 
 // The encoder up-downs: an edit as associate, a range and a step.
