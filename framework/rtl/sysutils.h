@@ -2,6 +2,7 @@
 // dates and the clock and program-folder services.
 #pragma once
 
+#include "framework/rtl/ansicase.h"
 #include "framework/rtl/arith.h"
 #include "framework/rtl/datetime.h"
 #include "framework/rtl/exceptions.h"
@@ -10,6 +11,7 @@
 #include "framework/rtl/format.h"
 #include "framework/rtl/formatsettings.h"
 #include "framework/rtl/intconv.h"
+#include "framework/rtl/syslocale.h"
 #include "framework/rtl/textutils.h"
 #include "framework/services/clock.h"
 #include "framework/services/programfolder.h"

@@ -1,0 +1,4 @@
+// Test areas that start nothing beyond the framework's own pairs.
+#include "tests/support/test_modules.h"
+
+void RegisterTestModules() {}
