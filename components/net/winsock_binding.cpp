@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/rtl/format.h"
+#include "framework/startup/modules.h"
 
 namespace net {
 
@@ -60,9 +61,19 @@ struct Binding {
   int socketCount = 0;
 };
 
-Binding& State() {
-  static Binding binding;
-  return binding;
+// Plain data, set up at compile time: nothing runs before the unit starts.
+constinit Binding binding;
+
+// Made by the unit's start, deleted by its stop (when no socket is left).
+UnitLock* bindingLock = nullptr;
+UnitLock* windowClassLock = nullptr;
+UnitLock* sendQueueLock = nullptr;
+
+Binding& State() { return binding; }
+
+UnitLock& Started(UnitLock* lock) {
+  if (lock == nullptr) throw ESocketException("The socket unit is not started");
+  return *lock;
 }
 
 std::string LastErrorText() { return std::to_string(GetLastError()); }
@@ -106,20 +117,29 @@ Fn Resolve(Fn& slot, const char* Name) {
 
 }  // namespace
 
-UnitLock& BindingLock() {
-  static UnitLock lock;
-  return lock;
+UnitLock& BindingLock() { return Started(bindingLock); }
+UnitLock& WindowClassLock() { return Started(windowClassLock); }
+UnitLock& SendQueueLock() { return Started(sendQueueLock); }
+
+void StartSocketUnit() {
+  OutputDebugStringA("Socket unit initialization\n");
+  if (bindingLock == nullptr) bindingLock = new UnitLock;
+  if (windowClassLock == nullptr) windowClassLock = new UnitLock;
+  if (sendQueueLock == nullptr) sendQueueLock = new UnitLock;
 }
 
-UnitLock& WindowClassLock() {
-  static UnitLock lock;
-  return lock;
+void StopSocketUnit() {
+  if (bindingLock == nullptr || SocketCount() > 0) return;  // a socket still alive keeps the locks
+  delete windowClassLock;
+  windowClassLock = nullptr;
+  UnloadWinsock();
+  delete sendQueueLock;
+  sendQueueLock = nullptr;
+  delete bindingLock;
+  bindingLock = nullptr;
 }
 
-UnitLock& SendQueueLock() {
-  static UnitLock lock;
-  return lock;
-}
+void RegisterSocketModules() { fw::Modules().Register({"Socket unit", &StartSocketUnit, &StopSocketUnit}); }
 
 FARPROC BindWinsockEntry(const char* Name) {
   ScopedUnitLock guard(BindingLock());

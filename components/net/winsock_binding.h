@@ -49,10 +49,18 @@ void SetRequestedVersionLow(std::uint8_t value);
 void SetRequestedVersionHigh(std::uint8_t value);
 
 // The socket unit's three process-wide locks: loading, unloading and the socket count; the window class;
-// every socket's send queue.
+// every socket's send queue. They exist while the unit runs; before its start the accessors raise
+// ESocketException "The socket unit is not started".
 UnitLock& BindingLock();
 UnitLock& WindowClassLock();
 UnitLock& SendQueueLock();
+
+// The unit's start/stop pair, run by the module start-up: the start makes the locks; the stop, when no
+// socket is left, unloads Winsock and deletes them. Programs and tests that use sockets call
+// RegisterSocketModules before the modules start.
+void RegisterSocketModules();
+void StartSocketUnit();
+void StopSocketUnit();
 
 namespace ws {
 

@@ -1,0 +1,5 @@
+#include "tests/support/test_modules.h"
+
+#include "components/net/winsock_binding.h"
+
+void RegisterTestModules() { net::RegisterSocketModules(); }
