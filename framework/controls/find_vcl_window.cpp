@@ -1,0 +1,12 @@
+#include "framework/controls/find_vcl_window.h"
+
+namespace fw {
+
+TWinControl* FindVCLWindow(const TPoint& Pos) {
+  for (HWND window = WindowFromPoint(Pos.ToPOINT()); window != nullptr; window = GetParent(window)) {
+    if (TWinControl* control = FindControl(window)) return control;
+  }
+  return nullptr;
+}
+
+}  // namespace fw
