@@ -79,7 +79,8 @@ TEST(GdipWrappers, SolidFillAndRectangleOutlineLandOnTheirPixels) {
   EXPECT_EQ(0u, surface.Pixel(2, 5));
 }
 
-// Font tests need a family GDI+ knows; the Wine prefix has Tahoma among its own fonts.
+// Font tests need a family GDI+ knows: the Wine prefix offers the host's DejaVu fonts (no Arial, no Tahoma).
+constexpr char kKnownFace[] = "DejaVu Sans";
 std::wstring FamilyNameOf(TGPFont& font) {
   flat::GpFontFamily* family = nullptr;
   flat::GdipGetFamily(font.NativeHandle(), &family);
@@ -92,12 +93,12 @@ std::wstring FamilyNameOf(TGPFont& font) {
 TEST(GdipWrappers, MakeFontFallsBackToArialAndDropsStrikeOut) {
   ArgbSurface surface(4, 4);
   fw::TFont font;
-  font.SetName("Tahoma");
+  font.SetName(kKnownFace);
   font.SetSize(12);
   font.SetStyle(fw::TFontStyles{fw::fsBold, fw::fsItalic, fw::fsUnderline, fw::fsStrikeOut});
   auto made = surface.Graphics().MakeFont(&font);
   ASSERT_EQ(Ok, made->GetLastStatus());
-  EXPECT_EQ(L"Tahoma", FamilyNameOf(*made));
+  EXPECT_EQ(L"DejaVu Sans", FamilyNameOf(*made));
   int style = -1;
   flat::GdipGetFontStyle(made->NativeHandle(), &style);
   EXPECT_EQ(FontStyleBold | FontStyleItalic | FontStyleUnderline, style);
@@ -125,7 +126,7 @@ TEST(GdipWrappers, MakeFontFallsBackToArialAndDropsStrikeOut) {
 class GdipTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    font_.SetName("Tahoma");
+    font_.SetName(kKnownFace);
     font_.SetSize(12);
   }
   // What GDI+ measures for the text in this font at (0, 0).

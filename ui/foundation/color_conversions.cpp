@@ -59,9 +59,11 @@ fw::TColor LightenColor(fw::TColor Color, int Amount) {
 namespace {
 
 // The circle through the points Bulge above R's bottom at both sides and through the middle of R's bottom.
+// Start and Sweep run from the left point through the lowest to the right point; Reversed() runs back.
 struct Bulge {
-  float Left, Top, Size;    // bounding square
-  float Start, Sweep;       // the arc from the left point through the lowest to the right point
+  float Left, Top, Size;  // bounding square
+  float Start, Sweep;
+  Bulge Reversed() const { return Bulge{Left, Top, Size, Start + Sweep, -Sweep}; }
 };
 
 Bulge BulgeArc(const fw::TRect& R, int b) {
@@ -75,8 +77,8 @@ Bulge BulgeArc(const fw::TRect& R, int b) {
   arc.Top = static_cast<float>(R.Bottom - 2 * r);
   arc.Size = static_cast<float>(2 * r);
   if (r == b) {
-    arc.Start = 0;
-    arc.Sweep = 180;
+    arc.Start = 180;
+    arc.Sweep = -180;
   } else {
     const float a = static_cast<float>(std::atan(half / (r - b)) * 180.0 / 3.14159265358979323846);
     arc.Start = 90 + a;
@@ -90,7 +92,8 @@ Bulge BulgeArc(const fw::TRect& R, int b) {
 std::unique_ptr<TGPGraphicsPath> CreateGlassTopPath(const fw::TRect& R, int Radius, int Bulge) {
   auto path = std::make_unique<TGPGraphicsPath>(FillModeAlternate);
   if (Bulge <= 0) return path;
-  const auto arc = BulgeArc(R, Bulge);
+  // The outline comes down the right side, so the bulge runs from right to left.
+  const auto arc = BulgeArc(R, Bulge).Reversed();
   const float left = static_cast<float>(R.Left), top = static_cast<float>(R.Top);
   const float right = static_cast<float>(R.Right), bottom = static_cast<float>(R.Bottom);
   const float r = static_cast<float>(Radius), d = 2 * r, b = static_cast<float>(Bulge);

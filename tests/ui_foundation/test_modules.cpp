@@ -1,0 +1,5 @@
+#include "tests/support/test_modules.h"
+
+#include "ui/foundation/foundation_modules.h"
+
+void RegisterTestModules() { ui::RegisterFoundationModules(); }

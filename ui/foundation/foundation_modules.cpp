@@ -1,0 +1,10 @@
+#include "ui/foundation/foundation_modules.h"
+
+#include "framework/startup/modules.h"
+#include "ui/foundation/gdiplus_startup.h"
+
+namespace ui {
+
+void RegisterFoundationModules() { fw::Modules().Register({"GDI+", &StartGdiplus, &StopGdiplus}); }
+
+}  // namespace ui
