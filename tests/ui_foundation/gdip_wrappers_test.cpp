@@ -6,6 +6,8 @@
 #include "framework/rtl/arith.h"
 #include "tests/ui_foundation/gdip_test_support.h"
 #include "tests/ui_foundation/test_images.h"
+#include "framework/streams/memory_stream.h"
+#include "ui/foundation/fixed_stream_adapter.h"
 #include "ui/foundation/gdiplus_startup.h"
 
 namespace ui {
@@ -277,6 +279,25 @@ TEST(GdipWrappers, AFailingAllocationStartsGdiplusAndTriesOnceMore) {
   EXPECT_EQ(2, calls);
   fw::ServiceDouble<void*(std::size_t)> never(GdiplusAllocate, [](std::size_t) -> void* { return nullptr; });
   EXPECT_THROW(std::make_unique<TGPPen>(0xFF000000u), EGdiplusOutOfMemory);
+}
+
+TEST(GdipWrappers, FixedStreamAdapterGivesNoNameAndFeedsGdiplus) {
+  fw::TMemoryStream memory;
+  const auto png = testing::MakePng(5, 7, [](int, int) { return 0xFF00FF00u; });
+  memory.WriteBuffer(png.data(), static_cast<std::int32_t>(png.size()));
+  memory.SetPosition(0);
+  IStream* stream = new TFixedStreamAdapter(&memory);
+  stream->AddRef();
+  STATSTG stat{};
+  EXPECT_EQ(S_OK, stream->Stat(&stat, STATFLAG_DEFAULT));
+  EXPECT_EQ(nullptr, stat.pwcsName);
+  EXPECT_EQ(png.size(), stat.cbSize.QuadPart);
+  {
+    TGPImage image(stream, false);
+    EXPECT_EQ(5u, image.GetWidth());
+    EXPECT_EQ(7u, image.GetHeight());
+  }
+  stream->Release();
 }
 
 }  // namespace
