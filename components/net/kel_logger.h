@@ -14,6 +14,10 @@
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/set.h"
 
+namespace fw {
+class TFileStream;
+}
+
 namespace net {
 
 enum TLogOption {
@@ -59,6 +63,17 @@ class TKelLogger : public fw::TComponent {
   void SetLogOptions(TLogOptions value);
   void SetOnKelLogEvent(TKelLogEvent value);
 
+  // Opens LogFileName for the next lines, creating it when missing; lfoOverwrite empties it, lfoAppend
+  // writes after its end. An empty name raises ELoggerException "File name empty", a file that cannot be
+  // created or opened ELoggerException with the reason. The file stays open until CloseFile, a new name
+  // or the logger's end.
+  void OpenFile();
+  void CloseFile();
+
+ protected:
+  // Opens the file when needed and writes Text's bytes.
+  void WriteToFile(const std::string& Text);
+
  private:
   class Lock {
    public:
@@ -71,10 +86,13 @@ class TKelLogger : public fw::TComponent {
     CRITICAL_SECTION& section_;
   };
   std::string Stamped(const std::string& Msg) const;
+  void OpenFileLocked();
+  void CloseFileLocked();
 
   TLogOptions logOptions_;
   TKelLogEvent onKelLogEvent_;
   std::string logFileName_;
+  std::unique_ptr<fw::TFileStream> file_;
   TLogFileOption logFileOption_ = lfoAppend;
   CRITICAL_SECTION lock_;
   bool destroying_ = false;
