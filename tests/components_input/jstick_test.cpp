@@ -229,3 +229,21 @@ TEST(JstickWinmm, NoJoystickOnAHeadlessMachine) {
   stick->SetEnablePolling(true);
   stick->Free();
 }
+
+TEST(JstickPolling, ThreadPriorityIsAppliedAtStartAndWhilePolling) {
+  ScriptedJoystick joystick;
+  TJstick* stick = fw::Create<TJstick>(nullptr);
+  stick->SetThreadPriority(fw::tpLower);
+  stick->SetThreadIntensity(600000);
+  stick->SetEnablePolling(true);
+  ASSERT_TRUE(joystick.WaitForReads(2));
+  ASSERT_EQ(joystick.ReaderThreads().size(), 1u);
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, *joystick.ReaderThreads().begin());
+  ASSERT_NE(thread, nullptr);
+  EXPECT_EQ(GetThreadPriority(thread), THREAD_PRIORITY_BELOW_NORMAL);
+  stick->SetThreadPriority(fw::tpHigher);
+  EXPECT_EQ(stick->ThreadPriority(), fw::tpHigher);
+  EXPECT_EQ(GetThreadPriority(thread), THREAD_PRIORITY_ABOVE_NORMAL);
+  CloseHandle(thread);
+  stick->Free();
+}
