@@ -8,8 +8,18 @@ TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner) {
 }
 
 void TImage::PictureChanged() {
+  if (TGraphic* graphic = picture_.Graphic(); graphic && graphic->Transparent() != transparent_) {
+    graphic->SetTransparent(transparent_);  // fires OnChange again, which lands here with nothing to do
+    return;
+  }
   if (autoSize_ && !picture_.Empty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
   Invalidate();
+}
+
+void TImage::SetTransparent(bool value) {
+  if (transparent_ == value) return;
+  transparent_ = value;
+  PictureChanged();
 }
 
 void TImage::SetStretch(bool value) {
@@ -37,7 +47,7 @@ void TImage::Paint() {
   } else if (center_) {
     target = target.Offset((Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2);
   }
-  picture_.Bitmap()->Draw(Canvas()->Handle(), target);
+  picture_.Graphic()->Draw(Canvas(), target);
 }
 
 }  // namespace fw

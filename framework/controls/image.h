@@ -15,8 +15,9 @@ class TImage : public TGraphicControl {
   void SetStretch(bool value);
   bool Center() const { return center_; }
   void SetCenter(bool value);
-  bool Transparent() { return picture_.Bitmap()->Transparent(); }
-  void SetTransparent(bool value) { picture_.Bitmap()->SetTransparent(value); }
+  bool Transparent() const { return transparent_; }
+  // Draws the graphic transparently (applied to every graphic the picture holds).
+  void SetTransparent(bool value);
   // With AutoSize the image takes the picture's size whenever the picture changes.
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool value);
@@ -31,6 +32,7 @@ class TImage : public TGraphicControl {
   bool stretch_ = false;
   bool center_ = false;
   bool autoSize_ = false;
+  bool transparent_ = false;
 };
 
 }  // namespace fw

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/gdi_handles.h"
 #include "framework/rtl/exceptions.h"
 
 namespace fw {
@@ -162,6 +164,70 @@ TSize TCanvas::TextExtent(const std::string& text) {
   SIZE size{};
   GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
   return TSize{size.cx, size.cy};
+}
+
+void TCanvas::Draw(int x, int y, TGraphic* graphic) {
+  if (graphic == nullptr || graphic->Empty()) return;
+  RequiredState({csHandleValid});
+  graphic->Draw(this, Rect(x, y, x + graphic->Width(), y + graphic->Height()));
+  Changed();
+}
+
+void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
+  if (graphic == nullptr || graphic->Empty()) return;
+  RequiredState({csHandleValid});
+  graphic->Draw(this, rect);
+  Changed();
+}
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source) {
+  RequiredState({csHandleValid, csBrushValid});
+  HDC from = canvas->Handle();
+  const int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
+  StretchBlt(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), from, source.Left, source.Top, source.Width(),
+             source.Height(), copyMode_);
+  SetStretchBltMode(dc_, oldMode);
+  Changed();
+}
+
+void TCanvas::BrushCopy(const TRect& dest, TBitmap* bitmap, const TRect& source, TColor color) {
+  if (bitmap == nullptr || bitmap->Empty()) return;
+  RequiredState({csHandleValid, csBrushValid});
+  const int width = source.Width();
+  const int height = source.Height();
+  HDC from = bitmap->Canvas()->Handle();
+  // A mask with 1 where the bitmap has the colour.
+  GdiObject<HBITMAP> mask(CreateBitmap(width, height, 1, 1, nullptr));
+  MemoryDC maskDC;
+  SelectedObject selectedMask(maskDC.Get(), mask.Get());
+  const COLORREF oldSourceBack = SetBkColor(from, ColorToRGB(color));
+  BitBlt(maskDC.Get(), 0, 0, width, height, from, source.Left, source.Top, SRCCOPY);
+  SetBkColor(from, oldSourceBack);
+  // The bitmap as it is, then the brush through the mask: D ^ (S & (P ^ D)) keeps D where S is 0.
+  const int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
+  StretchBlt(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), from, source.Left, source.Top, width, height,
+             SRCCOPY);
+  const COLORREF oldText = SetTextColor(dc_, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(dc_, RGB(255, 255, 255));
+  constexpr DWORD kDSPDxax = 0x00E20746;
+  StretchBlt(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), maskDC.Get(), 0, 0, width, height, kDSPDxax);
+  SetTextColor(dc_, oldText);
+  SetBkColor(dc_, oldBack);
+  SetStretchBltMode(dc_, oldMode);
+  Changed();
+}
+
+void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle fillStyle) {
+  RequiredState({csHandleValid, csBrushValid});
+  ExtFloodFill(dc_, x, y, ColorToRGB(color), fillStyle == fsSurface ? FLOODFILLSURFACE : FLOODFILLBORDER);
+  Changed();
+}
+
+void TCanvas::DrawFocusRect(const TRect& rect) {
+  RequiredState({csHandleValid, csBrushValid});
+  const RECT r = rect.ToRECT();
+  ::DrawFocusRect(dc_, &r);
+  Changed();
 }
 
 TColor TCanvas::Pixels(int x, int y) {

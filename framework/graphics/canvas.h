@@ -17,6 +17,24 @@
 
 namespace fw {
 
+class TBitmap;
+class TGraphic;
+
+// Raster operations of CopyRect.
+using TCopyMode = DWORD;
+constexpr TCopyMode cmSrcCopy = SRCCOPY;
+constexpr TCopyMode cmSrcAnd = SRCAND;
+constexpr TCopyMode cmSrcPaint = SRCPAINT;
+constexpr TCopyMode cmSrcInvert = SRCINVERT;
+constexpr TCopyMode cmMergeCopy = MERGECOPY;
+constexpr TCopyMode cmNotSrcCopy = NOTSRCCOPY;
+constexpr TCopyMode cmPatCopy = PATCOPY;
+constexpr TCopyMode cmBlackness = BLACKNESS;
+constexpr TCopyMode cmWhiteness = WHITENESS;
+
+// FloodFill: fsBorder fills up to a border of the colour, fsSurface fills the area of the colour.
+enum TFillStyle { fsSurface, fsBorder };
+
 class TCanvas : public TPersistent {
  public:
   TCanvas();
@@ -58,6 +76,20 @@ class TCanvas : public TPersistent {
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
+  // Pictures: at (x, y) in their own size, or stretched into rect. A null or empty graphic draws nothing.
+  void Draw(int x, int y, TGraphic* graphic);
+  void StretchDraw(const TRect& rect, TGraphic* graphic);
+  // Copies source's rectangle (stretched) into dest with CopyMode.
+  void CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source);
+  TCopyMode CopyMode() const { return copyMode_; }
+  void SetCopyMode(TCopyMode value) { copyMode_ = value; }
+  // Copies a part of bitmap into dest, painting the brush where the bitmap has the colour.
+  void BrushCopy(const TRect& dest, TBitmap* bitmap, const TRect& source, TColor color);
+  // Fills with the brush from (x, y): up to a border of color (fsBorder) or the area of color (fsSurface).
+  void FloodFill(int x, int y, TColor color, TFillStyle fillStyle);
+  // The dotted focus rectangle, drawn by inverting: drawing it twice leaves the pixels as they were.
+  void DrawFocusRect(const TRect& rect);
+
   TColor Pixels(int x, int y);
   void SetPixels(int x, int y, TColor color);
 
@@ -88,6 +120,7 @@ class TCanvas : public TPersistent {
   HGDIOBJ originalFont_ = nullptr;
   HGDIOBJ originalBrush_ = nullptr;
   HGDIOBJ originalPen_ = nullptr;
+  TCopyMode copyMode_ = cmSrcCopy;
   CRITICAL_SECTION lock_;
 };
 

@@ -1,19 +1,85 @@
 #include "framework/graphics/picture.h"
 
+#include "framework/classes/object.h"
+
 namespace fw {
 
-TPicture::TPicture() {
-  bitmap_.OnChange = [this](TObject*) {
-    if (OnChange) OnChange(this);
-  };
+TPicture::TPicture() = default;
+
+TPicture::~TPicture() {
+  TGraphic* doomed = graphic_;
+  graphic_ = nullptr;
+  if (doomed) doomed->Free();
+}
+
+void TPicture::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+// Takes ownership of graphic (may be null) in place of the one held.
+void TPicture::Hold(TGraphic* graphic) {
+  TGraphic* old = graphic_;
+  graphic_ = graphic;
+  if (graphic_) graphic_->OnChange = [this](TObject*) { Changed(); };
+  if (old) old->Free();
+  Changed();
+}
+
+void TPicture::SetGraphic(TGraphic* value) {
+  if (value == graphic_) return;
+  if (value == nullptr) {
+    Hold(nullptr);
+    return;
+  }
+  TGraphic* copy = value->NewGraphic();
+  try {
+    copy->Assign(value);
+  } catch (...) {
+    copy->Free();
+    throw;
+  }
+  Hold(copy);
+}
+
+TBitmap* TPicture::Bitmap() {
+  if (auto* bitmap = dynamic_cast<TBitmap*>(graphic_)) return bitmap;
+  Hold(Create<TBitmap>());
+  return static_cast<TBitmap*>(graphic_);
+}
+
+void TPicture::LoadFromFile(const std::string& FileName) {
+  auto* bitmap = Create<TBitmap>();
+  try {
+    bitmap->LoadFromFile(FileName);
+  } catch (...) {
+    bitmap->Free();
+    throw;
+  }
+  Hold(bitmap);
+}
+
+void TPicture::SaveToFile(const std::string& FileName) {
+  if (graphic_) graphic_->SaveToFile(FileName);
 }
 
 void TPicture::Assign(TPersistent* Source) {
-  if (auto* picture = dynamic_cast<TPicture*>(Source)) {
-    bitmap_.Assign(picture->Bitmap());
+  if (Source == nullptr) {
+    SetGraphic(nullptr);
+  } else if (auto* picture = dynamic_cast<TPicture*>(Source)) {
+    if (picture != this) SetGraphic(picture->Graphic());
+  } else if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
+    SetGraphic(graphic);
   } else {
-    bitmap_.Assign(Source);
+    TPersistent::Assign(Source);
   }
+}
+
+void TPicture::AssignTo(TPersistent* Dest) {
+  if (auto* graphic = dynamic_cast<TGraphic*>(Dest)) {
+    graphic->Assign(graphic_);
+    return;
+  }
+  TPersistent::AssignTo(Dest);
 }
 
 }  // namespace fw

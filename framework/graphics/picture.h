@@ -1,28 +1,48 @@
 #pragma once
-// What an image shows: a holder of one bitmap, made on first use.
-#include <memory>
+// TPicture: holds one graphic of any kind (a bitmap, a GDI+ picture, ...) or none. Graphic() is the held
+// one; Bitmap() makes the picture hold a bitmap first when it holds something else. Assign takes a copy of
+// a graphic, of another picture's graphic, or clears the picture (nullptr). OnChange fires for every
+// change of the graphic or of which graphic is held.
 #include <string>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/graphic.h"
 
 namespace fw {
 
 class TPicture : public TPersistent {
  public:
   TPicture();
+  ~TPicture() override;
 
-  TBitmap* Bitmap() { return &bitmap_; }
-  void SetBitmap(TBitmap* value) { bitmap_.Assign(value); }
-  int Width() const { return bitmap_.Width(); }
-  int Height() const { return bitmap_.Height(); }
-  bool Empty() const { return bitmap_.Empty(); }
-  void LoadFromFile(const std::string& FileName) { bitmap_.LoadFromFile(FileName); }
+  TGraphic* Graphic() const { return graphic_; }
+  // Holds a copy of value (a new graphic of its class); nullptr clears.
+  void SetGraphic(TGraphic* value);
+  TBitmap* Bitmap();
+  void SetBitmap(TBitmap* value) { SetGraphic(value); }
+
+  int Width() const { return graphic_ ? graphic_->Width() : 0; }
+  int Height() const { return graphic_ ? graphic_->Height() : 0; }
+  bool Empty() const { return graphic_ == nullptr || graphic_->Empty(); }
+
+  // BMP files into a bitmap; EFOpenError / EInvalidGraphic when the file cannot be read as one.
+  void LoadFromFile(const std::string& FileName);
+  // Saves the graphic held (nothing when none).
+  void SaveToFile(const std::string& FileName);
+
   void Assign(TPersistent* Source) override;
 
   TNotifyEvent OnChange;
 
+ protected:
+  // A graphic as destination gets the held graphic.
+  void AssignTo(TPersistent* Dest) override;
+
  private:
-  TBitmap bitmap_;
+  void Hold(TGraphic* graphic);
+  void Changed();
+
+  TGraphic* graphic_ = nullptr;
 };
 
 }  // namespace fw

@@ -39,6 +39,8 @@ FW_DECLARE_EXCEPTION(EFCreateError, EStreamError);
 FW_DECLARE_EXCEPTION(EReadError, EStreamError);
 FW_DECLARE_EXCEPTION(EWriteError, EStreamError);
 FW_DECLARE_EXCEPTION(EResNotFound, Exception);
+FW_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
+FW_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception);
 FW_DECLARE_EXCEPTION(ERegistryException, Exception);
 FW_DECLARE_EXCEPTION(EIniFileException, Exception);
 FW_DECLARE_EXCEPTION(EMathError, Exception);
