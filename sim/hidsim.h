@@ -30,6 +30,7 @@ struct BoardConfig {
   SerialKind serialKind = SerialKind::Normal;
   int interfaceCount = 2;   // 1: only the 5-byte interface is present
   bool pipe1First = false;  // enumerate the 8-byte interface before the 5-byte one
+  int claimedReportLength = 0;  // when set, the 8-byte interface's capabilities claim reports of this length
 };
 
 struct JournalEntry {

@@ -20,11 +20,18 @@ ApiStatus CventrixAPIApp::Bind(const char* deviceName, int32_t* session) {
   if (board == nullptr) return API_ERR_NOT_FOUND;
   // Held by another process, or by this board object already.
   if (board->Bind() != 0) return API_ERR_ALREADY_BOUND;
-
-  const SessionPtr created = Sessions().Create();
-  created->board = board;
-  created->deviceName = name;
-  boundNames_.push_back(name);
+  // A failure after the lock was taken (an allocation) undoes the bind: nothing half made stays behind.
+  SessionPtr created;
+  try {
+    created = Sessions().Create();
+    created->board = board;
+    created->deviceName = name;
+    boundNames_.push_back(name);
+  } catch (...) {
+    if (created) Sessions().Delete(created->handle);
+    board->Unbind();
+    throw;
+  }
   *session = created->handle;
   return API_OK;
 }
@@ -32,10 +39,11 @@ ApiStatus CventrixAPIApp::Bind(const char* deviceName, int32_t* session) {
 ApiStatus CventrixAPIApp::UnBind(int32_t session) {
   const SessionPtr found = Sessions().Find(session);
   if (!found) return API_ERR_NO_SESSION;
+  const std::shared_ptr<CventrixController> board = HoldBoard(*found);
   // A reader left reporting would keep the board's switch reporting on for whoever binds it next.
   StopSessionSwitches(*found);
-  // A session whose board the list already deleted has no lock left to release.
-  if (found->board != nullptr) found->board->Unbind();
+  // A session whose board the list already let go has no lock left to release.
+  if (board != nullptr) board->Unbind();
   const auto name = std::find(boundNames_.begin(), boundNames_.end(), found->deviceName);
   if (name != boundNames_.end()) boundNames_.erase(name);
   return Sessions().Delete(session);

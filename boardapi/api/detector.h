@@ -7,8 +7,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+#include "boardapi/base/worker_thread.h"
 #include "boardapi/include/ventrixAPI.h"
 
 inline constexpr char kDetectorWindowClass[] = "ventrixControllerChangeDetector";
@@ -27,24 +29,19 @@ class CDeviceChangeDetector {
   CDeviceChangeDetector(const CDeviceChangeDetector&) = delete;
   CDeviceChangeDetector& operator=(const CDeviceChangeDetector&) = delete;
 
-  // Starts the thread and returns once its window exists (or could not be made), so an immediate Stop
-  // always finds something to close.
-  void Start(Adapter adapter, DeviceChangeCallback callback);
-  // Closes the window and waits for the thread. Must not run on a thread the user callback waits for.
+  // Starts the thread and returns once its window exists, so an immediate Stop always finds something to
+  // close. False, with nothing left running, when the thread or its window could not be made.
+  bool Start(Adapter adapter, DeviceChangeCallback callback);
+  // Closes the window and waits for the thread. On the detector's own thread (inside the program's callback)
+  // it only closes: the thread ends when the callback returns and is waited for at the next start.
   void Stop();
 
  private:
-  static unsigned __stdcall DetectorThread(void* detector);
-  static LRESULT CALLBACK DetectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void RunWindow();
-  DWORD Register();
-  LRESULT OnDeviceChange(WPARAM event, LPARAM data);
+  struct Run;  // one start's window and registration, shared by the detector and its thread
 
-  std::atomic<HWND> window_{nullptr};
-  HANDLE thread_ = nullptr;
-  HDEVNOTIFY notification_ = nullptr;
-  Adapter adapter_ = nullptr;
-  DeviceChangeCallback callback_ = nullptr;
-  HANDLE windowReady_ = nullptr;  // set once the thread has its window, or gave up on it
-  HANDLE loopEnded_ = nullptr;    // set as the thread's last act in the library's code
+  static void RunWindow(Run& run);
+  static LRESULT CALLBACK DetectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  std::shared_ptr<Run> run_;
+  WorkerThread thread_;
 };

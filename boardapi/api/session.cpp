@@ -19,6 +19,15 @@ bool CBoardSession::FeatureOn(int32_t bit) const {
   return entry != featureEnabled.end() && entry->second == 1;
 }
 
+std::shared_ptr<CventrixController> HoldBoard(const CBoardSession& session) {
+  CventrixController* board = session.board;
+  if (board == nullptr) return nullptr;
+  const std::weak_ptr<CventrixController> shared = board->weak_from_this();
+  if (std::shared_ptr<CventrixController> held = shared.lock()) return held;
+  // Never shared (as opposed to shared and gone, which a session never sees: the list clears it first).
+  return std::shared_ptr<CventrixController>(std::shared_ptr<CventrixController>(), board);
+}
+
 SessionPtr SessionList::Find(int32_t handle) {
   std::lock_guard<std::mutex> guard(lock_);
   for (const SessionPtr& session : sessions_) {

@@ -27,7 +27,9 @@ struct CBoardSession {
   CBoardSession();
   ~CBoardSession();  // releases the drivers in the order analogInput, brightnessDriver, analogInputBank
 
-  CventrixController* board = nullptr;  // not owned; cleared when the board list deletes the board
+  // Not owned: the board list's, cleared when the list lets the board go. Read and written inside the library
+  // lock; a routine that may let the lock go holds the board with HoldBoard first.
+  CventrixController* board = nullptr;
   int32_t handle = 0;
 
   // Guarded by switchLock: written by the key-matrix reader thread, read and taken by the caller's thread.
@@ -66,6 +68,10 @@ class SessionList {
   std::vector<SessionPtr> sessions_;
   int32_t nextHandle_ = 0;
 };
+
+// The session's board, kept alive for as long as the caller holds the result (null without a board). A board
+// that the board list does not share (one a test owns) is passed through unowned.
+std::shared_ptr<CventrixController> HoldBoard(const CBoardSession& session);
 
 // The library's one session list (built at load after the log, destroyed at unload before it).
 SessionList& Sessions();

@@ -46,7 +46,9 @@ ApiStatus Status(bool done) { return done ? API_OK : API_ERR_DEVICE_IO; }
 ApiStatus EnableMatrix(int32_t handle, int32_t capability, int32_t on) {
   SessionPtr session;
   if (const ApiStatus status = CheckEnable(handle, capability, session); status != API_OK) return status;
-  if (!session->board->EnableLedMatrix(IsOn(on))) return API_ERR_DEVICE_IO;
+  // Stopping an LED scan waits for it with the library lock let go.
+  const std::shared_ptr<CventrixController> board = HoldBoard(*session);
+  if (!board->EnableLedMatrix(IsOn(on))) return API_ERR_DEVICE_IO;
   session->featureEnabled[capability] = OnOffByte(on);
   return API_OK;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "boardapi/api/whole_state_decoder.h"
+#include "boardapi/base/api_lock.h"
 #include "boardapi/board/controller.h"
 
 namespace {
@@ -11,13 +12,20 @@ namespace {
 enum class EnableForm { kCallback, kPoll };
 
 // Turns the board's reporting on or off in the form the session's options choose. False when the board
-// refused.
-bool SetBoardReporting(CBoardSession& session, bool on) {
+// refused. Stopping or starting the reader lets the library lock go (and the call at enable runs the program's
+// callback), so the caller holds the board.
+bool SetBoardReporting(CBoardSession& session, CventrixController& board, bool on) {
   const bool allowMode2 = (session.options & OPT_SWITCHES_64) == 0;
   if (session.options & OPT_WHOLE_STATE) {
-    return session.board->EnableSwitchesWholeState(on, OnSwitchMatrixState, session.handle, allowMode2);
+    return board.EnableSwitchesWholeState(on, OnSwitchMatrixState, session.handle, allowMode2);
   }
-  return session.board->EnableSwitchesPerSwitch(on, OnSwitchChange, session.handle, allowMode2);
+  return board.EnableSwitchesPerSwitch(on, OnSwitchChange, session.handle, allowMode2);
+}
+
+// The program's callback, called with the library lock let go and nothing of it let through.
+int32_t CallProgram(SwitchCallback callback, int32_t session, int32_t number, int32_t direction) {
+  ApiUnlocked unlocked;
+  return callback(session, number, direction);
 }
 
 ApiStatus EnableSwitches(int32_t handle, bool on, EnableForm form, SwitchCallback callback) {
@@ -26,7 +34,8 @@ ApiStatus EnableSwitches(int32_t handle, bool on, EnableForm form, SwitchCallbac
   if (session->FeatureOn(BOARD_CAP_SWITCHES) && on) return API_ERR_ALREADY_ENABLED;
   if (const ApiStatus status = EnsureBoardInfo(handle, *session); status != API_OK) return status;
   if ((session->boardInfo.capabilities & BOARD_CAP_SWITCHES) == 0) return API_ERR_NO_FEATURE;
-  if (session->board == nullptr) return API_ERR_NO_BOARD;
+  const std::shared_ptr<CventrixController> board = HoldBoard(*session);
+  if (board == nullptr) return API_ERR_NO_BOARD;
   if (form == EnableForm::kCallback && on && callback == nullptr) return API_ERR_NULL_CALLBACK;
   {
     std::lock_guard<std::mutex> lock(session->switchLock);
@@ -37,7 +46,12 @@ ApiStatus EnableSwitches(int32_t handle, bool on, EnableForm form, SwitchCallbac
     }
     session->switchBits = {};
   }
-  if (!SetBoardReporting(*session, on)) return API_ERR_DEVICE_IO;
+  if (!SetBoardReporting(*session, *board, on)) return API_ERR_DEVICE_IO;
+  if (on && Sessions().Find(handle) != session) {
+    // The call at enable unbound the session: nobody is left to turn its reporting off.
+    board->DisableSwitches();
+    return API_OK;
+  }
   session->featureEnabled[BOARD_CAP_SWITCHES] = on ? 1 : 0;
   return API_OK;
 }
@@ -89,9 +103,10 @@ ApiStatus GetSwitchState(int32_t handle, int32_t switchNumber, int32_t* state) {
 }
 
 void StopSessionSwitches(CBoardSession& session) {
-  if (!session.FeatureOn(BOARD_CAP_SWITCHES) || session.board == nullptr) return;
-  session.board->DisableSwitches();
+  const std::shared_ptr<CventrixController> board = HoldBoard(session);
+  if (!session.FeatureOn(BOARD_CAP_SWITCHES) || board == nullptr) return;
   session.featureEnabled[BOARD_CAP_SWITCHES] = 0;
+  board->DisableSwitches();
 }
 
 int32_t WINAPI OnSwitchChange(const char*, int32_t switchNumber, int32_t direction, int32_t user) {
@@ -115,7 +130,7 @@ int32_t WINAPI OnSwitchChange(const char*, int32_t switchNumber, int32_t directi
     }
   }
   // Outside the lock: the program's callback may take its time, and the caller's thread may want the state.
-  if (callback != nullptr) callback(user, switchNumber, direction);
+  if (callback != nullptr) CallProgram(callback, user, switchNumber, direction);
   return 1;
 }
 
@@ -141,6 +156,6 @@ int32_t WINAPI OnSwitchMatrixState(const char*, const KeyMatrixState* state, int
   }
   // The last call of the reading decides whether the board's reader goes on.
   int32_t result = 1;
-  for (const SwitchChange& change : changes) result = callback(user, change.number, change.direction);
+  for (const SwitchChange& change : changes) result = CallProgram(callback, user, change.number, change.direction);
   return result;
 }

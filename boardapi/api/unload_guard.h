@@ -6,7 +6,7 @@
 #include <new>
 #include <utility>
 
-#include "boardapi/api/process_exit.h"
+#include "boardapi/base/process_exit.h"
 
 template <typename T>
 class UnloadGuard {

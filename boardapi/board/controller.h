@@ -19,12 +19,13 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 
 #include "boardapi/board/key_matrix.h"
 #include "boardapi/board/request_lock.h"
 #include "boardapi/board/usb_device.h"
-#include "boardapi/board/worker_thread.h"
+#include "boardapi/base/worker_thread.h"
 #include "boardapi/include/ventrixAPI.h"
 
 using Report = std::array<uint8_t, 8>;
@@ -55,7 +56,9 @@ struct KeyMatrixReaderContext {
   HANDLE startEvent = nullptr;  // set by the reader once it has taken its copy of the context
 };
 
-class CventrixController : public CUsbDevice {
+// Shared-owned by the board list; a worker that runs on the board keeps it alive until it ends, so a board
+// the list lets go of from inside a callback on that worker goes only once the worker has left it.
+class CventrixController : public CUsbDevice, public std::enable_shared_from_this<CventrixController> {
  public:
   explicit CventrixController(HidDeviceHandle device);
   ~CventrixController() override;
@@ -73,8 +76,9 @@ class CventrixController : public CUsbDevice {
   // Bytes written, or -1 when a fault was caught inside the platform call.
   int Write(int pipe, const uint8_t* report, int length);
   // 8 when a report of the wanted queue was delivered, else the read's result, or -1 for a bad queue type or a
-  // caught fault. Runs under the request lock.
-  int ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length);
+  // caught fault. Runs under the request lock. Every read waits at most readTimeoutMs (the device's own read
+  // time-out when negative); the key-matrix queue gives up after one empty read, the others after 1 s in all.
+  int ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length, int readTimeoutMs = -1);
   DWORD NormaliseWriteError();
   DWORD NormaliseReadError();
   bool ReadStatus(int32_t* port0, int32_t* port1 = nullptr, int32_t* port2 = nullptr, int32_t* port3 = nullptr);
@@ -188,13 +192,11 @@ class CventrixController : public CUsbDevice {
   bool ledTestOn_ = false;
   std::array<std::array<int32_t, 4>, 8> ledRows_{};
   int ledScanPosition_ = -1;
-  int ledScanIntervalMs_ = 0;
+  std::atomic<int> ledScanIntervalMs_{0};
   int ledScanFirst_ = -1;
   int ledScanLast_ = -1;
-  HANDLE ledScanStop_ = nullptr;
-  HANDLE ledScanThread_ = nullptr;
-  static DWORD WINAPI LedScanThread(void* controller);
-  void RunLedScan();
+  WorkerThread ledScanThread_;
+  void RunLedScan(const WorkerStop& stop);
   int WriteLedRowBytes(int row, const std::array<int32_t, 4>& columns, bool force);
   uint8_t spiOptions_ = 0;
   bool spiEnabled_ = false;
@@ -214,9 +216,10 @@ class CventrixController : public CUsbDevice {
   WorkerThread readerThread_;
 
   // switch matrix: the reader thread (controller_switch_reader.cpp)
-  void KeyMatrixReadThread(KeyMatrixReaderContext context);
-  void HandOverReading(const KeyMatrixReaderContext& context, const std::string& serial,
-                       const std::array<uint16_t, 8>& words, bool initial);
+  void KeyMatrixReadThread(KeyMatrixReaderContext context, const WorkerStop& stop);
+  // False when the handler asked the reader to stop.
+  bool HandOverReading(const KeyMatrixReaderContext& context, const std::string& serial,
+                       const std::array<uint16_t, 8>& words, bool initial, const WorkerStop& stop);
 };
 
 // Asks a board's reader, in this process or another, for a full new reading (its refresh event, by name).

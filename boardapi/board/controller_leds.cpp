@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "boardapi/base/api_lock.h"
 #include "boardapi/board/controller.h"
 #include "boardapi/board/segment_text.h"
 
@@ -20,8 +22,6 @@ constexpr int kRows = 8;
 constexpr int kColumns = 32;
 constexpr int kLeds = kRows * kColumns;
 constexpr int kColumnBytes = 4;
-constexpr DWORD kScanStopSettleMs = 10;
-constexpr DWORD kScanThreadWaitMs = 1000;
 constexpr int kSpiMaxData = 6;
 constexpr uint8_t kSpiMoreFollows = 0x40;  // cleared in every transfer report that more data follows
 
@@ -127,54 +127,45 @@ int CventrixController::StartLedScan(int firstLed, int lastLed, bool on, int int
     return 0;
   }
   ledScanIntervalMs_ = intervalMs;
-  if (ledScanThread_ != nullptr && WaitForSingleObject(ledScanThread_, 0) == WAIT_TIMEOUT) return 0;
-  StopLedScan();  // a scan that ended by itself leaves its handles behind
+  if (ledScanThread_.Running()) return 0;
+  StopLedScan();  // a scan that ended by itself is still owned
   ledScanFirst_ = firstLed;
   ledScanLast_ = lastLed;
-  ledScanStop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  if (ledScanStop_ == nullptr) return -1;
-  ledScanThread_ = CreateThread(nullptr, 0, LedScanThread, this, 0, nullptr);
-  if (ledScanThread_ == nullptr) {
-    StopLedScan();
-    return -1;
-  }
+  const std::shared_ptr<CventrixController> keepAlive = weak_from_this().lock();
+  if (!ledScanThread_.Start([this, keepAlive](const WorkerStop& stop) { RunLedScan(stop); })) return -1;
   return 0;
 }
 
-void CventrixController::StopLedScan() {
-  if (ledScanStop_ != nullptr) SetEvent(ledScanStop_);
-  if (ledScanThread_ != nullptr) {
-    WaitForSingleObject(ledScanThread_, kScanThreadWaitMs);
-    CloseHandle(ledScanThread_);
-    ledScanThread_ = nullptr;
-    Sleep(kScanStopSettleMs);
-  }
-  if (ledScanStop_ != nullptr) CloseHandle(ledScanStop_);
-  ledScanStop_ = nullptr;
-}
+void CventrixController::StopLedScan() { ledScanThread_.Stop(WorkerThread::kOwnerJoinMs); }
 
-DWORD WINAPI CventrixController::LedScanThread(void* controller) {
-  static_cast<CventrixController*>(controller)->RunLedScan();
-  return 0;
-}
-
-void CventrixController::RunLedScan() {
-  if (!LoadBoardInfo(false) || !(boardInfo_.capabilities & BOARD_CAP_LEDS)) return;
-  const int first = ledScanFirst_ != -1 ? ledScanFirst_ : boardInfo_.firstLed;
-  const int last = ledScanLast_ != -1 ? ledScanLast_ : boardInfo_.lastLed;
-  for (int row = 0; row < kRows; ++row) {
-    if (WriteLedRowBytes(row, {0, 0, 0, 0}, true) != 0) return;
+// Each step runs inside the library lock: the calls of the program change the same rows.
+void CventrixController::RunLedScan(const WorkerStop& stop) {
+  int first = 0;
+  int last = 0;
+  {
+    ApiLockHold lock;
+    if (stop.Requested() || !LoadBoardInfo(false) || !(boardInfo_.capabilities & BOARD_CAP_LEDS)) return;
+    first = ledScanFirst_ != -1 ? ledScanFirst_ : boardInfo_.firstLed;
+    last = ledScanLast_ != -1 ? ledScanLast_ : boardInfo_.lastLed;
+    for (int row = 0; row < kRows; ++row) {
+      if (WriteLedRowBytes(row, {0, 0, 0, 0}, true) != 0) return;
+    }
   }
   int previous = -1;
   int led = first;
   for (;;) {
-    if (previous != -1 && SetLed(previous, 0, true) != 0) break;
-    if (SetLed(led, 1, true) != 0) break;
-    ledScanPosition_ = led;
+    {
+      ApiLockHold lock;
+      if (stop.Requested()) break;
+      if (previous != -1 && SetLed(previous, 0, true) != 0) break;
+      if (SetLed(led, 1, true) != 0) break;
+      ledScanPosition_ = led;
+    }
     previous = led;
-    if (WaitForSingleObject(ledScanStop_, static_cast<DWORD>(ledScanIntervalMs_)) != WAIT_TIMEOUT) break;
+    if (stop.WaitFor(static_cast<DWORD>(ledScanIntervalMs_.load()))) break;
     led = led >= last ? first : led + 1;
   }
+  ApiLockHold lock;
   if (ledScanPosition_ != -1) SetLed(ledScanPosition_, 0, true);
 }
 

@@ -1,15 +1,14 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
-#include <optional>
 
 #include "boardapi/board/controller.h"
 #include "boardapi/board/fault_guard.h"
 
 namespace {
 
-// How long a request waits for its reply in total before it fails with ERROR_TIMEOUT. The key-matrix reader is
-// the exception: it reads with the device's own read time-out and gives up after one empty read.
+// How long a request waits for its reply in total before it fails with ERROR_TIMEOUT. The key-matrix queue is
+// the exception: it gives up after one empty read.
 constexpr DWORD kReplyWaitMs = 1000;
 
 // The queue a report is filed in by its id; 0 for ids that have none (such reports are dropped).
@@ -31,43 +30,12 @@ void CopyReply(const Report& report, uint8_t* buffer, int length) {
   if (buffer && length > 0) std::memcpy(buffer, report.data(), std::min<size_t>(length, report.size()));
 }
 
-// Bounds one reply wait: every read waits no longer than the device's own read time-out and no longer than
-// what is left of the wait. The device's own time-out is given back at the end, unless another thread set a new
-// one meanwhile (the switch reader sets its own when it starts).
-class BoundedReplyWait {
- public:
-  explicit BoundedReplyWait(HidDeviceHandle device)
-      : device_(device), start_(GetTickCount()), own_(HidLayer_ReadTimeout(device)), applied_(own_) {}
-  ~BoundedReplyWait() {
-    // The wait's own error is the caller's result; the time-out calls must not clear it.
-    const DWORD error = GetLastError();
-    if (HidLayer_ReadTimeout(device_) == applied_) HidLayer_SetReadTimeout(device_, own_);
-    SetLastError(error);
-  }
-  BoundedReplyWait(const BoundedReplyWait&) = delete;
-  BoundedReplyWait& operator=(const BoundedReplyWait&) = delete;
-
-  // False once the wait is used up, with ERROR_TIMEOUT; otherwise the next read's time-out is in place.
-  bool PrepareRead() {
-    const DWORD elapsed = GetTickCount() - start_;
-    if (elapsed >= kReplyWaitMs) {
-      SetLastError(ERROR_TIMEOUT);
-      return false;
-    }
-    const int remaining = static_cast<int>(kReplyWaitMs - elapsed);
-    const int current = HidLayer_ReadTimeout(device_);
-    if (current != applied_) own_ = current;
-    applied_ = (own_ < 0 || own_ > remaining) ? remaining : own_;
-    if (applied_ != current) HidLayer_SetReadTimeout(device_, applied_);
-    return true;
-  }
-
- private:
-  HidDeviceHandle device_;
-  DWORD start_;
-  int own_;
-  int applied_;
-};
+// The wait of one read: the caller's or the device's own time-out, cut to what is left of a bounded wait
+// (remainingMs < 0: unbounded). -1 means no limit.
+int ReadWait(int ownMs, int remainingMs) {
+  if (remainingMs < 0) return ownMs;
+  return ownMs < 0 || ownMs > remainingMs ? remainingMs : ownMs;
+}
 
 // ERROR_INVALID_PARAMETER means the board is gone once the layer no longer lists its record.
 DWORD NormaliseDeviceError(HidDeviceHandle device) {
@@ -83,12 +51,12 @@ int CventrixController::Write(int pipe, const uint8_t* report, int length) {
   return Guarded("CventrixController::Write", [&] { return CUsbDevice::Write(pipe, report, length); });
 }
 
-int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length) {
+int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length, int readTimeoutMs) {
   if (queueType < kQueueIic || queueType > kQueuePort) return -1;
-  // Outside the guard: a fault abandons the guarded frames, and these must still be undone.
+  // Outside the guard: a fault abandons the guarded frames, and this must still be undone.
   ScopedRequest request(requestLock_);
-  std::optional<BoundedReplyWait> bound;
-  if (queueType != kQueueKeyMatrix) bound.emplace(Device());
+  const bool bounded = queueType != kQueueKeyMatrix;
+  const DWORD start = GetTickCount();
   return Guarded("CventrixController::ReadWithQueue", [&] {
     std::deque<Report>& wanted = queues_[queueType];
     if (!wanted.empty() && buffer) {
@@ -98,9 +66,18 @@ int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, 
     }
     reading_ = true;
     while (reading_) {
-      if (bound && !bound->PrepareRead()) return 0;
+      int remaining = -1;
+      if (bounded) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= kReplyWaitMs) {
+          SetLastError(ERROR_TIMEOUT);
+          return 0;
+        }
+        remaining = static_cast<int>(kReplyWaitMs - elapsed);
+      }
+      const int own = readTimeoutMs >= 0 ? readTimeoutMs : HidLayer_ReadTimeout(Device());
       Report report{};
-      const int received = Read(pipe, report.data(), static_cast<int>(report.size()));
+      const int received = ReadWithin(pipe, report.data(), static_cast<int>(report.size()), ReadWait(own, remaining));
       const DWORD error = NormaliseReadError();
       if (received == static_cast<int>(report.size())) {
         const int type = QueueOfReport(report[0]);
@@ -114,7 +91,7 @@ int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, 
       }
       if (received != 0) return received;
       // A board that times out may still answer; a handle the layer refuses never will.
-      if (!bound || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
+      if (!bounded || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
     }
     return 0;
   });

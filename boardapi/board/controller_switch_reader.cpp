@@ -7,11 +7,11 @@
 #include "boardapi/board/key_matrix_names.h"
 #include "boardapi/board/key_matrix_refresh_watcher.h"
 #include "boardapi/board/per_switch_changes.h"
-#include "boardapi/board/unique_handle.h"
+#include "boardapi/base/unique_handle.h"
 
 namespace {
 
-// Every read of the board waits this long at most from the reader's start on (IIC replies included).
+// Each of the reader's reads waits this long at most.
 constexpr int kReaderReadTimeoutMs = 50;
 constexpr DWORD kFirstReadingDelayMs = 250;
 constexpr DWORD kPausedPollMs = 200;
@@ -42,30 +42,32 @@ class HeldRequestLock {
 
 }  // namespace
 
-void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context) {
+void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context, const WorkerStop& stop) {
   const std::string serial = GetSerialText();
   std::atomic<bool> sendRequest{true};
   std::atomic<bool> ended{false};
   bool initial = true;
   SetEvent(context.startEvent);  // the starter's event handle is not used after this
 
-  SetReadTimeout(kReaderReadTimeoutMs);
   UniqueHandle endEvent(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixEndEventName(serial).c_str()));
   WorkerThread watcher;
-  watcher.Start([&sendRequest, &ended, serial] { KeyMatrixRefreshWatcher(&sendRequest, &ended, serial); });
-  Sleep(kFirstReadingDelayMs);
+  watcher.Start([&sendRequest, &ended, serial](const WorkerStop&) {
+    KeyMatrixRefreshWatcher(&sendRequest, &ended, serial);
+  });
+  stop.WaitFor(kFirstReadingDelayMs);
 
   KeyMatrixAssembler assembler;
   HeldRequestLock request(requestLock_);
+  bool goOn = true;
   auto handOver = [&] {
-    HandOverReading(context, serial, assembler.Words(), initial);
+    goOn = HandOverReading(context, serial, assembler.Words(), initial, stop);
     assembler.MarkHandedOver();
     initial = false;
   };
-  while (readerRunning_) {
+  while (goOn && !stop.Requested()) {
     if (readerPaused_) {
       request.Release();
-      Sleep(kPausedPollMs);
+      stop.WaitFor(kPausedPollMs);
       continue;
     }
     request.Take();
@@ -75,45 +77,50 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context) {
       initial = true;
     }
     Report reply{};
-    const int got = ReadWithQueue(kQueueKeyMatrix, kPipeSpecial, reply.data(), kSpecialReportBytes);
+    const int got =
+        ReadWithQueue(kQueueKeyMatrix, kPipeSpecial, reply.data(), kSpecialReportBytes, kReaderReadTimeoutMs);
     if (got == kSpecialReportBytes) {
       if (assembler.Apply(reply.data()) == KeyMatrixAssembler::Step::kCompleted) {
         request.Release();
         handOver();
-        continue;
       }
-      Sleep(kPollMs);
+      // A part of a reading: the next read waits for the rest on the pipe's data event.
       continue;
     }
     const DWORD error = GetLastError();
     request.Release();
     if (got == 0 && error == ERROR_DEV_NOT_EXIST) {
-      readerRunning_ = false;
+      goOn = false;
     } else if (assembler.HasUnreportedParts()) {
       // A board that sends 0x19 first ends its reading with 0x1A-0x1C; with the queue empty the reading is done.
       handOver();
     }
+    // An empty read gives the request lock to the other exchanges for a moment.
     Sleep(kPollMs);
   }
+  // A reader that ends by itself says so; one asked to stop leaves that to whoever stopped it (a new reader of
+  // the board may already run).
+  if (!stop.Requested()) readerRunning_ = false;
 
   ended = true;
   if (endEvent) SetEvent(endEvent.get());
-  watcher.Join(INFINITE);  // it ends within half a second and uses this thread's flags until then
+  watcher.Join(WorkerThread::kOwnerJoinMs);  // it ends within half a second and uses this thread's flags until then
 }
 
-void CventrixController::HandOverReading(const KeyMatrixReaderContext& context, const std::string& serial,
-                                         const std::array<uint16_t, 8>& words, bool initial) {
+bool CventrixController::HandOverReading(const KeyMatrixReaderContext& context, const std::string& serial,
+                                         const std::array<uint16_t, 8>& words, bool initial,
+                                         const WorkerStop& stop) {
   if (context.wholeState != nullptr) {
     KeyMatrixState state{keyMatrixMode_, {}};
     std::copy(words.begin(), words.end(), state.words);
-    if (context.wholeState(serial.c_str(), &state, context.user) == 0) readerRunning_ = false;
-    return;
+    return context.wholeState(serial.c_str(), &state, context.user) != 0;
   }
   int32_t result = 1;
   for (const SwitchChange& change : PerSwitchChanges(lastSwitchState_, words, keyMatrixMode_, initial)) {
     result = context.perSwitch(serial.c_str(), change.number, change.direction, context.user);
-    if (result != 1) break;
+    // A callback that turned reporting off (or let the board go) gets no more of this reading.
+    if (result != 1 || stop.Requested()) break;
   }
   lastSwitchState_ = words;
-  if (result == 0) readerRunning_ = false;
+  return result != 0;
 }

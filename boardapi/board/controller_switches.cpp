@@ -3,7 +3,7 @@
 
 #include "boardapi/board/controller.h"
 #include "boardapi/board/key_matrix_names.h"
-#include "boardapi/board/unique_handle.h"
+#include "boardapi/base/unique_handle.h"
 
 namespace {
 
@@ -12,6 +12,8 @@ constexpr uint16_t kProductWith128Switches = 0x03EA;
 constexpr DWORD kPauseSettleMs = 100;
 // How long a refresh request keeps the event open, so a reader's watcher in another process can take it.
 constexpr DWORD kRefreshHoldMs = 100;
+// The reader signals its start at once; this only bounds the wait for a thread that never ran.
+constexpr DWORD kReaderStartWaitMs = 5000;
 
 uint32_t ReplyValue(const Report& reply) {
   return reply[1] | (reply[2] << 8) | (reply[3] << 16) | (static_cast<uint32_t>(reply[4]) << 24);
@@ -86,20 +88,23 @@ bool CventrixController::StartKeyMatrixThread(KeyMatrixReaderContext context) {
   }
 
   context.startEvent = startEvent.get();
-  if (!readerThread_.Start([this, context] { KeyMatrixReadThread(context); })) {
+  // The reader keeps a board of the board list alive while it runs (see the class).
+  const std::shared_ptr<CventrixController> keepAlive = weak_from_this().lock();
+  if (!readerThread_.Start([this, keepAlive, context](const WorkerStop& stop) { KeyMatrixReadThread(context, stop); })) {
     readerRunning_ = false;
     return false;
   }
   // A reader that ends before it signals (it cannot) must not leave the starter waiting.
   const HANDLE started[] = {startEvent.get(), readerThread_.Handle()};
-  WaitForMultipleObjects(2, started, FALSE, INFINITE);
+  WaitForMultipleObjects(2, started, FALSE, kReaderStartWaitMs);
   return true;
 }
 
 void CventrixController::StopKeyMatrixThread() {
   if (readerThread_.Started()) {
+    // From the reader's own thread (a callback) this only asks; the reader ends when the callback returns.
+    readerThread_.Stop(WorkerThread::kOwnerJoinMs);
     readerRunning_ = false;
-    readerThread_.Join(INFINITE);
     readerPaused_ = false;
   }
   ClearQueue(kQueueKeyMatrix);

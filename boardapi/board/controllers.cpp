@@ -21,14 +21,19 @@ bool CventrixControllers::Open() {
   }
   open_ = true;
   count_ = HidLayer_Count();
-  for (int32_t index = 0; index < count_; ++index) {
-    auto board = std::make_unique<CventrixController>(HidLayer_Device(index + 1));
-    std::string key = logline::Text("%.04X-%s", board->GetProductId(), board->GetSerialText().c_str());
-    // Two boards with one product id and serial share a key: the later one stands, the earlier one goes.
-    auto [entry, inserted] = nameMap_.try_emplace(key);
-    if (!inserted) Retire(std::move(entry->second));
-    entry->second = std::move(board);
-    indexMap_[index] = std::move(key);
+  try {
+    for (int32_t index = 0; index < count_; ++index) {
+      auto board = std::make_shared<CventrixController>(HidLayer_Device(index + 1));
+      std::string key = logline::Text("%.04X-%s", board->GetProductId(), board->GetSerialText().c_str());
+      // Two boards with one product id and serial share a key: the later one stands, the earlier one goes.
+      auto [entry, inserted] = nameMap_.try_emplace(key);
+      if (!inserted) Retire(std::move(entry->second));
+      entry->second = std::move(board);
+      indexMap_[index] = std::move(key);
+    }
+  } catch (...) {
+    Close();  // an open that failed half way leaves the list closed, not half filled
+    throw;
   }
   return true;
 }
@@ -37,17 +42,20 @@ void CventrixControllers::Close() {
   // The layer closes first, so the boards' shutdown finds them gone and sends nothing.
   if (layer_.Device() != nullptr && !layer_.IsAttached()) layer_.Release();
   open_ = false;
-  while (!nameMap_.empty()) {
-    Retire(std::move(nameMap_.begin()->second));
-    nameMap_.erase(nameMap_.begin());
-  }
+  // The list is empty before the first board shuts down: a shutdown waits for the board's workers with the
+  // library lock let go, and a call that comes in meanwhile must find the list closed.
+  std::map<std::string, std::shared_ptr<CventrixController>> boards;
+  boards.swap(nameMap_);
   indexMap_.clear();
+  for (auto& [key, board] : boards) Retire(std::move(board));
 }
 
-void CventrixControllers::Retire(std::unique_ptr<CventrixController> board) {
+void CventrixControllers::Retire(std::shared_ptr<CventrixController> board) {
   if (!board) return;
   if (retiring_) retiring_(board.get());
   board->Shutdown();
+  // A worker may keep the board a moment longer; its bind lock goes now, so the board can be bound again.
+  board->Unbind();
 }
 
 CventrixController* CventrixControllers::ControllerByIndex(int32_t index) const {

@@ -1,6 +1,7 @@
 // The board list: one CventrixController per board the USB layer found at open, reachable by the board's key
 // ("%.04X-%s": product id, hyphen, serial text), by a 0-based index and by model. The set of boards is fixed
-// between an open and the next close; the list owns the boards.
+// between an open and the next close. The list shares the ownership of its boards: a caller that holds one
+// across a call that may let the library lock go keeps it alive, and so does a board's own worker.
 #pragma once
 
 #include <cstdint>
@@ -40,11 +41,11 @@ class CventrixControllers {
                                                            const std::string& secondByteText) const;
 
  private:
-  void Retire(std::unique_ptr<CventrixController> board);
+  void Retire(std::shared_ptr<CventrixController> board);
 
   BoardRetiring retiring_;
   bool open_ = false;
-  std::map<std::string, std::unique_ptr<CventrixController>> nameMap_;
+  std::map<std::string, std::shared_ptr<CventrixController>> nameMap_;
   std::map<int32_t, std::string> indexMap_;
   CUsbDevice layer_;  // owns the USB layer while it holds the first device of the last open
   int32_t count_ = 0;

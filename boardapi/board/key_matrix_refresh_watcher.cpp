@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "boardapi/board/key_matrix_names.h"
-#include "boardapi/board/unique_handle.h"
+#include "boardapi/base/unique_handle.h"
 
 namespace {
 constexpr DWORD kEndCheckMs = 500;

@@ -30,6 +30,10 @@ void CUsbDevice::Release() {
 
 int CUsbDevice::Read(int pipe, void* buffer, int length) { return HidLayer_Read(device_, pipe, buffer, length); }
 
+int CUsbDevice::ReadWithin(int pipe, void* buffer, int length, int timeoutMs) {
+  return HidLayer_ReadWithin(device_, pipe, buffer, length, timeoutMs);
+}
+
 int CUsbDevice::Write(int pipe, const void* data, int length) {
   return HidLayer_Write(device_, pipe, data, length);
 }

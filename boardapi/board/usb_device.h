@@ -23,6 +23,8 @@ class CUsbDevice {
   void Release();
 
   int Read(int pipe, void* buffer, int length);
+  // Each report waits at most timeoutMs (-1: no limit), leaving the device's own read time-out as it is.
+  int ReadWithin(int pipe, void* buffer, int length, int timeoutMs);
   int Write(int pipe, const void* data, int length);
   void SetReadTimeout(int milliseconds);
 

@@ -3,7 +3,7 @@
 // tells them how the library is being unloaded.
 #include <windows.h>
 
-#include "boardapi/api/process_exit.h"
+#include "boardapi/base/process_exit.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   // A non-null reserved pointer at detach means ExitProcess, not FreeLibrary.

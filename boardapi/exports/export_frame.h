@@ -1,6 +1,7 @@
-// The frame of every export: one API log line, written while logging is on at the moment of the call, with
-// the function's message format and its raw arguments; then exactly one call into the library, whose status
-// is the export's answer. The log format's first "%s" takes the function's name; a format without one (the
+// The frame of every export: inside the library lock (see api_lock.h), one API log line, written while logging
+// is on at the moment of the call, with the function's message format and its raw arguments; then exactly one
+// call into the library, whose status is the export's answer. Nothing thrown leaves the frame: an exception
+// (an allocation that failed, say) answers API_ERR_DEVICE_IO. The log format's first "%s" takes the function's name; a format without one (the
 // argument-less exports) simply ignores it.
 //
 //   ApiStatus ventrix_LED_Set(int32_t session, int32_t led, int32_t state) {
@@ -17,6 +18,7 @@
 #include <cstdint>
 
 #include "boardapi/api/on_off.h"
+#include "boardapi/base/api_lock.h"
 #include "boardapi/include/ventrixAPI.h"
 #include "boardapi/log/api_log.h"
 
@@ -39,9 +41,14 @@ inline int LogOnOff(int32_t raw) { return OnOffByte(raw); }
 using ::IsOn;
 
 template <typename Call, typename... LogArgs>
-ApiStatus Run(const char* function, const char* format, Call&& call, LogArgs... logArgs) {
-  theLog.Write(0, kModuleName, format, function, logArgs...);
-  return call();
+ApiStatus Run(const char* function, const char* format, Call&& call, LogArgs... logArgs) noexcept {
+  try {
+    ApiLockHold lock;
+    theLog.Write(0, kModuleName, format, function, logArgs...);
+    return call();
+  } catch (...) {
+    return API_ERR_DEVICE_IO;
+  }
 }
 
 }  // namespace frame

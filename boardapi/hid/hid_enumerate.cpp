@@ -49,12 +49,13 @@ HidDevice* FindOrAddParent(DEVINST interfaceNode) {
   return device;
 }
 
+// Reports travel through fixed buffers of kHidReportBytes: an interface with longer reports is no board's.
 bool ReadCaps(HANDLE file, HIDP_CAPS& caps) {
   PHIDP_PREPARSED_DATA preparsed = nullptr;
   if (!Os().HidD_GetPreparsedData(file, &preparsed)) return false;
   const bool read = Os().HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS;
   Os().HidD_FreePreparsedData(preparsed);
-  return read;
+  return read && caps.InputReportByteLength <= kHidReportBytes && caps.OutputReportByteLength <= kHidReportBytes;
 }
 
 // A board that answers its language list in place of a serial has no serial.

@@ -41,6 +41,8 @@ int HidLayer_WriteReport(HidDeviceHandle device, int pipe, const uint8_t* buffer
 int HidLayer_Write(HidDeviceHandle device, int pipe, const void* data, int length);
 int HidLayer_ReadReport(HidDeviceHandle device, int pipe, uint8_t* buffer, int mode, bool takeOldest);
 int HidLayer_Read(HidDeviceHandle device, int pipe, void* buffer, int length);
+// As HidLayer_Read, but each report waits at most timeoutMs (-1: no limit) whatever the device's own time-out.
+int HidLayer_ReadWithin(HidDeviceHandle device, int pipe, void* buffer, int length, int timeoutMs);
 int HidLayer_ReadNonBlocking(HidDeviceHandle device, int pipe, uint8_t* buffer);
 int HidLayer_ReadImmediate(HidDeviceHandle device, uint8_t* buffer64);
 bool HidLayer_ReadPortValue(HidDeviceHandle device, uint32_t* value);
@@ -70,6 +72,11 @@ bool HidLayer_SerialText(HidDeviceHandle device, char* text, int size);
 
 const char* HidLayer_Version();
 const char* HidLayer_VersionNotifying();
+
+#ifdef VENTRIX_TEST_HOOKS
+// Tests: the kernel object with this index (0 the first) among those made for pipes from now on fails.
+void HidLayer_FailPipeObject(int index);
+#endif
 
 // Fault recovery: the layer records the mutexes each thread holds, so a guarded call that a fault abandoned in
 // the middle of a platform call can give them back before it reports failure.

@@ -135,10 +135,18 @@ void HidShutdown() {
   // Waits in the layer end on the close event; let their callers leave before their records go.
   const ULONGLONG deadline = GetTickCount64() + kLeaveMs;
   while (g_hid.operations.load() > 0 && GetTickCount64() < deadline) Sleep(1);
-  if (g_hid.mutex) {
+  if (g_hid.operations.load() > 0) g_hid.stranded = true;
+  if (g_hid.mutex && !g_hid.stranded) {
     HidMutexHold global(g_hid.mutex);
     Unlink(g_hid.live, [](HidDevice*) { return true; });
     Unlink(g_hid.fresh, [](HidDevice*) { return true; });
+  }
+  if (g_hid.stranded) {
+    // Someone is still inside with the records: they, the mutex, the close event and the heap are left to
+    // them (a leak, never a use of freed memory). The next open starts afresh.
+    g_hid.live = g_hid.fresh = nullptr;
+    g_hid.mutex = g_hid.closeEvent = g_hid.heap = nullptr;
+    g_hid.stranded = false;
   }
   CloseObject(g_hid.mutex);
   CloseObject(g_hid.closeEvent);

@@ -1,8 +1,9 @@
 // A pipe's kernel objects and its reader thread, which keeps one overlapped read in flight on the interface
 // and files every report it gets into the pipe's ring (or hands it to a notifying-mode report callback).
+#include <atomic>
 #include <cstring>
 
-#include "boardapi/api/process_exit.h"
+#include "boardapi/base/process_exit.h"
 #include "boardapi/hid/hid_locks.h"
 #include "boardapi/hid/hid_state.h"
 
@@ -11,6 +12,29 @@ namespace {
 constexpr DWORD kReaderWakeMs = 250;
 // How long an unload gives a reader to leave the layer's code.
 constexpr DWORD kUnloadReaderWaitMs = 2000;
+// A reader wakes at least every kReaderWakeMs; one that has not ended after this is stuck in the system.
+constexpr DWORD kReaderStopWaitMs = 10000;
+
+#ifdef VENTRIX_TEST_HOOKS
+std::atomic<int> objectsBeforeFailure{-1};
+#endif
+
+// The kernel objects of a pipe; a test can make one of them fail.
+bool FailThisObject() {
+#ifdef VENTRIX_TEST_HOOKS
+  int left = objectsBeforeFailure.load();
+  while (left >= 0 && !objectsBeforeFailure.compare_exchange_weak(left, left - 1)) {
+  }
+  if (left == 0) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return true;
+  }
+#endif
+  return false;
+}
+
+HANDLE MakeEvent() { return FailThisObject() ? nullptr : CreateEventW(nullptr, TRUE, FALSE, nullptr); }
+HANDLE MakeMutex() { return FailThisObject() ? nullptr : CreateMutexW(nullptr, FALSE, nullptr); }
 
 void CloseObject(HANDLE& object) {
   if (object) CloseHandle(object);
@@ -61,8 +85,7 @@ void FileReport(HidPipe& pipe) {
   SetEvent(pipe.dataEvent);
 }
 
-DWORD WINAPI PipeReader(void* parameter) {
-  HidPipe& pipe = *static_cast<HidPipe*>(parameter);
+void ReadReports(HidPipe& pipe) {
   bool failed = false;  // stays set for the life of the thread
   for (;;) {
     std::memset(pipe.readBuffer, 0, sizeof(pipe.readBuffer));
@@ -78,8 +101,7 @@ DWORD WINAPI PipeReader(void* parameter) {
 
     if (woke == WAIT_OBJECT_0) {
       AbandonRead(pipe, started);
-      SetEvent(pipe.endedEvent);
-      return 0;
+      return;
     }
     if (woke != WAIT_IO_COMPLETION || !started) {
       AbandonRead(pipe, started);
@@ -100,6 +122,17 @@ DWORD WINAPI PipeReader(void* parameter) {
   }
 }
 
+DWORD WINAPI PipeReader(void* parameter) {
+  HidPipe& pipe = *static_cast<HidPipe*>(parameter);
+  try {
+    ReadReports(pipe);
+  } catch (...) {
+    // Nothing leaves a thread of the library; the pipe simply stops reading.
+  }
+  SetEvent(pipe.endedEvent);
+  return 0;
+}
+
 }  // namespace
 
 bool HidCancelPipeIo(HidPipe& pipe, HANDLE handle) {
@@ -108,64 +141,70 @@ bool HidCancelPipeIo(HidPipe& pipe, HANDLE handle) {
   return Os().CancelIo(handle) != FALSE;
 }
 
+#ifdef VENTRIX_TEST_HOOKS
+void HidLayer_FailPipeObject(int index) { objectsBeforeFailure = index; }
+#endif
+
 bool HidOpenPipe(HidDevice* device, int index) {
   HidPipe& pipe = device->pipes[index];
   pipe.device = device;
   pipe.index = index;
-  for (HANDLE* event : {&pipe.dataEvent, &pipe.errorEvent, &pipe.stopEvent, &pipe.endedEvent}) {
-    *event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  }
-  for (HANDLE* mutex : {&pipe.ringMutex, &pipe.readMutex, &pipe.callbackMutex, &pipe.ioMutex}) {
-    *mutex = CreateMutexW(nullptr, FALSE, nullptr);
-  }
-  if (pipe.stopEvent && pipe.endedEvent) {
-    pipe.thread = CreateThread(nullptr, 0, PipeReader, &pipe, CREATE_SUSPENDED, nullptr);
-  }
-  const bool complete = pipe.dataEvent && pipe.errorEvent && pipe.stopEvent && pipe.endedEvent &&
-                        pipe.ringMutex && pipe.readMutex && pipe.callbackMutex && pipe.ioMutex && pipe.thread;
-  if (!complete) {
+  for (HANDLE* event : {&pipe.dataEvent, &pipe.errorEvent, &pipe.stopEvent, &pipe.endedEvent}) *event = MakeEvent();
+  for (HANDLE* mutex : {&pipe.ringMutex, &pipe.readMutex, &pipe.callbackMutex, &pipe.ioMutex}) *mutex = MakeMutex();
+  const bool objects = pipe.dataEvent && pipe.errorEvent && pipe.stopEvent && pipe.endedEvent && pipe.ringMutex &&
+                       pipe.readMutex && pipe.callbackMutex && pipe.ioMutex;
+  // The reader comes last, once nothing else can fail: a pipe that does not open has no thread to stop.
+  if (objects) pipe.thread = CreateThread(nullptr, 0, PipeReader, &pipe, 0, nullptr);
+  if (!pipe.thread) {
     HidClosePipe(pipe, true);
     return false;
   }
-  ResumeThread(pipe.thread);
   return true;
 }
 
-void HidClosePipe(HidPipe& pipe, bool full) {
+bool HidClosePipe(HidPipe& pipe, bool full) {
   if (pipe.thread) {
     SetEvent(pipe.stopEvent);
-    if (LibraryIsUnloading()) {
-      // The loader lock is held: the reader cannot end, only signal that it left the layer's code.
-      WaitForSingleObject(pipe.endedEvent, kUnloadReaderWaitMs);
-    } else {
-      WaitForSingleObject(pipe.endedEvent, INFINITE);
-      WaitForSingleObject(pipe.thread, INFINITE);
+    // The loader lock is held at unload: the reader cannot end then, only signal that it left the layer's code.
+    const bool unloading = LibraryIsUnloading();
+    if (WaitForSingleObject(pipe.endedEvent, unloading ? kUnloadReaderWaitMs : kReaderStopWaitMs) != WAIT_OBJECT_0) {
+      // Still inside the system with the pipe's buffers: they stay, and so does the record around them.
+      return false;
     }
+    if (!unloading) WaitForSingleObject(pipe.thread, kReaderStopWaitMs);
     CloseObject(pipe.thread);
   }
   for (HANDLE* object : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent, &pipe.stopEvent,
                          &pipe.callbackMutex, &pipe.ioMutex}) {
     CloseObject(*object);
   }
-  if (!full) return;
+  if (!full) return true;
   CloseObject(pipe.ringMutex);
   CloseObject(pipe.readMutex);
   HidRingFree(pipe.ring, g_hid.heap);
+  return true;
 }
 
-void HidCloseDevice(HidDevice* device, bool full) {
+bool HidCloseDevice(HidDevice* device, bool full) {
+  bool closed = true;
   for (HidPipe& pipe : device->pipes) {
-    HidClosePipe(pipe, full);
+    if (!HidClosePipe(pipe, full)) {
+      closed = false;
+      continue;
+    }
     CloseDeviceFile(pipe.readHandle);
     CloseDeviceFile(pipe.writeHandle);
     HidFree(pipe.detail);
     pipe.detail = nullptr;
   }
   device->marker = kHidDeadMarker;
+  if (!closed) g_hid.stranded = true;
+  return closed;
 }
 
 void HidFreeDevice(HidDevice* device) {
-  HidCloseDevice(device, true);
+  // A record whose reader could not be stopped is left to it.
+  if (!HidCloseDevice(device, true)) return;
   device->~HidDevice();
   HidFree(device);
 }

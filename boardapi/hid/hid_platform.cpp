@@ -1,9 +1,12 @@
 #include "boardapi/hid/hid_platform.h"
 
+#include "boardapi/base/system_library.h"
+
 
 namespace {
 
 enum Module { kHid, kConfigManager, kSetup, kKernel };
+// Loaded from the system folder only.
 constexpr const char* kModuleNames[] = {"hid.dll", "cfgmgr32.dll", "setupapi.dll"};
 
 // Every call of the table with its module and its Win32 name; the one list that both kinds of binding use.
@@ -68,7 +71,7 @@ bool HidPlatformBinding::Bind() {
 bool HidPlatformBinding::BindSystem() {
   bool loaded = true;
   for (int i = 0; i < 3; ++i) {
-    modules_[i] = LoadLibraryA(kModuleNames[i]);
+    modules_[i] = LoadSystemLibrary(kModuleNames[i]);
     loaded = loaded && modules_[i] != nullptr;
   }
   bool resolved = loaded && ForEachCall(calls_, [this](Module module, const char* name, auto& slot) {

@@ -44,9 +44,13 @@ int WaitReport(HidDevice*& device, HidDeviceHandle handle, int pipeIndex, uint8_
   return pipe->caps.InputReportByteLength;
 }
 
-// A report read of any mode; timeoutMs overrides the device's read time-out when not negative.
+constexpr int kDeviceTimeout = -1;
+constexpr int kNoTimeout = -2;
+
+// A report read of any mode; timeoutMs overrides the device's read time-out when not kDeviceTimeout
+// (kNoTimeout: no limit).
 int ReadReport(HidDeviceHandle handle, int pipeIndex, uint8_t* buffer, int mode, bool takeOldest,
-               int timeoutMs = -1) {
+               int timeoutMs = kDeviceTimeout) {
   HidOperation operation;
   HidMutexHold global(g_hid.mutex);
   HidDevice* device = global.held() ? HidFindDevice(handle) : nullptr;
@@ -64,8 +68,7 @@ int ReadReport(HidDeviceHandle handle, int pipeIndex, uint8_t* buffer, int mode,
   device = HidFindDevice(handle);
   if (!device) return HidResult(0, ERROR_TIMEOUT);
 
-  const int configured = device->readTimeout;
-  const int wait = timeoutMs >= 0 ? timeoutMs : configured;
+  const int wait = timeoutMs == kDeviceTimeout ? device->readTimeout : timeoutMs;
   const int length = WaitReport(device, handle, pipeIndex, buffer, takeOldest,
                                    wait < 0 ? INFINITE : static_cast<DWORD>(wait), global);
   return length > 0 ? HidResult(length, ERROR_SUCCESS) : HidResult(0, ERROR_TIMEOUT);
@@ -79,6 +82,21 @@ int InputLength(HidDeviceHandle handle, int pipeIndex) {
   return device->pipes[pipeIndex].caps.InputReportByteLength;
 }
 
+// Whole reports into the buffer while it has room for one; timeoutMs as ReadReport's.
+int ReadReports(HidDeviceHandle handle, int pipeIndex, void* buffer, int length, int timeoutMs) {
+  const int reportLength = InputLength(handle, pipeIndex);
+  if (reportLength <= 0 || !buffer) return HidResult(0, ERROR_INVALID_PARAMETER);
+  auto* bytes = static_cast<uint8_t*>(buffer);
+  int read = 0;
+  while (length - read >= reportLength) {
+    uint8_t report[kHidReportBytes] = {};
+    if (ReadReport(handle, pipeIndex, report, kHidModePolling, true, timeoutMs) != reportLength) break;
+    std::memcpy(bytes + read, report, static_cast<size_t>(reportLength));
+    read += reportLength;
+  }
+  return read;
+}
+
 }  // namespace
 
 int HidLayer_ReadReport(HidDeviceHandle device, int pipe, uint8_t* buffer, int mode, bool takeOldest) {
@@ -86,17 +104,11 @@ int HidLayer_ReadReport(HidDeviceHandle device, int pipe, uint8_t* buffer, int m
 }
 
 int HidLayer_Read(HidDeviceHandle handle, int pipeIndex, void* buffer, int length) {
-  const int reportLength = InputLength(handle, pipeIndex);
-  if (reportLength <= 0 || !buffer) return HidResult(0, ERROR_INVALID_PARAMETER);
-  auto* bytes = static_cast<uint8_t*>(buffer);
-  int read = 0;
-  while (length - read >= reportLength) {
-    uint8_t report[kHidReportBytes] = {};
-    if (ReadReport(handle, pipeIndex, report, kHidModePolling, true) != reportLength) break;
-    std::memcpy(bytes + read, report, static_cast<size_t>(reportLength));
-    read += reportLength;
-  }
-  return read;
+  return ReadReports(handle, pipeIndex, buffer, length, kDeviceTimeout);
+}
+
+int HidLayer_ReadWithin(HidDeviceHandle handle, int pipeIndex, void* buffer, int length, int timeoutMs) {
+  return ReadReports(handle, pipeIndex, buffer, length, timeoutMs < 0 ? kNoTimeout : timeoutMs);
 }
 
 int HidLayer_ReadNonBlocking(HidDeviceHandle handle, int pipeIndex, uint8_t* buffer) {

@@ -72,6 +72,9 @@ struct HidLayerState {
   HidPlatformBinding platform;
   // Callers inside the layer; shutdown lets them leave before it frees what they use.
   std::atomic<int> operations;
+  // Set when a caller or a reader did not leave in time: the records and the heap are then left to them
+  // rather than freed under them.
+  bool stranded;
 };
 
 extern HidLayerState g_hid;
@@ -97,8 +100,10 @@ void HidFree(void* block);
 // Records and pipes (hid_pipe.cpp, hid_enumerate.cpp, hid_lifecycle.cpp).
 int HidEnumerate();
 bool HidOpenPipe(HidDevice* device, int pipe);
-void HidClosePipe(HidPipe& pipe, bool full);
-void HidCloseDevice(HidDevice* device, bool full);
+// False when the pipe's reader did not end: what it uses is left in place.
+bool HidClosePipe(HidPipe& pipe, bool full);
+// False when a reader did not end (the layer is then stranded).
+bool HidCloseDevice(HidDevice* device, bool full);
 void HidFreeDevice(HidDevice* device);
 void HidRefresh();
 void HidShutdown();

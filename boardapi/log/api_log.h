@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -19,7 +20,7 @@ class CLog {
   // "%s %s %d [%25s] %s": date, time, level, name, message. Written only while enabled is 1 (or at level 3).
   void Write(int level, const char* name, const char* format, ...) __attribute__((format(printf, 4, 5)));
 
-  // Set on the caller's thread while no line is being written (the exports' callers serialise their calls).
+  // Set inside the library lock, which every writer of the API log holds.
   void SetFileName(const std::string& path) { fileName_ = path; }
   void SetEnabled(uint8_t enabled) { enabled_ = enabled; }
   bool IsEnabled() const { return enabled_ == 1; }
@@ -27,7 +28,7 @@ class CLog {
  private:
   logline::Appender appender_;  // serialises the appends of all threads
   std::string fileName_ = "ventrix.log";
-  volatile uint8_t enabled_ = 0;
+  std::atomic<uint8_t> enabled_{0};  // also read by lines written at level 3 outside the lock
 };
 
 // The library's one API log, built at load before the session list and the application object.

@@ -18,6 +18,7 @@ constexpr uint32_t kPreparsedMarker = 0x53494D50;
 struct SimPreparsedData {
   uint32_t marker = kPreparsedMarker;
   int interfaceIndex = 0;
+  int reportLength = 0;
 };
 
 // The language list a board answers for string 0 (US English).
@@ -69,6 +70,8 @@ BOOLEAN NTAPI Sim_HidD_GetPreparsedData(HANDLE device, PHIDP_PREPARSED_DATA* dat
   if (!data) return Fail(ERROR_INVALID_USER_BUFFER);
   auto* preparsed = new SimPreparsedData;
   preparsed->interfaceIndex = file->interfaceIndex;
+  const int claimed = file->board->config.claimedReportLength;
+  preparsed->reportLength = claimed != 0 && file->interfaceIndex == 1 ? claimed : hidsim::kReportLength[file->interfaceIndex];
   *data = reinterpret_cast<PHIDP_PREPARSED_DATA>(preparsed);
   SetLastError(ERROR_SUCCESS);
   return TRUE;
@@ -80,7 +83,7 @@ NTSTATUS NTAPI Sim_HidP_GetCaps(PHIDP_PREPARSED_DATA data, PHIDP_CAPS caps) {
   std::memset(caps, 0, sizeof(*caps));
   caps->UsagePage = 0xFF00;
   caps->Usage = 0x0001;
-  const auto length = static_cast<USHORT>(hidsim::kReportLength[preparsed->interfaceIndex]);
+  const auto length = static_cast<USHORT>(preparsed->reportLength);
   caps->InputReportByteLength = length;
   caps->OutputReportByteLength = length;
   return HIDP_STATUS_SUCCESS;

@@ -1,4 +1,4 @@
-#include "boardapi/api/process_exit.h"
+#include "boardapi/base/process_exit.h"
 
 #include <atomic>
 
