@@ -4,6 +4,11 @@
 
 namespace net_test {
 
+namespace {
+// The stop flag of the peer whose script runs on this thread.
+thread_local const std::atomic<bool>* peerStopping = nullptr;
+}  // namespace
+
 void EnsurePeerWinsock() {
   static const bool started = [] {
     WSADATA data;
@@ -35,6 +40,23 @@ void SendAll(SOCKET s, const std::string& data) {
   }
 }
 
+std::string ReceiveUntilClosed(SOCKET s, std::uint32_t timeoutMs) {
+  std::string data;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs && !(peerStopping != nullptr && peerStopping->load())) {
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(s, &readable);
+    timeval wait{0, 20000};
+    if (select(0, &readable, nullptr, nullptr, &wait) <= 0) continue;
+    char buffer[1024];
+    const int got = recv(s, buffer, sizeof(buffer), 0);
+    if (got <= 0) break;
+    data.append(buffer, static_cast<std::size_t>(got));
+  }
+  return data;
+}
+
 void ResetClose(SOCKET s) {
   linger hard{};
   hard.l_onoff = 1;
@@ -57,6 +79,7 @@ LoopbackPeer::LoopbackPeer(Script script) {
   thread_ = std::thread([this, script = std::move(script)] {
     SOCKET connection = accept(listener_, nullptr, nullptr);
     if (connection != INVALID_SOCKET) {
+      peerStopping = &stopping_;
       script(connection);
       if (connection != INVALID_SOCKET) closesocket(connection);
     }
@@ -72,6 +95,7 @@ bool LoopbackPeer::Join(std::uint32_t timeoutMs) {
 
 LoopbackPeer::~LoopbackPeer() {
   // Closing the listener ends an accept that never got a connection.
+  stopping_ = true;
   closesocket(listener_);
   if (!Join(10000)) {
     thread_.detach();

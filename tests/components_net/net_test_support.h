@@ -40,12 +40,15 @@ void EnsurePeerWinsock();
 // Receives exactly count bytes (or until the peer closes or timeoutMs passes).
 std::string RecvExactly(SOCKET s, std::size_t count, std::uint32_t timeoutMs = 5000);
 void SendAll(SOCKET s, const std::string& data);
+// In a peer's script: receives (and returns) whatever comes until the client closes the connection, the
+// peer is being destroyed or timeoutMs passed.
+std::string ReceiveUntilClosed(SOCKET s, std::uint32_t timeoutMs = 5000);
 // Closes with a reset instead of an orderly shutdown.
 void ResetClose(SOCKET s);
 
 // A listening socket on 127.0.0.1 with an ephemeral port. Script runs on the peer's thread with the
 // accepted connection; the connection is closed when the script returns (unless it closed it itself and
-// set the socket to INVALID_SOCKET).
+// set the socket to INVALID_SOCKET). Destroying the peer ends a script waiting in ReceiveUntilClosed.
 class LoopbackPeer {
  public:
   using Script = std::function<void(SOCKET& connection)>;
@@ -64,6 +67,7 @@ class LoopbackPeer {
   SOCKET listener_ = INVALID_SOCKET;
   std::uint16_t port_ = 0;
   std::atomic<bool> done_{false};
+  std::atomic<bool> stopping_{false};
   std::thread thread_;
 };
 
