@@ -78,6 +78,10 @@ class TGPGraphics : public TGPNativeObject<flat::GpGraphics> {
   int TextHeight(const std::string& Text, fw::TFont* Font);
 };
 
+// A GDI+ font for a framework font (face, point size, bold, italic, underline; never strike-out). With
+// FallBackToArial an unknown face becomes "Arial"; without, the font fails as its family did.
+std::unique_ptr<TGPFont> CreateGPFont(fw::TFont* Font, bool FallBackToArial);
+
 // 8-bit text as the ANSI code page reads it.
 std::wstring AnsiToWide(const std::string& Text);
 

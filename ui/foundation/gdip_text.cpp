@@ -6,10 +6,10 @@
 
 namespace ui {
 
-std::unique_ptr<TGPFont> TGPGraphics::MakeFont(fw::TFont* Font) {
+std::unique_ptr<TGPFont> CreateGPFont(fw::TFont* Font, bool FallBackToArial) {
   auto family = std::make_unique<TGPFontFamily>(AnsiToWide(Font->Name()));
   const GpStatus status = family->GetLastStatus();
-  if (status == FontFamilyNotFound || status == FontStyleNotFound) {
+  if (FallBackToArial && (status == FontFamilyNotFound || status == FontStyleNotFound)) {
     family = std::make_unique<TGPFontFamily>(L"Arial");
   }
   int style = FontStyleRegular;
@@ -18,6 +18,8 @@ std::unique_ptr<TGPFont> TGPGraphics::MakeFont(fw::TFont* Font) {
   if (Font->Style().Contains(fw::fsUnderline)) style |= FontStyleUnderline;
   return std::make_unique<TGPFont>(family.get(), static_cast<float>(Font->Size()), style, UnitPoint);
 }
+
+std::unique_ptr<TGPFont> TGPGraphics::MakeFont(fw::TFont* Font) { return CreateGPFont(Font, true); }
 
 int TGPGraphics::DrawText(const std::string& Text, int Length, fw::TRect& Rect, fw::TFont* Font, int Flags,
                           fw::TColor BackColor) {
