@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Installs the cross toolchains, Wine, GoogleTest sources, CMake and Xvfb when missing.
-# Quiet and idempotent: does nothing when everything is already present.
+# Installs what building and testing need on Debian (bookworm) when it is missing: the MinGW-w64 cross
+# toolchains (posix threads), Wine, the GoogleTest sources, CMake and make, its build tool.
+# Quiet and idempotent: does nothing when everything is already present. When the package manager cannot
+# install something, its own message is shown and the script fails.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 googletest cmake xvfb)
+# Packages are installed without their recommendations, so every tool used is named here.
+packages=(
+  make                          # CMake's generator
+  cmake
+  g++-mingw-w64-i686-posix      # the release
+  g++-mingw-w64-x86-64-posix    # the test build
+  binutils-mingw-w64-i686       # windres and objdump for the release and its checks
+  binutils-mingw-w64-x86-64
+  wine64                        # runs the test build, headless
+  googletest                    # built from its sources with each test build
+)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -14,7 +27,20 @@ done
 
 echo "bootstrap: installing ${missing[*]}"
 sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "bootstrap: installing packages needs root or sudo; missing: ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq >/dev/null || true
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# --error-on=any: a package source that cannot be read fails here, not later as a missing package.
+if ! "${sudo_cmd[@]}" apt-get update -qq --error-on=any >/dev/null; then
+  echo "bootstrap: apt-get update failed (see above)" >&2
+  exit 1
+fi
+if ! "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+  echo "bootstrap: apt-get install ${missing[*]} failed (see above)" >&2
+  exit 1
+fi

@@ -20,20 +20,45 @@ export WINEARCH=win64
 # No Mono or Gecko installation prompts.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
+# Creates the prefix; the ready mark is set only when every step succeeded, so a failed set-up is tried
+# again next time instead of leaving a half-made prefix in use. Wine's own output is shown on failure.
+set_up_prefix() {
+  local log=$prefix.setup.log
+  rm -rf "$prefix"
+  if ! "$wine" wineboot --init >"$log" 2>&1 9>&- || ! "$wineserver" -w >>"$log" 2>&1; then
+    echo "wine-run: creating the Wine prefix $prefix failed:" >&2
+    cat "$log" >&2
+    return 1
+  fi
+  # Headless: windows are created on Wine's null graphics driver.
+  if ! "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 9>&- ||
+     ! "$wineserver" -w >>"$log" 2>&1; then
+    echo "wine-run: setting Wine's null graphics driver in $prefix failed:" >&2
+    cat "$log" >&2
+    return 1
+  fi
+  rm -f "$log"
+  touch "$prefix/.trelvik-ready"
+}
+
+# One Wine session per prefix, kept for a while after its last program so that programs run one after another
+# share it instead of each starting Wine's service processes again. The server must not keep the lock's
+# descriptor (9), or the lock would be held for as long as the session lasts.
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
   if [ ! -f "$prefix/.trelvik-ready" ]; then
-    rm -rf "$prefix"
-    "$wine" wineboot --init >/dev/null 2>&1
-    "$wineserver" -w
-    # Headless: windows are created on Wine's null graphics driver.
-    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-    "$wineserver" -w
-    touch "$prefix/.trelvik-ready"
+    set_up_prefix || exit 1
   fi
-) 9>"$prefix.lock"
+  "$wineserver" -p"${TRELVIK_WINE_SESSION_SECONDS:-15}" </dev/null >/dev/null 2>&1 9>&- || true
+) 9>"$prefix.lock" || exit 1
 
-"$wine" "$@"
-status=$?
-exit $status
+# The processes Wine starts for a program (services.exe, explorer.exe, ...) live on with the session and keep
+# the program's output open, so whoever reads it (CTest) would wait for the session's end. The program writes
+# to a file instead, which is passed on as it grows until the program ends.
+output=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+trap 'rm -f "$output"' EXIT
+"$wine" "$@" >"$output" 2>&1 &
+program=$!
+tail -q -n +1 -s 0.1 -f --pid="$program" "$output"
+wait "$program"

@@ -14,10 +14,10 @@
 #include "sim/hidsim_iic.h"
 #include "tests/boardapi/controller_board_fixture.h"
 #include "tests/boardapi/sim_journal.h"
+#include "tests/support/child_entry.h"
+#include "tests/support/child_process.h"
 
 namespace {
-
-constexpr DWORD kChildPassed = 42;
 
 hidsim::MemoryImage Model330A() {
   hidsim::MemoryImage image = hidsim::BlankMemory();
@@ -101,49 +101,39 @@ TEST_F(BoardInfoTest, ModelBytesOfOtherMemoryDevicesAreReadOnceAndCached) {
   EXPECT_EQ(controller_->ModelValue(3, true), -1);  // nothing answers at 0xA4
 }
 
+// Run as the second process of the test below: it sees the same board, with blank memory of its own, and
+// takes the description the first process published without reading the memory.
+CHILD_ENTRY(TakesThePublishedBoardDescription) {
+  ScopedHidPlatform platform(hidsim::PlatformTable());
+  HidDeviceHandle device = HidLayer_Open();
+  CHILD_CHECK(device != nullptr);
+  BoardInfo info{};
+  bool read = false;
+  {
+    CventrixController controller(device);
+    read = controller.GetBoardInfo(&info);
+  }
+  const auto journal = TakeJournal(0);
+  HidLayer_Close();
+  CHILD_CHECK(read);
+  CHILD_CHECK(std::string(info.model) == "330A");
+  CHILD_CHECK(info.ledCount == 64);
+  CHILD_CHECK(std::string(info.date) == "24/12/31");
+  CHILD_CHECK(std::none_of(journal.begin(), journal.end(), IsIicReport));
+  return 0;
+}
+
 TEST_F(BoardInfoTest, ASecondProcessTakesThePublishedDescriptionWithoutReadingMemory) {
   hidsim::SetMemory(board_, Model330A());
   BoardInfo info{};
   ASSERT_TRUE(controller_->GetBoardInfo(&info));
 
-  // The child sees the same board (with blank memory of its own) and checks it never reads it.
-  const std::string boards = hidsim::EnvironmentText({BoardOf(0x03E8, L"00000001")});
-  SetEnvironmentVariableA(hidsim::kBoardsVariable, boards.c_str());
-  char exe[MAX_PATH];
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string command = std::string("\"") + exe + "\" --gtest_also_run_disabled_tests --gtest_filter=BoardInfoChild.*";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  const BOOL started =
-      CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-  SetEnvironmentVariableA(hidsim::kBoardsVariable, nullptr);
-  ASSERT_TRUE(started) << GetLastError();
-  ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(exitCode, kChildPassed);
-}
-
-// Runs only as the child of the test above.
-TEST(BoardInfoChild, DISABLED_TakesThePublishedCopy) {
-  ScopedHidPlatform platform(hidsim::PlatformTable());
-  HidDeviceHandle device = HidLayer_Open();
-  ASSERT_NE(device, nullptr);
-  {
-    CventrixController controller(device);
-    BoardInfo info{};
-    ASSERT_TRUE(controller.GetBoardInfo(&info));
-    EXPECT_STREQ(info.model, "330A");
-    EXPECT_EQ(info.ledCount, 64);
-    EXPECT_STREQ(info.date, "24/12/31");
-  }
-  const auto journal = TakeJournal(0);
-  EXPECT_TRUE(std::none_of(journal.begin(), journal.end(), IsIicReport));
-  HidLayer_Close();
-  if (!::testing::Test::HasFailure()) ExitProcess(kChildPassed);
+  testsupport::ChildProcess child = testsupport::StartChildEntry(
+      "TakesThePublishedBoardDescription",
+      {{hidsim::kBoardsVariable, hidsim::EnvironmentText({BoardOf(0x03E8, L"00000001")})}});
+  ASSERT_TRUE(child.Started());
+  ASSERT_TRUE(child.Wait(30000)) << child.Output();
+  EXPECT_EQ(child.ExitCode(), 0u) << child.Output();
 }
 
 }  // namespace

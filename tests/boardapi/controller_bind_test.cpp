@@ -1,47 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "boardapi/log/log_line.h"
 #include "tests/boardapi/controller_board_fixture.h"
+#include "tests/support/child_entry.h"
+#include "tests/support/child_process.h"
 
 namespace {
-
-// Set for the child process that the cross-process test starts: the boards the child must see, and the event
-// it sets once its checks ran (a filter that matched nothing would also exit with 0).
-constexpr char kChildVariable[] = "VENTRIX_TEST_BIND_CHILD";
-constexpr char kChildDoneVariable[] = "VENTRIX_TEST_BIND_CHILD_DONE";
-constexpr char kChildTest[] = "ControllerBindChild.DISABLED_BoardBoundByTheParentIsHeld";
-
-// Runs this test program again with only the child test; true when it ran its checks and passed.
-bool ChildProcessPasses(const std::string& boards) {
-  const std::string doneName = logline::Text("ventrix-bind-child-done-%lu", GetCurrentProcessId());
-  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, doneName.c_str());
-  char program[MAX_PATH];
-  GetModuleFileNameA(nullptr, program, sizeof program);
-  std::string commandLine =
-      std::string("\"") + program + "\" --gtest_also_run_disabled_tests --gtest_filter=" + kChildTest;
-  SetEnvironmentVariableA(kChildVariable, boards.c_str());
-  SetEnvironmentVariableA(kChildDoneVariable, doneName.c_str());
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                      &startup, &process);
-  SetEnvironmentVariableA(kChildVariable, nullptr);
-  SetEnvironmentVariableA(kChildDoneVariable, nullptr);
-  DWORD exitCode = static_cast<DWORD>(-1);
-  if (started) {
-    CloseHandle(process.hThread);
-    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
-      GetExitCodeProcess(process.hProcess, &exitCode);
-    }
-    CloseHandle(process.hProcess);
-  }
-  const bool ran = WaitForSingleObject(done, 0) == WAIT_OBJECT_0;
-  CloseHandle(done);
-  return ran && exitCode == 0;
-}
 
 using ControllerBindTest = ControllerTest;
 
@@ -61,36 +24,37 @@ TEST_F(ControllerBindTest, BindHoldsTheNamedLockOnce) {
   EXPECT_EQ(other.Bind(), 0u);
 }
 
+// Run as the second process of the test below: the board the first process bound is held there.
+CHILD_ENTRY(BoardBoundByTheParentIsHeld) {
+  ScopedHidPlatform platform(hidsim::PlatformTable());
+  HidDeviceHandle device = HidLayer_Open();
+  CHILD_CHECK(device != nullptr);
+  bool heldElsewhere = false;
+  DWORD bind = 0;
+  {
+    CventrixController controller(device);
+    heldElsewhere = controller.IsBoundElsewhere();
+    bind = controller.Bind();
+  }
+  HidLayer_Close();
+  CHILD_CHECK(heldElsewhere);
+  CHILD_CHECK(bind == ERROR_ALREADY_EXISTS);
+  return 0;
+}
+
 TEST_F(ControllerBindTest, SecondProcessCannotTakeABoundBoard) {
   ASSERT_EQ(controller_->Bind(), 0u);
 
-  hidsim::BoardConfig board;
-  board.serial = L"00000001";
-  EXPECT_TRUE(ChildProcessPasses(hidsim::EnvironmentText({board})));
+  testsupport::ChildProcess child = testsupport::StartChildEntry(
+      "BoardBoundByTheParentIsHeld",
+      {{hidsim::kBoardsVariable, hidsim::EnvironmentText({BoardOf(0x03E8, L"00000001")})}});
+  ASSERT_TRUE(child.Started());
+  ASSERT_TRUE(child.Wait(30000)) << child.Output();
+  EXPECT_EQ(child.ExitCode(), 0u) << child.Output();
 
   // The first process keeps its binding.
   EXPECT_EQ(controller_->Bind(), static_cast<DWORD>(ERROR_LOCKED));
   EXPECT_TRUE(controller_->IsBoundElsewhere());
-}
-
-// Runs only as the child of SecondProcessCannotTakeABoundBoard (hence disabled in ordinary runs).
-using ControllerBindChild = SimLayerTest;
-
-TEST_F(ControllerBindChild, DISABLED_BoardBoundByTheParentIsHeld) {
-  const char* boards = std::getenv(kChildVariable);
-  ASSERT_NE(boards, nullptr) << "runs as the child of SecondProcessCannotTakeABoundBoard";
-  hidsim::AddBoardsFromText(boards);
-  HidDeviceHandle device = OpenLayer();
-  ASSERT_NE(device, nullptr);
-  CventrixController controller(device);
-
-  EXPECT_TRUE(controller.IsBoundElsewhere());
-  EXPECT_EQ(controller.Bind(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-
-  if (HANDLE done = OpenEventA(EVENT_MODIFY_STATE, FALSE, std::getenv(kChildDoneVariable))) {
-    SetEvent(done);
-    CloseHandle(done);
-  }
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST_F(Binding, BoardBoundByAnotherProcessAnswersAlreadyBound) {
   {
     SharedEvent ready("child-ready");
     SharedEvent release("child-release");
-    ChildProcess child("bind " + name + " " + ready.Name() + " " + release.Name(), boards);
+    ChildProcess child = StartBoardApiChild("bind " + name + " " + ready.Name() + " " + release.Name(), boards);
     ASSERT_TRUE(child.Started());
     ASSERT_TRUE(ready.WaitSet(30000));
     int32_t session = 0;
@@ -79,7 +79,7 @@ TEST_F(Binding, BoardBoundByAnotherProcessAnswersAlreadyBound) {
   SharedEvent ready("child-ready-2");
   SharedEvent release("child-release-2");
   release.Set();
-  ChildProcess child("bind " + name + " " + ready.Name() + " " + release.Name(), boards);
+  ChildProcess child = StartBoardApiChild("bind " + name + " " + ready.Name() + " " + release.Name(), boards);
   ASSERT_TRUE(child.Started());
   ASSERT_TRUE(child.Wait(30000));
   EXPECT_EQ(child.Output(), "bind=-18\n");

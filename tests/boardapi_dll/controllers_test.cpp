@@ -9,7 +9,7 @@ namespace {
 using Controllers = BoardApiTest;
 
 TEST_F(Controllers, FirstOpenOfAFreshLibraryWithNoBoardAnswersNoDevices) {
-  ChildProcess child("first-open", {{"VENTRIX_HIDSIM_BOARDS", ""}});
+  ChildProcess child = StartBoardApiChild("first-open", {{"VENTRIX_HIDSIM_BOARDS", ""}});
   ASSERT_TRUE(child.Started());
   ASSERT_TRUE(child.Wait(30000));
   EXPECT_EQ(child.Output(), "open=-19\n");

@@ -11,7 +11,8 @@ class LeftOpen : public BoardApiTest, public ::testing::WithParamInterface<const
 
 TEST_P(LeftOpen, ProcessEndsAndReleasesTheBoard) {
   const std::string name = DeviceName(0x03E8, "0000EX1T");
-  ChildProcess child(std::string(GetParam()) + " " + name, {{"VENTRIX_HIDSIM_BOARDS", "1FD1:03E8:0000EX1T"}});
+  ChildProcess child =
+      StartBoardApiChild(std::string(GetParam()) + " " + name, {{"VENTRIX_HIDSIM_BOARDS", "1FD1:03E8:0000EX1T"}});
   ASSERT_TRUE(child.Started());
   ASSERT_TRUE(child.Wait(20000)) << "the process did not end: " << child.Output();
   EXPECT_EQ(child.ExitCode(), 0u) << child.Output();

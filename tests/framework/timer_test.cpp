@@ -2,6 +2,9 @@
 // starts over when its interval changes.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "framework/messaging/timer.h"
 #include "ui_test_support.h"
 
@@ -17,13 +20,38 @@ class TimerTest : public ApplicationTest {
     timer->SetInterval(interval);
     return timer;
   }
-  // Pumps with ProcessMessages until the timer has ticked; returns the milliseconds from start.
-  DWORD PumpUntilTick(const int& ticks, DWORD start) {
-    while (ticks == 0 && GetTickCount() - start < 3000) {
-      Sleep(5);
+  // Handles messages as they arrive until done() holds; the bound only keeps a timer that never ticks from
+  // hanging the suite.
+  void PumpUntil(const std::function<bool()>& done) {
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < 20000) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
       App().ProcessMessages();
     }
-    return GetTickCount() - start;
+  }
+  // Starts `reference` with its interval when `trigger` first ticks, after running `change`; every later
+  // tick of `timer` and `reference` is written to the order. Timers tick in the order they expire, so the
+  // order shows when `timer` expires whatever the load on the machine.
+  std::vector<TObject*> TickOrder(TTimer* timer, unsigned triggerInterval, const std::function<void()>& change,
+                                  unsigned referenceInterval) {
+    std::vector<TObject*> order;
+    TTimer* trigger = MakeTimer(triggerInterval);
+    TTimer* reference = nullptr;
+    timer->OnTimer = [&](TObject* sender) { order.push_back(sender); };
+    trigger->OnTimer = [&](TObject*) {
+      trigger->SetEnabled(false);
+      change();
+      reference = MakeTimer(referenceInterval);
+      reference->OnTimer = [&](TObject* sender) { order.push_back(sender); };
+    };
+    PumpUntil([&] { return !order.empty(); });
+    // The handlers refer to this frame.
+    for (TTimer* ticking : {timer, trigger, reference}) {
+      if (ticking == nullptr) continue;
+      ticking->SetEnabled(false);
+      ticking->OnTimer = nullptr;
+    }
+    return order;
   }
 };
 
@@ -45,7 +73,7 @@ TEST_F(TimerTest, TicksFromProcessMessages) {
   TTimer* timer = MakeTimer(10);
   int ticks = 0;
   timer->OnTimer = [&](TObject*) { ++ticks; };
-  PumpUntilTick(ticks, GetTickCount());
+  PumpUntil([&] { return ticks > 0; });
   EXPECT_GE(ticks, 1);
 }
 
@@ -61,37 +89,33 @@ TEST_F(TimerTest, TicksInsideAModalLoop) {
 }
 
 TEST_F(TimerTest, EnablingARunningTimerKeepsItsFirstExpiry) {
+  // Enabled again half-way: a kept expiry comes 150 ms before the reference, a restarted count 150 ms after.
   TTimer* timer = MakeTimer(600);
-  const DWORD start = GetTickCount();
-  int ticks = 0;
-  timer->OnTimer = [&](TObject*) { ++ticks; };
-  Sleep(300);
-  timer->SetEnabled(true);
-  const DWORD elapsed = PumpUntilTick(ticks, start);
-  EXPECT_EQ(ticks, 1);
-  EXPECT_GE(elapsed, 550u);
-  EXPECT_LT(elapsed, 850u);  // a restart would have made it 900 or more
+  const auto order = TickOrder(timer, 300, [&] { timer->SetEnabled(true); }, 450);
+  ASSERT_FALSE(order.empty());
+  EXPECT_EQ(order.front(), timer);
 }
 
 TEST_F(TimerTest, ChangingTheIntervalStartsTheCountAgain) {
+  // A new interval half-way: the restarted count ends 100 ms after the reference, the first one at least
+  // 100 ms before it.
   TTimer* timer = MakeTimer(400);
-  const DWORD start = GetTickCount();
-  int ticks = 0;
-  timer->OnTimer = [&](TObject*) { ++ticks; };
-  Sleep(200);
-  timer->SetInterval(401);
-  const DWORD elapsed = PumpUntilTick(ticks, start);
-  EXPECT_EQ(ticks, 1);
-  EXPECT_GE(elapsed, 560u);
+  const auto order = TickOrder(timer, 200, [&] { timer->SetInterval(401); }, 300);
+  ASSERT_FALSE(order.empty());
+  EXPECT_NE(order.front(), timer);
 }
 
 TEST_F(TimerTest, DisabledTimerDoesNotTickEvenWithATickQueued) {
   TTimer* timer = MakeTimer(10);
   int ticks = 0;
   timer->OnTimer = [&](TObject*) { ++ticks; };
-  Sleep(50);  // a WM_TIMER is due now
+  MSG due{};
+  const DWORD start = GetTickCount();
+  while (!PeekMessageA(&due, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE) && GetTickCount() - start < 20000) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_TIMER);
+  }
+  ASSERT_EQ(due.message, static_cast<UINT>(WM_TIMER));
   timer->SetEnabled(false);
-  Sleep(30);
   App().ProcessMessages();
   EXPECT_EQ(ticks, 0);
   EXPECT_FALSE(timer->Enabled());
