@@ -39,6 +39,11 @@ class ArgbSurface {
   }
   // True when nothing has been drawn (every pixel still transparent).
   bool Untouched() { return Count(0, 0, width_, height_, 0) == width_ * height_; }
+  // Saves the surface as a PNG file (for looking at, never for comparing).
+  bool SaveAsPng(const std::wstring& path) {
+    static const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    return flat::GdipSaveImageToFile(bitmap_.NativeHandle(), path.c_str(), &kPngEncoder, nullptr) == Ok;
+  }
 
  private:
   int width_;

@@ -1,10 +1,14 @@
 #include "ui/foundation/foundation_modules.h"
 
 #include "framework/startup/modules.h"
+#include "ui/foundation/gdip_fill.h"
 #include "ui/foundation/gdiplus_startup.h"
 
 namespace ui {
 
-void RegisterFoundationModules() { fw::Modules().Register({"GDI+", &StartGdiplus, &StopGdiplus}); }
+void RegisterFoundationModules() {
+  fw::Modules().Register({"GDI+", &StartGdiplus, &StopGdiplus});
+  fw::Modules().Register({"GDI+ Fill clipboard format", &RegisterGDIPFillClipboardFormat, nullptr});
+}
 
 }  // namespace ui

@@ -129,6 +129,8 @@ GpStatusCode WINAPI GdipCreateBitmapFromScan0(int width, int height, int stride,
                                               GpImage** bitmap);
 GpStatusCode WINAPI GdipBitmapGetPixel(GpImage* bitmap, int x, int y, ARGB* color);
 GpStatusCode WINAPI GdipBitmapSetPixel(GpImage* bitmap, int x, int y, ARGB color);
+GpStatusCode WINAPI GdipSaveImageToFile(GpImage* image, const WCHAR* fileName, const CLSID* encoder,
+                                        const void* parameters);
 
 GpStatusCode WINAPI GdipCreateFromHDC(HDC dc, GpGraphics** graphics);
 GpStatusCode WINAPI GdipGetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
@@ -140,6 +142,7 @@ GpStatusCode WINAPI GdipGetSmoothingMode(GpGraphics* graphics, int* mode);
 GpStatusCode WINAPI GdipSetSmoothingMode(GpGraphics* graphics, int mode);
 GpStatusCode WINAPI GdipSetClipRegion(GpGraphics* graphics, GpRegion* region, int combineMode);
 GpStatusCode WINAPI GdipResetClip(GpGraphics* graphics);
+GpStatusCode WINAPI GdipSetClipRect(GpGraphics* graphics, float x, float y, float width, float height, int combineMode);
 GpStatusCode WINAPI GdipIsClipEmpty(GpGraphics* graphics, BOOL* result);
 GpStatusCode WINAPI GdipDrawPath(GpGraphics* graphics, GpPen* pen, GpPath* path);
 GpStatusCode WINAPI GdipFillPath(GpGraphics* graphics, GpBrush* brush, GpPath* path);
