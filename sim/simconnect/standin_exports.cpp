@@ -137,7 +137,7 @@ void SimStandIn_QueueRecord(const void* record, uint32_t size) {
 
 int32_t SimStandIn_JournalSize(void) {
   try {
-    return static_cast<int32_t>(Simulator::Instance().Journal().size());
+    return static_cast<int32_t>(Simulator::Instance().JournalSize());
   } catch (...) {
     return 0;
   }
@@ -145,9 +145,10 @@ int32_t SimStandIn_JournalSize(void) {
 
 int32_t SimStandIn_JournalLine(int32_t index, char* buffer, uint32_t size) {
   try {
-    const auto journal = Simulator::Instance().Journal();
-    if (index < 0 || static_cast<size_t>(index) >= journal.size() || buffer == nullptr) return -1;
-    const std::string& line = journal[static_cast<size_t>(index)];
+    std::string line;
+    if (index < 0 || buffer == nullptr || !Simulator::Instance().JournalLine(static_cast<size_t>(index), line)) {
+      return -1;
+    }
     if (line.size() + 1 > size) return -1;
     line.copy(buffer, line.size());
     buffer[line.size()] = '\0';

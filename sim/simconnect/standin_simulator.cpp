@@ -363,9 +363,16 @@ void Simulator::QueueRecord(const std::uint8_t* bytes, std::size_t size) {
   }
 }
 
-std::vector<std::string> Simulator::Journal() {
+std::size_t Simulator::JournalSize() {
   std::lock_guard<std::mutex> hold(lock_);
-  return journal_;
+  return journal_.size();
+}
+
+bool Simulator::JournalLine(std::size_t index, std::string& line) {
+  std::lock_guard<std::mutex> hold(lock_);
+  if (index >= journal_.size()) return false;
+  line = journal_[index];
+  return true;
 }
 
 void Simulator::ClearJournal() {

@@ -49,7 +49,8 @@ class Simulator {
   void SendQuit();
   void SendException(std::uint32_t exception, std::uint32_t sendId, std::uint32_t index);
   void QueueRecord(const std::uint8_t* bytes, std::size_t size);
-  std::vector<std::string> Journal();
+  std::size_t JournalSize();
+  bool JournalLine(std::size_t index, std::string& line);
   void ClearJournal();
   int DispatchCount();
   int LastDispatchSession();
