@@ -1,0 +1,30 @@
+#include "controller/app/program_start.h"
+
+#include "controller/app/dialogs.h"
+#include "controller/app/zedarave.h"
+#include "framework/forms/application.h"
+#include "framework/rtl/formatsettings.h"
+
+namespace trelvik {
+
+void ApplyProgramFormatSettings() {
+  fw::FormatSettings.DateSeparator = '/';
+  fw::FormatSettings.TimeSeparator = ':';
+  fw::FormatSettings.DecimalSeparator = '.';
+  fw::FormatSettings.ThousandSeparator = ',';
+  fw::FormatSettings.ShortDateFormat = "dd/MM/yyyy";
+  fw::FormatSettings.LongDateFormat = "dd MMMM yyyy";
+}
+
+int RunProgram() {
+  fw::TApplication application;
+  application.SetTitle(kApplicationTitle);
+  ApplyProgramFormatSettings();
+  TZedArave* main = nullptr;
+  application.CreateForm(main);
+  CreateDialogs(application);
+  application.Run();
+  return 0;
+}
+
+}  // namespace trelvik

@@ -1,0 +1,298 @@
+// TZedArave: the program's main form. It lives for the whole run and holds the program's run-time state:
+// the board table, the settings record, the log, the role sessions, the output flags and panel_state.
+// Everything here runs on the GUI thread; the board callbacks and the joystick handler only post or send
+// WM_SWITCH_EVENT / WM_BOARDS_CHANGED to its window (event_bridge.h).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "controller/app/assignment_records.h"
+#include "controller/app/board_catalogue.h"
+#include "controller/app/board_table.h"
+#include "controller/app/panel_state.h"
+#include "controller/app/program_log.h"
+#include "controller/app/settings.h"
+#include "framework/forms/form.h"
+
+namespace fw {
+class TEdit;
+class TGroupBox;
+class TImage;
+class TLabel;
+class TListBox;
+class TMemo;
+class TMenuItem;
+class TPanel;
+class TStatusBar;
+class TStrings;
+class TTimer;
+class TUpDown;
+class TCheckBox;
+class TRadioGroup;
+}  // namespace fw
+
+namespace ui {
+class TColumnComboBox;
+class TVxGlowButton;
+class TVxMainMenu;
+class TVxOfficeCheckBox;
+class TVxOfficeRadioGroup;
+class TVxSmoothLabel;
+class TVxSmoothPanel;
+class TVxSmoothProgressBar;
+class TVxSmoothTabPage;
+class TVxSmoothTabPager;
+class TW7SpeedButton;
+}  // namespace ui
+
+namespace trelvik {
+
+inline constexpr const char* kApplicationTitle = "VDK-Trelvik";
+inline constexpr const char* kMainCaption = "VDK-Trelvik: VDK to ORVA Hardware Interface - Version 2.00";
+
+struct EncoderControls {
+  fw::TEdit* edit = nullptr;
+  fw::TUpDown* upDown = nullptr;
+};
+
+class TZedArave : public fw::TForm {
+ public:
+  explicit TZedArave(fw::TComponent* AOwner);
+  ~TZedArave() override;
+
+  // ---- Start-up and shut-down -------------------------------------------------------------------
+  void FormCreate();
+  void Timer1Timer();
+  void FormCloseQuery(bool& CanClose);
+  void FormDestroy();
+
+  // ---- Window messages ---------------------------------------------------------------------------
+  void Dispatch(fw::TMessage& Message) override;
+  void device_refresh(std::int32_t reason);
+  // ---- Assignments file ----------------------------------------------------------------------------
+  // Loads an assignments file; an empty name means the one CONFIG.INI names.
+  void Load_Input_Assignments(const std::string& file);
+  // The Save command: CONFIG.INI's keys and the CDU roles of the assignments file.
+  void SaveConfiguration1Click();
+  void Check_for_Change();
+  // Unsaved changes: a per-function record differs from its saved copy, or the Save button is red.
+  bool AssignmentsChanged() const;
+  // Board discovery: mode 2 start-up or arrival, 1 removal.
+  void refresh_devices(std::uint8_t flag, std::int32_t mode);
+  void Add_Card_Name_To_List();
+  // The idle pass, installed as the application's idle handler at the end of every discovery.
+  void loop();
+  // Runs at the start of every discovery to empty the board choices of the output dialogs.
+  std::function<void()> OnClearDialogBoards;
+
+  // ---- Guarded writes ----------------------------------------------------------------------------
+  void interface_LED_Set(std::int32_t session, std::int32_t led, std::uint8_t state);
+  void interface_7Seg_Set(std::int32_t session, const char* text, std::int32_t firstDigit);
+  void interface_Dataline_Set(std::int32_t session, std::int32_t line, std::uint8_t state);
+
+  // ---- Catalogue and lookups ---------------------------------------------------------------------
+  std::string Get_Board_Desc(const std::string& model) const;
+  std::int32_t Get_Board_session(const std::string& name) const;
+  std::string Get_Board_Desc2(const std::string& name) const;
+  std::string Get_Board_Name(const std::string& name) const;
+
+  // ---- Log -----------------------------------------------------------------------------------------
+  void log(const std::string& text) { log_.log(text); }
+  void force_log(const std::string& text) { log_.force_log(text); }
+  void Log1Click();
+  void Enable1Click();
+  void Clear_Log_Details();
+  ProgramLog& program_log() { return log_; }
+
+  // ---- What the aircraft link reads and writes -----------------------------------------------------
+  ProgramSettings& settings() { return settings_; }
+  fw::TStrings* fs_info_lines();
+  fw::TStrings* board_list_lines();
+  // Panel `index` (0-based) of the status bar.
+  void set_status_text(int index, const std::string& text);
+  std::string status_text(int index);
+  bool startup_done() const { return startup_done_; }
+  // Whether unsaved role assignments are marked on the Save button.
+  bool save_marked() const;
+  void mark_unsaved();
+  void mark_saved();
+
+  // ---- Run-time state ------------------------------------------------------------------------------
+  BoardSlotArray board_table{};
+  BoardInfoArray board_info{};
+  BoardInfoArray board_info_saved{};
+  PanelState panel_state{};
+  PanelState panel_state_prev{};
+  InputRecords input_assignments{};
+  InputRecords saved_inputs{};
+  OutputRecords output_assignments{};
+  OutputRecords saved_outputs{};
+  AxisRecords axis_functions{};
+  std::string assignments_file;
+  bool cpt_remote = false, fo_remote = false, obs_remote = false;
+
+  std::string tcp_server_address;
+  bool family_enabled_mcp = false;
+  bool family_enabled_sys = false;
+  bool family_enabled_cdu = false;
+  bool family_enabled_radio = false;
+  bool family_enabled_irs = false;
+  bool family_enabled_elec = false;
+
+  double com1_standby = 0, com2_standby = 0, nav1_standby = 0, nav2_standby = 0;
+  double adf1_standby = 0, adf2_standby = 0;
+  std::string xpndr_code_entry;
+  std::int32_t captain_multicom_mode = 0, fo_multicom_mode = 0, obs1_multicom_mode = 0, obs2_multicom_mode = 0;
+  std::array<bool, 11> internal_flag{};  // 1..10
+
+  std::uint32_t switch_activity_tick = 0;
+  std::array<std::uint32_t, 3> cdu_key_messages{};
+  std::uint32_t switch_message = 0;
+
+  bool discovery_busy = false;
+  bool output_suspended = false;
+  std::uint32_t output_suspend_tick = 0;
+  bool reload_input_assignments = false;
+  bool test_mode_active = false;
+  bool mins_turned_while_held_cpt = false;
+  bool baro_turned_while_held_cpt = false;
+
+  // Role names and sessions.
+  std::string cdu_cpt_board, cdu_fo_board, cdu_obs1_board, cdu_obs2_board, cdu_obs3_board;
+  std::int32_t cdu_cpt_session = 0, cdu_fo_session = 0, cdu_obs1_session = 0, cdu_obs2_session = 0,
+               cdu_obs3_session = 0;
+  std::string captain_com_board, fo_com_board, captain_nav_board, fo_nav_board, adf1_board, adf2_board,
+      transponder_board;
+  std::int32_t captain_com_session = 0, fo_com_session = 0, captain_nav_session = 0, fo_nav_session = 0,
+               adf1_session = 0, adf2_session = 0, transponder_session = 0;
+  std::string captain_multicom_board, fo_multicom_board, obs1_multicom_board, obs2_multicom_board;
+  std::int32_t captain_multicom_session = 0, fo_multicom_session = 0, obs1_multicom_session = 0,
+               obs2_multicom_session = 0;
+
+  // ---- Controls ------------------------------------------------------------------------------------
+  ui::TVxMainMenu* MainMenu1 = nullptr;
+  fw::TMenuItem* File1 = nullptr;
+  fw::TMenuItem* NewConfiguration1 = nullptr;
+  fw::TMenuItem* LoadConfiguration1 = nullptr;
+  fw::TMenuItem* SaveConfiguration1 = nullptr;
+  fw::TMenuItem* SaveAs1 = nullptr;
+  fw::TMenuItem* Exit1 = nullptr;
+  fw::TMenuItem* Edit1 = nullptr;
+  fw::TMenuItem* OperationMode1 = nullptr;
+  fw::TMenuItem* RunMode1 = nullptr;
+  fw::TMenuItem* ProgramMode1 = nullptr;
+  fw::TMenuItem* Find1 = nullptr;
+  fw::TMenuItem* Log1 = nullptr;
+  fw::TMenuItem* ImportExport1 = nullptr;
+  fw::TMenuItem* Logging1 = nullptr;
+  fw::TMenuItem* Enable1 = nullptr;
+
+  ui::TVxSmoothPanel* header_panel = nullptr;
+  ui::TVxOfficeRadioGroup* aircraft_type = nullptr;
+  ui::TVxGlowButton* VxGlowButton3 = nullptr;  // Save
+  ui::TVxGlowButton* VxGlowButton4 = nullptr;  // Find
+  ui::TVxGlowButton* VxGlowButton1 = nullptr;  // New
+  ui::TVxGlowButton* VxGlowButton2 = nullptr;  // Open
+  ui::TVxOfficeCheckBox* Test_Mode1 = nullptr;
+  ui::TW7SpeedButton* button35 = nullptr;
+  fw::TLabel* Test_Mode_Label = nullptr;
+
+  ui::TVxSmoothTabPager* pagecontrol1 = nullptr;
+  std::array<ui::TVxSmoothTabPage*, 8> pages{};
+  ui::TVxSmoothTabPage* VxSmoothTabPager11 = nullptr;  // "ZEDArave Status"
+
+  fw::TListBox* board_info_disp = nullptr;
+  fw::TListBox* fs_info = nullptr;
+  ui::TVxOfficeCheckBox* hide_on_startup = nullptr;
+  fw::TCheckBox* p_3digit_mach = nullptr;
+  fw::TGroupBox* encoders_group = nullptr;
+  std::array<EncoderControls, 13> encoder_controls{};  // UpDown1..UpDown12 with their edits
+  fw::TImage* Image1 = nullptr;
+  fw::TImage* Image2 = nullptr;
+  fw::TImage* Image3 = nullptr;
+  fw::TLabel* dc_power_label = nullptr;
+  fw::TLabel* Label5 = nullptr;
+  ui::TVxSmoothLabel* initializing_devices = nullptr;
+  ui::TVxSmoothLabel* save_label = nullptr;
+  ui::TVxSmoothProgressBar* ProgressBar = nullptr;
+  ui::TVxSmoothProgressBar* input_progress = nullptr;
+  fw::TPanel* family_panel = nullptr;
+  fw::TCheckBox* enable_zedarave = nullptr;
+  fw::TCheckBox* enable_mcp = nullptr;
+  fw::TCheckBox* enable_cdu = nullptr;
+  fw::TCheckBox* enable_radio = nullptr;
+  fw::TCheckBox* enable_irs = nullptr;
+  fw::TCheckBox* enable_elec = nullptr;
+  ui::TVxOfficeCheckBox* complete_cold_and_dark = nullptr;
+  fw::TRadioGroup* p_elec_config = nullptr;
+  fw::TMemo* ini_copy = nullptr;
+
+  // CDU page.
+  fw::TLabel* last_input2 = nullptr;
+  std::array<ui::TW7SpeedButton*, 37> speed_buttons{};  // W7SpeedButton1..36 by number
+  fw::TLabel* Label9 = nullptr;
+  fw::TLabel* Label10 = nullptr;
+  fw::TLabel* Label16 = nullptr;
+  fw::TLabel* Label17 = nullptr;
+  fw::TLabel* Label18 = nullptr;
+
+  fw::TStatusBar* StatusBar1 = nullptr;
+
+  fw::TTimer* Timer1 = nullptr;
+  fw::TTimer* reconnect = nullptr;
+  fw::TTimer* Timer_resend = nullptr;
+  fw::TTimer* save_Timer = nullptr;
+  fw::TTimer* progress_clear = nullptr;
+  fw::TTimer* Axis_Detect = nullptr;
+  fw::TTimer* fs_reconnect = nullptr;
+  fw::TTimer* mcp_timer = nullptr;
+  fw::TTimer* efis_timer = nullptr;
+  fw::TTimer* irs_timer = nullptr;
+  fw::TTimer* elec_timer = nullptr;
+  fw::TTimer* radio_timer = nullptr;
+  fw::TTimer* cdu_cpt_timer = nullptr;
+  fw::TTimer* cdu_fo_timer = nullptr;
+  fw::TTimer* cdu_obs_timer = nullptr;
+  fw::TTimer* Stop_CPT_Baro = nullptr;
+  fw::TTimer* Stop_FO_Baro = nullptr;
+  fw::TTimer* Stop_CPT_MINS = nullptr;
+  fw::TTimer* Stop_FO_MINS = nullptr;
+
+ protected:
+  void CreateWnd() override;
+  void DestroyWnd() override;
+
+ private:
+  void BuildMenu();
+  void BuildHeader();
+  void BuildPages();
+  void BuildStatusPage(ui::TVxSmoothTabPage* page);
+  void BuildCduPage(ui::TVxSmoothTabPage* page);
+  void BuildTimers();
+  void ApplySettings();
+  void RunDiscovery(std::int32_t mode);
+  void EndDiscoveryEarly();
+  void ConfigureBoard(const tbuffer_id& entry, std::int32_t mode);
+  bool ModelSeenBefore(const std::string& model) const;
+  bool FamilyEnabled(BoardFamily family) const;
+  void ShowDiscoveryMessage(const std::string& text);
+  void InstallIdleLoop();
+  bool hide_on_startup_checked() const;
+  void save_TimerTimer();
+  void progress_clearTimer();
+  void reconnectTimer();
+
+  ProgramSettings settings_;
+  ProgramLog log_;
+  bool startup_done_ = false;
+  std::int32_t pending_discovery_mode_ = 0;
+  bool destroyed_ = false;
+};
+
+// The running main form; set before its creation handler runs.
+extern TZedArave* ZedArave;
+
+}  // namespace trelvik

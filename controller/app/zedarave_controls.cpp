@@ -1,0 +1,284 @@
+// The main window's controls, made in code: menu, header, the eight pages, the status bar and the timers.
+#include <windows.h>
+
+#include "controller/app/zedarave.h"
+#include "framework/controls/check_box.h"
+#include "framework/controls/edit.h"
+#include "framework/controls/group_box.h"
+#include "framework/controls/image.h"
+#include "framework/controls/label.h"
+#include "framework/controls/list_box.h"
+#include "framework/controls/memo.h"
+#include "framework/controls/panel.h"
+#include "framework/controls/radio_group.h"
+#include "framework/controls/status_bar.h"
+#include "framework/controls/up_down.h"
+#include "framework/menus/menu_item.h"
+#include "framework/messaging/timer.h"
+#include "ui/controls/glow_button.h"
+#include "ui/controls/main_menu.h"
+#include "ui/controls/office_check_box.h"
+#include "ui/controls/office_radio_group.h"
+#include "ui/controls/smooth_label.h"
+#include "ui/controls/smooth_panel.h"
+#include "ui/controls/smooth_progress_bar.h"
+#include "ui/controls/smooth_tab_pager.h"
+#include "ui/controls/w7_speed_button.h"
+
+namespace trelvik {
+namespace {
+
+// A control of class T owned by the form, named, on parent at the given bounds.
+template <class T>
+T* Make(fw::TComponent* owner, fw::TWinControl* parent, const char* name, int left, int top, int width, int height) {
+  T* control = fw::Create<T>(owner);
+  control->SetName(name);
+  control->SetParent(parent);
+  control->SetBounds(left, top, width, height);
+  return control;
+}
+
+fw::TMenuItem* MenuItem(fw::TComponent* owner, fw::TMenuItem* parent, const char* name, const char* caption,
+                        std::function<void()> click = {}) {
+  fw::TMenuItem* item = fw::Create<fw::TMenuItem>(owner);
+  item->SetName(name);
+  item->SetCaption(caption);
+  if (click) item->OnClick = [click](fw::TObject*) { click(); };
+  parent->Add(item);
+  return item;
+}
+
+fw::TTimer* Timer(fw::TComponent* owner, const char* name, unsigned interval, bool enabled, std::function<void()> tick) {
+  fw::TTimer* timer = fw::Create<fw::TTimer>(owner);
+  timer->SetName(name);
+  timer->SetEnabled(false);
+  timer->SetInterval(interval);
+  timer->OnTimer = [tick](fw::TObject*) { tick(); };
+  timer->SetEnabled(enabled);
+  return timer;
+}
+
+// The encoder rows of the "Encoders" group: up-down number, edit name, range and step.
+struct EncoderRow {
+  int upDown;
+  const char* edit;
+  const char* caption;
+  int min, max, step;
+};
+constexpr EncoderRow kEncoderRows[] = {
+    {1, "p_crs_count", "CRS Count", 2, 50, 1},   {2, "p_crs_gate", "CRS Delay", 50, 400, 10},
+    {12, "p_crs_gain", "CRS Gain", 1, 500, 1},   {3, "p_ias_count", "IAS Count", 2, 50, 1},
+    {4, "p_ias_gate", "IAS Delay", 50, 400, 10}, {11, "p_ias_gain", "IAS Gain", 1, 500, 1},
+    {5, "p_hdg_count", "HDG Count", 2, 50, 1},   {6, "p_hdg_gate", "HDG Delay", 50, 400, 10},
+    {10, "p_hdg_gain", "HDG Gain", 1, 500, 1},   {7, "p_alt_count", "ALT Count", 2, 50, 1},
+    {8, "p_alt_gate", "ALT Delay", 50, 400, 10}, {9, "p_alt_gain", "ALT Gain", 1, 500, 1},
+};
+
+}  // namespace
+
+void TZedArave::BuildMenu() {
+  MainMenu1 = fw::Create<ui::TVxMainMenu>(this);
+  MainMenu1->SetName("MainMenu1");
+  fw::TMenuItem* root = MainMenu1->Items();
+  File1 = MenuItem(this, root, "File1", "&File");
+  NewConfiguration1 = MenuItem(this, File1, "NewConfiguration1", "New Configuration");
+  LoadConfiguration1 = MenuItem(this, File1, "LoadConfiguration1", "Load Configuration");
+  SaveConfiguration1 = MenuItem(this, File1, "SaveConfiguration1", "Save Configuration", [this] { SaveConfiguration1Click(); });
+  SaveAs1 = MenuItem(this, File1, "SaveAs1", "Save As");
+  Exit1 = MenuItem(this, File1, "Exit1", "E&xit", [this] { Close(); });
+  Edit1 = MenuItem(this, root, "Edit1", "&Edit");
+  OperationMode1 = MenuItem(this, Edit1, "OperationMode1", "Operation Mode");
+  RunMode1 = MenuItem(this, OperationMode1, "RunMode1", "Basic Mode");
+  ProgramMode1 = MenuItem(this, OperationMode1, "ProgramMode1", "Program Mode");
+  Find1 = MenuItem(this, Edit1, "Find1", "&Find");
+  Log1 = MenuItem(this, Edit1, "Log1", "Log", [this] { Log1Click(); });
+  ImportExport1 = MenuItem(this, root, "ImportExport1", "Import/Export");
+  Logging1 = MenuItem(this, root, "Logging1", "Logging");
+  Enable1 = MenuItem(this, Logging1, "Enable1", "Enable", [this] { Enable1Click(); });
+  for (fw::TMenuItem* hidden : {NewConfiguration1, LoadConfiguration1, SaveAs1, Find1, ImportExport1, Logging1}) {
+    hidden->SetVisible(false);
+  }
+  SetMenu(MainMenu1);
+}
+
+void TZedArave::BuildHeader() {
+  header_panel = Make<ui::TVxSmoothPanel>(this, this, "header_panel", 0, 0, 790, 60);
+  header_panel->SetAlign(fw::alTop);
+  header_panel->SetCaption("");
+  aircraft_type = Make<ui::TVxOfficeRadioGroup>(this, header_panel, "aircraft_type", 4, 2, 220, 54);
+  aircraft_type->SetCaption("Aircraft Type");
+  aircraft_type->Items()->Add("ORVA 737QTX");
+  aircraft_type->Items()->Add("ORVA 777");
+  VxGlowButton3 = Make<ui::TVxGlowButton>(this, header_panel, "VxGlowButton3", 230, 10, 80, 36);
+  VxGlowButton3->SetCaption("Save");
+  VxGlowButton1 = Make<ui::TVxGlowButton>(this, header_panel, "VxGlowButton1", 315, 10, 60, 36);
+  VxGlowButton1->SetCaption("New");
+  VxGlowButton1->SetVisible(false);
+  VxGlowButton2 = Make<ui::TVxGlowButton>(this, header_panel, "VxGlowButton2", 380, 10, 60, 36);
+  VxGlowButton2->SetCaption("Open");
+  VxGlowButton2->SetVisible(false);
+  VxGlowButton4 = Make<ui::TVxGlowButton>(this, header_panel, "VxGlowButton4", 445, 10, 60, 36);
+  VxGlowButton4->SetCaption("Find");
+  VxGlowButton4->SetVisible(false);
+  Test_Mode1 = Make<ui::TVxOfficeCheckBox>(this, header_panel, "Test_Mode1", 510, 6, 130, 20);
+  Test_Mode1->SetCaption("Test ALL Outputs");
+  Test_Mode_Label = Make<fw::TLabel>(this, header_panel, "Test_Mode_Label", 510, 30, 130, 16);
+  Test_Mode_Label->SetCaption("Test Mode Active");
+  Test_Mode_Label->SetVisible(false);
+  button35 = Make<ui::TW7SpeedButton>(this, header_panel, "button35", 645, 16, 140, 25);
+  button35->SetCaption("Enable Program Mode");
+  button35->SetEnabled(false);
+  mark_saved();
+}
+
+void TZedArave::BuildPages() {
+  pagecontrol1 = Make<ui::TVxSmoothTabPager>(this, this, "pagecontrol1", 0, 60, 790, 400);
+  pagecontrol1->SetAlign(fw::alClient);
+  static constexpr const char* kPageNames[] = {"VxSmoothTabPager11", "VxSmoothTabPager12", "VxSmoothTabPager13",
+                                               "VxSmoothTabPager14", "VxSmoothTabPager15", "VxSmoothTabPager16",
+                                               "VxSmoothTabPager17", "VxSmoothTabPager18"};
+  static constexpr const char* kPageCaptions[] = {"ZEDArave Status",     "Input    Assignment",
+                                                  "Output Assignments",  "CDU      Assignments",
+                                                  "Radio    Assignments", "Switch / LED Monitor",
+                                                  "Dimmer Axis",         "Control Axis"};
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    ui::TVxSmoothTabPage* page = fw::Create<ui::TVxSmoothTabPage>(this);
+    page->SetName(kPageNames[i]);
+    page->SetCaption(kPageCaptions[i]);
+    page->SetTabPager(pagecontrol1);
+    page->SetTabVisible(i == 0 || i == 3);
+    pages[i] = page;
+  }
+  VxSmoothTabPager11 = pages[0];
+  BuildStatusPage(pages[0]);
+  BuildCduPage(pages[3]);
+}
+
+void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
+  board_info_disp = Make<fw::TListBox>(this, page, "board_info_disp", 4, 4, 500, 200);
+  fs_info = Make<fw::TListBox>(this, page, "fs_info", 4, 210, 500, 120);
+  hide_on_startup = Make<ui::TVxOfficeCheckBox>(this, page, "hide_on_startup", 510, 4, 150, 20);
+  hide_on_startup->SetCaption("Hide On Startup");
+  p_3digit_mach = Make<fw::TCheckBox>(this, page, "p_3digit_mach", 510, 26, 150, 20);
+  p_3digit_mach->SetCaption("3 Digit Mach");
+  p_3digit_mach->SetVisible(false);
+  dc_power_label = Make<fw::TLabel>(this, page, "dc_power_label", 510, 50, 150, 16);
+  dc_power_label->SetCaption("");
+  complete_cold_and_dark = Make<ui::TVxOfficeCheckBox>(this, page, "complete_cold_and_dark", 510, 70, 200, 20);
+  complete_cold_and_dark->SetCaption("777 Complete Cold and Dark");
+
+  encoders_group = Make<fw::TGroupBox>(this, page, "encoders_group", 510, 96, 270, 230);
+  encoders_group->SetCaption("Encoders");
+  int row = 0;
+  for (const EncoderRow& r : kEncoderRows) {
+    const int top = 18 + row * 17;
+    auto* edit = Make<fw::TEdit>(this, encoders_group, r.edit, 90, top, 50, 17);
+    auto* upDown = Make<fw::TUpDown>(this, encoders_group, ("UpDown" + std::to_string(r.upDown)).c_str(), 140, top, 16, 17);
+    upDown->SetMin(r.min);
+    upDown->SetMax(r.max);
+    upDown->SetIncrement(r.step);
+    upDown->SetAssociate(edit);
+    encoder_controls[static_cast<std::size_t>(r.upDown)] = {edit, upDown};
+    ++row;
+  }
+  Image1 = Make<fw::TImage>(this, encoders_group, "Image1", 170, 18, 16, 16);
+  Image2 = Make<fw::TImage>(this, encoders_group, "Image2", 170, 36, 16, 16);
+  Image3 = Make<fw::TImage>(this, encoders_group, "Image3", 170, 54, 16, 16);
+
+  Label5 = Make<fw::TLabel>(this, page, "Label5", 4, 336, 200, 16);
+  Label5->SetCaption("Initializing..");
+  initializing_devices = Make<ui::TVxSmoothLabel>(this, page, "initializing_devices", 210, 336, 290, 20);
+  initializing_devices->SetVisible(false);
+  save_label = Make<ui::TVxSmoothLabel>(this, page, "save_label", 210, 336, 290, 20);
+  save_label->SetVisible(false);
+  ProgressBar = Make<ui::TVxSmoothProgressBar>(this, page, "ProgressBar", 4, 356, 500, 14);
+  ProgressBar->SetVisible(false);
+  input_progress = Make<ui::TVxSmoothProgressBar>(this, page, "input_progress", 4, 372, 500, 10);
+  input_progress->SetVisible(false);
+
+  family_panel = Make<fw::TPanel>(this, page, "family_panel", 510, 330, 270, 40);
+  family_panel->SetVisible(false);
+  const struct {
+    fw::TCheckBox** box;
+    const char* name;
+    const char* caption;
+  } families[] = {{&enable_zedarave, "enable_zedarave", "ZEDArave"}, {&enable_mcp, "enable_mcp", "MCP"},
+                  {&enable_cdu, "enable_cdu", "CDU"},                {&enable_radio, "enable_radio", "Radio"},
+                  {&enable_irs, "enable_irs", "IRS"},                {&enable_elec, "enable_elec", "ELEC"}};
+  int left = 2;
+  for (const auto& f : families) {
+    *f.box = Make<fw::TCheckBox>(this, family_panel, f.name, left, 2, 44, 18);
+    (*f.box)->SetCaption(f.caption);
+    left += 44;
+  }
+  p_elec_config = Make<fw::TRadioGroup>(this, page, "p_elec_config", 510, 372, 270, 40);
+  p_elec_config->SetCaption("ELEC / FLT ALT Compatibility Options");
+  p_elec_config->SetVisible(false);
+
+  ini_copy = Make<fw::TMemo>(this, page, "ini_copy", 0, 0, 10, 10);
+  ini_copy->SetVisible(false);
+  for (const std::string& line : ConfigTemplateLines()) ini_copy->Lines()->Add(line);
+}
+
+void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
+  last_input2 = Make<fw::TLabel>(this, page, "last_input2", 4, 4, 200, 16);
+  last_input2->SetCaption("");
+  const struct {
+    int assign, clear;
+    const char* caption;
+    fw::TLabel** label;
+    const char* labelName;
+    bool visible;
+  } roles[] = {
+      {10, 5, "Assign CAPTAIN CDU", &Label9, "Label9", true},
+      {11, 6, "Assign FO CDU", &Label10, "Label10", true},
+      {12, 7, "Assign OBSERVER 1 CDU", &Label16, "Label16", true},
+      {13, 8, "Assign OBSERVER 2 CDU", &Label17, "Label17", false},
+      {14, 9, "Assign OBSERVER 3 CDU", &Label18, "Label18", false},
+  };
+  int top = 30;
+  for (const auto& r : roles) {
+    auto* assign = Make<ui::TW7SpeedButton>(this, page, ("W7SpeedButton" + std::to_string(r.assign)).c_str(), 4, top,
+                                            180, 25);
+    assign->SetCaption(r.caption);
+    auto* clear = Make<ui::TW7SpeedButton>(this, page, ("W7SpeedButton" + std::to_string(r.clear)).c_str(), 190, top,
+                                           60, 25);
+    clear->SetCaption("Clear");
+    *r.label = Make<fw::TLabel>(this, page, r.labelName, 260, top + 4, 200, 16);
+    (*r.label)->SetCaption("Not Assigned");
+    for (fw::TControl* c : {static_cast<fw::TControl*>(assign), static_cast<fw::TControl*>(clear),
+                            static_cast<fw::TControl*>(*r.label)}) {
+      c->SetVisible(r.visible);
+    }
+    speed_buttons[static_cast<std::size_t>(r.assign)] = assign;
+    speed_buttons[static_cast<std::size_t>(r.clear)] = clear;
+    top += 32;
+  }
+}
+
+void TZedArave::BuildTimers() {
+  Timer1 = Timer(this, "Timer1", 1000, false, [this] { Timer1Timer(); });
+  reconnect = Timer(this, "reconnect", 5000, false, [this] { reconnectTimer(); });
+  Timer_resend = Timer(this, "Timer_resend", 5000, false, [this] { Timer_resend->SetEnabled(false); });
+  save_Timer = Timer(this, "save_Timer", 3000, false, [this] { save_TimerTimer(); });
+  progress_clear = Timer(this, "progress_clear", 1000, true, [this] { progress_clearTimer(); });
+  Axis_Detect = Timer(this, "Axis_Detect", 10000, false, [this] { Axis_Detect->SetEnabled(false); });
+  fs_reconnect = Timer(this, "fs_reconnect", 3000, true, [] {});
+  const auto oneShot = [this](const char* name, unsigned interval, fw::TTimer*& timer) {
+    timer = Timer(this, name, interval, false, [&timer] { timer->SetEnabled(false); });
+  };
+  oneShot("mcp_timer", 3000, mcp_timer);
+  oneShot("efis_timer", 3000, efis_timer);
+  oneShot("irs_timer", 3000, irs_timer);
+  oneShot("elec_timer", 3000, elec_timer);
+  oneShot("radio_timer", 3000, radio_timer);
+  oneShot("cdu_cpt_timer", 3000, cdu_cpt_timer);
+  oneShot("cdu_fo_timer", 3000, cdu_fo_timer);
+  oneShot("cdu_obs_timer", 3000, cdu_obs_timer);
+  oneShot("Stop_CPT_Baro", 200, Stop_CPT_Baro);
+  oneShot("Stop_FO_Baro", 200, Stop_FO_Baro);
+  oneShot("Stop_CPT_MINS", 200, Stop_CPT_MINS);
+  oneShot("Stop_FO_MINS", 200, Stop_FO_MINS);
+}
+
+}  // namespace trelvik

@@ -1,0 +1,7 @@
+#include "ui/controls/smooth_panel.h"
+
+namespace ui {
+
+TVxSmoothPanel::TVxSmoothPanel(fw::TComponent* AOwner) : fw::TCustomPanel(AOwner) {}
+
+}  // namespace ui
