@@ -3,7 +3,9 @@
 #include "controller/app/dialogs.h"
 #include "controller/app/zedarave.h"
 #include "framework/forms/application.h"
+#include "components/net/winsock_binding.h"
 #include "framework/rtl/formatsettings.h"
+#include "framework/startup/modules.h"
 
 namespace trelvik {
 
@@ -17,6 +19,9 @@ void ApplyProgramFormatSettings() {
 }
 
 int RunProgram() {
+  fw::RegisterFrameworkModules();
+  net::RegisterSocketModules();
+  fw::ModulesRunning modules;
   fw::TApplication application;
   application.SetTitle(kApplicationTitle);
   ApplyProgramFormatSettings();

@@ -7,6 +7,9 @@
 #include "controller/app/board_catalogue.h"
 #include "controller/app/event_bridge.h"
 #include "controller/app/guarded_writes.h"
+#include "components/input/dx_joystick.h"
+#include "components/input/jstick.h"
+#include "components/net/net_socket.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/image.h"
@@ -55,6 +58,7 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   StatusBar1->SetAlign(fw::alTop);
   for (int i = 0; i < 3; ++i) StatusBar1->Panels()->Add()->SetWidth(250);
   BuildTimers();
+  BuildComponents();
   OnCreate = [this](fw::TObject*) { FormCreate(); };
   OnDestroy = [this](fw::TObject*) { FormDestroy(); };
   OnCloseQuery = [this](fw::TObject*, bool& CanClose) { FormCloseQuery(CanClose); };
@@ -104,6 +108,10 @@ void TZedArave::FormCreate() {
   internal_flag.fill(false);
   ResetAxisFunctions(axis_functions);
   HandleNeeded();  // the joystick polling threads post to this window
+  for (int i = 1; i <= 16; ++i) {
+    input::TJstick* stick = Jstick[static_cast<std::size_t>(i)];
+    if (!stick->EnablePolling() && stick->IsPresent()) stick->SetEnablePolling(true);
+  }
   Image1->SetHint("The number of clicks required\rbefore Acceleration mode is Enabled.");
   Image2->SetHint("The time in milliseconds that clicks must be within\rto remain in Acceleration mode.");
   Image3->SetHint("Acceleration Gain\rIncrease the value to make the encoder change faster.");
@@ -155,6 +163,7 @@ void TZedArave::Timer1Timer() {
   Timer1->SetEnabled(false);
   mins_turned_while_held_cpt = true;
   baro_turned_while_held_cpt = true;
+  for (int i = 1; i <= 8; ++i) DxJoystick[static_cast<std::size_t>(i)]->SetDevice(i);
   ProgressBar->SetMaximum(1648);
   ProgressBar->GoToMinimum();
   ProgressBar->SetVisible(true);
@@ -221,9 +230,11 @@ void TZedArave::FormDestroy() {
     if (info.digitCount > 0) api.SevenSegment_Enable(session, 0);
     api.UnBind(session);
   }
+  for (int i = 1; i <= 16; ++i) Jstick[static_cast<std::size_t>(i)]->SetEnablePolling(false);
   fw::SleepMs(500);
   api.CloseControllers();
   fw::SleepMs(500);
+  Update_Structure->Close();
   if (AircraftLink* link = InstalledAircraftLink()) link->Close(*this);
   log_.Close();
 }
@@ -254,6 +265,11 @@ void TZedArave::Dispatch(fw::TMessage& Message) {
 void TZedArave::device_refresh(std::int32_t reason) {
   if (reason != 2) board_info_disp->Items()->Clear();
   refresh_devices(0, reason);
+}
+
+// Runs on a joystick's polling thread: only posts the button change to the window.
+void TZedArave::Jstick1Button(std::int32_t JoystickID, std::int32_t ButtonID, bool ButtonDown) {
+  PostJoystickButton(JoystickID, ButtonID, ButtonDown ? 1 : 0);
 }
 
 // ---- Guarded writes ------------------------------------------------------------------------------

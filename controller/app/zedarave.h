@@ -34,6 +34,15 @@ class TCheckBox;
 class TRadioGroup;
 }  // namespace fw
 
+namespace input {
+class TDxJoystick;
+class TJstick;
+}  // namespace input
+
+namespace net {
+class TNetSocket;
+}
+
 namespace ui {
 class TColumnComboBox;
 class TVxGlowButton;
@@ -241,6 +250,13 @@ class TZedArave : public fw::TForm {
 
   fw::TStatusBar* StatusBar1 = nullptr;
 
+  // Components: sixteen multimedia joysticks (joystick numbers 1..16), eight DirectInput game controllers
+  // and the TCP client socket.
+  std::array<input::TJstick*, 17> Jstick{};         // Jstick1..Jstick16 by number
+  std::array<input::TDxJoystick*, 9> DxJoystick{};  // DxJoystick1..DxJoystick8 by number
+  net::TNetSocket* Update_Structure = nullptr;
+  void Jstick1Button(std::int32_t JoystickID, std::int32_t ButtonID, bool ButtonDown);
+
   fw::TTimer* Timer1 = nullptr;
   fw::TTimer* reconnect = nullptr;
   fw::TTimer* Timer_resend = nullptr;
@@ -272,6 +288,7 @@ class TZedArave : public fw::TForm {
   void BuildStatusPage(ui::TVxSmoothTabPage* page);
   void BuildCduPage(ui::TVxSmoothTabPage* page);
   void BuildTimers();
+  void BuildComponents();
   void ApplySettings();
   void RunDiscovery(std::int32_t mode);
   void EndDiscoveryEarly();

@@ -15,6 +15,9 @@
 #include "framework/controls/up_down.h"
 #include "framework/menus/menu_item.h"
 #include "framework/messaging/timer.h"
+#include "components/input/dx_joystick.h"
+#include "components/input/jstick.h"
+#include "components/net/net_socket.h"
 #include "ui/controls/glow_button.h"
 #include "ui/controls/main_menu.h"
 #include "ui/controls/office_check_box.h"
@@ -254,6 +257,29 @@ void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
     speed_buttons[static_cast<std::size_t>(r.clear)] = clear;
     top += 32;
   }
+}
+
+void TZedArave::BuildComponents() {
+  for (int i = 1; i <= 16; ++i) {
+    input::TJstick* stick = fw::Create<input::TJstick>(this);
+    stick->SetName("Jstick" + std::to_string(i));
+    stick->SetJoystickID(i);
+    // Every joystick shares one button handler, which runs on that joystick's polling thread.
+    stick->OnButton = [this](fw::TObject*, std::int32_t JoystickID, std::int32_t ButtonID, bool ButtonDown) {
+      Jstick1Button(JoystickID, ButtonID, ButtonDown);
+    };
+    Jstick[static_cast<std::size_t>(i)] = stick;
+  }
+  for (int i = 1; i <= 8; ++i) {
+    input::TDxJoystick* stick = fw::Create<input::TDxJoystick>(this);
+    stick->SetName("DxJoystick" + std::to_string(i));
+    DxJoystick[static_cast<std::size_t>(i)] = stick;
+  }
+  Update_Structure = fw::Create<net::TNetSocket>(this);
+  Update_Structure->SetName("Update_Structure");
+  Update_Structure->SetProto("tcp");
+  Update_Structure->SetLocalAddr("0.0.0.0");
+  Update_Structure->SetLocalPort("0");
 }
 
 void TZedArave::BuildTimers() {

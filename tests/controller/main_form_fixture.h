@@ -9,14 +9,21 @@
 #include <vector>
 
 #include "controller/app/zedarave.h"
+#include "framework/classes/strings.h"
 #include "fake_board_api.h"
 #include "framework/forms/application.h"
 #include "framework/services/clock.h"
 #include "framework/services/messagebox.h"
 #include "framework/services/programfolder.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace trelvik::testing {
+
+inline std::vector<std::string> Lines(fw::TStrings* strings) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < strings->Count(); ++i) lines.push_back(strings->Strings(i));
+  return lines;
+}
 
 class MainFormTest : public ::testing::Test {
  protected:

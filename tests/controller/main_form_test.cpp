@@ -13,12 +13,6 @@
 namespace trelvik::testing {
 namespace {
 
-std::vector<std::string> Lines(fw::TStrings* strings) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < strings->Count(); ++i) lines.push_back(strings->Strings(i));
-  return lines;
-}
-
 TEST_F(MainFormTest, FirstStartWritesTheTemplateOpensAnEmptyLogAndArmsTheStartUpTick) {
   folder_.Write("VavOzorovoduz.log", "old run\r\n");
   TZedArave* form = MakeForm();

@@ -7,7 +7,7 @@
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/formatsettings.h"
 #include "framework/services/clock.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace trelvik {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "controller/app/settings.h"
 #include "framework/ini/inifile.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace trelvik {
 namespace {

@@ -1,0 +1,42 @@
+// One run of the real Trelvik.exe: a scratch folder holding the program, the board library and the
+// simulated boards' DLL; the program started there, found by its main window's caption, closed with
+// WM_CLOSE. Every wait is bounded.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/scratch_folder.h"
+
+namespace e2e {
+
+class ProgramRun {
+ public:
+  // boards: simulated boards as the simulator's environment text ("1FD1:03E8:serial;...").
+  ProgramRun(const std::string& name, const std::string& boards);
+  ~ProgramRun();
+  ProgramRun(const ProgramRun&) = delete;
+  ProgramRun& operator=(const ProgramRun&) = delete;
+
+  const std::string& Folder() const { return folder_; }
+  std::string ReadFile(const std::string& name) const;
+  bool Start();
+  // The main window, once it exists (bounded wait).
+  HWND WaitForMainWindow(DWORD timeoutMs);
+  // Waits until the file holds text (bounded); returns what it holds then.
+  std::string WaitForFileText(const std::string& name, const std::string& text, DWORD timeoutMs);
+  // The lines of every list box of the main window, in window order.
+  std::vector<std::vector<std::string>> ListBoxes();
+  // Posts WM_CLOSE and waits for the process to end; true when it ended in time.
+  bool Close(DWORD timeoutMs);
+
+ private:
+  trelvik::testing::ScratchFolder scratch_;
+  std::string folder_;
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+}  // namespace e2e
