@@ -1,11 +1,12 @@
 # Inspects the release binaries in an output folder without running them:
 #  - ventrixAPI.dll is there and passes check_ventrixapi_dll.cmake;
+#  - Trelvik.exe is there and passes check_trelvik_exe.cmake;
 #  - every .exe and .dll is a 32-bit Windows image that needs no MinGW runtime DLL beside it.
 # Usage: cmake -DOBJDUMP=<i686 objdump> -DOUT=<folder> -P check_release.cmake
 
 cmake_policy(VERSION 3.20)
 
-set(shipped ventrixAPI.dll)
+set(shipped ventrixAPI.dll Trelvik.exe)
 
 set(failures "")
 foreach(name ${shipped})
@@ -45,6 +46,15 @@ if(EXISTS ${OUT}/ventrixAPI.dll)
                   RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     list(APPEND failures "ventrixAPI.dll failed its checks (see above)")
+  endif()
+endif()
+
+if(EXISTS ${OUT}/Trelvik.exe)
+  execute_process(COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${OBJDUMP} -DEXE=${OUT}/Trelvik.exe
+                          -P ${CMAKE_CURRENT_LIST_DIR}/check_trelvik_exe.cmake
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    list(APPEND failures "Trelvik.exe failed its checks (see above)")
   endif()
 endif()
 

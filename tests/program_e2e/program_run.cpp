@@ -21,39 +21,32 @@ ProgramRun::ProgramRun(const std::string& name, const std::string& boards)
   for (const char* file : {"Trelvik.exe", "ventrixAPI.dll", "ventrix_hidsim.dll"}) {
     CopyFileA((bin + file).c_str(), (folder_ + file).c_str(), FALSE);
   }
-  SetEnvironmentVariableA("VENTRIX_HID_SIMULATOR", (folder_ + "ventrix_hidsim.dll").c_str());
-  SetEnvironmentVariableA("VENTRIX_HIDSIM_BOARDS", boards.c_str());
+  boards_ = boards;
 }
 
-ProgramRun::~ProgramRun() {
-  if (process_.hProcess != nullptr) {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-}
+// A program still running is ended by its ChildProcess before the scratch folder goes.
+ProgramRun::~ProgramRun() { process_.reset(); }
 
 std::string ProgramRun::ReadFile(const std::string& name) const {
   return fw::TryReadFileText(folder_ + name).value_or(std::string("<missing>"));
 }
 
 bool ProgramRun::Start() {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  std::string command = "\"" + folder_ + "Trelvik.exe\"";
-  return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
-                        &process_) != 0;
+  process_ = std::make_unique<testsupport::ChildProcess>(
+      folder_ + "Trelvik.exe", "",
+      testsupport::ChildProcess::Variables{{"VENTRIX_HID_SIMULATOR", folder_ + "ventrix_hidsim.dll"},
+                                           {"VENTRIX_HIDSIM_BOARDS", boards_}});
+  return process_->Started();
 }
+
+std::string ProgramRun::Output() const { return process_ ? process_->Output() : std::string(); }
 
 HWND ProgramRun::WaitForMainWindow(DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
     window_ = FindWindowA(nullptr, trelvik::kMainCaption);
     if (window_ != nullptr) return window_;
-    if (WaitForSingleObject(process_.hProcess, 20) != WAIT_TIMEOUT) return nullptr;
+    Sleep(20);
   }
   return nullptr;
 }
@@ -103,7 +96,7 @@ std::vector<std::vector<std::string>> ProgramRun::ListBoxes() {
 
 bool ProgramRun::Close(DWORD timeoutMs) {
   if (window_ != nullptr) PostMessageA(window_, WM_CLOSE, 0, 0);
-  return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+  return process_ != nullptr && process_->Wait(timeoutMs);
 }
 
 }  // namespace e2e

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 
 namespace e2e {
@@ -23,6 +25,8 @@ class ProgramRun {
   const std::string& Folder() const { return folder_; }
   std::string ReadFile(const std::string& name) const;
   bool Start();
+  // What the program wrote to its standard output and error (complete once it ended).
+  std::string Output() const;
   // The main window, once it exists (bounded wait).
   HWND WaitForMainWindow(DWORD timeoutMs);
   // Waits until the file holds text (bounded); returns what it holds then.
@@ -35,7 +39,8 @@ class ProgramRun {
  private:
   trelvik::testing::ScratchFolder scratch_;
   std::string folder_;
-  PROCESS_INFORMATION process_{};
+  std::string boards_;
+  std::unique_ptr<testsupport::ChildProcess> process_;
   HWND window_ = nullptr;
 };
 

@@ -69,7 +69,8 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& argume
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = outputWrite;
   startup.hStdError = outputWrite;
-  std::string commandLine = "\"" + ProgramFolderFile(program) + "\" " + arguments;
+  const bool fullPath = program.find('\\') != std::string::npos;
+  std::string commandLine = "\"" + (fullPath ? program : ProgramFolderFile(program)) + "\" " + arguments;
   PROCESS_INFORMATION created{};
   {
     ScopedVariables scoped(variables);

@@ -16,7 +16,8 @@ class ChildProcess {
   // Environment variables for the child, name and value.
   using Variables = std::vector<std::pair<std::string, std::string>>;
 
-  // Starts `program`, a file in the test program's folder, with `arguments`.
+  // Starts `program`, a file in the test program's folder (or a full path, for a program copied elsewhere),
+  // with `arguments`.
   ChildProcess(const std::string& program, const std::string& arguments, const Variables& variables = {});
   ~ChildProcess();  // ends a child that still runs
   ChildProcess(const ChildProcess&) = delete;
