@@ -90,6 +90,9 @@ void InjectInput(int board, int pipe, const std::vector<uint8_t>& report);
 bool WaitInputTaken(int board, int pipe, DWORD timeoutMs);
 // Device handles of the board that are open (both interfaces, any access).
 int OpenHandleCount(int board);
+// When the most recent input report reached the thread that read it (its completion ran there), in
+// QueryPerformanceCounter ticks; 0 before the first. For measuring what happens after the board.
+LONGLONG LastInputDelivery();
 
 // Boards described in VENTRIX_HIDSIM_BOARDS are added when the bank is first used in a process, so a child
 // process sees the same boards. Entries "VVVV:PPPP:serial[:flags]" joined by ';' (hex ids; flags: r = 8-byte

@@ -1,6 +1,7 @@
 #include "sim/bank/sim_bank.h"
 #include "sim/board/iic_devices.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,10 +15,18 @@ struct CompletionCall {
   DWORD error;
   DWORD transferred;
   OVERLAPPED* overlapped;
+  bool input;
 };
+
+std::atomic<LONGLONG> lastInputDelivery{0};
 
 void CALLBACK RunCompletion(ULONG_PTR parameter) {
   auto* call = reinterpret_cast<CompletionCall*>(parameter);
+  if (call->input && call->transferred > 0) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    lastInputDelivery = now.QuadPart;
+  }
   if (call->completion) call->completion(call->error, call->transferred, call->overlapped);
   delete call;
 }
@@ -25,6 +34,8 @@ void CALLBACK RunCompletion(ULONG_PTR parameter) {
 constexpr ULONG_PTR kErrorFlag = 0xE0000000;
 
 }  // namespace
+
+LONGLONG LastInputDelivery() { return lastInputDelivery.load(); }
 
 ULONG_PTR EncodeStatus(DWORD error) { return error == ERROR_SUCCESS ? 0 : (kErrorFlag | error); }
 
@@ -98,7 +109,7 @@ void Bank::Deliver(SimBoard& board, int interfaceIndex) {
 void Bank::Complete(const PendingIo& read, DWORD error, DWORD transferred) {
   read.overlapped->InternalHigh = transferred;
   read.overlapped->Internal = EncodeStatus(error);
-  auto* call = new CompletionCall{read.completion, error, transferred, read.overlapped};
+  auto* call = new CompletionCall{read.completion, error, transferred, read.overlapped, !read.write};
   if (!QueueUserAPC(RunCompletion, read.thread, reinterpret_cast<ULONG_PTR>(call))) delete call;
   ::CloseHandle(read.thread);
   AnnounceCompletion();
