@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "boardapi/board/board_holder.h"
 #include "boardapi/include/ventrixAPI.h"
 
 class CventrixController;
@@ -23,13 +24,13 @@ class CBrightnessDriver;
 class CAnalogInput;
 class CAnalogInputBank;
 
-struct CBoardSession {
+// The session's board (BoardHolder::board) is not owned: it is the board list's, cleared when the list lets the
+// board go. It is read and written inside the library lock; a routine that may let the lock go holds the board
+// with HoldBoard first.
+struct CBoardSession : BoardHolder {
   CBoardSession();
   ~CBoardSession();  // releases the drivers in the order analogInput, brightnessDriver, analogInputBank
 
-  // Not owned: the board list's, cleared when the list lets the board go. Read and written inside the library
-  // lock; a routine that may let the lock go holds the board with HoldBoard first.
-  CventrixController* board = nullptr;
   int32_t handle = 0;
 
   // Guarded by switchLock: written by the key-matrix reader thread, read and taken by the caller's thread.

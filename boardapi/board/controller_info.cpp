@@ -55,6 +55,7 @@ bool CventrixController::LoadBoardInfo(bool force) {
   CloseInfoSection();
 
   board::GlobalLock lock(GetSerialText());
+  if (!lock.Held()) return false;  // another holder kept it too long
   bool read = false;
   {
     ScopedIicMode iic(*this);

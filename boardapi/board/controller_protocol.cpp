@@ -58,48 +58,49 @@ int CventrixController::Write(int pipe, const uint8_t* report, int length) {
 
 int CventrixController::ReadWithQueue(int queueType, int pipe, uint8_t* buffer, int length, int readTimeoutMs) {
   if (queueType < kQueueIic || queueType > kQueuePort) return -1;
-  // Outside the guard: a fault abandons the guarded frames, and this must still be undone.
   ScopedRequest request(requestLock_);
+  std::deque<Report>& wanted = queues_[queueType];
+  if (!wanted.empty() && buffer) {
+    CopyReply(wanted.front(), buffer, length);
+    wanted.pop_front();
+    return 8;
+  }
   const bool bounded = queueType != kQueueKeyMatrix;
   const DWORD start = GetTickCount();
-  return Guarded("CventrixController::ReadWithQueue", [&] {
-    std::deque<Report>& wanted = queues_[queueType];
-    if (!wanted.empty() && buffer) {
-      CopyReply(wanted.front(), buffer, length);
-      wanted.pop_front();
-      return 8;
-    }
-    reading_ = true;
-    while (reading_) {
-      int remaining = -1;
-      if (bounded) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= kReplyWaitMs) {
-          SetLastError(ERROR_TIMEOUT);
-          return 0;
-        }
-        remaining = static_cast<int>(kReplyWaitMs - elapsed);
+  reading_ = true;
+  while (reading_) {
+    int remaining = -1;
+    if (bounded) {
+      const DWORD elapsed = GetTickCount() - start;
+      if (elapsed >= kReplyWaitMs) {
+        SetLastError(ERROR_TIMEOUT);
+        return 0;
       }
-      const int own = readTimeoutMs >= 0 ? readTimeoutMs : HidLayer_ReadTimeout(Device());
-      Report report{};
-      const int received = ReadWithin(pipe, report.data(), static_cast<int>(report.size()), ReadWait(own, remaining));
-      const DWORD error = NormaliseReadError();
-      if (received == static_cast<int>(report.size())) {
-        const int type = QueueOfReport(report[0]);
-        if (type == queueType) {
-          CopyReply(report, buffer, length);
-          reading_ = false;
-          return 8;
-        }
-        if (type != 0) queues_[type].push_back(report);
-        continue;
-      }
-      if (received != 0) return received;
-      // A board that times out may still answer; a handle the layer refuses never will.
-      if (!bounded || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
+      remaining = static_cast<int>(kReplyWaitMs - elapsed);
     }
-    return 0;
-  });
+    const int own = readTimeoutMs >= 0 ? readTimeoutMs : HidLayer_ReadTimeout(Device());
+    Report report{};
+    // Only the read itself is guarded: a fault abandons the layer's frames and nothing of this one.
+    const int received = Guarded("CventrixController::ReadWithQueue", [&] {
+      return ReadWithin(pipe, report.data(), static_cast<int>(report.size()), ReadWait(own, remaining));
+    });
+    if (received < 0) return -1;  // the fault's error stays the caller's
+    const DWORD error = NormaliseReadError();
+    if (received == static_cast<int>(report.size())) {
+      const int type = QueueOfReport(report[0]);
+      if (type == queueType) {
+        CopyReply(report, buffer, length);
+        reading_ = false;
+        return 8;
+      }
+      if (type != 0) queues_[type].push_back(report);
+      continue;
+    }
+    if (received != 0) return received;
+    // A board that times out may still answer; a handle the layer refuses never will.
+    if (!bounded || (error != ERROR_SUCCESS && error != ERROR_TIMEOUT)) return 0;
+  }
+  return 0;
 }
 
 DWORD CventrixController::NormaliseWriteError() { return NormaliseDeviceError(Device()); }

@@ -2,6 +2,7 @@
 
 namespace {
 constexpr DWORD kRetryMs = 200;
+constexpr ULONGLONG kGiveUpMs = 30000;
 constexpr DWORD kSettleMs = 5;
 }  // namespace
 
@@ -11,6 +12,7 @@ GlobalLock::GlobalLock(const std::string& serial) {
   const std::string name = "GlobalLock:" + serial;
   // Creating is the test: an existing object (or one we may not open) means another holder, so two
   // contenders can never both see the name free.
+  const ULONGLONG deadline = GetTickCount64() + kGiveUpMs;
   for (;;) {
     HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
     if (mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS) {
@@ -18,11 +20,17 @@ GlobalLock::GlobalLock(const std::string& serial) {
       break;
     }
     if (mutex != nullptr) CloseHandle(mutex);
+    if (GetTickCount64() >= deadline) {
+      SetLastError(ERROR_TIMEOUT);
+      return;
+    }
     Sleep(kRetryMs);
   }
   Sleep(kSettleMs);
 }
 
-GlobalLock::~GlobalLock() { CloseHandle(mutex_); }
+GlobalLock::~GlobalLock() {
+  if (mutex_ != nullptr) CloseHandle(mutex_);
+}
 
 }  // namespace board

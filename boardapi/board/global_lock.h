@@ -11,8 +11,10 @@ namespace board {
 
 class GlobalLock {
  public:
-  // Waits, in 200 ms steps and without limit, until no one holds the lock, then holds it.
+  // Waits, in 200 ms steps and for 30 s at most, until no one holds the lock, then holds it.
   explicit GlobalLock(const std::string& serial);
+  // False when the wait ran out (the last error is then ERROR_TIMEOUT).
+  bool Held() const { return mutex_ != nullptr; }
   ~GlobalLock();
   GlobalLock(const GlobalLock&) = delete;
   GlobalLock& operator=(const GlobalLock&) = delete;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "boardapi/api/session.h"
 #include "boardapi/board/iic_protocol.h"
 
 namespace {
@@ -44,7 +43,7 @@ constexpr int kSecondConverterSelect = 7;
 
 }  // namespace
 
-IicPeripheral::IicPeripheral(CBoardSession& session) : session_(session) {
+IicPeripheral::IicPeripheral(BoardHolder& holder) : holder_(holder) {
   CventrixController* board = Board();
   if (board != nullptr && !board->IsIicEnabled()) enabledHere_ = board->SetIicMode(true);
 }
@@ -54,7 +53,7 @@ IicPeripheral::~IicPeripheral() {
   if (enabledHere_ && board != nullptr) board->SetIicMode(false);
 }
 
-CventrixController* IicPeripheral::Board() const { return session_.board; }
+CventrixController* IicPeripheral::Board() const { return holder_.board; }
 
 int IicPeripheral::Exchange(const Report& report, Report* reply) const {
   CventrixController* board = Board();
@@ -75,8 +74,8 @@ int CAnalogInput::Read() {
   return (reply[2] & 0x0F) * 256 + reply[3];
 }
 
-CBrightnessDriver::CBrightnessDriver(CBoardSession& session, uint8_t address)
-    : IicPeripheral(session), address_(address) {}
+CBrightnessDriver::CBrightnessDriver(BoardHolder& holder, uint8_t address)
+    : IicPeripheral(holder), address_(address) {}
 
 CBrightnessDriver::~CBrightnessDriver() { Reset(); }
 
@@ -106,8 +105,8 @@ int CBrightnessDriver::SetChannel(int channel, int level) {
   return SetRegister(kBrightnessFirstChannel + channel, level);
 }
 
-CAnalogConverter::CAnalogConverter(CBoardSession& session, int type, int channelSelect)
-    : IicPeripheral(session), type_(type) {
+CAnalogConverter::CAnalogConverter(BoardHolder& holder, int type, int channelSelect)
+    : IicPeripheral(holder), type_(type) {
   const ConverterKind kind = KindOf(type_);
   address_ = kind.address;
   channelSelect_ = static_cast<uint8_t>(std::min(channelSelect, int{kind.selectLimit}));
@@ -143,9 +142,9 @@ int CAnalogConverter::ReadBlock(uint8_t* destination, int* size) {
   return 0;
 }
 
-CAnalogInputBank::CAnalogInputBank(CBoardSession& session)
-    : first_(session, kFirstConverterType, kFirstConverterSelect),
-      second_(session, kSecondConverterType, kSecondConverterSelect),
+CAnalogInputBank::CAnalogInputBank(BoardHolder& holder)
+    : first_(holder, kFirstConverterType, kFirstConverterSelect),
+      second_(holder, kSecondConverterType, kSecondConverterSelect),
       firstResults_(first_.ResultCount()),
       secondResults_(second_.ResultCount()) {}
 

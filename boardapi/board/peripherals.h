@@ -7,27 +7,27 @@
 #include <cstdint>
 #include <vector>
 
+#include "boardapi/board/board_holder.h"
 #include "boardapi/board/controller.h"
 
-struct CBoardSession;
 
-// The common part: the session whose board the driver uses. Construction switches the board's IIC mode on
+// The common part: the holder (a session) whose board the driver uses. Construction switches the board's IIC mode on
 // when no process has it on; release switches it off again only when this driver did so.
 class IicPeripheral {
  public:
-  explicit IicPeripheral(CBoardSession& session);
+  explicit IicPeripheral(BoardHolder& holder);
   virtual ~IicPeripheral();
   IicPeripheral(const IicPeripheral&) = delete;
   IicPeripheral& operator=(const IicPeripheral&) = delete;
 
  protected:
-  // The session's board, or null once the board list let it go.
+  // The holder's board, or null once the board list let it go.
   CventrixController* Board() const;
   // One IIC write and its reply: 0, 29 (write failed) or 30 (reply failed or refused).
   int Exchange(const Report& report, Report* reply = nullptr) const;
 
  private:
-  CBoardSession& session_;
+  BoardHolder& holder_;
   bool enabledHere_ = false;
 };
 
@@ -41,7 +41,7 @@ class CAnalogInput : public IicPeripheral {
 
 class CBrightnessDriver : public IicPeripheral {
  public:
-  CBrightnessDriver(CBoardSession& session, uint8_t address);
+  CBrightnessDriver(BoardHolder& holder, uint8_t address);
   // Resets the driver; the IIC mode is then restored as found.
   ~CBrightnessDriver() override;
 
@@ -58,7 +58,7 @@ class CBrightnessDriver : public IicPeripheral {
 class CAnalogConverter : public IicPeripheral {
  public:
   // Sets the converter up on the bus: its address by type and its channel select.
-  CAnalogConverter(CBoardSession& session, int type, int channelSelect);
+  CAnalogConverter(BoardHolder& holder, int type, int channelSelect);
   int ResultCount() const { return resultCount_; }
   // Reads the converter's results into destination; *size in: room, out: bytes received.
   // 0, 122, 29, 30 or 1167.
@@ -74,7 +74,7 @@ class CAnalogConverter : public IicPeripheral {
 
 class CAnalogInputBank {
  public:
-  explicit CAnalogInputBank(CBoardSession& session);
+  explicit CAnalogInputBank(BoardHolder& holder);
   // Buffer receives the first converter's 12 results and then the second's 4. 0, 122, 29, 30 or 1167.
   int ReadAll(void* buffer, int size);
 
