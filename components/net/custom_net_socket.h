@@ -244,7 +244,11 @@ class TCustomNetSocket : public fw::TComponent, public SocketWindowTarget {
   void SetLingerOption();
   void SetKeepAliveOption();
   void ReadBufferSizes();
-  void ResolveLocalPort(const std::string& Proto);
+  // Resolves what is not resolved yet of the remote port (into the address record), the local port and the
+  // remote address; resolution errors raise ESocketException.
+  void ResolveRemote(bool WithLocalPort);
+  // The checks and reset shared by both reverse lookups; false when the name was refused.
+  bool BeginReverseLookup(const std::string& HostAddr);
   void HandleLookupReply(fw::TMessage& MsgRec);
   void HandleReverseLookupReply(fw::TMessage& MsgRec);
   void HandleSocketNotification(fw::TMessage& MsgRec);

@@ -85,10 +85,20 @@ void TCustomNetSocket::BindSocket() {
   localPortStr_ = std::to_string(localPortNum_);
 }
 
-void TCustomNetSocket::ResolveLocalPort(const std::string& Proto) {
-  if (localPortResolved_) return;
-  localPortNum_ = NetSocketResolvePort(localPortStr_, Proto);
-  localPortResolved_ = true;
+void TCustomNetSocket::ResolveRemote(bool WithLocalPort) {
+  if (!portResolved_) {
+    portNum_ = NetSocketResolvePort(portStr_, protoStr_);
+    remoteAddr_.sin_port = ws::htons(portNum_);
+    portResolved_ = true;
+  }
+  if (WithLocalPort && !localPortResolved_) {
+    localPortNum_ = NetSocketResolvePort(localPortStr_, protoStr_);
+    localPortResolved_ = true;
+  }
+  if (!addrResolved_) {
+    remoteAddr_.sin_addr.s_addr = NetSocketResolveHost(addrStr_);
+    addrResolved_ = true;
+  }
 }
 
 void TCustomNetSocket::Connect() {
@@ -114,16 +124,7 @@ void TCustomNetSocket::Connect() {
       socketType_ = SocketTypeOf(protocol_);
       protoResolved_ = true;
     }
-    if (!portResolved_) {
-      portNum_ = NetSocketResolvePort(portStr_, protoStr_);
-      remoteAddr_.sin_port = ws::htons(portNum_);
-      portResolved_ = true;
-    }
-    ResolveLocalPort(protoStr_);
-    if (!addrResolved_) {
-      remoteAddr_.sin_addr.s_addr = NetSocketResolveHost(addrStr_);
-      addrResolved_ = true;
-    }
+    ResolveRemote(true);
   } catch (const fw::Exception& E) {
     RaiseException("connect: " + E.Message());
     return;
@@ -251,15 +252,7 @@ void TCustomNetSocket::Listen() {
       }
       protoResolved_ = true;
     }
-    if (!portResolved_) {
-      portNum_ = NetSocketResolvePort(portStr_, protoStr_);
-      remoteAddr_.sin_port = ws::htons(portNum_);
-      portResolved_ = true;
-    }
-    if (!addrResolved_) {
-      remoteAddr_.sin_addr.s_addr = NetSocketResolveHost(addrStr_);
-      addrResolved_ = true;
-    }
+    ResolveRemote(false);
   } catch (const fw::Exception& E) {
     RaiseException("listen: " + E.Message());
     return;

@@ -81,15 +81,20 @@ void TCustomNetSocket::HandleLookupReply(fw::TMessage& MsgRec) {
   TriggerDnsLookupDone(error);
 }
 
-void TCustomNetSocket::ReverseDnsLookup(const std::string& HostAddr) {
+bool TCustomNetSocket::BeginReverseLookup(const std::string& HostAddr) {
   if (HostAddr.empty() || HostAddr.size() > 256) {
     RaiseException("ReverseDnsLookup: Invalid host name.");
     TriggerDnsLookupDone(WSAEINVAL);
-    return;
+    return false;
   }
   if (lookupHandle_ != nullptr) CancelDnsLookup();
   dnsResult_.clear();
   dnsResultList_->Clear();
+  return true;
+}
+
+void TCustomNetSocket::ReverseDnsLookup(const std::string& HostAddr) {
+  if (!BeginReverseLookup(HostAddr)) return;
   if (window_ == nullptr) {
     RaiseException("ReverseDnsLookup: Window not assigned");
     return;
@@ -117,14 +122,7 @@ void TCustomNetSocket::HandleReverseLookupReply(fw::TMessage& MsgRec) {
 }
 
 void TCustomNetSocket::ReverseDnsLookupSync(const std::string& HostAddr) {
-  if (HostAddr.empty() || HostAddr.size() > 256) {
-    RaiseException("ReverseDnsLookup: Invalid host name.");
-    TriggerDnsLookupDone(WSAEINVAL);
-    return;
-  }
-  if (lookupHandle_ != nullptr) CancelDnsLookup();
-  dnsResult_.clear();
-  dnsResultList_->Clear();
+  if (!BeginReverseLookup(HostAddr)) return;
   const unsigned long address = ws::inet_addr(HostAddr.c_str());
   const hostent* host = ws::gethostbyaddr(reinterpret_cast<const char*>(&address), 4, AF_INET);
   if (host == nullptr) {

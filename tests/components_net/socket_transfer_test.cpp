@@ -183,7 +183,7 @@ TEST_F(SocketTransfer, AResetPeerEndsTheSessionOnceWhenSendFails) {
   EXPECT_EQ(errors, 0);
 }
 
-TEST_F(SocketTransfer, DottedLookupCompletesAtOnceAndAnEmptyNameIsRefused) {
+TEST_F(SocketTransfer, DottedLookupCompletesAtOnceAndInvalidNamesAreRefused) {
   std::vector<int> done;
   socket_->OnDnsLookupDone = [&](fw::TObject*, std::uint16_t error) { done.push_back(error); };
   socket_->DnsLookup("127.0.0.1");
@@ -196,6 +196,10 @@ TEST_F(SocketTransfer, DottedLookupCompletesAtOnceAndAnEmptyNameIsRefused) {
   socket_->DnsLookup("");
   EXPECT_EQ(errors, 1);
   EXPECT_EQ(done, (std::vector<int>{0, WSAEINVAL}));
+  socket_->ReverseDnsLookup(std::string(257, '1'));
+  socket_->ReverseDnsLookupSync("");
+  EXPECT_EQ(errors, 3);
+  EXPECT_EQ(done, (std::vector<int>{0, WSAEINVAL, WSAEINVAL, WSAEINVAL}));
 }
 
 TEST_F(SocketTransfer, AsynchronousLookupOfLocalhost) {
