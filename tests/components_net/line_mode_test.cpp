@@ -22,6 +22,18 @@ std::function<void(SOCKET&)> SendChunks(std::vector<std::string> chunks, std::st
   };
 }
 
+// The peer sends the first chunk, then each further one when the test signals (an auto-reset event), so
+// that they cannot arrive in one read.
+std::function<void(SOCKET&)> SendChunksOnSignal(std::vector<std::string> chunks, HANDLE signal) {
+  return [chunks = std::move(chunks), signal](SOCKET& s) {
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+      if (i > 0 && WaitForSingleObject(signal, 5000) != WAIT_OBJECT_0) return;
+      SendAll(s, chunks[i]);
+    }
+    ReceiveUntilClosed(s);
+  };
+}
+
 class LineMode : public SocketFixture {
  protected:
   void SetUp() override {
@@ -67,7 +79,8 @@ TEST_F(LineMode, ALineTooLongIsReportedAndDroppedOrKeptAsTheHandlerSays) {
   for (const bool clear : {true, false}) {
     SCOPED_TRACE(clear ? "cleared" : "kept");
     lines_.clear();
-    LoopbackPeer peer(SendChunks({"0123456789ABCDE", "ok\r\n"}));
+    HANDLE next = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    LoopbackPeer peer(SendChunksOnSignal({"0123456789ABCDE", "ok\r\n"}, next));
     TakeLines();
     socket_->SetLineLimit(10);
     std::vector<std::int32_t> reported;
@@ -75,13 +88,16 @@ TEST_F(LineMode, ALineTooLongIsReportedAndDroppedOrKeptAsTheHandlerSays) {
       reported.push_back(length);
       EXPECT_TRUE(clearData);
       clearData = clear;
+      SetEvent(next);
     };
     ConnectTo(peer);
     ASSERT_TRUE(PumpUntil([&] { return !lines_.empty(); }));
+    ASSERT_FALSE(reported.empty());
     EXPECT_EQ(reported.front(), 15);
     EXPECT_EQ(lines_.front(), clear ? "ok\r\n" : "0123456789ABCDEok\r\n");
     socket_->Close();
     socket_->SetLineMode(true);
+    CloseHandle(next);
   }
 }
 
@@ -144,11 +160,15 @@ TEST_F(LineMode, SwitchingLineModeOffWithDataBufferedDeliversIt) {
 }
 
 TEST_F(LineMode, AHandlerThatTakesNothingIsNotOfferedTheLineAgainUntilMoreDataComes) {
-  LoopbackPeer peer(SendChunks({"first\r\n", "x\r\n"}));
+  HANDLE next = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  LoopbackPeer peer(SendChunksOnSignal({"first\r\n", "x\r\n"}, next));
   int calls = 0;
   std::vector<std::string> taken;
   socket_->OnDataAvailable = [&](fw::TObject*, std::uint16_t) {
-    if (++calls == 1) return;  // leaves the line where it is
+    if (++calls == 1) {
+      SetEvent(next);
+      return;  // leaves the line where it is
+    }
     char buffer[64];
     const int got = socket_->Receive(buffer, sizeof(buffer));
     if (got > 0) taken.emplace_back(buffer, static_cast<std::size_t>(got));
@@ -157,6 +177,7 @@ TEST_F(LineMode, AHandlerThatTakesNothingIsNotOfferedTheLineAgainUntilMoreDataCo
   ASSERT_TRUE(PumpUntil([&] { return taken.size() >= 2; }));
   EXPECT_EQ(taken, (std::vector<std::string>{"first\r\n", "x\r\n"}));
   EXPECT_EQ(calls, 3);
+  CloseHandle(next);
 }
 
 TEST_F(LineMode, APartialLineAtCloseGoesToTheHandlerOrIsDropped) {
