@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "controller/app/aircraft_link_seam.h"
+#include "controller/aircraft/sim_session.h"
 #include "controller/app/board_api.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/event_bridge.h"
@@ -65,6 +65,7 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
 }
 
 TZedArave::~TZedArave() {
+  if (aircraft::AttachedAircraftHost() == this) aircraft::AttachAircraftHost(nullptr);
   if (ZedArave == this) ZedArave = nullptr;
 }
 
@@ -82,6 +83,7 @@ void TZedArave::DestroyWnd() {
 
 void TZedArave::FormCreate() {
   ZedArave = this;
+  aircraft::AttachAircraftHost(this);
   SetCaption(kMainCaption);
   SetTop(100);
   SetLeft((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2);
@@ -119,13 +121,8 @@ void TZedArave::FormCreate() {
   cdu_key_messages = {RegisterWindowMessageA("VDK-CDU-KEY-1-SYS"), RegisterWindowMessageA("VDK-CDU-KEY-2-SYS"),
                       RegisterWindowMessageA("VDK-CDU-KEY-3-SYS")};
   switch_activity_tick = fw::TickCount();
-  const std::string simConnect = folder + "SimConnect.dll";
-  if (GetFileAttributesA(simConnect.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    if (AircraftLink* link = InstalledAircraftLink()) link->LoadSimConnect(*this, simConnect);
-    reconnect->SetEnabled(true);
-  } else {
-    fs_info->Items()->Add("SimConnect.dll - Not Found");
-  }
+  // SimConnect.dll by its full path from this folder, or "SimConnect.dll - Not Found" in fs_info.
+  if (aircraft::StartSimLink()) reconnect->SetEnabled(true);
   Timer1->SetEnabled(true);
 }
 
@@ -161,8 +158,8 @@ void TZedArave::ApplySettings() {
 
 void TZedArave::Timer1Timer() {
   Timer1->SetEnabled(false);
-  mins_turned_while_held_cpt = true;
-  baro_turned_while_held_cpt = true;
+  knob_flags.mins_turned_while_held_cpt = true;
+  knob_flags.baro_turned_while_held_cpt = true;
   for (int i = 1; i <= 8; ++i) DxJoystick[static_cast<std::size_t>(i)]->SetDevice(i);
   ProgressBar->SetMaximum(1648);
   ProgressBar->GoToMinimum();
@@ -235,7 +232,6 @@ void TZedArave::FormDestroy() {
   api.CloseControllers();
   fw::SleepMs(500);
   Update_Structure->Close();
-  if (AircraftLink* link = InstalledAircraftLink()) link->Close(*this);
   log_.Close();
 }
 
@@ -245,11 +241,7 @@ void TZedArave::Dispatch(fw::TMessage& Message) {
   switch (Message.Msg) {
     case WM_SWITCH_EVENT: {
       const auto id = static_cast<std::uint32_t>(Message.WParam);
-      if (id != 0) {
-        if (AircraftLink* link = InstalledAircraftLink()) {
-          link->ProcessSwitch(*this, id, LOWORD(Message.LParam), HIWORD(Message.LParam));
-        }
-      }
+      if (id != 0) process_switch(id, LOWORD(Message.LParam), HIWORD(Message.LParam));
       Message.Result = 0;
       return;
     }
@@ -328,6 +320,8 @@ void TZedArave::set_status_text(int index, const std::string& text) {
 
 std::string TZedArave::status_text(int index) { return StatusBar1->Panels()->Items(index)->Text(); }
 
+int TZedArave::aircraft_type_index() const { return aircraft_type->ItemIndex(); }
+
 bool TZedArave::hide_on_startup_checked() const { return hide_on_startup->Checked(); }
 
 bool TZedArave::save_marked() const { return VxGlowButton3->Appearance()->Color() == kUnsavedColor; }
@@ -363,8 +357,36 @@ void TZedArave::progress_clearTimer() {
   if (input_progress->Visible()) input_progress->SetPosition(0);
 }
 
-void TZedArave::reconnectTimer() {
-  if (AircraftLink* link = InstalledAircraftLink()) link->ReconnectTick(*this);
+void TZedArave::reconnectTimer() { aircraft::ReconnectTimerTick(); }
+
+// ---- Switch events and the aircraft link's view of the form --------------------------------------
+
+void TZedArave::process_switch(std::uint32_t id, std::int32_t number, std::int32_t state) {
+  if (switch_processing) switch_processing(id, number, state);
+}
+
+bool TZedArave::Is777Selected() const { return aircraft_type_index() == 1; }
+
+fw::TStrings& TZedArave::SimInfo() { return *fs_info->Items(); }
+
+void TZedArave::SetStatusPanel(int index, const std::string& text) { set_status_text(index, text); }
+
+void TZedArave::ShowMessage(const std::string& text) {
+  fw::MessageBoxRequest request;
+  request.Owner = HandleAllocated() ? Handle() : nullptr;
+  request.Text = text;
+  request.Caption = fw::Application != nullptr ? fw::Application->Title() : std::string();
+  request.Flags = MB_OK;
+  fw::ShowMessageBox(request);
+}
+
+void TZedArave::StartKnobReleaseTimer(aircraft::KnobReleaseTimer timer) {
+  switch (timer) {
+    case aircraft::KnobReleaseTimer::kCaptainMins: Stop_CPT_MINS->SetEnabled(true); break;
+    case aircraft::KnobReleaseTimer::kCaptainBaro: Stop_CPT_Baro->SetEnabled(true); break;
+    case aircraft::KnobReleaseTimer::kFirstOfficerMins: Stop_FO_MINS->SetEnabled(true); break;
+    case aircraft::KnobReleaseTimer::kFirstOfficerBaro: Stop_FO_Baro->SetEnabled(true); break;
+  }
 }
 
 }  // namespace trelvik

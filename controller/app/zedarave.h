@@ -15,6 +15,7 @@
 #include "controller/app/panel_state.h"
 #include "controller/app/program_log.h"
 #include "controller/app/settings.h"
+#include "controller/aircraft/aircraft_host.h"
 #include "framework/forms/form.h"
 
 namespace fw {
@@ -67,7 +68,7 @@ struct EncoderControls {
   fw::TUpDown* upDown = nullptr;
 };
 
-class TZedArave : public fw::TForm {
+class TZedArave : public fw::TForm, public aircraft::AircraftHost {
  public:
   explicit TZedArave(fw::TComponent* AOwner);
   ~TZedArave() override;
@@ -116,7 +117,25 @@ class TZedArave : public fw::TForm {
   void Clear_Log_Details();
   ProgramLog& program_log() { return log_; }
 
-  // ---- What the aircraft link reads and writes -----------------------------------------------------
+  // ---- Switch events ---------------------------------------------------------------------------------
+  // One switch event on the GUI thread: a board session, or 10000 plus the joystick number.
+  void process_switch(std::uint32_t id, std::int32_t number, std::int32_t state);
+  // The switch processing, installed once it is there; until then switch events go nowhere.
+  std::function<void(std::uint32_t id, std::int32_t number, std::int32_t state)> switch_processing;
+
+  // ---- What the aircraft link reads and writes (aircraft::AircraftHost) ---------------------------
+  bool Is777Selected() const override;
+  fw::TStrings& SimInfo() override;
+  void SetStatusPanel(int index, const std::string& text) override;
+  void SetSimDetected(bool detected) override { sim_detected = detected; }
+  void ShowMessage(const std::string& text) override;
+  void InstallIdleLoop() override;
+  aircraft::KnobPushFlags& KnobFlags() override { return knob_flags; }
+  bool SwitchesRescanned() const override { return switches_rescanned; }
+  bool EnableFoInsHpa() const override { return settings_.enable_fo_ins_hpa; }
+  void StartKnobReleaseTimer(aircraft::KnobReleaseTimer timer) override;
+
+  // ---- What the other parts of the program read and write ---------------------------------------------
   ProgramSettings& settings() { return settings_; }
   fw::TStrings* fs_info_lines();
   fw::TStrings* board_list_lines();
@@ -166,8 +185,9 @@ class TZedArave : public fw::TForm {
   std::uint32_t output_suspend_tick = 0;
   bool reload_input_assignments = false;
   bool test_mode_active = false;
-  bool mins_turned_while_held_cpt = false;
-  bool baro_turned_while_held_cpt = false;
+  aircraft::KnobPushFlags knob_flags;
+  bool sim_detected = false;
+  bool switches_rescanned = false;
 
   // Role names and sessions.
   std::string cdu_cpt_board, cdu_fo_board, cdu_obs1_board, cdu_obs2_board, cdu_obs3_board;
@@ -295,9 +315,8 @@ class TZedArave : public fw::TForm {
   void ConfigureBoard(const tbuffer_id& entry, std::int32_t mode);
   bool ModelSeenBefore(const std::string& model) const;
   bool FamilyEnabled(BoardFamily family) const;
-  void ShowDiscoveryMessage(const std::string& text);
-  void InstallIdleLoop();
   bool hide_on_startup_checked() const;
+  int aircraft_type_index() const;
   void save_TimerTimer();
   void progress_clearTimer();
   void reconnectTimer();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "controller/aircraft/sim_session.h"
 #include "controller/app/board_api.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/event_bridge.h"
@@ -39,15 +40,6 @@ bool IsOneOf(const std::string& model, std::initializer_list<const char*> models
 }
 
 }  // namespace
-
-void TZedArave::ShowDiscoveryMessage(const std::string& text) {
-  fw::MessageBoxRequest request;
-  request.Owner = HandleAllocated() ? Handle() : nullptr;
-  request.Text = text;
-  request.Caption = fw::Application != nullptr ? fw::Application->Title() : std::string();
-  request.Flags = MB_OK;
-  fw::ShowMessageBox(request);
-}
 
 bool TZedArave::ModelSeenBefore(const std::string& model) const {
   for (int i = 1; i <= kBoardSlots; ++i) {
@@ -120,13 +112,13 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
 
   std::uint32_t size = 0;
   if (api.GetAPIVersion(nullptr, &size) != 0) {
-    ShowDiscoveryMessage("Unable to API Version Size");
+    ShowMessage("Unable to API Version Size");
     EndDiscoveryEarly();
     return;
   }
   std::vector<char> version(size + 1, '\0');
   if (api.GetAPIVersion(version.data(), &size) != 0) {
-    ShowDiscoveryMessage("Unable to Get API Version");
+    ShowMessage("Unable to Get API Version");
     EndDiscoveryEarly();
     return;
   }
@@ -135,13 +127,13 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
 
   size = 0;
   if (api.GetDeviceList(nullptr, &size, nullptr) != 0) {
-    ShowDiscoveryMessage("Unable to Get Device List Size");
+    ShowMessage("Unable to Get Device List Size");
     EndDiscoveryEarly();
     return;
   }
   std::vector<char> names(size + 1, '\0');
   if (api.GetDeviceList(names.data(), &size, nullptr) != 0) {
-    ShowDiscoveryMessage("Unable to Get Device List");
+    ShowMessage("Unable to Get Device List");
     EndDiscoveryEarly();
     return;
   }
@@ -170,7 +162,7 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     }
     entry.session = session;
     if (api.GetBoardInfo(session, &info) != 0) {
-      ShowDiscoveryMessage("Unable to get Board Info");
+      ShowMessage("Unable to get Board Info");
       continue;
     }
     const std::string model = ModelOf(info);
@@ -305,10 +297,16 @@ void TZedArave::InstallIdleLoop() {
   };
 }
 
-// One idle pass: outputs come back 2000 ms after the last suspension.
+// One idle pass: outputs come back 2000 ms after the last suspension; the aircraft's session is polled for
+// the selected aircraft (nothing happens while no SimConnect library is loaded).
 void TZedArave::loop() {
   fw::SleepMs(1);
   if (output_suspended && fw::TickCount() - output_suspend_tick > 2000) output_suspended = false;
+  if (Is777Selected()) {
+    aircraft::PollSim777();
+  } else {
+    aircraft::PollSim737();
+  }
 }
 
 }  // namespace trelvik

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <thread>
 
-#include "controller/app/aircraft_link_seam.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/event_bridge.h"
 #include "controller/app/guarded_writes.h"
@@ -15,31 +14,21 @@
 namespace trelvik::testing {
 namespace {
 
-struct RecordingLink : AircraftLink {
-  std::vector<std::vector<std::int64_t>> switches;
-  void LoadSimConnect(TZedArave&, const std::string&) override {}
-  void ReconnectTick(TZedArave&) override {}
-  void ProcessSwitch(TZedArave&, std::uint32_t id, std::int32_t number, std::int32_t state) override {
-    switches.push_back({id, number, state});
-  }
-  void Close(TZedArave&) override {}
-};
-
 class BridgeTest : public MainFormTest {
  protected:
-  void SetUp() override {
-    MainFormTest::SetUp();
-    InstallAircraftLink(&link_);
+  // The main form with a switch processing that records what reaches it.
+  TZedArave* RecordingForm() {
+    TZedArave* form = MakeForm();
+    form->switch_processing = [this](std::uint32_t id, std::int32_t number, std::int32_t state) {
+      switches_.push_back({id, number, state});
+    };
+    return form;
   }
-  void TearDown() override {
-    InstallAircraftLink(nullptr);
-    MainFormTest::TearDown();
-  }
-  RecordingLink link_;
+  std::vector<std::vector<std::int64_t>> switches_;
 };
 
 TEST_F(BridgeTest, SwitchChangesFromOtherThreadsArriveInOrderAndSwitchZeroPostsNothing) {
-  TZedArave* form = MakeForm();
+  TZedArave* form = RecordingForm();
   std::int32_t results[4] = {};
   std::thread reader([&] {
     results[0] = OnBoardSwitch(101, 0, 1);  // the call made when per-switch reporting is enabled
@@ -55,12 +44,12 @@ TEST_F(BridgeTest, SwitchChangesFromOtherThreadsArriveInOrderAndSwitchZeroPostsN
   EXPECT_EQ(results[0], 0);
   EXPECT_EQ(results[1], 1);
   EXPECT_EQ(results[2], 1);
-  EXPECT_EQ(link_.switches,
+  EXPECT_EQ(switches_,
             (std::vector<std::vector<std::int64_t>>{{101, 17, 1}, {101, 17, 0}, {10000, 5, 1}}));
 }
 
 TEST_F(BridgeTest, ADeviceChangeHoldsTheDetectorThreadUntilDiscoveryRan) {
-  TZedArave* form = MakeForm();
+  TZedArave* form = RecordingForm();
   form->board_list_lines()->Add("old line");
   Boards().openFails = true;
   std::atomic<bool> returned{false};
