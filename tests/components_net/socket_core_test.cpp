@@ -160,5 +160,42 @@ TEST_F(SocketCore, ListenOnAPortInUseReportsBindAndLeavesTheSocketClosed) {
   first->Free();
 }
 
+
+TEST_F(SocketCore, AnExceptionWhileHandlingAMessageGoesToOnBgExceptionWhichMayKeepTheSocket) {
+  for (const bool keep : {true, false}) {
+    SCOPED_TRACE(keep ? "kept" : "aborted");
+    events_.clear();
+    LoopbackPeer peer([](SOCKET& s) { ReceiveUntilClosed(s); });
+    std::vector<std::string> reported;
+    socket_->OnBgException = [&](fw::TObject*, fw::Exception& E, bool& canClose) {
+      reported.push_back(E.Message());
+      EXPECT_TRUE(canClose);
+      canClose = !keep;
+    };
+    ConnectTo(peer);
+    PostMessageA(socket_->Handle(), net::WM_NETSOCKET_TEST_EXCEPTION, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !reported.empty(); }));
+    EXPECT_EQ(reported, std::vector<std::string>{"Test exception in NetSocket"});
+    EXPECT_EQ(socket_->State(), keep ? net::wsConnected : net::wsClosed);
+    socket_->Close();
+  }
+}
+
+TEST_F(SocketCore, DelayedCloseAndReleaseHappenFromTheMessageLoop) {
+  LoopbackPeer peer([](SOCKET& s) { ReceiveUntilClosed(s); });
+  ConnectTo(peer);
+  socket_->CloseDelayed();
+  EXPECT_EQ(socket_->State(), net::wsConnected);
+  ASSERT_TRUE(PumpUntil([&] { return socket_->State() == net::wsClosed; }));
+  EXPECT_EQ(Count("closed 0"), 1);
+
+  auto* owner = new fw::TComponent(nullptr);
+  auto* owned = fw::Create<net::TNetSocket>(owner);
+  owned->Release();
+  EXPECT_EQ(owner->ComponentCount(), 1);
+  EXPECT_TRUE(PumpUntil([&] { return owner->ComponentCount() == 0; }));
+  owner->Free();
+}
+
 }  // namespace
 }  // namespace net_test
