@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "socket_fixture.h"
 
@@ -195,6 +196,64 @@ TEST_F(SocketCore, DelayedCloseAndReleaseHappenFromTheMessageLoop) {
   EXPECT_EQ(owner->ComponentCount(), 1);
   EXPECT_TRUE(PumpUntil([&] { return owner->ComponentCount() == 0; }));
   owner->Free();
+}
+
+
+TEST_F(SocketCore, DetachAndAttachMoveTheEventsToAnotherThread) {
+  HANDLE sendNow = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  LoopbackPeer peer([&](SOCKET& s) {
+    WaitForSingleObject(sendNow, 5000);
+    SendAll(s, "hi");
+    ReceiveUntilClosed(s);
+  });
+  ConnectTo(peer);
+  std::string error;
+  try {
+    socket_->ThreadAttach();
+  } catch (const net::ESocketException& E) {
+    error = E.Message();
+  }
+  EXPECT_EQ(error, "Cannot attach when not detached");
+
+  socket_->ThreadDetach();
+  EXPECT_EQ(socket_->Handle(), nullptr);
+  DWORD handlerThread = 0;
+  std::string received;
+  socket_->OnDataAvailable = [&](fw::TObject*, std::uint16_t) {
+    handlerThread = GetCurrentThreadId();
+    received += socket_->ReceiveStr();
+  };
+  DWORD workerThread = 0;
+  std::string detachError;
+  std::thread worker([&] {
+    workerThread = GetCurrentThreadId();
+    socket_->ThreadAttach();
+    SetEvent(sendNow);
+    PumpUntil([&] { return received == "hi"; });
+    socket_->ThreadDetach();
+  });
+  worker.join();
+  EXPECT_EQ(received, "hi");
+  EXPECT_EQ(handlerThread, workerThread);
+
+  socket_->ThreadAttach();
+  socket_->Close();
+  EXPECT_EQ(socket_->State(), net::wsClosed);
+  CloseHandle(sendNow);
+}
+
+TEST_F(SocketCore, OnlyTheThreadThatMadeTheWindowMayDetachIt) {
+  std::string error;
+  std::thread other([&] {
+    try {
+      socket_->ThreadDetach();
+    } catch (const net::ESocketException& E) {
+      error = E.Message();
+    }
+  });
+  other.join();
+  EXPECT_EQ(error, "Cannot detach from other thread");
+  EXPECT_NE(socket_->Handle(), nullptr);
 }
 
 }  // namespace
