@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+
 #include "framework/controls/button.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/hint_window.h"
@@ -88,23 +90,30 @@ class HintTest : public StdControlTest {
     }
     return App().HintWindow()->IsShowing() == showing;
   }
-  // Whether a hint shows before a timer started now, five times the hint pause, ticks. Timers tick in the
-  // order they expire, so a hint that was due has shown by then, however slow the machine.
-  bool HintShowsWithinThePause() {
+  // Whether a hint shows after move() before a timer of the given interval, started just before it, ticks.
+  // Timers tick in the order they expire, so the answer does not depend on how slow the machine is: a hint
+  // due before the timer has shown by then, and one due after it has not.
+  bool HintShowsBefore(unsigned interval, const std::function<void()>& move) {
     bool ticked = false;
     bool shown = false;
-    auto* later = Create<TTimer>(&App());
-    later->SetInterval(static_cast<unsigned>(5 * App().HintPause()));
-    later->OnTimer = [&](TObject*) { ticked = true; };
+    auto* timer = Create<TTimer>(&App());
+    timer->SetInterval(interval);
+    timer->OnTimer = [&](TObject*) {
+      shown = shown || App().HintWindow()->IsShowing();
+      ticked = true;
+      timer->SetEnabled(false);
+    };
+    move();
     const DWORD start = GetTickCount();
     while (!ticked && GetTickCount() - start < 20000) {
+      shown = shown || App().HintWindow()->IsShowing();
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
       ProcessMessages();
-      shown = shown || App().HintWindow()->IsShowing();
     }
-    later->Free();
+    timer->Free();
     return shown;
   }
+  unsigned HintPause() { return static_cast<unsigned>(App().HintPause()); }
 };
 
 TEST_F(HintTest, TheHintOfTheControlUnderTheMouseShowsAfterThePauseAndHidesAgain) {
@@ -112,8 +121,7 @@ TEST_F(HintTest, TheHintOfTheControlUnderTheMouseShowsAfterThePauseAndHidesAgain
   const std::string hint = "The number of clicks required\rbefore Acceleration mode is Enabled.";
   image->SetHint(hint);
   image->SetShowHint(true);
-  MoveMouseTo(image);
-  EXPECT_FALSE(App().HintWindow()->IsShowing());
+  EXPECT_FALSE(HintShowsBefore(HintPause() / 2, [&] { MoveMouseTo(image); }));
   ASSERT_TRUE(WaitForHint(true));
   THintWindow* window = App().HintWindow();
   EXPECT_EQ(window->Caption(), hint);
@@ -140,8 +148,7 @@ TEST_F(HintTest, NoHintWithoutShowHintAndAControlMayChangeOrRefuseIt) {
   auto* quiet = Make<TLabel>(Rect(20, 20, 100, 40));
   quiet->SetHint("not shown");
   quiet->SetShowHint(false);
-  MoveMouseTo(quiet);
-  EXPECT_FALSE(HintShowsWithinThePause());
+  EXPECT_FALSE(HintShowsBefore(5 * HintPause(), [&] { MoveMouseTo(quiet); }));
 
   // ParentShowHint: the panel's setting counts for its children.
   auto* panel = Make<TPanel>(Rect(20, 60, 200, 160));
@@ -154,9 +161,10 @@ TEST_F(HintTest, NoHintWithoutShowHintAndAControlMayChangeOrRefuseIt) {
 
   App().SetShowHint(false);
   EXPECT_FALSE(App().HintWindow()->IsShowing());
-  MoveMouseTo(quiet);
-  MoveMouseTo(edit);
-  EXPECT_FALSE(HintShowsWithinThePause());
+  EXPECT_FALSE(HintShowsBefore(5 * HintPause(), [&] {
+    MoveMouseTo(quiet);
+    MoveMouseTo(edit);
+  }));
 }
 
 TEST(HintWindowTest, CalcHintRectWrapsAtTheWidthGiven) {
