@@ -31,6 +31,7 @@ struct BoardConfig {
   int interfaceCount = 2;   // 1: only the 5-byte interface is present
   bool pipe1First = false;  // enumerate the 8-byte interface before the 5-byte one
   int claimedReportLength = 0;  // when set, the 8-byte interface's capabilities claim reports of this length
+  uint16_t model = 0xFFFF;      // the two model bytes of configuration memory 1 (0xFFFF: unprogrammed)
 };
 
 struct JournalEntry {
@@ -95,8 +96,9 @@ int OpenHandleCount(int board);
 LONGLONG LastInputDelivery();
 
 // Boards described in VENTRIX_HIDSIM_BOARDS are added when the bank is first used in a process, so a child
-// process sees the same boards. Entries "VVVV:PPPP:serial[:flags]" joined by ';' (hex ids; flags: r = 8-byte
-// interface first, 1 = one interface, n = no serial, e = empty serial, l = language list as serial).
+// process sees the same boards. Entries "VVVV:PPPP:serial[:flags[:model]]" joined by ';' (hex ids; flags: r =
+// 8-byte interface first, 1 = one interface, n = no serial, e = empty serial, l = language list as serial;
+// model: four hex digits written as the board's two model bytes, as "330A").
 constexpr char kBoardsVariable[] = "VENTRIX_HIDSIM_BOARDS";
 std::string EnvironmentText(const std::vector<BoardConfig>& boards);
 void AddBoardsFromText(const std::string& text);

@@ -142,6 +142,7 @@ int AddBoardLocked(Bank& bank, const BoardConfig& config) {
   board->config = config;
   board->instance = bank.nextInstance++;
   AttachStandardIicDevices(*board);
+  if (config.model != 0xFFFF) ProgramModel(*board, config.model);
   bank.boards.push_back(std::move(board));
   return static_cast<int>(bank.boards.size()) - 1;
 }

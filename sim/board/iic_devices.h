@@ -66,5 +66,7 @@ class ConverterDevice : public IicDevice {
 
 // Puts the standard set of devices on a new board's bus.
 void AttachStandardIicDevices(SimBoard& board);
+// Writes the two model bytes into configuration memory 1 (at 128), as a programmed board holds them.
+void ProgramModel(SimBoard& board, uint16_t model);
 
 }  // namespace hidsim

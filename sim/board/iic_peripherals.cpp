@@ -68,6 +68,14 @@ bool ConverterDevice::Read(uint8_t* data, int count) {
   return true;
 }
 
+void ProgramModel(SimBoard& board, uint16_t model) {
+  constexpr int kModelAddress = 128;
+  auto* memory = dynamic_cast<MemoryDevice*>(board.iicDevices[kFirstMemory].get());
+  if (memory == nullptr) return;
+  memory->image[kModelAddress] = static_cast<uint8_t>(model >> 8);
+  memory->image[kModelAddress + 1] = static_cast<uint8_t>(model & 0xFF);
+}
+
 void AttachStandardIicDevices(SimBoard& board) {
   board.iicDevices[kFirstMemory] = std::make_shared<MemoryDevice>();
   for (int controller = 0; controller < kServoControllers; ++controller) {

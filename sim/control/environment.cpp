@@ -39,7 +39,12 @@ std::string EnvironmentText(const std::vector<BoardConfig>& boards) {
     if (config.pipe1First) flags += 'r';
     if (config.interfaceCount == 1) flags += '1';
     if (char serial = SerialFlag(config.serialKind)) flags += serial;
-    if (!flags.empty()) text += ':' + flags;
+    if (!flags.empty() || config.model != 0xFFFF) text += ':' + flags;
+    if (config.model != 0xFFFF) {
+      char model[8];
+      std::snprintf(model, sizeof(model), ":%04X", config.model);
+      text += model;
+    }
   }
   return text;
 }
@@ -60,6 +65,7 @@ std::vector<BoardConfig> ParseBoards(const std::string& text) {
       if (flag == 'e') config.serialKind = SerialKind::Empty;
       if (flag == 'l') config.serialKind = SerialKind::LanguageList;
     }
+    if (fields.size() > 4 && !fields[4].empty()) config.model = static_cast<uint16_t>(std::stoul(fields[4], nullptr, 16));
     boards.push_back(config);
   }
   return boards;

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "sim/bank/sim_bank.h"
+#include "sim/hidsim_iic.h"
 #include "tests/boardapi/fixtures/sim_layer_fixture.h"
 
 namespace {
@@ -148,6 +149,8 @@ TEST(HidSimEnvironment, BoardTextCarriesEveryOption) {
   boards[2].interfaceCount = 1;
   boards[2].serialKind = hidsim::SerialKind::Missing;
   boards[3].serialKind = hidsim::SerialKind::Empty;
+  boards[0].model = 0x330A;  // with no flags
+  boards[1].model = 0x3302;  // after flags
   const std::vector<hidsim::BoardConfig> parsed = hidsim::ParseBoards(hidsim::EnvironmentText(boards));
   ASSERT_EQ(parsed.size(), boards.size());
   for (size_t i = 0; i < boards.size(); ++i) {
@@ -158,7 +161,15 @@ TEST(HidSimEnvironment, BoardTextCarriesEveryOption) {
     EXPECT_EQ(parsed[i].serialKind, boards[i].serialKind);
     EXPECT_EQ(parsed[i].interfaceCount, boards[i].interfaceCount);
     EXPECT_EQ(parsed[i].pipe1First, boards[i].pipe1First);
+    EXPECT_EQ(parsed[i].model, boards[i].model);
   }
+  // A board described with a model holds it in its configuration memory, the rest unprogrammed.
+  const int board = hidsim::AddBoard(parsed[0]);
+  const hidsim::MemoryImage memory = hidsim::Memory(board);
+  EXPECT_EQ(memory[128], 0x33);
+  EXPECT_EQ(memory[129], 0x0A);
+  EXPECT_EQ(memory[127], 0xFF);
+  hidsim::Reset();
 }
 
 }  // namespace

@@ -31,6 +31,25 @@ std::string ProgramRun::ReadFile(const std::string& name) const {
   return fw::TryReadFileText(folder_ + name).value_or(std::string("<missing>"));
 }
 
+void ProgramRun::WriteFile(const std::string& name, const std::string& text) const {
+  fw::WriteFileText(folder_ + name, text);
+}
+
+std::vector<std::vector<std::string>> ProgramRun::WaitForListLine(const std::string& line, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  std::vector<std::vector<std::string>> lists;
+  while (GetTickCount() - start < timeoutMs) {
+    lists = ListBoxes();
+    for (const auto& list : lists) {
+      for (const std::string& held : list) {
+        if (held == line) return lists;
+      }
+    }
+    Sleep(50);
+  }
+  return lists;
+}
+
 bool ProgramRun::Start() {
   process_ = std::make_unique<testsupport::ChildProcess>(
       folder_ + "Trelvik.exe", "",

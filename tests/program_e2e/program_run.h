@@ -24,6 +24,8 @@ class ProgramRun {
 
   const std::string& Folder() const { return folder_; }
   std::string ReadFile(const std::string& name) const;
+  // A file put in the folder before the program starts.
+  void WriteFile(const std::string& name, const std::string& text) const;
   bool Start();
   // What the program wrote to its standard output and error (complete once it ended).
   std::string Output() const;
@@ -33,6 +35,8 @@ class ProgramRun {
   std::string WaitForFileText(const std::string& name, const std::string& text, DWORD timeoutMs);
   // The lines of every list box of the main window, in window order.
   std::vector<std::vector<std::string>> ListBoxes();
+  // Waits (bounded) until some list box holds the line; returns every list box's lines then.
+  std::vector<std::vector<std::string>> WaitForListLine(const std::string& line, DWORD timeoutMs);
   // Posts WM_CLOSE and waits for the process to end; true when it ended in time.
   bool Close(DWORD timeoutMs);
 
