@@ -7,7 +7,10 @@
 
 namespace fw {
 class TApplication;
+class TBitBtn;
+class TButton;
 class TEdit;
+class TLabel;
 class TTimer;
 }  // namespace fw
 
@@ -26,18 +29,33 @@ class Tfind : public fw::TForm {
 class TLED_Selector : public fw::TForm {
  public:
   explicit TLED_Selector(fw::TComponent* AOwner);
+  fw::TLabel* step = nullptr;
+  fw::TLabel* Label1 = nullptr;
+  fw::TLabel* Label2 = nullptr;
+  fw::TLabel* Label3 = nullptr;
+  fw::TLabel* Label4 = nullptr;
+  fw::TLabel* Label5 = nullptr;
+  fw::TBitBtn* BitBtn2 = nullptr;  // "&Yes", the default button
+  fw::TBitBtn* BitBtn3 = nullptr;  // "&No", the cancel button
+  fw::TBitBtn* BitBtn4 = nullptr;  // "USE LED"
   fw::TTimer* flash_timer = nullptr;
 };
 
 class TRelay_Selector : public fw::TForm {
  public:
   explicit TRelay_Selector(fw::TComponent* AOwner);
+  ui::TColumnComboBox* relay = nullptr;
+  ui::TColumnComboBox* Relay_Output = nullptr;
 };
 
 class Tboard_selector : public fw::TForm {
  public:
   explicit Tboard_selector(fw::TComponent* AOwner);
   ui::TColumnComboBox* sys_board = nullptr;
+  fw::TLabel* Label1 = nullptr;
+  fw::TLabel* Label2 = nullptr;
+  fw::TLabel* Label3 = nullptr;
+  fw::TLabel* Label5 = nullptr;
 };
 
 class TTestLED : public fw::TForm {
@@ -47,6 +65,8 @@ class TTestLED : public fw::TForm {
   fw::TTimer* Timer1 = nullptr;
   std::uint32_t last_tick = 0;
   ui::TColumnComboBox* outputboard = nullptr;
+  ui::TColumnComboBox* Output = nullptr;
+  fw::TLabel* Label4 = nullptr;
 };
 
 class Tmanual_assignment : public fw::TForm {
@@ -54,6 +74,7 @@ class Tmanual_assignment : public fw::TForm {
   explicit Tmanual_assignment(fw::TComponent* AOwner);
   ui::TColumnComboBox* outputboard = nullptr;
   ui::TColumnComboBox* Output = nullptr;
+  fw::TLabel* Label4 = nullptr;
 };
 
 class TForm8 : public fw::TForm {
