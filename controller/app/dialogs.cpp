@@ -173,7 +173,11 @@ TTestLED::TTestLED(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   Timer1 = fw::Create<fw::TTimer>(this);
   Timer1->SetName("Timer1");
   Timer1->SetInterval(500);
-  Timer1->OnTimer = [this](fw::TObject*) { last_tick = fw::TickCount(); };
+  // Every tick restarts both output passes' intervals.
+  Timer1->OnTimer = [this](fw::TObject*) {
+    last_tick = fw::TickCount();
+    if (ZedArave != nullptr) ZedArave->led_pass_tick = ZedArave->seg_pass_tick = last_tick;
+  };
   Timer1->SetEnabled(true);
 }
 

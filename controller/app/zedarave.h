@@ -176,7 +176,17 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::int32_t captain_multicom_mode = 0, fo_multicom_mode = 0, obs1_multicom_mode = 0, obs2_multicom_mode = 0;
   std::array<bool, 11> internal_flag{};  // 1..10
 
+  // Idle-loop state (GetTickCount ticks in ms). The activity flags clear 2000 ms after their tick; the
+  // blink phase toggles every 300 ms; each output pass runs on its interval from its last run, which the
+  // LED test dialog's 500 ms timer restarts.
+  bool switch_activity = false;
   std::uint32_t switch_activity_tick = 0;
+  bool multicom_activity = false;
+  std::uint32_t multicom_activity_tick = 0;
+  std::uint8_t blink_phase = 0;
+  std::uint32_t blink_tick = 0;
+  std::uint32_t led_pass_tick = 0;
+  std::uint32_t seg_pass_tick = 0;
   std::array<std::uint32_t, 3> cdu_key_messages{};
   std::uint32_t switch_message = 0;
 
@@ -244,6 +254,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TImage* Image3 = nullptr;
   fw::TLabel* dc_power_label = nullptr;
   fw::TLabel* Label5 = nullptr;
+  fw::TLabel* Label181 = nullptr;  // "DC Power : ON" / "DC Power : OFF", set by the LED pass
   ui::TVxSmoothLabel* initializing_devices = nullptr;
   ui::TVxSmoothLabel* save_label = nullptr;
   ui::TVxSmoothProgressBar* ProgressBar = nullptr;

@@ -190,6 +190,8 @@ void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
 
   Label5 = Make<fw::TLabel>(this, page, "Label5", 4, 336, 200, 16);
   Label5->SetCaption("Initializing..");
+  Label181 = Make<fw::TLabel>(this, page, "Label181", 4, 316, 200, 16);
+  Label181->SetCaption("DC Power : OFF");
   initializing_devices = Make<ui::TVxSmoothLabel>(this, page, "initializing_devices", 210, 336, 290, 20);
   initializing_devices->SetVisible(false);
   save_label = Make<ui::TVxSmoothLabel>(this, page, "save_label", 210, 336, 290, 20);

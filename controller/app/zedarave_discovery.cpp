@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "controller/aircraft/sim_session.h"
 #include "controller/app/board_api.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/event_bridge.h"
@@ -295,18 +294,6 @@ void TZedArave::InstallIdleLoop() {
     loop();
     Done = false;
   };
-}
-
-// One idle pass: outputs come back 2000 ms after the last suspension; the aircraft's session is polled for
-// the selected aircraft (nothing happens while no SimConnect library is loaded).
-void TZedArave::loop() {
-  fw::SleepMs(1);
-  if (output_suspended && fw::TickCount() - output_suspend_tick > 2000) output_suspended = false;
-  if (Is777Selected()) {
-    aircraft::PollSim777();
-  } else {
-    aircraft::PollSim737();
-  }
 }
 
 }  // namespace trelvik

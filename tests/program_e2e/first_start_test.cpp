@@ -8,13 +8,6 @@
 
 namespace {
 
-bool Holds(const std::vector<std::vector<std::string>>& lists, const std::string& line) {
-  for (const auto& list : lists) {
-    if (std::find(list.begin(), list.end(), line) != list.end()) return true;
-  }
-  return false;
-}
-
 TEST(ProgramFirstStart, WritesItsFilesListsTheBoardAndClosesWithoutAQuestion) {
   e2e::ProgramRun run("first_start", "1FD1:03E8:E2E00001");
   ASSERT_TRUE(run.Start());
@@ -31,18 +24,13 @@ TEST(ProgramFirstStart, WritesItsFilesListsTheBoardAndClosesWithoutAQuestion) {
 
   // The board list is complete once its summary lines stand (bounded wait for the settling time).
   std::vector<std::vector<std::string>> lists;
-  for (int i = 0; i < 300 && !Holds(lists, "1 Device Connected"); ++i) {
+  for (int i = 0; i < 300 && !e2e::ListsHold(lists, "1 Device Connected"); ++i) {
     Sleep(50);
     lists = run.ListBoxes();
   }
-  std::string shown;
-  for (const auto& list : lists) {
-    shown += "[";
-    for (const std::string& line : list) shown += line + "|";
-    shown += "]";
-  }
-  EXPECT_TRUE(Holds(lists, "SimConnect.dll - Not Found")) << shown;
-  EXPECT_TRUE(Holds(lists, "1 Device Connected"));
+  const std::string shown = e2e::DescribeLists(lists);
+  EXPECT_TRUE(e2e::ListsHold(lists, "SimConnect.dll - Not Found")) << shown;
+  EXPECT_TRUE(e2e::ListsHold(lists, "1 Device Connected"));
 
   EXPECT_TRUE(run.Close(30000));  // no question asked: nothing changed
 }

@@ -1,5 +1,7 @@
 #include "tests/program_e2e/program_run.h"
 
+#include <algorithm>
+
 #include "controller/app/zedarave.h"
 #include "framework/rtl/filetext.h"
 
@@ -50,20 +52,42 @@ std::vector<std::vector<std::string>> ProgramRun::WaitForListLine(const std::str
   return lists;
 }
 
+void ProgramRun::AddSimConnectStandIn() {
+  CopyFileA((ThisFolder() + "simconnect\\SimConnect.dll").c_str(), (folder_ + "SimConnect.dll").c_str(), FALSE);
+  variables_.push_back({"TRELVIK_SIMCONNECT_JOURNAL", folder_ + kSimJournal});
+}
+
 bool ProgramRun::Start() {
-  process_ = std::make_unique<testsupport::ChildProcess>(
-      folder_ + "Trelvik.exe", "",
-      testsupport::ChildProcess::Variables{{"VENTRIX_HID_SIMULATOR", folder_ + "ventrix_hidsim.dll"},
-                                           {"VENTRIX_HIDSIM_BOARDS", boards_}});
+  testsupport::ChildProcess::Variables variables{{"VENTRIX_HID_SIMULATOR", folder_ + "ventrix_hidsim.dll"},
+                                                 {"VENTRIX_HIDSIM_BOARDS", boards_}};
+  variables.insert(variables.end(), variables_.begin(), variables_.end());
+  process_ = std::make_unique<testsupport::ChildProcess>(folder_ + "Trelvik.exe", "", variables);
   return process_->Started();
 }
 
 std::string ProgramRun::Output() const { return process_ ? process_->Output() : std::string(); }
 
+// The program's own main window: tests of other areas may show a main form with the same caption meanwhile.
 HWND ProgramRun::WaitForMainWindow(DWORD timeoutMs) {
+  struct Search {
+    DWORD processId;
+    HWND found;
+  } search{process_ ? process_->ProcessId() : 0, nullptr};
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
-    window_ = FindWindowA(nullptr, trelvik::kMainCaption);
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(data);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          char caption[128] = {};
+          GetWindowTextA(window, caption, sizeof caption);
+          if (owner != s->processId || std::string(caption) != trelvik::kMainCaption) return TRUE;
+          s->found = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    window_ = search.found;
     if (window_ != nullptr) return window_;
     Sleep(20);
   }
@@ -116,6 +140,23 @@ std::vector<std::vector<std::string>> ProgramRun::ListBoxes() {
 bool ProgramRun::Close(DWORD timeoutMs) {
   if (window_ != nullptr) PostMessageA(window_, WM_CLOSE, 0, 0);
   return process_ != nullptr && process_->Wait(timeoutMs);
+}
+
+bool ListsHold(const ListLines& lists, const std::string& line) {
+  for (const auto& list : lists) {
+    if (std::find(list.begin(), list.end(), line) != list.end()) return true;
+  }
+  return false;
+}
+
+std::string DescribeLists(const ListLines& lists) {
+  std::string shown;
+  for (const auto& list : lists) {
+    shown += "[";
+    for (const std::string& line : list) shown += line + "|";
+    shown += "]";
+  }
+  return shown;
 }
 
 }  // namespace e2e

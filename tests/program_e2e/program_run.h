@@ -23,6 +23,9 @@ class ProgramRun {
   ProgramRun& operator=(const ProgramRun&) = delete;
 
   const std::string& Folder() const { return folder_; }
+  // Puts the SimConnect.dll stand-in beside the program (before Start); it journals to kSimJournal.
+  void AddSimConnectStandIn();
+  static constexpr const char* kSimJournal = "simconnect.journal";
   std::string ReadFile(const std::string& name) const;
   // A file put in the folder before the program starts.
   void WriteFile(const std::string& name, const std::string& text) const;
@@ -44,8 +47,15 @@ class ProgramRun {
   trelvik::testing::ScratchFolder scratch_;
   std::string folder_;
   std::string boards_;
+  testsupport::ChildProcess::Variables variables_;
   std::unique_ptr<testsupport::ChildProcess> process_;
   HWND window_ = nullptr;
 };
+
+using ListLines = std::vector<std::vector<std::string>>;
+// Whether any of the lists holds the line.
+bool ListsHold(const ListLines& lists, const std::string& line);
+// The lists as one text, for a failure message: "[line|line|][...]".
+std::string DescribeLists(const ListLines& lists);
 
 }  // namespace e2e

@@ -28,6 +28,7 @@ class ChildProcess {
   // complete once this returned.
   bool Wait(DWORD timeoutMs);
   DWORD ExitCode() const;
+  DWORD ProcessId() const { return process_ != nullptr ? GetProcessId(process_) : 0; }
   // What the child wrote to its standard output and error, line ends as "\n".
   const std::string& Output() const { return output_; }
 

@@ -1,0 +1,149 @@
+// The idle pass on a fake clock: the activity flags, the blink phase, the aircraft's values, and the output
+// passes' schedule with the LED test dialog's 500 ms timer restarting both intervals.
+#include <vector>
+
+#include "controller/aircraft/cockpit_state.h"
+#include "controller/app/dialogs.h"
+#include "framework/controls/label.h"
+#include "framework/messaging/timer.h"
+#include "main_form_fixture.h"
+
+namespace trelvik::testing {
+namespace {
+
+class IdleLoopTest : public MainFormTest {
+ protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    aircraft::ResetCockpitState();
+    form_ = MakeForm();
+    testLed_ = fw::Create<TTestLED>(nullptr);
+  }
+  void TearDown() override {
+    testLed_->Free();
+    FreeForm(form_);
+    aircraft::ResetCockpitState();
+    MainFormTest::TearDown();
+  }
+  void At(std::uint32_t tick) { now_ = tick; }
+  void TestLedTick() { testLed_->Timer1->OnTimer(testLed_->Timer1); }
+
+  // Runs the idle pass every 10 ms over [from, to), the dialog's timer ticking at the given times; returns
+  // when each pass ran (offset from `from`).
+  struct Runs {
+    std::vector<std::uint32_t> led, seg;
+  };
+  Runs Run(std::uint32_t from, std::uint32_t to, const std::vector<std::uint32_t>& dialogTicks) {
+    Runs runs;
+    for (std::uint32_t t = from; t != to; t += 10) {
+      At(t);
+      for (std::uint32_t tick : dialogTicks) {
+        if (tick == t - from) TestLedTick();
+      }
+      const std::uint32_t led = form_->led_pass_tick, seg = form_->seg_pass_tick;
+      form_->loop();
+      if (form_->led_pass_tick != led) runs.led.push_back(t - from);
+      if (form_->seg_pass_tick != seg) runs.seg.push_back(t - from);
+    }
+    return runs;
+  }
+
+  std::uint32_t now_ = 0;
+  fw::ServiceDouble<std::uint32_t()> clock_{fw::TickCount, [this] { return now_; }};
+  TZedArave* form_ = nullptr;
+  TTestLED* testLed_ = nullptr;
+};
+
+TEST_F(IdleLoopTest, PassesRunOnTheirIntervalsWithinEachTestTimerPeriod) {
+  struct Case {
+    std::int32_t ledInterval, segInterval;
+    std::vector<std::uint32_t> dialogTicks;
+    std::vector<std::uint32_t> led, seg;
+  };
+  const Case cases[] = {
+      // The template's values, ticks exactly 500 ms apart.
+      {200, 250, {0, 500, 1000}, {200, 400, 700, 900, 1200, 1400}, {250, 750, 1250}},
+      // The defaults: 500 ms or more runs only when a tick comes late.
+      {300, 500, {0, 500, 1000}, {300, 800, 1300}, {}},
+      {300, 500, {0, 500, 1100}, {300, 800, 1400}, {1000}},
+  };
+  for (const Case& c : cases) {
+    form_->settings().output_led_timer = c.ledInterval;
+    form_->settings().output_7seg_timer = c.segInterval;
+    const std::uint32_t start = 100000 * (1 + static_cast<std::uint32_t>(&c - cases));
+    const Runs runs = Run(start, start + 1500, c.dialogTicks);
+    EXPECT_EQ(runs.led, c.led) << c.ledInterval;
+    EXPECT_EQ(runs.seg, c.seg) << c.segInterval;
+  }
+}
+
+TEST_F(IdleLoopTest, TickDifferencesHoldAcrossTheWrap) {
+  form_->settings().output_led_timer = 200;
+  form_->settings().output_7seg_timer = 250;
+  const std::uint32_t start = 0xFFFFFF00u;  // wraps 256 ms in
+  const Runs runs = Run(start, start + 1000, {0, 500});
+  EXPECT_EQ(runs.led, (std::vector<std::uint32_t>{200, 400, 700, 900}));
+  EXPECT_EQ(runs.seg, (std::vector<std::uint32_t>{250, 750}));
+}
+
+TEST_F(IdleLoopTest, ActivityFlagsClearInTheFirstPassMoreThan2000MsAfterTheirTick) {
+  struct Flag {
+    bool TZedArave::*flag;
+    std::uint32_t TZedArave::*tick;
+  };
+  const Flag flags[] = {{&TZedArave::switch_activity, &TZedArave::switch_activity_tick},
+                        {&TZedArave::output_suspended, &TZedArave::output_suspend_tick},
+                        {&TZedArave::multicom_activity, &TZedArave::multicom_activity_tick}};
+  for (const Flag& f : flags) {
+    At(0xFFFFF000u);
+    form_->*f.flag = true;
+    form_->*f.tick = now_;
+    At(now_ + 2000);
+    form_->loop();
+    EXPECT_TRUE(form_->*f.flag);
+    At(now_ + 1);
+    form_->loop();
+    EXPECT_FALSE(form_->*f.flag);
+    EXPECT_EQ(form_->*f.tick, now_);
+  }
+}
+
+TEST_F(IdleLoopTest, BlinkPhaseTogglesAfterMoreThan300Ms) {
+  At(50000);
+  form_->blink_tick = now_;
+  const std::uint8_t phase = form_->blink_phase;
+  At(now_ + 300);
+  form_->loop();
+  EXPECT_EQ(form_->blink_phase, phase);
+  At(now_ + 1);
+  form_->loop();
+  EXPECT_EQ(form_->blink_phase, 1 - phase);
+  At(now_ + 301);
+  form_->loop();
+  EXPECT_EQ(form_->blink_phase, phase);
+}
+
+TEST_F(IdleLoopTest, AircraftValuesAreCopiedEveryPassAndTheDcLabelChangesOnlyWithTheLedPass) {
+  ASSERT_TRUE(form_->Is777Selected());  // the settings template selects the 777
+  form_->settings().output_led_timer = 200;
+  At(1000);
+  form_->led_pass_tick = now_;
+  form_->loop();
+  EXPECT_EQ(form_->Label181->Caption(), "DC Power : OFF");
+
+  aircraft::AddonData777 area{};
+  area[31] = 1;
+  area[294] = 90;  // heading 90
+  aircraft::StoreData777(area.data());
+  At(now_ + 10);
+  form_->loop();  // without SimConnect.dll no poll is made, but the values are copied
+  EXPECT_EQ(form_->panel_state.aircraft_power, 1);
+  EXPECT_EQ(form_->panel_state.mcp_heading, 90);
+  EXPECT_EQ(form_->Label181->Caption(), "DC Power : OFF");
+  At(1200);
+  form_->loop();
+  EXPECT_EQ(form_->Label181->Caption(), "DC Power : ON");
+}
+
+}  // namespace
+}  // namespace trelvik::testing
