@@ -279,6 +279,10 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TLabel* Label17 = nullptr;
   fw::TLabel* Label18 = nullptr;
 
+  // Radio page (hidden): the last board whose key was pressed, and the role labels by number.
+  fw::TLabel* last_input3 = nullptr;
+  std::array<fw::TLabel*, 44> role_labels{};  // Label23 ... Label43 by number
+
   fw::TStatusBar* StatusBar1 = nullptr;
 
   // Components: sixteen multimedia joysticks (joystick numbers 1..16), eight DirectInput game controllers
@@ -318,6 +322,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildPages();
   void BuildStatusPage(ui::TVxSmoothTabPage* page);
   void BuildCduPage(ui::TVxSmoothTabPage* page);
+  void BuildRadioPage(ui::TVxSmoothTabPage* page);
   void BuildTimers();
   void BuildComponents();
   void ApplySettings();

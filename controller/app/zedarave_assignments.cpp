@@ -1,4 +1,6 @@
 // The assignments file: the loader that spreads it over the form's roles and axis functions, and Save.
+#include <tuple>
+
 #include "controller/app/zedarave.h"
 #include "framework/controls/label.h"
 #include "framework/ini/inifile.h"
@@ -43,20 +45,25 @@ void TZedArave::Load_Input_Assignments(const std::string& file) {
   fo_remote = ini.ReadBool("CDU_ASSIGNMENTS", "FO_REMOTE", false);
   obs_remote = ini.ReadBool("CDU_ASSIGNMENTS", "OBS_REMOTE", false);
 
-  const std::pair<const char*, std::string&> radios[] = {
-      {"CAPTAIN_COM", captain_com_board}, {"FO_COM", fo_com_board}, {"CAPTAIN_NAV", captain_nav_board},
-      {"FO_NAV", fo_nav_board},           {"ADF1", adf1_board},     {"ADF2", adf2_board},
-      {"TRANSPONDER", transponder_board}};
-  for (const auto& [key, board] : radios) board = ini.ReadString("RADIO_ASSIGNMENTS", key, "");
+  // Radio roles; a label shows only a name that is there (otherwise it keeps "Not Assigned").
+  const std::tuple<const char*, std::string&, int> radios[] = {
+      {"CAPTAIN_COM", captain_com_board, 23}, {"FO_COM", fo_com_board, 24}, {"CAPTAIN_NAV", captain_nav_board, 28},
+      {"FO_NAV", fo_nav_board, 29},           {"ADF1", adf1_board, 30},     {"ADF2", adf2_board, 34},
+      {"TRANSPONDER", transponder_board, 36}};
+  for (const auto& [key, board, label] : radios) {
+    board = ini.ReadString("RADIO_ASSIGNMENTS", key, "");
+    if (!board.empty()) role_labels[static_cast<std::size_t>(label)]->SetCaption(board);
+  }
 
-  const std::tuple<const char*, std::string&, std::int32_t&> multicoms[] = {
-      {"CAPTAIN_MULTICOM", captain_multicom_board, captain_multicom_session},
-      {"FO_MULTICOM", fo_multicom_board, fo_multicom_session},
-      {"OBS1_MULTICOM", obs1_multicom_board, obs1_multicom_session},
-      {"OBS2_MULTICOM", obs2_multicom_board, obs2_multicom_session}};
-  for (const auto& [key, board, session] : multicoms) {
+  const std::tuple<const char*, std::string&, std::int32_t&, int> multicoms[] = {
+      {"CAPTAIN_MULTICOM", captain_multicom_board, captain_multicom_session, 37},
+      {"FO_MULTICOM", fo_multicom_board, fo_multicom_session, 39},
+      {"OBS1_MULTICOM", obs1_multicom_board, obs1_multicom_session, 41},
+      {"OBS2_MULTICOM", obs2_multicom_board, obs2_multicom_session, 43}};
+  for (const auto& [key, board, session, label] : multicoms) {
     board = ini.ReadString("RADIO_ASSIGNMENTS", key, "");
     session = Get_Board_session(board);
+    if (!board.empty()) role_labels[static_cast<std::size_t>(label)]->SetCaption(board);
   }
 
   for (int number = 1; number <= kAxisFunctions; ++number) {

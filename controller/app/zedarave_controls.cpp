@@ -155,6 +155,7 @@ void TZedArave::BuildPages() {
   VxSmoothTabPager11 = pages[0];
   BuildStatusPage(pages[0]);
   BuildCduPage(pages[3]);
+  BuildRadioPage(pages[4]);
 }
 
 void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
@@ -258,6 +259,36 @@ void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
     speed_buttons[static_cast<std::size_t>(r.assign)] = assign;
     speed_buttons[static_cast<std::size_t>(r.clear)] = clear;
     top += 32;
+  }
+}
+
+void TZedArave::BuildRadioPage(ui::TVxSmoothTabPage* page) {
+  last_input3 = Make<fw::TLabel>(this, page, "last_input3", 4, 4, 200, 16);
+  last_input3->SetCaption("");
+  const struct {
+    int assign, clear;
+    const char* caption;
+    int label;
+  } roles[] = {
+      {15, 26, "Assign CAPTAIN COM", 23},     {16, 27, "Assign F/O COM", 24},        {17, 28, "Assign CAPTAIN NAV", 28},
+      {18, 29, "Assign F/O NAV", 29},         {19, 30, "Assign ADF 1", 30},          {20, 31, "Assign ADF 2", 34},
+      {21, 32, "Assign TRANSPONDER", 36},     {22, 33, "Assign CPT MULTICOM", 37},   {23, 34, "Assign F/O MULTICOM", 39},
+      {24, 35, "Assign OBS 1 MULTICOM", 41},  {25, 36, "Assign OBS 2 MULTICOM", 43},
+  };
+  int top = 30;
+  for (const auto& r : roles) {
+    auto* assign = Make<ui::TW7SpeedButton>(this, page, ("W7SpeedButton" + std::to_string(r.assign)).c_str(), 4, top,
+                                            180, 25);
+    assign->SetCaption(r.caption);
+    auto* clear = Make<ui::TW7SpeedButton>(this, page, ("W7SpeedButton" + std::to_string(r.clear)).c_str(), 190, top,
+                                           60, 25);
+    clear->SetCaption("Clear");
+    fw::TLabel* label = Make<fw::TLabel>(this, page, ("Label" + std::to_string(r.label)).c_str(), 260, top + 4, 200, 16);
+    label->SetCaption("Not Assigned");
+    speed_buttons[static_cast<std::size_t>(r.assign)] = assign;
+    speed_buttons[static_cast<std::size_t>(r.clear)] = clear;
+    role_labels[static_cast<std::size_t>(r.label)] = label;
+    top += 30;
   }
 }
 

@@ -48,7 +48,9 @@ TEST_F(MainFormTest, SimConnectBesideTheProgramArmsTheReconnectTimer) {
 }
 
 TEST_F(MainFormTest, StartUpTickLoadsTheAssignmentsThenDiscoversWithoutBoards) {
-  folder_.Write("ASSIGNMENTS.INI", "[CDU_ASSIGNMENTS]\r\nCPT=3302ABCD0001\r\n");
+  folder_.Write("ASSIGNMENTS.INI",
+                 "[CDU_ASSIGNMENTS]\r\nCPT=3302ABCD0001\r\n"
+                 "[RADIO_ASSIGNMENTS]\r\nCAPTAIN_COM=4C5AABCD0002\r\nOBS2_MULTICOM=3401ABCD0003\r\n");
   Boards().openFails = true;
   TZedArave* form = MakeForm();
   form->Timer1Timer();
@@ -56,6 +58,11 @@ TEST_F(MainFormTest, StartUpTickLoadsTheAssignmentsThenDiscoversWithoutBoards) {
   EXPECT_EQ(form->cdu_cpt_board, "3302ABCD0001");
   EXPECT_EQ(form->Label9->Caption(), "3302ABCD0001");
   EXPECT_EQ(form->Label10->Caption(), "");  // an empty role leaves its label blank
+  EXPECT_EQ(form->role_labels[23]->Caption(), "4C5AABCD0002");
+  EXPECT_EQ(form->role_labels[24]->Caption(), "Not Assigned");  // radio labels keep their text when empty
+  EXPECT_EQ(form->role_labels[43]->Caption(), "3401ABCD0003");    // the second observer's, not the FO's
+  EXPECT_EQ(form->role_labels[39]->Caption(), "Not Assigned");
+  EXPECT_EQ(form->obs2_multicom_session, -1);                    // not bound yet
   EXPECT_EQ(Boards().calls, (std::vector<std::string>{"CloseControllers()", "OpenControllers()",
                                                       "Enable_DeviceChange_Notification_Callback(1)"}));
   EXPECT_FALSE(form->discovery_busy);
