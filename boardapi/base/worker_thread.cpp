@@ -30,6 +30,8 @@ bool WorkerStop::WaitFor(DWORD limitMs) const {
   return WaitForSingleObject(state_.stopEvent.get(), limitMs) == WAIT_OBJECT_0;
 }
 
+HANDLE WorkerStop::Event() const { return state_.stopEvent.get(); }
+
 WorkerThread::~WorkerThread() {
   if (!state_) return;
   RequestStop();
@@ -50,7 +52,7 @@ void WorkerThread::RequestStop() {
   SetEvent(state_->stopEvent.get());
 }
 
-bool WorkerThread::Start(Body body) {
+bool WorkerThread::Start(Body body) noexcept {
   if (state_) {
     if (IsCurrentThread()) {
       RequestStop();
@@ -59,7 +61,12 @@ bool WorkerThread::Start(Body body) {
       return false;
     }
   }
-  auto state = std::make_shared<WorkerStop::State>();
+  std::shared_ptr<WorkerStop::State> state;
+  try {
+    state = std::make_shared<WorkerStop::State>();
+  } catch (...) {
+    return false;  // callers inside C-style code (the USB layer) see a failed start, never an exception
+  }
   state->stopEvent.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   state->bodyDone.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!state->stopEvent || !state->bodyDone) return false;

@@ -23,6 +23,8 @@ class WorkerStop {
   bool Requested() const;
   // Waits up to limitMs for a stop request; true when one came.
   bool WaitFor(DWORD limitMs) const;
+  // Set (and kept set) once a stop is asked for: for a body that waits on it with objects of its own.
+  HANDLE Event() const;
 
  private:
   const State& state_;
@@ -42,8 +44,8 @@ class WorkerThread {
 
   // Starts a new thread. A worker still owned from an earlier start is waited for first (it must have been
   // asked to stop); one that is the calling thread itself is let go. False when the earlier worker did not
-  // end in time or the thread could not be made.
-  bool Start(Body body);
+  // end in time or the thread could not be made (also for want of memory: it never throws).
+  bool Start(Body body) noexcept;
   bool Started() const { return state_ != nullptr; }
   // Started and its body has not returned yet.
   bool Running() const;

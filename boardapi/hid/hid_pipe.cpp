@@ -85,7 +85,7 @@ void FileReport(HidPipe& pipe) {
   SetEvent(pipe.dataEvent);
 }
 
-void ReadReports(HidPipe& pipe) {
+void ReadReports(HidPipe& pipe, const WorkerStop& stop) {
   bool failed = false;  // stays set for the life of the thread
   for (;;) {
     std::memset(pipe.readBuffer, 0, sizeof(pipe.readBuffer));
@@ -94,7 +94,7 @@ void ReadReports(HidPipe& pipe) {
                                          &pipe.readOverlapped, IgnoreCompletion);
     DWORD woke;
     do {
-      woke = WaitForSingleObjectEx(pipe.stopEvent, kReaderWakeMs, TRUE);
+      woke = WaitForSingleObjectEx(stop.Event(), kReaderWakeMs, TRUE);
       // Another APC than our read's completion is no reason to stop waiting.
     } while ((woke == WAIT_TIMEOUT && !failed) ||
              (woke == WAIT_IO_COMPLETION && started && !HasOverlappedIoCompleted(&pipe.readOverlapped)));
@@ -122,15 +122,13 @@ void ReadReports(HidPipe& pipe) {
   }
 }
 
-DWORD WINAPI PipeReader(void* parameter) {
-  HidPipe& pipe = *static_cast<HidPipe*>(parameter);
+void PipeReader(HidPipe& pipe, const WorkerStop& stop) {
   try {
-    ReadReports(pipe);
+    ReadReports(pipe, stop);
   } catch (...) {
     // Nothing leaves a thread of the library; the pipe simply stops reading.
   }
   SetEvent(pipe.endedEvent);
-  return 0;
 }
 
 }  // namespace
@@ -149,13 +147,12 @@ bool HidOpenPipe(HidDevice* device, int index) {
   HidPipe& pipe = device->pipes[index];
   pipe.device = device;
   pipe.index = index;
-  for (HANDLE* event : {&pipe.dataEvent, &pipe.errorEvent, &pipe.stopEvent, &pipe.endedEvent}) *event = MakeEvent();
+  for (HANDLE* event : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent}) *event = MakeEvent();
   for (HANDLE* mutex : {&pipe.ringMutex, &pipe.readMutex, &pipe.callbackMutex, &pipe.ioMutex}) *mutex = MakeMutex();
-  const bool objects = pipe.dataEvent && pipe.errorEvent && pipe.stopEvent && pipe.endedEvent && pipe.ringMutex &&
-                       pipe.readMutex && pipe.callbackMutex && pipe.ioMutex;
+  const bool objects = pipe.dataEvent && pipe.errorEvent && pipe.endedEvent && pipe.ringMutex && pipe.readMutex &&
+                       pipe.callbackMutex && pipe.ioMutex;
   // The reader comes last, once nothing else can fail: a pipe that does not open has no thread to stop.
-  if (objects) pipe.thread = CreateThread(nullptr, 0, PipeReader, &pipe, 0, nullptr);
-  if (!pipe.thread) {
+  if (!objects || !pipe.reader.Start([&pipe](const WorkerStop& stop) { PipeReader(pipe, stop); })) {
     HidClosePipe(pipe, true);
     return false;
   }
@@ -163,19 +160,12 @@ bool HidOpenPipe(HidDevice* device, int index) {
 }
 
 bool HidClosePipe(HidPipe& pipe, bool full) {
-  if (pipe.thread) {
-    SetEvent(pipe.stopEvent);
-    // The loader lock is held at unload: the reader cannot end then, only signal that it left the layer's code.
-    const bool unloading = LibraryIsUnloading();
-    if (WaitForSingleObject(pipe.endedEvent, unloading ? kUnloadReaderWaitMs : kReaderStopWaitMs) != WAIT_OBJECT_0) {
-      // Still inside the system with the pipe's buffers: they stay, and so does the record around them.
-      return false;
-    }
-    if (!unloading) WaitForSingleObject(pipe.thread, kReaderStopWaitMs);
-    CloseObject(pipe.thread);
+  // At unload the loader lock is held: the reader is only given a moment to leave the layer's code.
+  if (!pipe.reader.Stop(LibraryIsUnloading() ? kUnloadReaderWaitMs : kReaderStopWaitMs)) {
+    // Still inside the system with the pipe's buffers: they stay, and so does the record around them.
+    return false;
   }
-  for (HANDLE* object : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent, &pipe.stopEvent,
-                         &pipe.callbackMutex, &pipe.ioMutex}) {
+  for (HANDLE* object : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent, &pipe.callbackMutex, &pipe.ioMutex}) {
     CloseObject(*object);
   }
   if (!full) return true;

@@ -40,7 +40,7 @@ uint16_t HidLayer_Revision(HidDeviceHandle handle) {
 HANDLE HidLayer_ReaderThreadHandle(HidDeviceHandle handle, int pipe) {
   if (pipe < 0) return HidResult<HANDLE>(nullptr, ERROR_INVALID_PARAMETER);
   return WithDevice<HANDLE>(handle, kHidModePolling, pipe, nullptr,
-                            [pipe](HidDevice& d) { return d.pipes[pipe].thread; });
+                            [pipe](HidDevice& d) { return d.pipes[pipe].reader.Handle(); });
 }
 
 bool HidLayer_SerialNumber(HidDeviceHandle handle, wchar_t serial[9]) {

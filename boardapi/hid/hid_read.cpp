@@ -22,7 +22,7 @@ bool ValidPipe(int pipeIndex) { return pipeIndex >= 0 && pipeIndex < kHidPipes; 
 int WaitReport(HidDevice*& device, HidDeviceHandle handle, int pipeIndex, uint8_t* buffer, bool takeOldest,
                   DWORD timeoutMs, HidMutexHold& global) {
   HidPipe* pipe = &device->pipes[pipeIndex];
-  const bool canWait = IsLive(device) && device->claimed && pipe->thread;
+  const bool canWait = IsLive(device) && device->claimed && pipe->reader.Started();
   if (canWait) {
     ResetEvent(pipe->dataEvent);
     ResetEvent(pipe->errorEvent);

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "boardapi/base/worker_thread.h"
 #include "boardapi/hid/hid_layer.h"
 #include "boardapi/hid/hid_platform.h"
 #include "boardapi/hid/hid_ring.h"
@@ -21,8 +22,8 @@ constexpr int kHidSerialUnits = 9;
 
 struct HidPipe {
   DEVINST interfaceNode;
-  HANDLE thread;
-  HANDLE dataEvent, errorEvent, stopEvent, endedEvent;
+  WorkerThread reader;
+  HANDLE dataEvent, errorEvent, endedEvent;  // endedEvent: set as the reader leaves
   HANDLE ringMutex, readMutex, callbackMutex, ioMutex;
   HidReportCallback callback;
   uintptr_t callbackUser;

@@ -18,13 +18,13 @@ DWORD WINAPI OpenOnThread(void* result) {
 }
 
 TEST_F(HidOpenFailures, APipeObjectThatCannotBeMadeFailsTheBoardPromptly) {
-  // Each pipe makes four events and then four mutexes; pipe 0's come first.
+  // Each pipe makes three events and then four mutexes; pipe 0's come first.
   struct Case {
     const char* name;
     int index;
   };
-  const Case cases[] = {{"pipe 0 data event", 0},   {"pipe 0 stop event", 2}, {"pipe 0 end event", 3},
-                        {"pipe 0 last mutex", 7},   {"pipe 1 data event", 8}, {"pipe 1 last mutex", 15}};
+  const Case cases[] = {{"pipe 0 data event", 0}, {"pipe 0 end event", 2},  {"pipe 0 first mutex", 3},
+                        {"pipe 0 last mutex", 6}, {"pipe 1 data event", 7}, {"pipe 1 last mutex", 13}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     HidLayer_Close();
