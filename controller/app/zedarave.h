@@ -103,6 +103,14 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void interface_7Seg_Set(std::int32_t session, const char* text, std::int32_t firstDigit);
   void interface_Dataline_Set(std::int32_t session, std::int32_t line, std::uint8_t state);
 
+  // ---- Lamp tests ----------------------------------------------------------------------------------
+  // Every bound board's lamp test on or off, straight to the library (also while output is suspended).
+  void light_test(std::uint8_t state);
+  // The same without the relay boards ("4107", "4109").
+  void light_test2(std::uint8_t state);
+  // Ends the lamp test of every board with LEDs and switches each LED of its range off.
+  void reset_all_LEDs();
+
   // ---- Catalogue and lookups ---------------------------------------------------------------------
   std::string Get_Board_Desc(const std::string& model) const;
   std::int32_t Get_Board_session(const std::string& name) const;

@@ -326,11 +326,18 @@ void TZedArave::BuildTimers() {
   const auto oneShot = [this](const char* name, unsigned interval, fw::TTimer*& timer) {
     timer = Timer(this, name, interval, false, [&timer] { timer->SetEnabled(false); });
   };
-  oneShot("mcp_timer", 3000, mcp_timer);
-  oneShot("efis_timer", 3000, efis_timer);
-  oneShot("irs_timer", 3000, irs_timer);
-  oneShot("elec_timer", 3000, elec_timer);
-  oneShot("radio_timer", 3000, radio_timer);
+  // A family's lamp flash ends after 3000 ms with every LED of every board off.
+  const auto familyTest = [this](const char* name, fw::TTimer*& timer) {
+    timer = Timer(this, name, 3000, false, [this, &timer] {
+      timer->SetEnabled(false);
+      reset_all_LEDs();
+    });
+  };
+  familyTest("mcp_timer", mcp_timer);
+  familyTest("efis_timer", efis_timer);
+  familyTest("irs_timer", irs_timer);
+  familyTest("elec_timer", elec_timer);
+  familyTest("radio_timer", radio_timer);
   oneShot("cdu_cpt_timer", 3000, cdu_cpt_timer);
   oneShot("cdu_fo_timer", 3000, cdu_fo_timer);
   oneShot("cdu_obs_timer", 3000, cdu_obs_timer);
