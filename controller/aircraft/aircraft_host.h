@@ -12,12 +12,16 @@ class TStrings;
 
 namespace aircraft {
 
-// The EFIS knob push-and-turn bookkeeping of the main form (captain's MINS and BARO knobs).
+// The EFIS knob push-and-turn bookkeeping of the main form (MINS and BARO knobs of both pilots).
 struct KnobPushFlags {
   bool mins_push_held_cpt = false;
   bool mins_turned_while_held_cpt = false;
   bool baro_push_held_cpt = false;
   bool baro_turned_while_held_cpt = false;
+  bool mins_push_held_fo = false;
+  bool mins_turned_while_held_fo = false;
+  bool baro_push_held_fo = false;
+  bool baro_turned_while_held_fo = false;
 };
 
 // The 200 ms one-shot timers that send a 777 knob's button release.

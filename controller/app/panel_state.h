@@ -11,6 +11,8 @@ struct PanelState {
   std::uint8_t cdu_cpt_state = 0;
   std::uint8_t cdu_fo_state = 0;
   std::uint8_t cdu_obs_state = 0;
+  // The bank-angle limit the ELVL heading knob steps from while in bank-angle mode; nothing fills it yet.
+  std::int32_t bank_angle_limit = 0;
 
   // Filled from the cockpit state of the selected aircraft on every idle pass (aircraft/panel_update.h).
   std::uint8_t aircraft_power = 0;

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "controller/aircraft/sim_session.h"
+#include "controller/aircraft/switch_frame.h"
+#include "controller/app/form_switch_host.h"
 #include "controller/app/board_api.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/event_bridge.h"
@@ -52,6 +54,10 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   BuildMenu();
   BuildHeader();
   BuildPages();
+  switch_host_ = std::make_unique<FormSwitchHost>(*this);
+  switch_processing = [this](std::uint32_t id, std::int32_t number, std::int32_t state) {
+    aircraft::ProcessSwitch(*switch_host_, static_cast<std::int32_t>(id), number, state);
+  };
   StatusBar1 = fw::Create<fw::TStatusBar>(this);
   StatusBar1->SetName("StatusBar1");
   StatusBar1->SetParent(this);

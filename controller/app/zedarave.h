@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "controller/app/assignment_records.h"
@@ -16,6 +17,7 @@
 #include "controller/app/program_log.h"
 #include "controller/app/settings.h"
 #include "controller/aircraft/aircraft_host.h"
+#include "controller/aircraft/switch_host.h"
 #include "framework/forms/form.h"
 
 namespace fw {
@@ -62,6 +64,8 @@ namespace trelvik {
 
 inline constexpr const char* kApplicationTitle = "VDK-Trelvik";
 inline constexpr const char* kMainCaption = "VDK-Trelvik: VDK to ORVA Hardware Interface - Version 2.00";
+
+class FormSwitchHost;
 
 struct EncoderControls {
   fw::TEdit* edit = nullptr;
@@ -130,6 +134,16 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void process_switch(std::uint32_t id, std::int32_t number, std::int32_t state);
   // The switch processing, installed once it is there; until then switch events go nowhere.
   std::function<void(std::uint32_t id, std::int32_t number, std::int32_t state)> switch_processing;
+  // What the switch processing hands on to the parts of the program that serve it: the LED pass of a
+  // mode-control model, the board selector's "Assign Board" while the import wizard waits for a switch,
+  // the per-function input assignments, and the radio, multicom, transponder, EFIS and overhead families
+  // (which answer whether they handled the event). Each does nothing while it is not set.
+  std::function<void(const std::string& model)> mcp_led_pass;
+  std::function<void()> OnImportSwitch;
+  std::function<void(const std::string& board, std::int32_t number, std::int32_t state)> run_input_assignments;
+  std::function<bool(aircraft::SwitchHost::Family family, std::int32_t index, const std::string& model,
+                     std::int32_t id, std::int32_t number, std::int32_t state)>
+      switch_families;
 
   // ---- What the aircraft link reads and writes (aircraft::AircraftHost) ---------------------------
   bool Is777Selected() const override;
@@ -195,6 +209,12 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::uint32_t blink_tick = 0;
   std::uint32_t led_pass_tick = 0;
   std::uint32_t seg_pass_tick = 0;
+  // What the switch processing keeps between events.
+  std::uint32_t prev_switch_tick = 0;
+  aircraft::LastAssignableInput last_assignable_input;
+  aircraft::McpSwitchState mcp_switches;
+  std::string import_switch_board;
+  bool import_waiting_for_switch = false;
   std::array<std::uint32_t, 3> cdu_key_messages{};
   std::uint32_t switch_message = 0;
 
@@ -278,8 +298,12 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TRadioGroup* p_elec_config = nullptr;
   fw::TMemo* ini_copy = nullptr;
 
-  // CDU page.
+  // Last switch and board labels of the input and CDU assignment pages; the input page's assign_off box
+  // is made with that page.
+  fw::TLabel* last_input = nullptr;
   fw::TLabel* last_input2 = nullptr;
+  fw::TCheckBox* assign_off = nullptr;
+  // CDU page.
   std::array<ui::TW7SpeedButton*, 37> speed_buttons{};  // W7SpeedButton1..36 by number
   fw::TLabel* Label9 = nullptr;
   fw::TLabel* Label10 = nullptr;
@@ -350,6 +374,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   bool startup_done_ = false;
   std::int32_t pending_discovery_mode_ = 0;
   bool destroyed_ = false;
+  std::unique_ptr<FormSwitchHost> switch_host_;
 };
 
 // The running main form; set before its creation handler runs.

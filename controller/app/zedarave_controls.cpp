@@ -156,6 +156,8 @@ void TZedArave::BuildPages() {
   BuildStatusPage(pages[0]);
   BuildCduPage(pages[3]);
   BuildRadioPage(pages[4]);
+  last_input = Make<fw::TLabel>(this, pages[1], "last_input", 4, 4, 300, 16);
+  last_input->SetCaption("");
 }
 
 void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {

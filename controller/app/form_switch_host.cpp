@@ -1,0 +1,142 @@
+#include "controller/app/form_switch_host.h"
+
+#include "controller/aircraft/command_translation.h"
+#include "controller/app/board_api.h"
+#include "controller/app/zedarave.h"
+#include "framework/controls/label.h"
+#include "framework/controls/status_bar.h"
+#include "framework/controls/check_box.h"
+#include "ui/controls/smooth_progress_bar.h"
+
+namespace trelvik {
+
+namespace {
+
+const char* const kUnknownBoard = " Unknown Board";
+
+}  // namespace
+
+void FormSwitchHost::ShowSwitchReceived(const std::string& text) {
+  form_.StatusBar1->Repaint();
+  form_.set_status_text(0, text);
+}
+
+void FormSwitchHost::Log(const std::string& text) { form_.log(text); }
+
+void FormSwitchHost::AdvanceInputProgress() {
+  ui::TVxSmoothProgressBar* bar = form_.input_progress;
+  if (bar->Position() < 100) bar->SetPosition(bar->Position() + 1);
+}
+
+void FormSwitchHost::SetLabel(aircraft::SwitchLabel label, const std::string& text) {
+  switch (label) {
+    case aircraft::SwitchLabel::kLastInput: form_.last_input->SetCaption(text); break;
+    case aircraft::SwitchLabel::kLastBoardCdu: form_.last_input2->SetCaption(text); break;
+    case aircraft::SwitchLabel::kLastBoardRadio: form_.last_input3->SetCaption(text); break;
+  }
+}
+
+aircraft::SwitchRoles FormSwitchHost::Roles() const {
+  aircraft::SwitchRoles roles;
+  roles.cdu = {form_.cdu_cpt_session, form_.cdu_fo_session, form_.cdu_obs1_session, form_.cdu_obs2_session,
+               form_.cdu_obs3_session};
+  roles.multicom = {form_.captain_multicom_session, form_.fo_multicom_session, form_.obs1_multicom_session,
+                    form_.obs2_multicom_session};
+  roles.radio = {form_.captain_com_session, form_.fo_com_session, form_.captain_nav_session,
+                 form_.fo_nav_session,      form_.adf1_session,   form_.adf2_session};
+  roles.transponder = form_.transponder_session;
+  return roles;
+}
+
+std::optional<std::string> FormSwitchHost::ModelOfSession(std::int32_t id) const {
+  for (int slot = 1; slot <= kBoardSlots; ++slot) {
+    if (form_.board_table[static_cast<std::size_t>(slot)].session == id) {
+      return ModelOf(form_.board_info[static_cast<std::size_t>(slot)]);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string FormSwitchHost::DeviceNameOfSession(std::int32_t id) const {
+  for (int slot = 1; slot <= kBoardSlots; ++slot) {
+    const tbuffer_id& entry = form_.board_table[static_cast<std::size_t>(slot)];
+    if (entry.session == id) return entry.name;
+  }
+  return kUnknownBoard;
+}
+
+void FormSwitchHost::SendCommand(const std::string& command) { aircraft::SendServerMessage(command); }
+
+bool FormSwitchHost::Is777Selected() const { return form_.Is777Selected(); }
+
+void FormSwitchHost::SevenSegmentSet(std::int32_t session, const std::string& text, std::int32_t firstDigit) {
+  form_.interface_7Seg_Set(session, text.c_str(), firstDigit);
+}
+
+void FormSwitchHost::LedSet(std::int32_t session, std::int32_t led, bool on) {
+  form_.interface_LED_Set(session, led, on ? 1 : 0);
+}
+
+bool FormSwitchHost::SwitchClosed(std::int32_t session, std::int32_t switchNumber) {
+  std::int32_t state = 0;
+  if (Api().Switch_Get_State(session, switchNumber, &state) != 0) return false;
+  return state == 1;
+}
+
+void FormSwitchHost::RunMcpLedPass(const std::string& model) {
+  if (form_.mcp_led_pass) form_.mcp_led_pass(model);
+}
+
+void FormSwitchHost::MarkSwitchActivity(std::uint32_t tick) {
+  form_.switch_activity = true;
+  form_.switch_activity_tick = tick;
+}
+
+void FormSwitchHost::ClearSwitchActivity() { form_.switch_activity = false; }
+
+void FormSwitchHost::SetSwitchActivityTick(std::uint32_t tick) { form_.switch_activity_tick = tick; }
+
+std::uint32_t& FormSwitchHost::PrevSwitchTick() { return form_.prev_switch_tick; }
+
+aircraft::LastAssignableInput& FormSwitchHost::LastInput() { return form_.last_assignable_input; }
+
+aircraft::McpSwitchState& FormSwitchHost::Mcp() { return form_.mcp_switches; }
+
+aircraft::KnobPushFlags& FormSwitchHost::PushFlags() { return form_.knob_flags; }
+
+aircraft::McpTuning FormSwitchHost::Tuning() const {
+  const ProgramSettings& s = form_.settings();
+  const auto knob = [](const EncoderSettings& e) { return aircraft::KnobTuning{e.count, e.delay, e.gain}; };
+  return aircraft::McpTuning{knob(s.crs), knob(s.ias), knob(s.hdg), knob(s.alt), s.old_haldor_mcp};
+}
+
+aircraft::McpReadback FormSwitchHost::Readback() const {
+  const PanelState& p = form_.panel_state;
+  return aircraft::McpReadback{p.mcp_ias_open != 0, p.mcp_mach_mode != 0, p.mcp_vs_lamp != 0,
+                               p.mcp_vs_fpa_mode != 0, p.mcp_alt_change_unit != 0, p.bank_angle_limit};
+}
+
+void FormSwitchHost::UncheckAssignOff() {
+  if (form_.assign_off != nullptr) form_.assign_off->SetChecked(false);
+}
+
+void FormSwitchHost::SetImportSwitchBoard(const std::string& board) { form_.import_switch_board = board; }
+
+bool FormSwitchHost::ImportWaitingForSwitch() const { return form_.import_waiting_for_switch; }
+
+void FormSwitchHost::AssignImportBoard() {
+  if (form_.OnImportSwitch) form_.OnImportSwitch();
+}
+
+void FormSwitchHost::RunInputAssignments(const std::string& board, std::int32_t switchNumber,
+                                         std::int32_t state) {
+  if (form_.run_input_assignments) form_.run_input_assignments(board, switchNumber, state);
+}
+
+bool FormSwitchHost::RunFamily(Family family, std::int32_t index, const std::string& model, std::int32_t id,
+                               std::int32_t switchNumber, std::int32_t state) {
+  if (!form_.switch_families) return false;
+  return form_.switch_families(family, index, model, id, switchNumber, state);
+}
+
+}  // namespace trelvik
