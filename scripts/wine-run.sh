@@ -22,6 +22,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 # Creates the prefix; the ready mark is set only when every step succeeded, so a failed set-up is tried
 # again next time instead of leaving a half-made prefix in use. Wine's own output is shown on failure.
+# The mark names the set-up's version: a prefix made by an older set-up is made again.
+ready_mark=.trelvik-ready-2
 set_up_prefix() {
   local log=$prefix.setup.log
   rm -rf "$prefix"
@@ -30,15 +32,17 @@ set_up_prefix() {
     cat "$log" >&2
     return 1
   fi
-  # Headless: windows are created on Wine's null graphics driver.
+  # Headless: windows are created on Wine's null graphics driver. A program that crashes gets Wine's
+  # debugger, which prints the backtrace and ends it; its crash dialog would wait for a click nobody makes.
   if ! "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$log" 2>&1 9>&- ||
+     ! "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$log" 2>&1 9>&- ||
      ! "$wineserver" -w >>"$log" 2>&1; then
-    echo "wine-run: setting Wine's null graphics driver in $prefix failed:" >&2
+    echo "wine-run: setting up Wine's graphics driver and debugger in $prefix failed:" >&2
     cat "$log" >&2
     return 1
   fi
   rm -f "$log"
-  touch "$prefix/.trelvik-ready"
+  touch "$prefix/$ready_mark"
 }
 
 # One Wine session per prefix, kept for a while after its last program so that programs run one after another
@@ -47,7 +51,7 @@ set_up_prefix() {
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  if [ ! -f "$prefix/.trelvik-ready" ]; then
+  if [ ! -f "$prefix/$ready_mark" ]; then
     set_up_prefix || exit 1
   fi
   "$wineserver" -p"${TRELVIK_WINE_SESSION_SECONDS:-15}" </dev/null >/dev/null 2>&1 9>&- || true
@@ -62,3 +66,10 @@ trap 'rm -f "$output"' EXIT
 program=$!
 tail -q -n +1 -s 0.1 -f --pid="$program" "$output"
 wait "$program"
+status=$?
+# Wine's debugger ends a crashed program with exit code 0: the crash report is what tells.
+if [ "$status" -eq 0 ] && grep -q '^wine: Unhandled' "$output"; then
+  echo "wine-run: the program crashed" >&2
+  status=1
+fi
+exit "$status"
