@@ -83,6 +83,8 @@ class CventrixController : public CUsbDevice, public std::enable_shared_from_thi
   DWORD NormaliseReadError();
   bool ReadStatus(int32_t* port0, int32_t* port1 = nullptr, int32_t* port2 = nullptr, int32_t* port3 = nullptr);
   void ClearQueue(int queueType);
+  // Drops every key-matrix reply this object or the USB layer still holds; other replies go to their queues.
+  void DropKeyMatrixReplies();
   RequestLock& Requests() { return requestLock_; }
 
   // --- board description (controller_info.cpp) ---

@@ -134,3 +134,15 @@ void CventrixController::ClearQueue(int queueType) {
   ScopedRequest request(requestLock_);
   queues_[queueType].clear();
 }
+
+void CventrixController::DropKeyMatrixReplies() {
+  ScopedRequest request(requestLock_);
+  queues_[kQueueKeyMatrix].clear();
+  Report report{};
+  while (Guarded("CventrixController::DropKeyMatrixReplies", [&] {
+           return ReadWithin(kPipeSpecial, report.data(), static_cast<int>(report.size()), 0);
+         }) == static_cast<int>(report.size())) {
+    const int type = QueueOfReport(report[0]);
+    if (type != 0 && type != kQueueKeyMatrix) queues_[type].push_back(report);
+  }
+}

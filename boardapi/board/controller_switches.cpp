@@ -29,7 +29,13 @@ bool CventrixController::SetSwitchMode(bool on, WholeStateHandler wholeState, Pe
     if (!switchReporting_) return false;
     StopKeyMatrixThread();
   }
-  ClearQueue(kQueueKeyMatrix);
+  // Readings the board sent while nobody collected them (before an earlier reporting ended) are not its state
+  // now: a new reader starts from the reply to its own request.
+  if (on) {
+    DropKeyMatrixReplies();
+  } else {
+    ClearQueue(kQueueKeyMatrix);
+  }
 
   int mode = 0;
   if (on) mode = GetProductId() == kProductWith128Switches && allowMode2 ? 2 : 1;
