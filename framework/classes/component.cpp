@@ -175,4 +175,26 @@ void EndLoading(TComponent* root) {
   }
 }
 
+void TComponent::ReadState(TReader* Reader) { Reader->ReadProperties(); }
+
+void TReader::ReadComponent(TComponent* Component, const std::function<void()>& Properties) {
+  const std::function<void()>* outer = properties_;
+  properties_ = &Properties;
+  const bool wasReading = Component->state_.Contains(csReading);
+  Component->state_.Include(csReading);
+  try {
+    Component->ReadState(this);
+  } catch (...) {
+    properties_ = outer;
+    if (!wasReading) Component->state_.Exclude(csReading);
+    throw;
+  }
+  properties_ = outer;
+  if (!wasReading) Component->state_.Exclude(csReading);
+}
+
+void TReader::ReadProperties() {
+  if (properties_ != nullptr && *properties_) (*properties_)();
+}
+
 }  // namespace fw

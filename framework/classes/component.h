@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,29 @@ using TComponentState = Set<TComponentStateItem>;
 enum TOperation { opInsert, opRemove };
 
 class TComponent;
+
+// The reading step of loading: code that builds a form reads each component through a reader, which
+// knows the root (the form), and the parent the component is read into. ReadComponent runs the
+// component's ReadState, which applies the stored properties (ReadProperties) and may act before or
+// after that in an override.
+class TReader {
+ public:
+  explicit TReader(TComponent* Root, TComponent* Parent = nullptr) : root_(Root), parent_(Parent) {}
+  TComponent* Root() const { return root_; }
+  // The control the components are read into (null for non-visual components).
+  TComponent* Parent() const { return parent_; }
+  void SetParent(TComponent* value) { parent_ = value; }
+
+  // Reads one component; Properties applies its stored properties.
+  void ReadComponent(TComponent* Component, const std::function<void()>& Properties);
+  // Applies the stored properties of the component being read (called by TComponent::ReadState).
+  void ReadProperties();
+
+ private:
+  TComponent* root_;
+  TComponent* parent_;
+  const std::function<void()>* properties_ = nullptr;
+};
 
 // The loading protocol that stands in for stored form descriptions:
 //   BeginLoading(form);   // csLoading + csReading on the form and everything it owns, and on every
@@ -73,6 +97,8 @@ class TComponent : public TPersistent {
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   // Called by EndLoading once every stored property is in place; clears csLoading.
   virtual void Loaded();
+  // Reads the component's stored properties through the reader; overrides call the inherited one.
+  virtual void ReadState(TReader* Reader);
   virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
   void Updating() { state_.Include(csUpdating); }
   void Updated() { state_.Exclude(csUpdating); }
@@ -80,6 +106,7 @@ class TComponent : public TPersistent {
  private:
   friend void BeginLoading(TComponent* root);
   friend void EndLoading(TComponent* root);
+  friend class TReader;
 
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);

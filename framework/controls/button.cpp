@@ -23,6 +23,13 @@ void TButton::CreateParams(TCreateParams& Params) {
 void TButton::SetDefault(bool value) {
   if (default_ == value) return;
   default_ = value;
+  const bool buttonFocused = dynamic_cast<TButton*>(FindControl(GetFocus())) != nullptr;
+  if (!buttonFocused) SetButtonStyle(value);
+}
+
+void TButton::SetButtonStyle(bool ADefault) {
+  if (active_ == ADefault) return;
+  active_ = ADefault;
   if (HandleAllocated()) SendMessageA(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
 }
 
@@ -51,6 +58,11 @@ void TButton::Dispatch(TMessage& Message) {
         Message.Result = 1;
         return;
       }
+      break;
+    }
+    case CM_FOCUSCHANGED: {
+      auto* focused = reinterpret_cast<TControl*>(Message.LParam);
+      SetButtonStyle(dynamic_cast<TButton*>(focused) != nullptr ? focused == this : default_);
       break;
     }
     case CM_DIALOGCHAR:

@@ -28,9 +28,15 @@ class TButton : public TWinControl {
   // Whether Enter clicks this button now.
   bool AnswersEnter();
   // The BS_* type of the Win32 button.
-  virtual DWORD ButtonStyle() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+  virtual DWORD ButtonStyle() const { return active_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+  // Called when the focus makes this the button Enter clicks (focused, or the default one while no
+  // button has the focus), and when that ends. The Win32 button shows it with its thicker frame.
+  virtual void SetButtonStyle(bool ADefault);
+  // Whether Enter clicks this button as the focus stands.
+  bool Active() const { return active_; }
 
  private:
+  bool active_ = false;
   bool default_ = false;
   bool cancel_ = false;
   TModalResult modalResult_ = mrNone;

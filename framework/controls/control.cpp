@@ -30,11 +30,26 @@ void TControl::SetBoundsFields(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
+  const bool resized = AWidth != width_ || AHeight != height_;
   InvalidateOnParent(BoundsRect());
   SetBoundsFields(ALeft, ATop, AWidth, AHeight);
   InvalidateOnParent(BoundsRect());
   RequestAlign();
   BoundsChanged();
+  if (resized) Resize();
+}
+
+void TControl::ReadState(TReader* Reader) {
+  if (auto* parent = dynamic_cast<TWinControl*>(Reader->Parent())) SetParent(parent);
+  TComponent::ReadState(Reader);
+}
+
+void TControl::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+void TControl::Changed() {
+  if (parent_ != nullptr) parent_->Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
 TRect TControl::ClientRect() { return Rect(0, 0, width_, height_); }

@@ -105,8 +105,13 @@ class TControl : public TComponent {
   void BringToFront();
   void SendToBack();
 
+  // The control reports a change of its own to its parent (CM_CHANGED with itself in LParam).
+  void Changed();
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
+  // After every change of the control's size.
+  TNotifyEvent OnResize;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
@@ -122,6 +127,10 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   // The window or parent area of the control changed position or size.
   virtual void BoundsChanged() {}
+  // The size changed: fires OnResize.
+  virtual void Resize();
+  // A control read into a windowed parent joins it before its properties are applied.
+  void ReadState(TReader* Reader) override;
   virtual void VisibleChanging() {}
 
   // The rectangle the control covers on its parent's window, for invalidating it there.

@@ -38,6 +38,18 @@ constexpr UINT CM_RELEASE = CM_BASE + 20;        // posted to a form to free it 
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 21;  // WParam: child control; LParam: 1 inserted, 0 removed
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 22;
 constexpr UINT CM_CHILDKEY = CM_BASE + 23;       // WParam: virtual key; LParam: the control that has it
+constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;  // WParam: group index; LParam: the button; broadcast to its siblings
+constexpr UINT CM_CHANGED = CM_BASE + 25;        // to the parent; LParam: the control that changed
+constexpr UINT CM_ENTER = CM_BASE + 26;          // to a control the focus enters
+constexpr UINT CM_EXIT = CM_BASE + 27;           // to a control the focus leaves
+constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 28;  // to the parent, before; WParam: child; LParam: 1 inserted, 0 removed
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 29;
+constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 30;
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 31;
+constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 32;
+constexpr UINT CM_DRAG = CM_BASE + 33;            // reserved for drag and drop
+constexpr UINT CM_ACTIONUPDATE = CM_BASE + 34;
+constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 35;
 
 // Messages a parent window receives about a child and hands to the child's object as CN_BASE + message.
 constexpr UINT CN_BASE = CM_BASE + 0xC00;

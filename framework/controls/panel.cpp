@@ -44,7 +44,7 @@ void TCustomPanel::Paint() {
   DrawCanvasText(canvas, Caption(), rect, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | AlignmentFlags(alignment_));
 }
 
-void TCustomPanel::Changed() {
+void TCustomPanel::FrameChanged() {
   Realign();
   Invalidate();
 }
@@ -52,27 +52,27 @@ void TCustomPanel::Changed() {
 void TCustomPanel::SetBevelInner(TBevelCut value) {
   if (bevelInner_ == value) return;
   bevelInner_ = value;
-  Changed();
+  FrameChanged();
 }
 
 void TCustomPanel::SetBevelOuter(TBevelCut value) {
   if (bevelOuter_ == value) return;
   bevelOuter_ = value;
-  Changed();
+  FrameChanged();
 }
 
 void TCustomPanel::SetBevelWidth(int value) {
   value = std::max(value, 1);
   if (bevelWidth_ == value) return;
   bevelWidth_ = value;
-  Changed();
+  FrameChanged();
 }
 
 void TCustomPanel::SetBorderWidth(int value) {
   value = std::max(value, 0);
   if (borderWidth_ == value) return;
   borderWidth_ = value;
-  Changed();
+  FrameChanged();
 }
 
 void TCustomPanel::SetBorderStyle(TFormBorderStyle value) {

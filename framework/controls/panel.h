@@ -34,7 +34,7 @@ class TCustomPanel : public TCustomControl {
   int FrameWidth() const;
 
  private:
-  void Changed();
+  void FrameChanged();
 
   TBevelCut bevelInner_ = bvNone;
   TBevelCut bevelOuter_ = bvRaised;

@@ -9,11 +9,6 @@
 
 namespace fw {
 
-namespace {
-// Sent to the siblings of a speed button: WParam the group index, LParam the button.
-constexpr UINT CM_BUTTONPRESSED = CM_BASE + 0x40;
-}
-
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetBoundsFields(0, 0, 23, 22);
   controlStyle_.Exclude(csSetCaption).Include(csOpaque);
@@ -98,7 +93,7 @@ void TSpeedButton::Dispatch(TMessage& Message) {
       break;
     case CM_BUTTONPRESSED:
       if (static_cast<int>(Message.WParam) == groupIndex_) {
-        ButtonPressed(reinterpret_cast<TSpeedButton*>(Message.LParam));
+        if (auto* sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam))) ButtonPressed(sender);
       }
       return;
     case CM_MOUSEENTER:

@@ -120,12 +120,15 @@ bool TWinControl::Showing() const {
 }
 
 void TWinControl::InsertControl(TControl* Control) {
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), 1);
   controls_.push_back(Control);
   Control->parent_ = this;
   auto* windowed = dynamic_cast<TWinControl*>(Control);
   if (windowed != nullptr) tabList_.push_back(windowed);
   Control->Perform(CM_PARENTCOLORCHANGED);
   Control->Perform(CM_PARENTFONTCHANGED);
+  Control->Perform(CM_PARENTCTL3DCHANGED);
+  Control->Perform(CM_PARENTBIDIMODECHANGED);
   if (windowed != nullptr) {
     if (windowed->handle_ != nullptr && handle_ != nullptr) {
       ::SetParent(windowed->handle_, handle_);
@@ -140,6 +143,7 @@ void TWinControl::InsertControl(TControl* Control) {
 }
 
 void TWinControl::RemoveControl(TControl* Control) {
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), 0);
   if (TWinControl* top = GetTopParent(this)) top->Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(Control), 0);
   Control->Invalidate();
   controls_.erase(std::remove(controls_.begin(), controls_.end(), Control), controls_.end());
@@ -208,6 +212,7 @@ void TWinControl::NotifyChildren(UINT msg) {
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height()) return;
+  const bool resized = AWidth != Width() || AHeight != Height();
   SetBoundsFields(ALeft, ATop, AWidth, AHeight);
   if (handle_ != nullptr) {
     SetWindowPos(handle_, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -215,6 +220,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   Realign();
   RequestAlign();
   BoundsChanged();
+  if (resized) Resize();
 }
 
 void TWinControl::UpdateBoundsFromWindow() {
@@ -224,9 +230,11 @@ void TWinControl::UpdateBoundsFromWindow() {
     MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
   }
   if (r.left == Left() && r.top == Top() && r.right - r.left == Width() && r.bottom - r.top == Height()) return;
+  const bool resized = r.right - r.left != Width() || r.bottom - r.top != Height();
   SetBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);
   Realign();
   BoundsChanged();
+  if (resized) Resize();
 }
 
 TRect TWinControl::ClientRect() {
@@ -255,7 +263,34 @@ void TWinControl::Realign() {
   }
   controlState_.Exclude(csAlignmentNeeded);
   TRect area = ClientRect();
+  AdjustClientRect(area);
   AlignControls(nullptr, area);
+}
+
+void TWinControl::AdjustClientRect(TRect&) {}
+
+void TWinControl::ReadState(TReader* Reader) {
+  DisableAlign();
+  try {
+    TControl::ReadState(Reader);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+}
+
+void TWinControl::SetCtl3D(bool value) {
+  parentCtl3D_ = false;
+  if (ctl3D_ == value) return;
+  ctl3D_ = value;
+  Perform(CM_CTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  if (parentCtl3D_ == value) return;
+  parentCtl3D_ = value;
+  if (value) Perform(CM_PARENTCTL3DCHANGED);
 }
 
 void TWinControl::Loaded() {

@@ -59,6 +59,18 @@ class TWinControl : public TControl {
 
   // Paints the control and its windowed children into dc with the control's top left at (X, Y).
   void PaintTo(HDC DC, int X, int Y);
+  // Paints the graphic children into DC (the control's client coordinates), from First on in z-order,
+  // all of them when First is null. A control that paints its parent's background calls it on the parent.
+  void PaintControls(HDC DC, TControl* First);
+
+  // The window paints through a memory bitmap (no flicker); WM_PAINT with a DC paints straight into it.
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
+  // The three-dimensional look; with ParentCtl3D the parent's setting counts.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool value);
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool value);
 
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
@@ -87,13 +99,16 @@ class TWinControl : public TControl {
 
   virtual void PaintWindow(HDC DC);
   void PaintHandler(HDC DC);
-  void PaintControls(HDC DC);
+  void PaintControls(HDC DC) { PaintControls(DC, nullptr); }
+  // The part of the client area children are aligned in (all of it unless a class keeps a frame).
+  virtual void AdjustClientRect(TRect& Rect);
   virtual void AlignControls(TControl* AControl, TRect& Rect);
   // A child changed place, size, visibility or alignment, or came or went: aligned children are placed
   // again; a container whose extent follows its children looks at them again.
   virtual void AlignControl(TControl* AControl);
   // Aligning waits while the control is loading; it runs once everything is in place.
   void Loaded() override;
+  void ReadState(TReader* Reader) override;
 
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);
@@ -127,6 +142,7 @@ class TWinControl : public TControl {
   void HandleSetCursor(TMessage& Message);
   void EraseBackground(TMessage& Message);
   void HandlePaint(TMessage& Message);
+  void PaintDoubleBuffered();
   void HandleColorMessage(TMessage& Message);
   void AttachHandle(HWND window);
   void DetachHandle();
@@ -141,6 +157,9 @@ class TWinControl : public TControl {
   TControl* mouseControl_ = nullptr;
   TControl* captureControl_ = nullptr;
   int alignDisabled_ = 0;
+  bool doubleBuffered_ = false;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
 
   friend class TControl;
   friend LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -111,9 +111,18 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_SETCURSOR: HandleSetCursor(Message); return;
     case WM_SETFOCUS:
       if (TWinControl* top = GetTopParent(this)) top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
-      DoEnter();
+      Perform(CM_ENTER);
       break;
-    case WM_KILLFOCUS: DoExit(); break;
+    case WM_KILLFOCUS: Perform(CM_EXIT); break;
+    case CM_ENTER: DoEnter(); return;
+    case CM_EXIT: DoExit(); return;
+    case CM_CTL3DCHANGED: NotifyChildren(CM_PARENTCTL3DCHANGED); Invalidate(); return;
+    case CM_PARENTCTL3DCHANGED:
+      if (parentCtl3D_ && Parent() != nullptr && ctl3D_ != Parent()->Ctl3D()) {
+        ctl3D_ = Parent()->Ctl3D();
+        Perform(CM_CTL3DCHANGED);
+      }
+      return;
     case WM_WINDOWPOSCHANGED:
       DefaultHandler(Message);
       if (handle_ != nullptr) UpdateBoundsFromWindow();
@@ -310,8 +319,25 @@ void TWinControl::HandlePaint(TMessage& Message) {
     return;
   }
   if (handle_ == nullptr) return;
+  if (doubleBuffered_ && !IsStandardControl()) {
+    PaintDoubleBuffered();
+    return;
+  }
   const PaintSession paint(handle_);
   PaintHandler(paint.DC());
+}
+
+// Erases and paints the client area into a memory bitmap, then shows it in one copy.
+void TWinControl::PaintDoubleBuffered() {
+  const PaintSession paint(handle_);
+  const TRect client = ClientRect();
+  if (client.IsEmpty()) return;
+  MemoryDC memory(paint.DC());
+  GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(paint.DC(), client.Width(), client.Height()));
+  SelectedObject selected(memory.Get(), buffer.Get());
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()));
+  PaintHandler(memory.Get());
+  BitBlt(paint.DC(), 0, 0, client.Width(), client.Height(), memory.Get(), 0, 0, SRCCOPY);
 }
 
 void TWinControl::PaintHandler(HDC DC) {
@@ -328,8 +354,11 @@ void TWinControl::PaintWindow(HDC DC) {
   DefaultHandler(paint);
 }
 
-void TWinControl::PaintControls(HDC DC) {
-  for (TControl* child : controls_) {
+void TWinControl::PaintControls(HDC DC, TControl* First) {
+  auto from = First != nullptr ? std::find(controls_.begin(), controls_.end(), First) : controls_.begin();
+  if (from == controls_.end()) from = controls_.begin();
+  const std::vector<TControl*> children(from, controls_.end());
+  for (TControl* child : children) {
     if (dynamic_cast<TWinControl*>(child) != nullptr || !child->Visible()) continue;
     const RECT bounds = child->BoundsRect().ToRECT();
     if (!RectVisible(DC, &bounds)) continue;

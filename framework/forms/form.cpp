@@ -359,6 +359,16 @@ void TCustomForm::HandleDialogKey(TMessage& Message) {
   TWinControl::Dispatch(Message);
 }
 
+// Every control on the form hears which control got the focus (buttons follow it as the default).
+void TCustomForm::BroadcastFocusChange(TWinControl* parent, TMessage& Message) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* child = parent->Controls(i);
+    TMessage copy{CM_FOCUSCHANGED, Message.WParam, Message.LParam, 0};
+    child->WndProc(copy);
+    if (auto* windowed = dynamic_cast<TWinControl*>(child)) BroadcastFocusChange(windowed, Message);
+  }
+}
+
 void TCustomForm::HandleSize(TMessage& Message) {
   if (Visible()) {
     switch (Message.WParam) {
@@ -411,6 +421,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
     case CM_FOCUSCHANGED: {
       auto* focused = reinterpret_cast<TWinControl*>(Message.LParam);
       if (focused != this) activeControl_ = focused;
+      BroadcastFocusChange(this, Message);
       return;
     }
     case CM_CONTROLCHANGE: ForgetControl(reinterpret_cast<TControl*>(Message.WParam)); return;

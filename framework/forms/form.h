@@ -85,6 +85,7 @@ class TCustomForm : public TWinControl {
   void HandleDialogKey(TMessage& Message);
   void HandleSize(TMessage& Message);
   void CloseModal();
+  static void BroadcastFocusChange(TWinControl* parent, TMessage& Message);
   void ForgetControl(TControl* control);
 
   TFormBorderStyle borderStyle_ = bsSizeable;

@@ -86,9 +86,11 @@ TEST_F(StdControlTest, ButtonMirrorsDefaultAndClicksFromTheWindowAndFromTheProgr
     EXPECT_EQ(sender, button);
     ++clicks;
   };
+  auto* edit = Make<TEdit>(Rect(10, 50, 85, 70));  // holds the focus, so Default alone decides the frame
   button->SetDefault(true);
   button->SetModalResult(mrYes);
   Form()->Show();
+  edit->SetFocus();
   EXPECT_EQ(GetWindowLongPtrA(button->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
   button->SetDefault(false);
   EXPECT_EQ(GetWindowLongPtrA(button->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
