@@ -84,7 +84,7 @@ bool FormSwitchHost::SwitchClosed(std::int32_t session, std::int32_t switchNumbe
 }
 
 void FormSwitchHost::RunMcpLedPass(const std::string& model) {
-  if (form_.mcp_led_pass) form_.mcp_led_pass(model);
+  form_.set_mcp_outputs(model);
 }
 
 void FormSwitchHost::MarkSwitchActivity(std::uint32_t tick) {

@@ -9,10 +9,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controller/app/assignment_records.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/board_table.h"
+#include "controller/app/mcp_windows.h"
 #include "controller/app/panel_state.h"
 #include "controller/app/program_log.h"
 #include "controller/app/settings.h"
@@ -114,6 +116,15 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void light_test2(std::uint8_t state);
   // Ends the lamp test of every board with LEDs and switches each LED of its range off.
   void reset_all_LEDs();
+
+  // ---- Output passes (run by the idle loop) --------------------------------------------------------
+  // The lamps of the mode-control panels; toggles led_pass_phase at the end of every completed pass.
+  void Output_Loop_LED();
+  // Every lamp of the first bound board of `model` (also called by the switch processing).
+  void set_mcp_outputs(const std::string& model);
+  // The windows of the mode-control panels, the CDU lamp-test marks, then panel_state_prev.
+  void Output_Loop_7SEG();
+  void set_mcp_outputs_7seg(const std::string& model);
 
   // ---- Catalogue and lookups ---------------------------------------------------------------------
   std::string Get_Board_Desc(const std::string& model) const;
@@ -226,6 +237,14 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   aircraft::KnobPushFlags knob_flags;
   bool sim_detected = false;
   bool switches_rescanned = false;
+
+  // Output passes. The window fields (mcp_switches) follow the aircraft except while switch_activity is
+  // set (a switch event in the last 2000 ms), when the switch processing steps them.
+  std::uint8_t led_pass_phase = 0;
+  bool led_selector_active = false;  // the LED selector dialog drives the LEDs itself
+  bool at_test_ticked = false;       // the hidden "A/T Arm Test" box; never shown, so never ticked
+  bool at_arm = false;               // the hidden A/T arm indicator of the 3404 and 3311 panels
+  SpeedFlashState speed_flash;
 
   // Role names and sessions.
   std::string cdu_cpt_board, cdu_fo_board, cdu_obs1_board, cdu_obs2_board, cdu_obs3_board;
@@ -368,6 +387,10 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void save_TimerTimer();
   void progress_clearTimer();
   void reconnectTimer();
+  // The first bound slot of `model` with its BoardInfo read; 0 when there is none or the read failed
+  // (reported once per model until a read succeeds again).
+  std::int32_t OutputBoardSession(const std::string& model);
+  void ShowRunningLabel();
 
   ProgramSettings settings_;
   ProgramLog log_;
@@ -375,6 +398,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::int32_t pending_discovery_mode_ = 0;
   bool destroyed_ = false;
   std::unique_ptr<FormSwitchHost> switch_host_;
+  std::vector<std::string> board_info_errors_;  // models whose failed BoardInfo read was reported
 };
 
 // The running main form; set before its creation handler runs.

@@ -55,9 +55,10 @@ void TZedArave::loop() {
   // The LED pass.
   if (Due(led_pass_tick, settings_.output_led_timer)) {
     Label181->SetCaption(panel_state.aircraft_power != 0 ? "DC Power : ON" : "DC Power : OFF");
+    Output_Loop_LED();
   }
   // The 7-segment pass.
-  Due(seg_pass_tick, settings_.output_7seg_timer);
+  if (Due(seg_pass_tick, settings_.output_7seg_timer)) Output_Loop_7SEG();
 }
 
 }  // namespace trelvik
