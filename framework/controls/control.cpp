@@ -2,17 +2,24 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "framework/controls/win_control.h"
 #include "framework/rtl/exceptions.h"
+#include "framework/rtl/syslocale.h"
 
 namespace fw {
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   font_.OnChange = [this](TObject*) { FontChanged(); };
+  constraints_.OnChange = [this](TObject*) { SetBounds(left_, top_, width_, height_); };
 }
 
-TControl::~TControl() { SetParent(nullptr); }
+TControl::~TControl() {
+  drag_detail::Forget(this);
+  SetParent(nullptr);
+}
 
 void TControl::SetParent(TWinControl* value) {
   if (parent_ == value) return;
@@ -29,6 +36,7 @@ void TControl::SetBoundsFields(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  constraints_.Apply(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   InvalidateOnParent(BoundsRect());
@@ -42,6 +50,85 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TControl::ReadState(TReader* Reader) {
   if (auto* parent = dynamic_cast<TWinControl*>(Reader->Parent())) SetParent(parent);
   TComponent::ReadState(Reader);
+}
+
+void TControl::AnchorTo(int dx, int dy) {
+  int l = left_, t = top_, w = width_, h = height_;
+  if (anchors_.Contains(akRight)) {
+    if (anchors_.Contains(akLeft)) w += dx; else l += dx;
+  } else if (!anchors_.Contains(akLeft)) {
+    l += dx / 2;
+  }
+  if (anchors_.Contains(akBottom)) {
+    if (anchors_.Contains(akTop)) h += dy; else t += dy;
+  } else if (!anchors_.Contains(akTop)) {
+    t += dy / 2;
+  }
+  SetBounds(l, t, std::max(w, 0), std::max(h, 0));
+}
+
+bool TControl::MouseCapture() const {
+  TWinControl* holder = FindControl(GetCapture());
+  if (holder == nullptr) return false;
+  return (holder->captureControl_ != nullptr ? holder->captureControl_ : holder) == this;
+}
+
+void TControl::SetMouseCapture(bool value) {
+  if (MouseCapture() == value) return;
+  if (!value) {
+    if (TWinControl* holder = FindControl(GetCapture())) holder->captureControl_ = nullptr;
+    ReleaseCapture();
+    return;
+  }
+  if (auto* windowed = dynamic_cast<TWinControl*>(this)) {
+    SetCapture(windowed->Handle());
+  } else if (parent_ != nullptr) {
+    parent_->captureControl_ = this;
+    SetCapture(parent_->Handle());
+  }
+}
+
+void TControl::BeginDrag(bool Immediate, int Threshold) { drag_detail::Begin(this, Immediate, Threshold); }
+bool TControl::Dragging() const { return drag_detail::IsDragging(this); }
+void TControl::EndDrag(bool Drop) { drag_detail::End(this, Drop); }
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  Accept = static_cast<bool>(OnDragOver);
+  if (OnDragOver) OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y) {
+  if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y) {
+  if (OnEndDrag) OnEndDrag(this, Target, X, Y);
+}
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+  parentBiDiMode_ = false;
+  if (biDiMode_ == value) return;
+  biDiMode_ = value;
+  Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+  if (parentBiDiMode_ == value) return;
+  parentBiDiMode_ = value;
+  if (value) Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+bool TControl::UseRightToLeftReading() const { return SysLocale.MiddleEast && biDiMode_ != bdLeftToRight; }
+bool TControl::UseRightToLeftAlignment() const { return SysLocale.MiddleEast && biDiMode_ == bdRightToLeft; }
+
+// A graphic control has no window to turn a right click into WM_CONTEXTMENU: it does so itself, and hands
+// it to its parent when it has no menu.
+void TControl::ContextMenuFromRightClick(int x, int y) {
+  const TPoint screen = ClientToScreen(TPoint{x, y});
+  const LPARAM at = MAKELPARAM(static_cast<WORD>(screen.X), static_cast<WORD>(screen.Y));
+  if (Perform(WM_CONTEXTMENU, 0, at) == 0 && parent_ != nullptr) {
+    parent_->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(parent_->HandleAllocated() ? parent_->Handle() : nullptr), at);
+  }
 }
 
 void TControl::Resize() {
@@ -195,6 +282,18 @@ void TControl::Dispatch(TMessage& Message) {
         Perform(CM_COLORCHANGED);
       }
       break;
+    case WM_CONTEXTMENU:
+      if (ShowPopupMenu(Message)) return;
+      break;
+    case CM_BIDIMODECHANGED:
+      Invalidate();
+      break;
+    case CM_PARENTBIDIMODECHANGED:
+      if (parentBiDiMode_ && parent_ != nullptr && biDiMode_ != parent_->BiDiMode()) {
+        biDiMode_ = parent_->BiDiMode();
+        Perform(CM_BIDIMODECHANGED);
+      }
+      break;
     case CM_PARENTFONTCHANGED:
       if (parentFont_ && parent_ != nullptr) {
         takingParentFont_ = true;
@@ -218,6 +317,7 @@ void TControl::HandleMouseButton(TMessage& Message, TMouseButton Button, bool do
   if (down) {
     // Without csDoubleClicks a double-click is just a second press.
     const bool asDouble = doubleClick && controlStyle_.Contains(csDoubleClicks);
+    if (Button == mbLeft && dragMode_ == dmAutomatic) BeginDrag(false);
     if (Button == mbLeft && controlStyle_.Contains(csCaptureMouse)) {
       controlState_.Include(csLButtonDown);
       if (controlStyle_.Contains(csClickEvents) && !asDouble) controlState_.Include(csClicked);
@@ -234,6 +334,7 @@ void TControl::HandleMouseButton(TMessage& Message, TMouseButton Button, bool do
       if (clicked) Click();
     }
     if (stdEvents) MouseUp(Button, shift, x, y);
+    if (Button == mbRight && dynamic_cast<TWinControl*>(this) == nullptr) ContextMenuFromRightClick(x, y);
   }
   DefaultHandler(Message);
 }

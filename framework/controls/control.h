@@ -12,6 +12,8 @@
 
 #include "framework/classes/events.h"
 #include "framework/controls/control_types.h"
+#include "framework/controls/drag_drop.h"
+#include "framework/controls/size_constraints.h"
 #include "framework/controls/messages.h"
 #include "framework/graphics/colors.h"
 #include "framework/graphics/font.h"
@@ -20,6 +22,7 @@
 namespace fw {
 
 class TWinControl;
+class TPopupMenu;
 
 class TControl : public TComponent {
  public:
@@ -108,6 +111,49 @@ class TControl : public TComponent {
   // The control reports a change of its own to its parent (CM_CHANGED with itself in LParam).
   void Changed();
 
+  // While set, the mouse's messages come to this control wherever the mouse is.
+  bool MouseCapture() const;
+  void SetMouseCapture(bool value);
+
+  // Drag and drop (see drag_drop.h).
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode value) { dragMode_ = value; }
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind value) { dragKind_ = value; }
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor value) { dragCursor_ = value; }
+  // Starts dragging this control: at once when Immediate, else once the mouse has moved Threshold
+  // pixels (5 when negative).
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  bool Dragging() const;
+  // Ends the drag: Drop drops the source on the target under the mouse when that accepts it.
+  void EndDrag(bool Drop);
+  // Asked while a source is dragged over the control; Accept starts true when OnDragOver is set.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, int X, int Y);
+  // The drag of this control ended (Target null when nothing took it).
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+
+  // Shown at a right click or WM_CONTEXTMENU, with the control as its PopupComponent.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* value);
+
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+  // Right-to-left reading: only on a Middle-East system and not bdLeftToRight.
+  bool UseRightToLeftReading() const;
+  bool UseRightToLeftAlignment() const;
+
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors value) { anchors_ = value; }
+  TSizeConstraints* Constraints() { return &constraints_; }
+  void SetConstraints(TSizeConstraints* value) { constraints_.Assign(value); }
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   // After every change of the control's size.
@@ -131,6 +177,9 @@ class TControl : public TComponent {
   virtual void Resize();
   // A control read into a windowed parent joins it before its properties are applied.
   void ReadState(TReader* Reader) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Pops up PopupMenu for a WM_CONTEXTMENU; false when there is none.
+  bool ShowPopupMenu(TMessage& Message);
   virtual void VisibleChanging() {}
 
   // The rectangle the control covers on its parent's window, for invalidating it there.
@@ -148,6 +197,9 @@ class TControl : public TComponent {
 
  private:
   void FontChanged();
+  // The parent's client area grew by (dx, dy): the anchored edges keep their distance.
+  void AnchorTo(int dx, int dy);
+  void ContextMenuFromRightClick(int x, int y);
   void HandleMouseButton(TMessage& Message, TMouseButton Button, bool down, bool doubleClick);
 
   TWinControl* parent_ = nullptr;
@@ -168,6 +220,14 @@ class TControl : public TComponent {
   bool parentShowHint_ = true;
   TAlign align_ = alNone;
   TCursor cursor_ = crDefault;
+  TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TCursor dragCursor_ = crDrag;
+  TPopupMenu* popupMenu_ = nullptr;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  TAnchors anchors_{akLeft, akTop};
+  TSizeConstraints constraints_;
 
   friend class TWinControl;
 };

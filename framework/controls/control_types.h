@@ -13,6 +13,11 @@ namespace fw {
 class TControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// Right-to-left reading counts only where the system supports it (SysLocale.MiddleEast).
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+// The parent's edges a control keeps its distance to when the parent changes size.
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = Set<TAnchorKind>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };

@@ -121,6 +121,7 @@ bool TWinControl::Showing() const {
 
 void TWinControl::InsertControl(TControl* Control) {
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), 1);
+  if (anchorClient_.cx < 0) AnchorChildren();  // the size the children's distances start from
   controls_.push_back(Control);
   Control->parent_ = this;
   auto* windowed = dynamic_cast<TWinControl*>(Control);
@@ -211,12 +212,14 @@ void TWinControl::NotifyChildren(UINT msg) {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  Constraints()->Apply(AWidth, AHeight);
   if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height()) return;
   const bool resized = AWidth != Width() || AHeight != Height();
   SetBoundsFields(ALeft, ATop, AWidth, AHeight);
   if (handle_ != nullptr) {
     SetWindowPos(handle_, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  if (resized) AnchorChildren();
   Realign();
   RequestAlign();
   BoundsChanged();
@@ -232,6 +235,7 @@ void TWinControl::UpdateBoundsFromWindow() {
   if (r.left == Left() && r.top == Top() && r.right - r.left == Width() && r.bottom - r.top == Height()) return;
   const bool resized = r.right - r.left != Width() || r.bottom - r.top != Height();
   SetBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  if (resized) AnchorChildren();
   Realign();
   BoundsChanged();
   if (resized) Resize();
@@ -268,6 +272,20 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::AdjustClientRect(TRect&) {}
+
+void TWinControl::AnchorChildren() {
+  const TRect client = ClientRect();
+  const TSize now{client.Width(), client.Height()};
+  const TSize before = std::exchange(anchorClient_, now);
+  if (before.cx < 0) return;
+  const int dx = now.cx - before.cx;
+  const int dy = now.cy - before.cy;
+  if (dx == 0 && dy == 0) return;
+  const std::vector<TControl*> children = controls_;
+  for (TControl* child : children) {
+    if (child->Align() == alNone) child->AnchorTo(dx, dy);
+  }
+}
 
 void TWinControl::ReadState(TReader* Reader) {
   DisableAlign();

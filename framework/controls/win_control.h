@@ -143,6 +143,8 @@ class TWinControl : public TControl {
   void EraseBackground(TMessage& Message);
   void HandlePaint(TMessage& Message);
   void PaintDoubleBuffered();
+  // The client area changed size: anchored children follow.
+  void AnchorChildren();
   void HandleColorMessage(TMessage& Message);
   void AttachHandle(HWND window);
   void DetachHandle();
@@ -160,6 +162,7 @@ class TWinControl : public TControl {
   bool doubleBuffered_ = false;
   bool ctl3D_ = true;
   bool parentCtl3D_ = true;
+  TSize anchorClient_{-1, -1};
 
   friend class TControl;
   friend LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

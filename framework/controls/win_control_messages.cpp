@@ -65,6 +65,10 @@ HWND NotifyingChild(HWND parent, const TMessage& m) {
 }  // namespace
 
 void TWinControl::WndProc(TMessage& Message) {
+  if ((IsMouseMessage(Message.Msg) || Message.Msg == WM_KEYDOWN || Message.Msg == WM_CAPTURECHANGED) &&
+      drag_detail::HandleMessage(this, Message)) {
+    return;
+  }
   if (IsMouseMessage(Message.Msg)) {
     if (Message.Msg == WM_MOUSEMOVE) TrackMouse(Message);
     if (RouteMouseToGraphicChild(Message)) return;
@@ -115,6 +119,7 @@ void TWinControl::Dispatch(TMessage& Message) {
       break;
     case WM_KILLFOCUS: Perform(CM_EXIT); break;
     case CM_ENTER: DoEnter(); return;
+    case CM_BIDIMODECHANGED: NotifyChildren(CM_PARENTBIDIMODECHANGED); break;
     case CM_EXIT: DoExit(); return;
     case CM_CTL3DCHANGED: NotifyChildren(CM_PARENTCTL3DCHANGED); Invalidate(); return;
     case CM_PARENTCTL3DCHANGED:

@@ -70,6 +70,14 @@ void TMainMenu::MenuChanged() {
   if (window_ != nullptr) DrawMenuBar(window_);
 }
 
+namespace {
+UINT TrackPopupMenuNow(HMENU menu, UINT flags, int x, int y, HWND owner) {
+  return static_cast<UINT>(TrackPopupMenuEx(menu, flags, x, y, owner, nullptr));
+}
+}  // namespace
+
+constinit Service<UINT(HMENU, UINT, int, int, HWND)> TrackPopupMenuService(&TrackPopupMenuNow);
+
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
 TPopupMenu::~TPopupMenu() = default;
@@ -90,7 +98,7 @@ void TPopupMenu::Popup(int X, int Y) {
   const HWND owner = WindowHandle();
   // The menu's owner must be the foreground window, or the menu does not close when it loses the mouse.
   SetForegroundWindow(owner);
-  const auto command = static_cast<UINT>(TrackPopupMenuEx(Handle(), flags, X, Y, owner, nullptr));
+  const UINT command = TrackPopupMenuService(Handle(), flags, X, Y, owner);
   PostMessageA(owner, WM_NULL, 0, 0);
   if (command != 0) DispatchCommand(command);
 }

@@ -6,8 +6,13 @@
 
 #include "framework/menus/menu_item.h"
 #include "framework/messaging/utility_window.h"
+#include "framework/services/service.h"
 
 namespace fw {
+
+// The modal tracking of a pop-up menu (TrackPopupMenuEx): returns the chosen command, 0 for none. Tests
+// replace it to choose an item without a user.
+extern Service<UINT(HMENU Menu, UINT Flags, int X, int Y, HWND Owner)> TrackPopupMenuService;
 
 class TMenu : public TComponent {
  public:
