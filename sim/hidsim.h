@@ -63,6 +63,7 @@ void Replug(int board);  // listed again; handles opened before stay dead
 void SetSilent(int board, bool silent);                  // writes complete, nothing answers
 void SetStallWrites(int board, bool stall);              // writes are taken by nobody: they stay pending
 void InjectAccessViolation(int board, int count = 1);    // the next count WriteFileEx calls fault
+void InjectReadAccessViolation(int board, int count = 1);  // the next count ReadFileEx calls fault
 
 // What the board received.
 std::vector<JournalEntry> Journal(int board);
@@ -89,6 +90,8 @@ void SetKeyMatrixReplyOrder(int board, const std::vector<uint8_t>& ids);
 void InjectInput(int board, int pipe, const std::vector<uint8_t>& report);
 // Waits until the board's queued input of a pipe has been handed out and a read is pending again.
 bool WaitInputTaken(int board, int pipe, DWORD timeoutMs);
+// Waits until a write to the board is pending (one the board does not take, see SetStallWrites).
+bool WaitWritePending(int board, DWORD timeoutMs);
 // Device handles of the board that are open (both interfaces, any access).
 int OpenHandleCount(int board);
 // When the most recent input report reached the thread that read it (its completion ran there), in

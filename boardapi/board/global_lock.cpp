@@ -1,9 +1,14 @@
 #include "boardapi/board/global_lock.h"
 
+#include <atomic>
+
 namespace {
 constexpr DWORD kRetryMs = 200;
 constexpr ULONGLONG kGiveUpMs = 30000;
 constexpr DWORD kSettleMs = 5;
+#ifdef VENTRIX_TEST_HOOKS
+std::atomic<int> refusals{0};
+#endif
 }  // namespace
 
 namespace board {
@@ -20,6 +25,9 @@ GlobalLock::GlobalLock(const std::string& serial) {
       break;
     }
     if (mutex != nullptr) CloseHandle(mutex);
+#ifdef VENTRIX_TEST_HOOKS
+    ++refusals;
+#endif
     if (GetTickCount64() >= deadline) {
       SetLastError(ERROR_TIMEOUT);
       return;
@@ -32,5 +40,9 @@ GlobalLock::GlobalLock(const std::string& serial) {
 GlobalLock::~GlobalLock() {
   if (mutex_ != nullptr) CloseHandle(mutex_);
 }
+
+#ifdef VENTRIX_TEST_HOOKS
+int GlobalLockRefusals() { return refusals.load(); }
+#endif
 
 }  // namespace board

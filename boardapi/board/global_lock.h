@@ -23,4 +23,9 @@ class GlobalLock {
   HANDLE mutex_ = nullptr;
 };
 
+#ifdef VENTRIX_TEST_HOOKS
+// Tests: how many times a GlobalLock of this process found the lock held (each wait step counts once).
+int GlobalLockRefusals();
+#endif
+
 }  // namespace board

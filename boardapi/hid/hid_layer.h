@@ -76,6 +76,8 @@ const char* HidLayer_VersionNotifying();
 #ifdef VENTRIX_TEST_HOOKS
 // Tests: the kernel object with this index (0 the first) among those made for pipes from now on fails.
 void HidLayer_FailPipeObject(int index);
+// Tests: how many callers are inside the layer's functions now (a reader waiting for a report counts).
+int HidLayer_CallersInside();
 #endif
 
 // Fault recovery: the layer records the mutexes each thread holds, so a guarded call that a fault abandoned in

@@ -202,3 +202,7 @@ HidDeviceHandle HidLayer_Device(int index) {
 }
 
 bool HidLayer_Claim(HidDeviceHandle device, bool claim, int mode) { return HidClaim(device, claim, mode); }
+
+#ifdef VENTRIX_TEST_HOOKS
+int HidLayer_CallersInside() { return g_hid.operations.load(); }
+#endif

@@ -34,7 +34,8 @@ struct SimBoard {
   bool plugged = true;
   bool silent = false;
   bool stallWrites = false;
-  int accessViolations = 0;
+  int accessViolations = 0;      // writes that fault
+  int readAccessViolations = 0;  // reads that fault
   std::array<SimInterface, 2> interfaces;
   std::vector<JournalEntry> journal;
 

@@ -17,6 +17,17 @@ void Detach(Bank& bank, SimBoard& board) {
   for (SimInterface& iface : board.interfaces) iface.input.clear();
 }
 
+// Waits, with the bank's lock held between looks, until done() answers true or the time is up.
+template <typename Done>
+bool WaitUntil(Bank& bank, DWORD timeoutMs, Done&& done) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    bank.WaitForCompletion();
+  }
+}
+
 }  // namespace
 
 void Reset() {
@@ -61,6 +72,11 @@ void SetStallWrites(int board, bool stall) {
 void InjectAccessViolation(int board, int count) {
   BankLock lock;
   lock.bank().Board(board).accessViolations = count;
+}
+
+void InjectReadAccessViolation(int board, int count) {
+  BankLock lock;
+  lock.bank().Board(board).readAccessViolations = count;
 }
 
 std::vector<JournalEntry> Journal(int board) {
@@ -147,16 +163,23 @@ bool WaitInputTaken(int board, int pipe, DWORD timeoutMs) {
   BankLock lock;
   Bank& bank = lock.bank();
   SimBoard& target = bank.Board(board);
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
+  return WaitUntil(bank, timeoutMs, [&] {
     const bool readPending = std::any_of(bank.pendingIo.begin(), bank.pendingIo.end(), [&](auto& read) {
       const SimFile* file = bank.File(read.file);
       return !read.write && file->board.get() == &target && file->interfaceIndex == pipe;
     });
-    if (target.interfaces[pipe].input.empty() && readPending) return true;
-    if (GetTickCount64() >= deadline) return false;
-    bank.WaitForCompletion();
-  }
+    return target.interfaces[pipe].input.empty() && readPending;
+  });
+}
+
+bool WaitWritePending(int board, DWORD timeoutMs) {
+  BankLock lock;
+  Bank& bank = lock.bank();
+  SimBoard& target = bank.Board(board);
+  return WaitUntil(bank, timeoutMs, [&] {
+    return std::any_of(bank.pendingIo.begin(), bank.pendingIo.end(),
+                       [&](auto& io) { return io.write && bank.File(io.file)->board.get() == &target; });
+  });
 }
 
 int OpenHandleCount(int board) {

@@ -43,11 +43,12 @@ bool IsSimPath(const char* path) {
   *nowhere = 1;
 }
 
-bool TakeInjectedFault(HANDLE handle) {
+// Takes one of the faults a test injected into the board's writes (or reads).
+bool TakeInjectedFault(HANDLE handle, int hidsim::SimBoard::*faults) {
   BankLock lock;
   SimFile* file = lock.bank().File(handle);
-  if (!file || file->dead || file->board->accessViolations == 0) return false;
-  --file->board->accessViolations;
+  if (!file || file->dead || (*file->board).*faults == 0) return false;
+  --((*file->board).*faults);
   return true;
 }
 
@@ -82,6 +83,7 @@ HANDLE WINAPI Sim_CreateFileA(LPCSTR path, DWORD access, DWORD share, LPSECURITY
 
 BOOL WINAPI Sim_ReadFileEx(HANDLE handle, LPVOID buffer, DWORD length, LPOVERLAPPED overlapped,
                            LPOVERLAPPED_COMPLETION_ROUTINE completion) {
+  if (TakeInjectedFault(handle, &hidsim::SimBoard::readAccessViolations)) RaiseAccessViolation();
   BankLock lock;
   Bank& bank = lock.bank();
   SimFile* file = bank.File(handle);
@@ -101,7 +103,7 @@ BOOL WINAPI Sim_ReadFileEx(HANDLE handle, LPVOID buffer, DWORD length, LPOVERLAP
 
 BOOL WINAPI Sim_WriteFileEx(HANDLE handle, LPCVOID buffer, DWORD length, LPOVERLAPPED overlapped,
                             LPOVERLAPPED_COMPLETION_ROUTINE completion) {
-  if (TakeInjectedFault(handle)) RaiseAccessViolation();
+  if (TakeInjectedFault(handle, &hidsim::SimBoard::accessViolations)) RaiseAccessViolation();
   BankLock lock;
   Bank& bank = lock.bank();
   SimFile* file = bank.File(handle);

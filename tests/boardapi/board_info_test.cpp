@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "boardapi/board/controller.h"
+#include "boardapi/board/global_lock.h"
 #include "boardapi/hid/hid_platform.h"
 #include "sim/hidsim_iic.h"
 #include "tests/boardapi/controller_board_fixture.h"
@@ -79,8 +80,12 @@ TEST_F(BoardInfoTest, WaitsWhileAnotherHolderHasTheGlobalLock) {
   HANDLE held = CreateMutexA(nullptr, FALSE, "GlobalLock:00000001");
   ASSERT_NE(held, nullptr);
   BoardInfo info{};
+  const int refusals = board::GlobalLockRefusals();
   std::thread reader([&] { controller_->GetBoardInfo(&info); });
-  Sleep(500);
+  // Once the reader found the lock held (twice: it waited a step and looked again), nothing reached the board.
+  const ULONGLONG deadline = GetTickCount64() + 20000;
+  while (board::GlobalLockRefusals() < refusals + 2 && GetTickCount64() < deadline) Sleep(1);
+  EXPECT_GE(board::GlobalLockRefusals(), refusals + 2);
   EXPECT_TRUE(hidsim::Journal(board_).empty());
   CloseHandle(held);
   reader.join();

@@ -1,8 +1,10 @@
 // Report writes and reads through the layer: failures of a vanished or stalled board, bounded waits, the
-// close ending a wait, and writers on several threads.
+// close ending a wait, and writers on several threads. Times measured here are only ever lower bounds (a wait
+// that ended before its time-out); how long something may take is never asserted.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <future>
 #include <thread>
@@ -44,7 +46,6 @@ TEST_F(HidIo, UnpluggedBoardFailsWritesWith87AndReadsWith1460AndStaysListed) {
   const Outcome read = Timed([&] { return HidLayer_Read(device, 1, reply, 8); });
   EXPECT_EQ(read.result, 0);
   EXPECT_EQ(read.error, static_cast<DWORD>(ERROR_TIMEOUT));
-  EXPECT_LT(read.elapsedMs, 1000u);
   // Polling mode keeps the record until the layer closes.
   EXPECT_TRUE(HidLayer_IsPresent(device));
 }
@@ -59,7 +60,6 @@ TEST_F(HidIo, StalledWriteEndsAfterTheDefaultTimeOutWith1460) {
   EXPECT_EQ(write.result, 0);
   EXPECT_EQ(write.error, static_cast<DWORD>(ERROR_TIMEOUT));
   EXPECT_GE(write.elapsedMs, 900u);
-  EXPECT_LT(write.elapsedMs, 3000u);
   // The cancelled write left nothing behind: the board takes the next one.
   hidsim::SetStallWrites(board, false);
   EXPECT_EQ(Exchange(device, {0xFF}).at(0), 0xFF);
@@ -79,6 +79,7 @@ TEST_F(HidIo, ConcurrentWritersEachGetTheirOwnResult) {
   // One writer waits for a write that the system later fails, while another thread's writes succeed;
   // neither result may reach the other writer.
   std::atomic<bool> stuckDone{false};
+  std::atomic<int> healthyWrites{0};
   auto stuckWriter = std::async(std::launch::async, [&] {
     const Outcome outcome = Timed([&] { return HidLayer_Write(stuck, 1, kStatusRequest, 8); });
     stuckDone = true;
@@ -86,17 +87,20 @@ TEST_F(HidIo, ConcurrentWritersEachGetTheirOwnResult) {
   });
   auto healthyWriter = std::async(std::launch::async, [&] {
     int failures = 0;
-    int writes = 0;
-    for (; !stuckDone; ++writes) failures += HidLayer_Write(healthy, 0, kStatusRequest, 5) != 5;
-    return std::make_pair(writes, failures);
+    for (; !stuckDone; ++healthyWrites) failures += HidLayer_Write(healthy, 0, kStatusRequest, 5) != 5;
+    return failures;
   });
-  Sleep(300);
+  // The board goes once it holds the stuck write and the other writer got writes through meanwhile.
+  const bool stuckPending = hidsim::WaitWritePending(stalled, 10000);
+  const int writesBefore = healthyWrites;
+  const bool othersWent = WaitUntil([&] { return healthyWrites >= writesBefore + 2; });
   hidsim::Unplug(stalled);
   const Outcome outcome = stuckWriter.get();
-  const auto [writes, failures] = healthyWriter.get();
+  const int failures = healthyWriter.get();
+  ASSERT_TRUE(stuckPending);
+  EXPECT_TRUE(othersWent);
   EXPECT_EQ(outcome.result, 0);
   EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_DEVICE_NOT_CONNECTED));
-  EXPECT_GT(writes, 1);
   EXPECT_EQ(failures, 0);
 }
 
@@ -109,9 +113,9 @@ TEST_F(HidIo, CloseEndsAReadWithoutTimeOut) {
     uint8_t report[8];
     return Timed([&] { return HidLayer_Read(device, 1, report, 8); });
   });
-  EXPECT_EQ(reader.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+  EXPECT_TRUE(WaitUntil([] { return HidLayer_CallersInside() == 1; }));
   HidLayer_Close();
-  ASSERT_EQ(reader.wait_for(std::chrono::seconds(3)), std::future_status::ready);
+  ASSERT_EQ(reader.wait_for(std::chrono::seconds(20)), std::future_status::ready);
   const Outcome read = reader.get();
   EXPECT_EQ(read.result, 0);
   EXPECT_EQ(read.error, static_cast<DWORD>(ERROR_TIMEOUT));
@@ -129,28 +133,33 @@ TEST_F(HidIo, SilentBoardTimesOutAtTheReadTimeOut) {
   EXPECT_EQ(read.result, 0);
   EXPECT_EQ(read.error, static_cast<DWORD>(ERROR_TIMEOUT));
   EXPECT_GE(read.elapsedMs, 150u);
-  EXPECT_LT(read.elapsedMs, 1000u);
   EXPECT_EQ(hidsim::Journal(board).size(), 1u);
 }
 
-TEST_F(HidIo, ReadersQueuedOnOnePipeDoNotBlockTheLayer) {
-  AddBoards(1);
+TEST_F(HidIo, ReadersQueuedOnOnePipeTakeTurnsAndHoldUpNoWriter) {
+  const int board = AddBoards(1);
   HidDeviceHandle device = OpenLayer();
   ASSERT_NE(device, nullptr);
-  HidLayer_SetReadTimeout(device, 300);
+  HidLayer_SetReadTimeout(device, -1);
   auto read = [&] {
-    uint8_t report[8];
-    return Timed([&] { return HidLayer_Read(device, 1, report, 8); });
+    uint8_t report[8] = {};
+    return HidLayer_Read(device, 1, report, 8) == 8 ? report[1] : -1;
   };
-  // The second reader waits for the first one's turn; neither may hold up the other or a writer.
+  // The second reader waits for the first one's turn; neither may hold up a writer, and each gets a report.
   auto first = std::async(std::launch::async, read);
   auto second = std::async(std::launch::async, read);
-  Sleep(50);
+  EXPECT_TRUE(WaitUntil([] { return HidLayer_CallersInside() == 2; }));
   EXPECT_EQ(HidLayer_Write(device, 0, kStatusRequest, 5), 5);
-  ASSERT_EQ(first.wait_for(std::chrono::seconds(3)), std::future_status::ready);
-  ASSERT_EQ(second.wait_for(std::chrono::seconds(3)), std::future_status::ready);
-  EXPECT_EQ(first.get().error, static_cast<DWORD>(ERROR_TIMEOUT));
-  EXPECT_EQ(second.get().error, static_cast<DWORD>(ERROR_TIMEOUT));
+  hidsim::InjectInput(board, 1, {0x42, 1});
+  hidsim::InjectInput(board, 1, {0x42, 2});
+  const bool firstDone = first.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+  const bool secondDone = second.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+  HidLayer_Close();  // ends a reader left waiting, so a failure cannot hang here
+  EXPECT_TRUE(firstDone && secondDone);
+  const int a = first.get();
+  const int b = second.get();
+  EXPECT_EQ(std::min(a, b), 1);
+  EXPECT_EQ(std::max(a, b), 2);
 }
 
 TEST_F(HidIo, RingKeepsTheNewest128ReportsAndPopsTheOldestOfThem) {

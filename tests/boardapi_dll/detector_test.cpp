@@ -3,7 +3,6 @@
 #include <dbt.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstring>
 #include <regex>
 #include <string>
@@ -143,7 +142,6 @@ TEST_F(Detector, EnableRefusesNullAndSecondCallbackAndDisableAlwaysSucceeds) {
 }
 
 TEST_F(Detector, EnableThenDisableAtOnceLeavesNoThreadOrWindow) {
-  const auto start = std::chrono::steady_clock::now();
   for (int round = 0; round < 20; ++round) {
     ASSERT_EQ(ventrix_Enable_DeviceChange_Notification_Callback(1, &CountChange), API_OK);
     // The window exists as soon as the enable returns.
@@ -156,7 +154,6 @@ TEST_F(Detector, EnableThenDisableAtOnceLeavesNoThreadOrWindow) {
     CloseHandle(thread);
     ASSERT_EQ(FindWindowA(kWindowClass, nullptr), nullptr) << round;
   }
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace
