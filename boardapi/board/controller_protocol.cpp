@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "boardapi/board/controller.h"
-#include "boardapi/board/fault_guard.h"
+#include "boardapi/hid/fault_guard.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "boardapi/base/process_exit.h"
+#include "boardapi/hid/fault_guard.h"
 #include "boardapi/hid/hid_locks.h"
 #include "boardapi/hid/hid_state.h"
 
@@ -48,13 +49,41 @@ void CloseDeviceFile(HANDLE& file) {
 
 VOID CALLBACK IgnoreCompletion(DWORD, DWORD, LPOVERLAPPED) {}
 
+// The reader's calls into the system each run guarded: a fault inside the device's driver answers -1 (and is
+// written to the controller log) instead of ending the host process.
+int StartRead(HidPipe& pipe) {
+  return Guarded("HidPipe::StartRead", [&pipe] {
+    return Os().ReadFileEx(pipe.readHandle, pipe.readBuffer, pipe.caps.InputReportByteLength, &pipe.readOverlapped,
+                           IgnoreCompletion)
+               ? 1
+               : 0;
+  });
+}
+
+// The finished read's result: 1 with the bytes it brought, 0 when it failed, -1 after a fault.
+int ReadResult(HidPipe& pipe, DWORD& transferred) {
+  return Guarded("HidPipe::ReadResult", [&] {
+    return Os().GetOverlappedResult(pipe.readHandle, &pipe.readOverlapped, &transferred, TRUE) ? 1 : 0;
+  });
+}
+
 // Ends the read in flight and waits until the system is done with its buffer.
 void AbandonRead(HidPipe& pipe, bool started) {
   if (!started) return;
-  if (HidCancelPipeIo(pipe, pipe.readHandle)) {
-    DWORD transferred = 0;
-    Os().GetOverlappedResult(pipe.readHandle, &pipe.readOverlapped, &transferred, TRUE);
-  }
+  Guarded("HidPipe::AbandonRead", [&pipe] {
+    if (HidCancelPipeIo(pipe, pipe.readHandle)) {
+      DWORD transferred = 0;
+      Os().GetOverlappedResult(pipe.readHandle, &pipe.readOverlapped, &transferred, TRUE);
+    }
+    return 0;
+  });
+}
+
+// After a fault the pipe reads no more: a read the faulting call may have started is cancelled first, and
+// callers waiting for a report wake (the reader's end wakes them for good).
+void StopAfterFault(HidPipe& pipe) {
+  AbandonRead(pipe, true);
+  SetEvent(pipe.errorEvent);
 }
 
 // A report callback of notifying mode may take the report; answers whether it did.
@@ -90,8 +119,9 @@ void ReadReports(HidPipe& pipe, const WorkerStop& stop) {
   for (;;) {
     std::memset(pipe.readBuffer, 0, sizeof(pipe.readBuffer));
     std::memset(&pipe.readOverlapped, 0, sizeof(pipe.readOverlapped));
-    const bool started = Os().ReadFileEx(pipe.readHandle, pipe.readBuffer, pipe.caps.InputReportByteLength,
-                                         &pipe.readOverlapped, IgnoreCompletion);
+    const int start = StartRead(pipe);
+    if (start < 0) return StopAfterFault(pipe);
+    const bool started = start > 0;
     DWORD woke;
     do {
       woke = WaitForSingleObjectEx(stop.Event(), kReaderWakeMs, TRUE);
@@ -109,7 +139,9 @@ void ReadReports(HidPipe& pipe, const WorkerStop& stop) {
       continue;
     }
     DWORD transferred = 0;
-    if (!Os().GetOverlappedResult(pipe.readHandle, &pipe.readOverlapped, &transferred, TRUE)) {
+    const int result = ReadResult(pipe, transferred);
+    if (result < 0) return StopAfterFault(pipe);
+    if (result == 0) {
       SetEvent(pipe.errorEvent);
       failed = true;
       continue;

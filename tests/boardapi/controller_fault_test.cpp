@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "boardapi/board/fault_guard.h"
+#include "boardapi/hid/fault_guard.h"
 #include "tests/boardapi/controller_board_fixture.h"
 #include "tests/boardapi/controller_log_files.h"
 

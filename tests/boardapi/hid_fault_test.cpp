@@ -5,6 +5,7 @@
 
 #include <future>
 
+#include "tests/boardapi/controller_log_files.h"
 #include "tests/boardapi/fixtures/sim_layer_fixture.h"
 
 namespace {
@@ -66,6 +67,42 @@ TEST_F(HidFault, AccessViolationInWriteFileExGivesBackTheLayersLocks) {
   // Nobody counts as inside any more, so the close frees the records (a close that waited for the abandoned
   // call would leave them, and the board's handles, open).
   EXPECT_EQ(HidLayer_CallersInside(), 0);
+  HidLayer_Close();
+  EXPECT_EQ(hidsim::OpenHandleCount(board), 0);
+}
+
+TEST_F(HidFault, AccessViolationInAReadersSystemCallEndsThatPipesReadingOnly) {
+  const int board = AddBoards(1);
+  HidDeviceHandle device = OpenLayer();
+  ASSERT_NE(device, nullptr);
+  const HANDLE reader = HidLayer_ReaderThreadHandle(device, 0);
+  ASSERT_NE(reader, nullptr);
+  const std::string log = ControllerLogFileOfThread(GetThreadId(reader));
+  RemoveControllerLogFile(log);
+
+  // The pipe-0 reader files this report, starts its next read, and that call faults.
+  ASSERT_TRUE(hidsim::WaitInputTaken(board, 0, 20000));
+  hidsim::InjectReadAccessViolation(board);
+  hidsim::InjectInput(board, 0, {0, 7, 0, 0, 0});
+  ASSERT_EQ(WaitForSingleObject(reader, 20000), WAIT_OBJECT_0);
+  const std::string text = ReadWholeFile(log);
+  RemoveControllerLogFile(log);
+  EXPECT_EQ(CountOf(text, "HidPipe::StartRead]: Code: 0xC0000005 "), 1) << text;
+
+  // What it read before stays readable; a read that would wait for no end now answers at once, as the reader
+  // is gone, and the other pipe goes on.
+  HidLayer_SetReadTimeout(device, -1);
+  auto read = std::async(std::launch::async, [&] {
+    uint8_t reports[10] = {};
+    const int length = HidLayer_Read(device, 0, reports, 10);
+    return std::make_pair(length, reports[1]);
+  });
+  const bool answered = read.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+  if (!answered) HidLayer_Close();  // ends the wait, so a failure cannot hang here
+  ASSERT_TRUE(answered);
+  EXPECT_EQ(read.get(), std::make_pair(5, uint8_t{7}));
+  EXPECT_EQ(Exchange(device, {0xFF}).at(0), 0xFF);
+
   HidLayer_Close();
   EXPECT_EQ(hidsim::OpenHandleCount(board), 0);
 }

@@ -1,4 +1,4 @@
-#include "boardapi/board/fault_guard.h"
+#include "boardapi/hid/fault_guard.h"
 
 #include <malloc.h>
 

@@ -2,7 +2,8 @@
 // controller log and turns into a failed call instead of ending the process. Other faults pass on to the outer
 // handlers untouched. The board object guards exactly one call into the USB layer at a time (one write, one
 // read), the call that reaches the operating system: a fault abandons the frames of that call only, and the
-// USB layer records what its frames hold, so the guard gives it back.
+// USB layer records what its frames hold, so the guard gives it back. The layer's pipe readers guard each of
+// their own calls into the system (start a read, take its result, cancel it).
 //
 // Recovery, the same on both architectures: a vectored handler looks at every access violation and stack
 // exhaustion of the process, and acts only on a thread inside a guard (a thread-local record). It moves that
