@@ -80,8 +80,10 @@ TEST_F(HidFault, AccessViolationInAReadersSystemCallEndsThatPipesReadingOnly) {
   const std::string log = ControllerLogFileOfThread(GetThreadId(reader));
   RemoveControllerLogFile(log);
 
-  // The pipe-0 reader files this report, starts its next read, and that call faults.
+  // Both readers have their reads pending; the pipe-0 reader files this report, starts its next read, and that
+  // call faults.
   ASSERT_TRUE(hidsim::WaitInputTaken(board, 0, 20000));
+  ASSERT_TRUE(hidsim::WaitInputTaken(board, 1, 20000));
   hidsim::InjectReadAccessViolation(board);
   hidsim::InjectInput(board, 0, {0, 7, 0, 0, 0});
   ASSERT_EQ(WaitForSingleObject(reader, 20000), WAIT_OBJECT_0);
