@@ -43,13 +43,16 @@ struct WholeStates {
 } wholeStates;
 
 int32_t WINAPI RecordWholeState(const char*, const KeyMatrixState* state, int32_t) {
+  // The answer is taken before the test can see this call: a test that changes it after seeing the call
+  // means the next call.
+  const int32_t answer = wholeStates.result;
   {
     std::lock_guard<std::mutex> lock(wholeStates.mutex);
     wholeStates.states.push_back(state ? std::optional<KeyMatrixState>(*state) : std::nullopt);
     wholeStates.threads.push_back(GetCurrentThreadId());
   }
   wholeStates.changed.notify_all();
-  return wholeStates.result;
+  return answer;
 }
 
 std::vector<SwitchCall> From(const std::vector<SwitchCall>& all, size_t first) {
