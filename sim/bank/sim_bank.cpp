@@ -134,6 +134,11 @@ Bank& Bank::Get() {
     }
     return created;
   }();
+  // Control from another process starts once the bank exists (it takes the bank's lock itself).
+  static std::atomic<bool> controlStarted{false};
+  if (!controlStarted.load(std::memory_order_relaxed) && !controlStarted.exchange(true)) {
+    StartRemoteControlFromEnvironment();
+  }
   return *bank;
 }
 

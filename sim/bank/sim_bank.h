@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/board/sim_board.h"
+#include "sim/control/remote_control.h"
 
 namespace hidsim {
 
@@ -49,7 +50,11 @@ class Bank {
   static Bank& Get();
 
   void Lock() { EnterCriticalSection(&lock_); }
-  void Unlock() { LeaveCriticalSection(&lock_); }
+  // Whatever changed under the lock reaches the mirror of another process, when one is open.
+  void Unlock() {
+    PublishMirror(*this);
+    LeaveCriticalSection(&lock_);
+  }
   // Waits for a completion; the bank's lock is held on entry and on return.
   void WaitForCompletion() { SleepConditionVariableCS(&completed_, &lock_, 50); }
   void AnnounceCompletion() { WakeAllConditionVariable(&completed_); }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "sim/simconnect/standin_control.h"
+#include "sim/simconnect/standin_remote.h"
 
 namespace standin {
 
@@ -43,6 +44,8 @@ void CopyText(char* field, std::size_t size, const std::string& text) {
 
 Simulator& Simulator::Instance() {
   static Simulator simulator;
+  static const bool controlled = (StartRemoteControlFromEnvironment(), true);
+  (void)controlled;
   return simulator;
 }
 

@@ -1,0 +1,185 @@
+#include "sim/control/remote_control.h"
+
+#include <windows.h>
+#include <dbt.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sim/bank/sim_bank.h"
+#include "sim/channel/control_pipe.h"
+#include "sim/hidsim_mirror.h"
+
+namespace hidsim {
+
+namespace {
+
+HidSimMirror* mirror = nullptr;
+
+// How long one window may take over a device-change message: the program may run a whole discovery in it.
+constexpr UINT kAnnounceTimeoutMs = 30000;
+
+std::string Reply(bool ok, const char* reason = "") { return ok ? "ok" : std::string("error ") + reason; }
+
+void Snapshot(const Bank& bank, const SimBoard& board, HidSimMirrorBoard& out) {
+  out = HidSimMirrorBoard{};
+  out.vendorId = board.config.vendorId;
+  out.productId = board.config.productId;
+  out.model = board.config.model;
+  for (std::size_t i = 0; i < board.config.serial.size() && i + 1 < sizeof out.serial; ++i) {
+    out.serial[i] = static_cast<char>(board.config.serial[i]);
+  }
+  out.plugged = board.plugged ? 1 : 0;
+  out.ledMatrixOn = board.ledMatrixOn ? 1 : 0;
+  out.keyMatrixMode = static_cast<uint8_t>(board.keyMatrixMode);
+  out.iicMode = board.iicMode ? 1 : 0;
+  for (std::size_t row = 0; row < board.ledRows.size(); ++row) {
+    std::copy(board.ledRows[row].begin(), board.ledRows[row].end(), out.ledRows[row]);
+  }
+  std::copy(board.ports.begin(), board.ports.end(), out.ports);
+  out.openHandles = static_cast<int32_t>(std::count_if(
+      bank.files.begin(), bank.files.end(), [&](const auto& entry) { return entry.second.board.get() == &board; }));
+  out.reportsReceived = static_cast<int32_t>(board.journal.size());
+  std::copy(board.switchWords.begin(), board.switchWords.end(), out.switchWords);
+}
+
+// The board's id when the text names one, else -1.
+int BoardId(const std::string& text) {
+  char* end = nullptr;
+  const long id = std::strtol(text.c_str(), &end, 10);
+  BankLock lock;
+  if (end == text.c_str() || *end != 0 || id < 0 || id >= static_cast<long>(lock.bank().boards.size())) return -1;
+  return static_cast<int>(id);
+}
+
+// Switch n (1..128) as word and bit of the key matrix (see SetSwitchWords).
+bool SwitchBit(int number, std::size_t& word, int& bit) {
+  if (number < 1 || number > 128) return false;
+  const int index = number <= 64 ? number - 1 : number - 65;
+  word = static_cast<std::size_t>(index / 8);
+  bit = index % 8 + (number <= 64 ? 0 : 8);
+  return true;
+}
+
+std::string Press(const std::vector<std::string>& words) {
+  const int board = words.size() == 4 ? BoardId(words[1]) : -1;
+  if (board < 0) return Reply(false, "usage: press <board> <switch> <0|1>");
+  std::size_t word = 0;
+  int bit = 0;
+  if (!SwitchBit(std::atoi(words[2].c_str()), word, bit)) return Reply(false, "switch out of 1..128");
+  BankLock lock;
+  SimBoard& target = lock.bank().Board(board);
+  std::array<uint16_t, 8> switches = target.switchWords;
+  if (words[3] == "1") switches[word] = static_cast<uint16_t>(switches[word] | (1u << bit));
+  else switches[word] = static_cast<uint16_t>(switches[word] & ~(1u << bit));
+  if (ChangeSwitchWords(target, switches)) lock.bank().Deliver(target, kSpecialInterface);
+  return Reply(true);
+}
+
+std::vector<HWND> WindowsOfThisProcess() {
+  std::vector<HWND> windows;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+// Tells the process's top-level windows what the system would: the board's interfaces arrived or were removed
+// (to whoever registered for them; the simulator cannot tell who did, so every window hears it), then that
+// the device nodes changed.
+void Announce(const std::vector<std::string>& paths, WPARAM event) {
+  const std::vector<HWND> windows = WindowsOfThisProcess();
+  for (const std::string& path : paths) {
+    const std::size_t size = offsetof(DEV_BROADCAST_DEVICEINTERFACE_A, dbcc_name) + path.size() + 1;
+    auto* broadcast = static_cast<DEV_BROADCAST_DEVICEINTERFACE_A*>(std::calloc(1, size));
+    if (broadcast == nullptr) continue;
+    broadcast->dbcc_size = static_cast<DWORD>(size);
+    broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::memcpy(broadcast->dbcc_name, path.c_str(), path.size() + 1);
+    bool answered = true;
+    for (HWND window : windows) {
+      DWORD_PTR result = 0;
+      answered = SendMessageTimeoutA(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast),
+                                     SMTO_NORMAL, kAnnounceTimeoutMs, &result) != 0 && answered;
+    }
+    // A window that did not answer in time may still read the broadcast: it is left to it.
+    if (answered) std::free(broadcast);
+  }
+  for (HWND window : windows) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0, SMTO_NORMAL, kAnnounceTimeoutMs, &result);
+  }
+}
+
+std::string Plug(const std::vector<std::string>& words, bool plugged) {
+  const int board = words.size() == 2 ? BoardId(words[1]) : -1;
+  if (board < 0) return Reply(false, "usage: unplug|replug <board>");
+  std::vector<std::string> paths;
+  {
+    BankLock lock;
+    const SimBoard& target = lock.bank().Board(board);
+    for (int i = 0; i < target.config.interfaceCount; ++i) paths.push_back(lock.bank().PathOf(target, i));
+  }
+  if (plugged) Replug(board);
+  else Unplug(board);
+  Announce(paths, plugged ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE);
+  return Reply(true);
+}
+
+std::string Handle(const std::string& request) {
+  const std::vector<std::string> words = simchannel::RequestWords(request);
+  if (words.empty()) return Reply(false, "empty request");
+  if (words[0] == "press") return Press(words);
+  if (words[0] == "unplug") return Plug(words, false);
+  if (words[0] == "replug") return Plug(words, true);
+  return Reply(false, "unknown request");
+}
+
+}  // namespace
+
+void StartRemoteControlFromEnvironment() {
+  char name[128];
+  const DWORD length = GetEnvironmentVariableA(HIDSIM_CONTROL_VARIABLE, name, sizeof name);
+  if (length == 0 || length >= sizeof name) return;
+  const std::string mirrorName = std::string(name) + HIDSIM_MIRROR_SUFFIX;
+  // The tool made the block first (and keeps it past the program's end); made here when it did not.
+  const HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(HidSimMirror),
+                                            mirrorName.c_str());
+  if (mapping != nullptr) {
+    auto* view = static_cast<HidSimMirror*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(HidSimMirror)));
+    if (view != nullptr) {
+      view->magic = HIDSIM_MIRROR_MAGIC;
+      BankLock lock;
+      mirror = view;
+      PublishMirror(lock.bank());
+    }
+  }
+  simchannel::ServeControlPipe(name, &Handle);
+}
+
+void PublishMirror(Bank& bank) {
+  if (mirror == nullptr) return;
+  HidSimMirror next{};
+  next.magic = HIDSIM_MIRROR_MAGIC;
+  next.boardCount = static_cast<uint32_t>(std::min<std::size_t>(bank.boards.size(), HIDSIM_MIRROR_BOARDS));
+  for (uint32_t i = 0; i < next.boardCount; ++i) Snapshot(bank, *bank.boards[i], next.boards[i]);
+  if (mirror->boardCount == next.boardCount &&
+      std::memcmp(mirror->boards, next.boards, sizeof next.boards) == 0) {
+    return;
+  }
+  InterlockedIncrement(reinterpret_cast<volatile LONG*>(&mirror->sequence));
+  mirror->boardCount = next.boardCount;
+  std::memcpy(mirror->boards, next.boards, sizeof next.boards);
+  InterlockedIncrement(reinterpret_cast<volatile LONG*>(&mirror->sequence));
+}
+
+}  // namespace hidsim
