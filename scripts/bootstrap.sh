@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian (bookworm) when it is missing: the MinGW-w64 cross
-# toolchains (posix threads), Wine, the GoogleTest sources, CMake and make, its build tool.
+# toolchains (posix threads), Wine, the GoogleTest sources, CMake and make, its build tool; and the packages
+# named as arguments.
 # Quiet and idempotent: does nothing when everything is already present. When the package manager cannot
 # install something, its own message is shown and the script fails.
 set -euo pipefail
@@ -16,6 +17,8 @@ packages=(
   wine64                        # runs the test build, headless
   googletest                    # built from its sources with each test build
 )
+# A caller may name more packages it needs (scripts/run.sh: a virtual display when there is none).
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -82,12 +82,15 @@ std::vector<Step> Flight(bool is777) {
   steps.push_back({K::kData, "power on: IAS 160, HDG 090, ALT 5000, flight directors on", s, kMcp, 0, 0, false,
                    {Window("HDG", "090"), Window("ALT", altitude5000)}});
   s.autothrottleArmed = true, s.n1 = true;
-  steps.push_back({K::kData, "autothrottle armed, N1", s, kMcp, 0, 0, false, {}});
-  steps.push_back({K::kPress, "HDG SEL pressed", s, kMcp, switchHeading, 0, true, {}});
+  steps.push_back({K::kData, "autothrottle armed, N1", s, kMcp, 0, 0, false,
+                   is777 ? std::vector<Check>{Lamp(146, true)} : std::vector<Check>{Lamp(193, true), Lamp(226, true)}});
+  steps.push_back({K::kPress, is777 ? "HDG HOLD pressed" : "HDG SEL pressed", s, kMcp, switchHeading, 0, true, {}});
   s.headingSelect = true;
-  steps.push_back({K::kData, "heading select engaged", s, kMcp, 0, 0, false, {Lamp(ledHeading, true)}});
-  steps.push_back({K::kKnob, "heading knob turned 3 detents right", s, kMcp, switchHeadingUp, 3, true,
-                   {Window("HDG", "093")}});
+  steps.push_back({K::kData, is777 ? "heading hold engaged" : "heading select engaged", s, kMcp, 0, 0, false,
+                   {Lamp(ledHeading, true)}});
+  // The window follows the knob at once; the add-on's own value, which comes back a moment later, is what it
+  // shows when the turning ends.
+  steps.push_back({K::kKnob, "heading knob turned 3 detents right", s, kMcp, switchHeadingUp, 3, true, {}});
   s.heading = 93;
   steps.push_back({K::kData, "heading 093 selected", s, kMcp, 0, 0, false, {Window("HDG", "093")}});
   steps.push_back({K::kPress, is777 ? "A/P pressed" : "CMD A pressed", s, kMcp, switchCommand, 0, true, {}});
@@ -99,6 +102,7 @@ std::vector<Step> Flight(bool is777) {
   s.levelChange = false, s.n1 = false, s.speedMode = true, s.verticalSpeedMode = true, s.verticalSpeed = 1500;
   steps.push_back({K::kData, "vertical speed 1500", s, kMcp, 0, 0, false,
                    {Lamp(ledLevelChange, false), Lamp(ledVerticalSpeed, true), Window("V/S", " 1500")}});
+  steps.push_back({K::kPress, "captain's CDU key 1 pressed", s, kCdu, 1, 0, true, {}});
   return steps;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "controller/app/zedarave.h"
+#include "sim/run/program_windows.h"
 
 namespace trelvikrun {
 
@@ -52,63 +52,15 @@ bool ProgramProcess::Start(const std::string& folder, const Variables& variables
 }
 
 HWND ProgramProcess::WaitForMainWindow(DWORD timeoutMs) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{process_ != nullptr ? GetProcessId(process_) : 0, nullptr};
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   while (GetTickCount64() < deadline && Running()) {
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          char caption[128] = {};
-          GetWindowTextA(window, caption, sizeof caption);
-          if (owner != s->processId || std::string(caption) != trelvik::kMainCaption) return TRUE;
-          s->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return window_ = search.found;
+    if ((window_ = FindMainWindow(GetProcessId(process_))) != nullptr) return window_;
     Sleep(20);
   }
   return nullptr;
 }
 
-std::vector<std::vector<std::string>> ProgramProcess::ListBoxes() const {
-  std::vector<HWND> boxes;
-  if (window_ == nullptr) return {};
-  EnumChildWindows(
-      window_,
-      [](HWND child, LPARAM found) -> BOOL {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        const std::string className = CharUpperA(name);
-        if (className.ends_with("LISTBOX")) reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&boxes));
-  std::vector<std::vector<std::string>> lists;
-  for (HWND box : boxes) {
-    std::vector<std::string> lines;
-    DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(box, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count)) continue;
-    for (DWORD_PTR i = 0; i < count && i < 1000; ++i) {
-      // Across processes the text travels as UTF-16; the program's texts are plain ASCII.
-      wchar_t line[512] = {};
-      DWORD_PTR length = 0;
-      if (!SendMessageTimeoutW(box, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 2000, &length) || length >= 511) continue;
-      DWORD_PTR copied = 0;
-      SendMessageTimeoutW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line), SMTO_ABORTIFHUNG, 2000, &copied);
-      std::string text;
-      for (const wchar_t* c = line; *c != 0; ++c) text += static_cast<char>(*c);
-      lines.push_back(text);
-    }
-    lists.push_back(lines);
-  }
-  return lists;
-}
+std::vector<std::vector<std::string>> ProgramProcess::ListBoxes() const { return ListBoxLines(window_); }
 
 bool ProgramProcess::WaitForListLine(const std::string& line, DWORD timeoutMs) const {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;

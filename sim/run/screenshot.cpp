@@ -21,7 +21,9 @@ struct Capture {
 
 }  // namespace
 
-bool SaveWindowBitmap(HWND window, const std::string& path) {
+namespace {
+
+bool TrySave(HWND window, const std::string& path) {
   RECT area{};
   if (window == nullptr || !GetWindowRect(window, &area)) return false;
   const int width = area.right - area.left;
@@ -63,6 +65,17 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
   out.write(reinterpret_cast<const char*>(&info), sizeof info);
   out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
   return static_cast<bool>(out);
+}
+
+}  // namespace
+
+bool SaveWindowBitmap(HWND window, const std::string& path) {
+  // A display that has just come up may not map the window at once: a few tries, a second apart.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (TrySave(window, path)) return true;
+    Sleep(1000);
+  }
+  return false;
 }
 
 }  // namespace trelvikrun

@@ -55,3 +55,64 @@ TEST(ProgramDiscovery, FamiliesSwitchedOffInTheSettingsAreReleased) {
 }
 
 }  // namespace
+
+namespace {
+
+// Waits (bounded) until the board's state as the simulator last published it meets the condition.
+template <class Condition>
+bool BoardBecomes(const simchannel::RemoteBoards& boards, int board, Condition condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    const std::vector<HidSimMirrorBoard> now = boards.Boards();
+    if (static_cast<int>(now.size()) > board && condition(now[static_cast<size_t>(board)])) return true;
+    Sleep(20);
+  } while (GetTickCount() - start < timeoutMs);
+  return false;
+}
+
+bool Bound(const HidSimMirrorBoard& board) { return board.openHandles > 0 && board.keyMatrixMode != 0; }
+
+TEST(ProgramDiscovery, AnUnpluggedBoardLeavesTheListAndIsBoundAgainWhenPluggedBackIn) {
+  e2e::ProgramRun run("replug", "1FD1:03E8:MCP00001::330A;1FD1:03EA:CDU00001::3302");
+  run.WriteFile("ASSIGNMENTS.INI", "[CDU_ASSIGNMENTS]\r\nCPT=03EACDU00001\r\n");
+  const simchannel::RemoteBoards& boards = run.ControlBoards();
+  ASSERT_TRUE(boards.Ready());
+  ASSERT_TRUE(run.Start());
+  ASSERT_NE(run.WaitForMainWindow(30000), nullptr);
+  ASSERT_TRUE(e2e::ListsHold(run.WaitForListLine("2 Devices Connected", 60000), "2 Devices Connected"));
+  ASSERT_TRUE(BoardBecomes(boards, 0, Bound, 10000));
+
+  // The removal reaches the program as the system reports it: the board is let go and leaves the list.
+  ASSERT_TRUE(boards.Unplug(0));
+  const e2e::ListLines after = run.WaitForListLine("1 Device Connected", 60000);
+  const std::vector<std::string> list = ListWith(after, "1 Device Connected");
+  ASSERT_FALSE(list.empty()) << e2e::DescribeLists(after);
+  EXPECT_TRUE(std::none_of(list.begin(), list.end(), [](const std::string& l) { return StartsWith(l, "VDK CTRL MCP"); }))
+      << e2e::DescribeLists(after);
+  EXPECT_TRUE(std::any_of(list.begin(), list.end(), [](const std::string& l) { return StartsWith(l, "VDK CDU"); }))
+      << e2e::DescribeLists(after);
+  EXPECT_TRUE(BoardBecomes(boards, 0, [](const HidSimMirrorBoard& b) { return b.openHandles == 0; }, 10000));
+
+  // Plugged back in, it is discovered, bound and reporting its switches again, beside the CDU it never lost.
+  ASSERT_TRUE(boards.Replug(0));
+  const e2e::ListLines again = run.WaitForListLine("2 Devices Connected", 60000);
+  EXPECT_TRUE(e2e::ListsHold(again, "2 Devices Connected")) << e2e::DescribeLists(again);
+  EXPECT_TRUE(BoardBecomes(boards, 0, Bound, 10000));
+  EXPECT_TRUE(BoardBecomes(boards, 1, Bound, 10000));
+  const std::string log = run.ReadFile("VavOzorovoduz.log");
+  size_t detected = 0;
+  for (size_t at = log.find("Board Detected : 330A"); at != std::string::npos; at = log.find("Board Detected : 330A", at + 1)) {
+    ++detected;
+  }
+  EXPECT_EQ(detected, 2u) << log;
+
+  // At the end every board is dark (its LED matrix off) and released.
+  EXPECT_TRUE(run.Close(30000));
+  for (const HidSimMirrorBoard& board : boards.Boards()) {
+    EXPECT_EQ(board.openHandles, 0) << board.serial;
+    EXPECT_EQ(board.ledMatrixOn, 0) << board.serial;
+    EXPECT_EQ(board.keyMatrixMode, 0) << board.serial;
+  }
+}
+
+}  // namespace

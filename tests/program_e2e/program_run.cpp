@@ -1,8 +1,9 @@
 #include "tests/program_e2e/program_run.h"
 
 #include <algorithm>
+#include <sstream>
 
-#include "controller/app/zedarave.h"
+#include "sim/run/program_windows.h"
 #include "framework/rtl/filetext.h"
 
 namespace e2e {
@@ -18,7 +19,7 @@ std::string ThisFolder() {
 }  // namespace
 
 ProgramRun::ProgramRun(const std::string& name, const std::string& boards)
-    : scratch_("e2e_" + name), folder_(scratch_.Path()) {
+    : name_(name), scratch_("e2e_" + name), folder_(scratch_.Path()) {
   const std::string bin = ThisFolder();
   for (const char* file : {"Trelvik.exe", "ventrixAPI.dll", "ventrix_hidsim.dll"}) {
     CopyFileA((bin + file).c_str(), (folder_ + file).c_str(), FALSE);
@@ -57,6 +58,14 @@ void ProgramRun::AddSimConnectStandIn() {
   variables_.push_back({"TRELVIK_SIMCONNECT_JOURNAL", folder_ + kSimJournal});
 }
 
+simchannel::RemoteBoards& ProgramRun::ControlBoards() {
+  if (!remote_) {
+    remote_ = std::make_unique<simchannel::RemoteBoards>("e2e-" + name_ + "-" + std::to_string(GetCurrentProcessId()));
+    variables_.push_back({HIDSIM_CONTROL_VARIABLE, remote_->Name()});
+  }
+  return *remote_;
+}
+
 bool ProgramRun::Start() {
   testsupport::ChildProcess::Variables variables{{"VENTRIX_HID_SIMULATOR", folder_ + "ventrix_hidsim.dll"},
                                                  {"VENTRIX_HIDSIM_BOARDS", boards_}};
@@ -69,25 +78,9 @@ std::string ProgramRun::Output() const { return process_ ? process_->Output() : 
 
 // The program's own main window: tests of other areas may show a main form with the same caption meanwhile.
 HWND ProgramRun::WaitForMainWindow(DWORD timeoutMs) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{process_ ? process_->ProcessId() : 0, nullptr};
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          char caption[128] = {};
-          GetWindowTextA(window, caption, sizeof caption);
-          if (owner != s->processId || std::string(caption) != trelvik::kMainCaption) return TRUE;
-          s->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    window_ = search.found;
+    window_ = trelvikrun::FindMainWindow(process_ ? process_->ProcessId() : 0);
     if (window_ != nullptr) return window_;
     Sleep(20);
   }
@@ -105,41 +98,18 @@ std::string ProgramRun::WaitForFileText(const std::string& name, const std::stri
   return content;
 }
 
-std::vector<std::vector<std::string>> ProgramRun::ListBoxes() {
-  std::vector<HWND> boxes;
-  EnumChildWindows(
-      window_,
-      [](HWND child, LPARAM found) -> BOOL {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        // The framework's list boxes are subclasses named after the system class ("Trelvik.LISTBOX").
-        const std::string className = CharUpperA(name);
-        if (className.ends_with("LISTBOX")) reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&boxes));
-  std::vector<std::vector<std::string>> lists;
-  for (HWND box : boxes) {
-    std::vector<std::string> lines;
-    const LRESULT count = SendMessageA(box, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-      // Across processes the text travels as UTF-16; the program's texts are plain ASCII.
-      wchar_t line[512] = {};
-      if (SendMessageW(box, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 511) {
-        SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
-      }
-      std::string text;
-      for (const wchar_t* c = line; *c != 0; ++c) text += static_cast<char>(*c);
-      lines.push_back(text);
-    }
-    lists.push_back(lines);
-  }
-  return lists;
-}
+std::vector<std::vector<std::string>> ProgramRun::ListBoxes() { return trelvikrun::ListBoxLines(window_); }
 
 bool ProgramRun::Close(DWORD timeoutMs) {
   if (window_ != nullptr) PostMessageA(window_, WM_CLOSE, 0, 0);
   return process_ != nullptr && process_->Wait(timeoutMs);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }
 
 bool ListsHold(const ListLines& lists, const std::string& line) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/channel/remote_boards.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 
@@ -26,6 +27,9 @@ class ProgramRun {
   // Puts the SimConnect.dll stand-in beside the program (before Start); it journals to kSimJournal.
   void AddSimConnectStandIn();
   static constexpr const char* kSimJournal = "simconnect.journal";
+  // The simulated boards seen and steered from the test (sim/hidsim_mirror.h): made before Start; their last
+  // state stays readable after the program ended.
+  simchannel::RemoteBoards& ControlBoards();
   std::string ReadFile(const std::string& name) const;
   // A file put in the folder before the program starts.
   void WriteFile(const std::string& name, const std::string& text) const;
@@ -44,10 +48,12 @@ class ProgramRun {
   bool Close(DWORD timeoutMs);
 
  private:
+  std::string name_;
   trelvik::testing::ScratchFolder scratch_;
   std::string folder_;
   std::string boards_;
   testsupport::ChildProcess::Variables variables_;
+  std::unique_ptr<simchannel::RemoteBoards> remote_;
   std::unique_ptr<testsupport::ChildProcess> process_;
   HWND window_ = nullptr;
 };
@@ -55,6 +61,8 @@ class ProgramRun {
 using ListLines = std::vector<std::vector<std::string>>;
 // Whether any of the lists holds the line.
 bool ListsHold(const ListLines& lists, const std::string& line);
+// A text's lines, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
 // The lists as one text, for a failure message: "[line|line|][...]".
 std::string DescribeLists(const ListLines& lists);
 

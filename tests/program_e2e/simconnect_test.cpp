@@ -2,18 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "tests/program_e2e/program_run.h"
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The first start writes the settings template, which selects the 777.
 TEST(ProgramWithSimulator, TheReconnectTimerOpensThe777SessionAndTheSimulatorIsDetected) {
@@ -24,7 +16,7 @@ TEST(ProgramWithSimulator, TheReconnectTimerOpensThe777SessionAndTheSimulatorIsD
 
   // The first reconnect tick comes 5 s after the form's creation; the subscription ends the open.
   const std::string text = run.WaitForFileText(e2e::ProgramRun::kSimJournal, R"("SimStart"))", 30000);
-  const std::vector<std::string> journal = Lines(text);
+  const std::vector<std::string> journal = e2e::Lines(text);
   const std::vector<std::string> open = {
       R"(SimConnect_Open(1, "Receive Data", 0, 0, 0, 0))",
       R"(SimConnect_MapClientDataNameToID(1, "ORVA_777X_Data", 0x51547831))",
