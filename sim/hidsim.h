@@ -100,7 +100,8 @@ LONGLONG LastInputDelivery();
 
 // Boards described in VENTRIX_HIDSIM_BOARDS are added when the bank is first used in a process, so a child
 // process sees the same boards. Entries "VVVV:PPPP:serial[:flags[:model]]" joined by ';' (hex ids; flags: r =
-// 8-byte interface first, 1 = one interface, n = no serial, e = empty serial, l = language list as serial;
+// 8-byte interface first, 1 = one interface, n = no serial, e = empty serial, l = language list as serial,
+// w = the 8-byte interface claims 65-byte reports;
 // model: four hex digits written as the board's two model bytes, as "330A").
 constexpr char kBoardsVariable[] = "VENTRIX_HIDSIM_BOARDS";
 std::string EnvironmentText(const std::vector<BoardConfig>& boards);

@@ -8,6 +8,9 @@ namespace hidsim {
 
 namespace {
 
+// What a board described with 'w' claims for its 8-byte interface's reports: one byte past the layer's buffers.
+constexpr int kOversizedReport = 65;
+
 char SerialFlag(SerialKind kind) {
   switch (kind) {
     case SerialKind::Missing: return 'n';
@@ -39,6 +42,7 @@ std::string EnvironmentText(const std::vector<BoardConfig>& boards) {
     if (config.pipe1First) flags += 'r';
     if (config.interfaceCount == 1) flags += '1';
     if (char serial = SerialFlag(config.serialKind)) flags += serial;
+    if (config.claimedReportLength == kOversizedReport) flags += 'w';
     if (!flags.empty() || config.model != 0xFFFF) text += ':' + flags;
     if (config.model != 0xFFFF) {
       char model[8];
@@ -64,6 +68,7 @@ std::vector<BoardConfig> ParseBoards(const std::string& text) {
       if (flag == 'n') config.serialKind = SerialKind::Missing;
       if (flag == 'e') config.serialKind = SerialKind::Empty;
       if (flag == 'l') config.serialKind = SerialKind::LanguageList;
+      if (flag == 'w') config.claimedReportLength = kOversizedReport;
     }
     if (fields.size() > 4 && !fields[4].empty()) config.model = static_cast<uint16_t>(std::stoul(fields[4], nullptr, 16));
     boards.push_back(config);

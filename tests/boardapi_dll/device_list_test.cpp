@@ -45,6 +45,13 @@ TEST_F(DeviceListTest, SizeQueryExactBufferAndOneByteLess) {
   EXPECT_EQ(ventrix_GetDeviceList(buffer.data(), nullptr, nullptr), API_ERR_NULL_POINTER);
 }
 
+TEST_F(DeviceListTest, ABoardClaimingReportsLongerThanTheLibrarysBuffersIsNotListed) {
+  AddBoard(0x03E8, "00000001");
+  Sim().AddBoard(kBoardVendor, 0x03E8, "00000002", "w");  // its 8-byte interface claims 65-byte reports
+  Open();
+  EXPECT_EQ(DeviceList(), std::vector<std::string>{DeviceName(0x03E8, "00000001")});
+}
+
 TEST_F(DeviceListTest, FilterMustHaveFourCharacters) {
   AddBoard(0x03E8, "00000001");
   Open();
