@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "controller/aircraft/fsuipc_client.h"
 #include "controller/aircraft/sim_session.h"
 #include "controller/aircraft/switch_frame.h"
 #include "controller/app/form_switch_host.h"
@@ -238,6 +239,7 @@ void TZedArave::FormDestroy() {
   api.CloseControllers();
   fw::SleepMs(500);
   Update_Structure->Close();
+  aircraft::FpcClose();
   log_.Close();
 }
 

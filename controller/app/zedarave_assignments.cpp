@@ -72,6 +72,8 @@ void TZedArave::Load_Input_Assignments(const std::string& file) {
     AxisAssignment& axis = axis_functions[static_cast<std::size_t>(number)];
     axis.joystick = ini.ReadInteger("AXIS_ASSIGNMENTS", stem + "_JOYSTICK", 0);
     axis.axis = ini.ReadInteger("AXIS_ASSIGNMENTS", stem + "_AXIS", 0);
+    // A joystick or axis number outside 1..8 names no device or axis: the function is not assigned.
+    if (axis.joystick < 1 || axis.joystick > 8 || axis.axis < 1 || axis.axis > 8) axis.joystick = axis.axis = 0;
     if (number < 20) continue;
     const bool noNullZone =
         stem == "BRAKES_R_1" || stem == "BRAKES_R_2" || stem == "THROTTLE_L" || stem == "THROTTLE_R";
