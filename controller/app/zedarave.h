@@ -14,6 +14,7 @@
 #include "controller/app/assignment_records.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/board_table.h"
+#include "controller/app/joystick_axes.h"
 #include "controller/app/mcp_windows.h"
 #include "controller/app/panel_state.h"
 #include "controller/app/program_log.h"
@@ -125,6 +126,26 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // The windows of the mode-control panels, the CDU lamp-test marks, then panel_state_prev.
   void Output_Loop_7SEG();
   void set_mcp_outputs_7seg(const std::string& model);
+
+  // ---- Joystick axes (zedarave_axes.cpp; their pages in zedarave_axis_pages.cpp) -------------------------
+  // The eight axis values and product name of one DirectInput game controller; all 0 when it is missing,
+  // not attached, virtual ("vJoy") or cannot be acquired.
+  AxisReading QueryAxisValues(input::TDxJoystick& stick);
+  // The axis pass, run by the idle loop: at most every 200 ms, detection while Axis_Detect runs, else the
+  // assigned axes' values; the value labels, the dimmer commands every 500 ms and the flight controls.
+  void axis_pass();
+  // Commands of the axis pages; the clicked control's tag is the axis function.
+  void W7SpeedButton42Click(fw::TObject* Sender);   // Detect
+  void Axis_DetectTimer();
+  void DimmerClearClick(fw::TObject* Sender);       // Clear of a dimmer function 1..11
+  void W7SpeedButton55Click(fw::TObject* Sender);   // Clear of a flight control
+  void W7SpeedButton96Click(fw::TObject* Sender);   // SET low
+  void W7SpeedButton132Click(fw::TObject* Sender);  // SET high
+  void j20_nullChange(fw::TObject* Sender);         // every null-zone edit
+  void j20_revClick(fw::TObject* Sender);           // every Reverse box
+  void W7SpeedButton131Click(fw::TObject* Sender);  // ARM of the speedbrake
+  // The loaded assignments in the rows of the axis pages.
+  void ShowLoadedAxes();
 
   // ---- Catalogue and lookups ---------------------------------------------------------------------
   std::string Get_Board_Desc(const std::string& model) const;
@@ -336,6 +357,11 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
 
   fw::TStatusBar* StatusBar1 = nullptr;
 
+  // Axis pages (hidden): one row per axis function, the flight-control channels' output labels.
+  std::array<AxisRow, kAxisFunctions + 1> axis_rows{};
+  std::array<fw::TLabel*, kAxisChannels> axis_channel_labels{};
+  AxisWork axis_work;
+
   // Components: sixteen multimedia joysticks (joystick numbers 1..16), eight DirectInput game controllers
   // and the TCP client socket.
   std::array<input::TJstick*, 17> Jstick{};         // Jstick1..Jstick16 by number
@@ -374,6 +400,17 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildStatusPage(ui::TVxSmoothTabPage* page);
   void BuildCduPage(ui::TVxSmoothTabPage* page);
   void BuildRadioPage(ui::TVxSmoothTabPage* page);
+  void BuildAxisPages(ui::TVxSmoothTabPage* dimmer, ui::TVxSmoothTabPage* control);
+  AxisReading QueryJoystick(int joystick);  // also kept as the joystick queried last
+  void DetectMovedAxis();
+  void AxisDetected(int joystick, int axis);
+  void RunAxisChannels();
+  // SET low or SET high: the function's present value becomes that end of its calibration.
+  void SetCalibrationEnd(int function, bool high);
+  // FSUIPC requests of the axis pass; a failed one clears sim_detected. Writes only while it is set.
+  bool FsuipcDone(std::uint32_t result);
+  void FsuipcRead(std::uint32_t offset, std::uint32_t size, void* destination);
+  void FsuipcWriteChannel(std::uint32_t offset, std::uint32_t size, std::int64_t value);
   void BuildTimers();
   void BuildComponents();
   void ApplySettings();

@@ -83,6 +83,7 @@ void TZedArave::Load_Input_Assignments(const std::string& file) {
     axis.reverse = ini.ReadBool("AXIS_ASSIGNMENTS", stem + "_REVERSE", false);
   }
 
+  ShowLoadedAxes();
   ClearRecords(input_assignments, output_assignments);
   saved_inputs = input_assignments;
   saved_outputs = output_assignments;

@@ -156,6 +156,7 @@ void TZedArave::BuildPages() {
   BuildStatusPage(pages[0]);
   BuildCduPage(pages[3]);
   BuildRadioPage(pages[4]);
+  BuildAxisPages(pages[6], pages[7]);
   last_input = Make<fw::TLabel>(this, pages[1], "last_input", 4, 4, 300, 16);
   last_input->SetCaption("");
 }
@@ -308,6 +309,7 @@ void TZedArave::BuildComponents() {
   for (int i = 1; i <= 8; ++i) {
     input::TDxJoystick* stick = fw::Create<input::TDxJoystick>(this);
     stick->SetName("DxJoystick" + std::to_string(i));
+    stick->SetAutoPoll(false);  // the axis query polls once and then reads each value
     DxJoystick[static_cast<std::size_t>(i)] = stick;
   }
   Update_Structure = fw::Create<net::TNetSocket>(this);
@@ -323,7 +325,7 @@ void TZedArave::BuildTimers() {
   Timer_resend = Timer(this, "Timer_resend", 5000, false, [this] { Timer_resend->SetEnabled(false); });
   save_Timer = Timer(this, "save_Timer", 3000, false, [this] { save_TimerTimer(); });
   progress_clear = Timer(this, "progress_clear", 1000, true, [this] { progress_clearTimer(); });
-  Axis_Detect = Timer(this, "Axis_Detect", 10000, false, [this] { Axis_Detect->SetEnabled(false); });
+  Axis_Detect = Timer(this, "Axis_Detect", 10000, false, [this] { Axis_DetectTimer(); });
   fs_reconnect = Timer(this, "fs_reconnect", 3000, true, [] {});
   const auto oneShot = [this](const char* name, unsigned interval, fw::TTimer*& timer) {
     timer = Timer(this, name, interval, false, [&timer] { timer->SetEnabled(false); });

@@ -2,12 +2,11 @@
 // and a scripted FSUIPC window) for the queue, the exchange and its failures.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
 #include <vector>
 
 #include "controller/aircraft/fsuipc_client.h"
 #include "controller/aircraft/fsuipc_link.h"
+#include "tests/aircraft/scripted_fsuipc.h"
 
 namespace aircraft_test {
 namespace {
@@ -31,77 +30,6 @@ TEST(FsuipcClosedTest, EveryRequestAnswersThatTheLinkIsNotOpen) {
   EXPECT_EQ(FsuipcLinkState().view, nullptr);
   EXPECT_TRUE(FsuipcLinkState().destinations.empty());
 }
-
-// A scripted FSUIPC window: every exchange is recorded as the requests found in the buffer; reads are
-// answered with `answerByte` in every data byte.
-struct ScriptedFsuipc {
-  struct Request {
-    std::uint32_t kind, offset, size;
-    std::vector<std::uint8_t> data;
-  };
-  static inline ScriptedFsuipc* current = nullptr;
-
-  std::vector<std::uint8_t> buffer = std::vector<std::uint8_t>(0x8000, 0xEE);
-  std::vector<std::vector<Request>> exchanges;
-  int failuresBeforeAnswer = 0;  // SendMessageTimeout failures before one succeeds
-  DWORD_PTR answer = 1;
-  DWORD lastError = 0;
-  std::uint8_t answerByte = 0x5A;
-  int sends = 0, sleeps = 0, atomsDeleted = 0, viewsUnmapped = 0, handlesClosed = 0;
-
-  FsuipcLink Link() {
-    FsuipcLink link;
-    link.window = reinterpret_cast<HWND>(0x1234);
-    link.message = 0xC123;
-    link.atom = 0xC001;
-    link.mapping = reinterpret_cast<HANDLE>(0x88);
-    link.view = buffer.data();
-    link.next = buffer.data();
-    return link;
-  }
-  FsuipcPlatform Calls() {
-    FsuipcPlatform calls;
-    calls.SendMessageTimeout = [](HWND window, UINT message, WPARAM atom, LPARAM, UINT flags, UINT timeout,
-                                  PDWORD_PTR out) -> LRESULT {
-      return current->Send(window, message, atom, flags, timeout, out);
-    };
-    calls.Sleep = [](DWORD ms) { current->sleeps += ms == 100 ? 1 : 1000; };
-    calls.GetLastError = []() -> DWORD { return current->lastError; };
-    calls.GlobalDeleteAtom = [](ATOM) -> ATOM { ++current->atomsDeleted; return 0; };
-    calls.UnmapViewOfFile = [](LPCVOID) -> BOOL { ++current->viewsUnmapped; return TRUE; };
-    calls.CloseHandle = [](HANDLE) -> BOOL { ++current->handlesClosed; return TRUE; };
-    return calls;
-  }
-  LRESULT Send(HWND window, UINT message, WPARAM atom, UINT flags, UINT timeout, PDWORD_PTR out) {
-    ++sends;
-    EXPECT_EQ(window, reinterpret_cast<HWND>(0x1234));
-    EXPECT_EQ(message, 0xC123u);
-    EXPECT_EQ(atom, 0xC001u);
-    EXPECT_EQ(flags, static_cast<UINT>(SMTO_BLOCK));
-    EXPECT_EQ(timeout, 2000u);
-    if (failuresBeforeAnswer > 0) {
-      --failuresBeforeAnswer;
-      return 0;
-    }
-    std::vector<Request> requests;
-    std::uint8_t* at = buffer.data();
-    for (;;) {
-      Request r{};
-      std::memcpy(&r.kind, at, 4);
-      if (r.kind != 1 && r.kind != 2) break;
-      std::memcpy(&r.offset, at + 4, 4);
-      std::memcpy(&r.size, at + 8, 4);
-      std::uint8_t* data = at + (r.kind == 1 ? 16 : 12);
-      if (r.kind == 1) std::memset(data, answerByte, r.size);
-      r.data.assign(data, data + r.size);
-      requests.push_back(r);
-      at = data + r.size;
-    }
-    exchanges.push_back(requests);
-    *out = answer;
-    return 1;
-  }
-};
 
 class FsuipcOpenTest : public ::testing::Test {
  protected:
