@@ -5,10 +5,14 @@
  *
  * Set VENTRIX_HIDSIM_CONTROL=<name> for the program: the DLL then opens the block "<name>.state" and serves
  * the control pipe "\\.\pipe\<name>" (sim/channel/control_pipe.h), whose requests are, one per call:
- *   press <board> <switch> <0|1>   open or close one switch (1..128) of the board's key matrix
+ *   press <board> <switch> <0|1>   open or close one switch (1..128) of the board's key matrix; the reply
+ *                                   "ok <ticks>" gives the moment of the change (QueryPerformanceCounter)
  *   unplug <board> / replug <board> the board vanishes / comes back, and the process's windows hear of it as
  *                                   the system tells them (device-interface removal or arrival, then a
  *                                   device-node change); the reply comes once they have taken the news
+ *   delivered                      "ok <ticks>": when the last input report reached the thread that read it
+ *   usage                          "ok <kernel> <user> <working set>": the process's processor time (100 ns
+ *                                   units) and working set (bytes), as it reads them itself
  * Replies: "ok", or "error <reason>". Boards by id, in the order of VENTRIX_HIDSIM_BOARDS. */
 #ifndef TRELVIK_SIM_HIDSIM_MIRROR_H
 #define TRELVIK_SIM_HIDSIM_MIRROR_H
@@ -34,8 +38,10 @@ typedef struct HidSimMirrorBoard {
   uint8_t ports[4];
   int32_t openHandles;     /* device files open on the board */
   int32_t reportsReceived; /* output reports in its journal */
+  int32_t reportKinds[4];  /* of those: LED-matrix rows, data-line ports, key-matrix requests, others */
   uint16_t switchWords[8];
 } HidSimMirrorBoard;
+enum { HIDSIM_REPORT_LED_ROW = 0, HIDSIM_REPORT_PORTS = 1, HIDSIM_REPORT_KEY_MATRIX = 2, HIDSIM_REPORT_OTHER = 3 };
 
 typedef struct HidSimMirror {
   uint32_t magic;

@@ -38,6 +38,8 @@ struct SimBoard {
   int readAccessViolations = 0;  // reads that fault
   std::array<SimInterface, 2> interfaces;
   std::vector<JournalEntry> journal;
+  // Reports received by kind (ReportKind), counted as they come: what a benchmark compares with the minimum.
+  std::array<int32_t, 4> reportKinds{};
 
   // Sends a report on an interface (dropped while the board is silent).
   void Send(int interfaceIndex, Bytes report);
@@ -62,6 +64,16 @@ struct SimBoard {
   std::vector<uint8_t> keyMatrixReplyOrder{0x1A, 0x1B, 0x1C, 0x19};
   bool keyMatrixReporting = false;  // a request was answered in the current mode: changes send readings
 };
+
+// What a received report is for: LED-matrix rows, the data-line ports (every report of the 5-byte interface), the
+// key matrix (mode and reading requests), anything else.
+enum ReportKind : int { kReportLedRow = 0, kReportPorts = 1, kReportKeyMatrix = 2, kReportOther = 3 };
+inline ReportKind KindOfReport(int interfaceIndex, uint8_t id) {
+  if (interfaceIndex == kPortInterface) return kReportPorts;
+  if (id == 0x15) return kReportLedRow;
+  if (id == 0x18 || id == 0x19) return kReportKeyMatrix;
+  return kReportOther;
+}
 
 // Sets the switch words as the board's matrix reads them; a board that reports sends a new reading when they
 // changed. True when it sent one.

@@ -43,8 +43,14 @@ std::optional<std::string> RemoteBoards::Request(const std::string& request, uns
 }
 
 bool RemoteBoards::Press(int board, int switchNumber, bool closed) const {
-  return Request("press " + std::to_string(board) + " " + std::to_string(switchNumber) + (closed ? " 1" : " 0")) ==
-         std::optional<std::string>("ok");
+  return PressAt(board, switchNumber, closed).has_value();
+}
+
+std::optional<long long> RemoteBoards::PressAt(int board, int switchNumber, bool closed) const {
+  const auto reply =
+      Request("press " + std::to_string(board) + " " + std::to_string(switchNumber) + (closed ? " 1" : " 0"));
+  if (!reply || reply->rfind("ok ", 0) != 0) return std::nullopt;
+  return std::stoll(reply->substr(3));
 }
 
 bool RemoteBoards::Unplug(int board) const {

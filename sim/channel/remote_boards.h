@@ -28,6 +28,9 @@ class RemoteBoards {
   // One control request ("press 0 12 1", "unplug 1", ...): the reply, nothing when the program did not answer.
   std::optional<std::string> Request(const std::string& request, unsigned timeoutMs = 40000) const;
   bool Press(int board, int switchNumber, bool closed) const;
+  // The same, answering when the board's switches changed (QueryPerformanceCounter ticks, one clock for every
+  // process of the machine).
+  std::optional<long long> PressAt(int board, int switchNumber, bool closed) const;
   bool Unplug(int board) const;
   bool Replug(int board) const;
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <dbt.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -44,6 +45,7 @@ void Snapshot(const Bank& bank, const SimBoard& board, HidSimMirrorBoard& out) {
   out.openHandles = static_cast<int32_t>(std::count_if(
       bank.files.begin(), bank.files.end(), [&](const auto& entry) { return entry.second.board.get() == &board; }));
   out.reportsReceived = static_cast<int32_t>(board.journal.size());
+  std::copy(board.reportKinds.begin(), board.reportKinds.end(), out.reportKinds);
   std::copy(board.switchWords.begin(), board.switchWords.end(), out.switchWords);
 }
 
@@ -76,8 +78,10 @@ std::string Press(const std::vector<std::string>& words) {
   std::array<uint16_t, 8> switches = target.switchWords;
   if (words[3] == "1") switches[word] = static_cast<uint16_t>(switches[word] | (1u << bit));
   else switches[word] = static_cast<uint16_t>(switches[word] & ~(1u << bit));
+  LARGE_INTEGER changed;
+  QueryPerformanceCounter(&changed);
   if (ChangeSwitchWords(target, switches)) lock.bank().Deliver(target, kSpecialInterface);
-  return Reply(true);
+  return "ok " + std::to_string(changed.QuadPart);
 }
 
 std::vector<HWND> WindowsOfThisProcess() {
@@ -135,12 +139,31 @@ std::string Plug(const std::vector<std::string>& words, bool plugged) {
   return Reply(true);
 }
 
+// The process's processor time (kernel and user, 100 ns units) and working set (bytes), as the process itself
+// reads them: a process outside cannot under Wine.
+std::string Usage() {
+  FILETIME created, ended, kernel, user;
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user) ||
+      !K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)) {
+    return Reply(false, "usage unavailable");
+  }
+  const auto value = [](const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return "ok " + std::to_string(value(kernel)) + " " + std::to_string(value(user)) + " " +
+         std::to_string(memory.WorkingSetSize);
+}
+
 std::string Handle(const std::string& request) {
   const std::vector<std::string> words = simchannel::RequestWords(request);
   if (words.empty()) return Reply(false, "empty request");
   if (words[0] == "press") return Press(words);
   if (words[0] == "unplug") return Plug(words, false);
   if (words[0] == "replug") return Plug(words, true);
+  if (words[0] == "delivered") return "ok " + std::to_string(LastInputDelivery());
+  if (words[0] == "usage") return Usage();
   return Reply(false, "unknown request");
 }
 

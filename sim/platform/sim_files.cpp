@@ -118,6 +118,7 @@ BOOL WINAPI Sim_WriteFileEx(HANDLE handle, LPCVOID buffer, DWORD length, LPOVERL
     uint8_t report[8] = {};
     std::memcpy(report, buffer, length);
     board.journal.push_back({interfaceIndex, hidsim::Bytes(report, report + length), false});
+    ++board.reportKinds[hidsim::KindOfReport(interfaceIndex, report[0])];
     hidsim::HandleReport(board, interfaceIndex, report);
     for (int i = 0; i < 2; ++i) bank.Deliver(board, i);
   }

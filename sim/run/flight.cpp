@@ -63,6 +63,16 @@ std::vector<std::uint8_t> DataArea(bool is777, const FlightState& state) {
   return is777 ? Area777(state) : Area737(state);
 }
 
+std::string DataRequest(bool is777, const FlightState& state) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string request = "data " + DataAreaName(is777) + " ";
+  for (std::uint8_t byte : DataArea(is777, state)) {
+    request += kDigits[byte >> 4];
+    request += kDigits[byte & 15];
+  }
+  return request;
+}
+
 std::string BoardsText(bool is777) {
   return std::string("1FD1:03E8:MCP00001::") + (is777 ? "3403" : "330F") +
          ";1FD1:03E8:EFS00001::330B;1FD1:03E8:EFS00002::330C;1FD1:03EA:CDU00001::3302";

@@ -33,6 +33,7 @@ class ProgramProcess {
   bool WaitForEnd(DWORD timeoutMs) const;
   void Terminate();
   DWORD ExitCode() const;
+  HANDLE Handle() const { return process_; }
 
  private:
   HANDLE process_ = nullptr;

@@ -17,6 +17,7 @@
 #include "sim/run/account.h"
 #include "sim/run/flight.h"
 #include "sim/run/panels.h"
+#include "sim/run/program_folder.h"
 #include "sim/run/program_process.h"
 #include "sim/run/screenshot.h"
 
@@ -82,29 +83,6 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
   }
   if (!options.folder.empty() && options.folder.back() != '\\' && options.folder.back() != '/') options.folder += '\\';
   return options;
-}
-
-std::string ThisFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text(path);
-  return text.substr(0, text.find_last_of('\\') + 1);
-}
-
-bool WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  return static_cast<bool>(out);
-}
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string text;
-  for (std::uint8_t byte : bytes) {
-    text += kDigits[byte >> 4];
-    text += kDigits[byte & 15];
-  }
-  return text;
 }
 
 // New whole lines of a file another process appends to.
@@ -246,35 +224,20 @@ class Run {
   Run(const Options& options, Account& account) : options_(options), account_(account) {}
 
   int Play() {
-    const std::string bin = ThisFolder();
-    folder_ = options_.folder.empty() ? bin + "run\\" : options_.folder;
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    for (const char* old : {"CONFIG.INI", "ASSIGNMENTS.INI", "VavOzorovoduz.log", "simconnect.journal"}) {
-      DeleteFileA((folder_ + old).c_str());
-    }
-    for (const char* file : {"Trelvik.exe", "ventrixAPI.dll", "ventrix_hidsim.dll"}) {
-      if (!CopyFileA((bin + file).c_str(), (folder_ + file).c_str(), FALSE)) return Fail(kNotStarted, std::string("cannot copy ") + file);
-    }
-    if (!CopyFileA((bin + "simconnect\\SimConnect.dll").c_str(), (folder_ + "SimConnect.dll").c_str(), FALSE)) {
-      return Fail(kNotStarted, "cannot copy SimConnect.dll");
-    }
-    WriteText(folder_ + "CONFIG.INI", std::string("[SETTINGS]\r\nAIRCRAFT_TYPE=") + (options_.is777 ? "B777" : "B737") + "\r\n");
-    WriteText(folder_ + "ASSIGNMENTS.INI", std::string("[CDU_ASSIGNMENTS]\r\nCPT=") + kCduBoardName + "\r\n");
+    folder_ = options_.folder.empty() ? ToolFolder() + "run\\" : options_.folder;
+    const std::string prepared = PrepareProgramFolder(folder_, options_.is777, kCduBoardName);
+    if (!prepared.empty()) return Fail(kNotStarted, prepared);
 
     const std::string tag = std::to_string(GetCurrentProcessId());
     simchannel::RemoteBoards boards("trelvik-run-boards-" + tag);
     simulatorPipe_ = "trelvik-run-simulator-" + tag;
     if (!boards.Ready()) return Fail(kNotStarted, "cannot make the boards' state block");
-    const std::string journal = folder_ + "simconnect.journal";
+    const std::string journal = JournalFile(folder_);
     Watch watch(account_, boards, journal);
 
     account_.Line("run", Direction::kNone, std::string("aircraft ") + (options_.is777 ? "777" : "737") + ", program folder " + folder_);
-    const ProgramProcess::Variables variables = {
-        {"VENTRIX_HID_SIMULATOR", folder_ + "ventrix_hidsim.dll"},
-        {"VENTRIX_HIDSIM_BOARDS", BoardsText(options_.is777)},
-        {HIDSIM_CONTROL_VARIABLE, boards.Name()},
-        {"TRELVIK_SIMCONNECT_JOURNAL", journal},
-        {"TRELVIK_SIMCONNECT_CONTROL", simulatorPipe_}};
+    const ProgramProcess::Variables variables =
+        ProgramVariables(folder_, {BoardsText(options_.is777), boards.Name(), simulatorPipe_});
     const std::string output = folder_ + "program-output.txt";
     if (!program_.Start(folder_, variables, output)) return Fail(kNotStarted, "Trelvik.exe did not start");
     if (program_.WaitForMainWindow(kStartMs) == nullptr) return Fail(kNotStarted, "no main window within 60 s");
@@ -350,7 +313,7 @@ class Run {
       case Step::Kind::kData:
         account_.Line("data", Direction::kIntoProgram, step.description);
         account_.Data();
-        Simulator("data " + DataAreaName(options_.is777) + " " + Hex(DataArea(options_.is777, step.state)));
+        Simulator(DataRequest(options_.is777, step.state));
         break;
       case Step::Kind::kPress:
         account_.Line("switch", Direction::kIntoProgram, panel + " switch " + std::to_string(step.switchNumber) + ": " + step.description);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,13 @@ std::string Handle(const std::string& request) {
   if (words.size() == 2 && words[0] == "running") {
     simulator.SetSimulatorRunning(words[1] == "1");
     return "ok";
+  }
+  if (words.size() == 2 && words[0] == "eventtimes") {
+    std::string reply = "ok";
+    for (long long time : simulator.EventTimes(std::strtoull(words[1].c_str(), nullptr, 10))) {
+      reply += " " + std::to_string(time);
+    }
+    return reply;
   }
   if (words.size() == 1 && words[0] == "quit") {
     simulator.SendQuit();

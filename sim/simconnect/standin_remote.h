@@ -6,6 +6,8 @@
 //   simstart                  a flight starts ("SimStart" to its subscribers)
 //   running <0|1>             the simulator goes away / runs again
 //   quit                      the simulator quits
+//   eventtimes <n>            "ok" and when each add-on event from the n-th (0-based) on was sent, in
+//                             QueryPerformanceCounter ticks
 #pragma once
 
 namespace standin {

@@ -234,7 +234,10 @@ Result Simulator::MapClientEventToSimEvent(SessionHandle handle, DWORD eventId, 
 
 Result Simulator::TransmitClientEvent(SessionHandle handle, DWORD objectId, DWORD eventId, DWORD data,
                                       DWORD groupId, DWORD flags) {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
   std::lock_guard<std::mutex> hold(lock_);
+  eventTimes_.push_back(now.QuadPart);
   Log(Printf("SimConnect_TransmitClientEvent(%s, %lu, %lu, 0x%08lX, %lu, %lu)", SessionText(handle).c_str(),
              objectId, eventId, data, groupId, flags));
   return Outcome("SimConnect_TransmitClientEvent", Find(handle));
@@ -268,6 +271,12 @@ void Simulator::SendArea(Session& session, Request& request, const Record& area)
   session.queue.push_back(std::move(record));
 }
 
+std::vector<long long> Simulator::EventTimes(std::size_t from) {
+  std::lock_guard<std::mutex> hold(lock_);
+  if (from >= eventTimes_.size()) return {};
+  return std::vector<long long>(eventTimes_.begin() + static_cast<std::ptrdiff_t>(from), eventTimes_.end());
+}
+
 void Simulator::Reset() {
   std::lock_guard<std::mutex> hold(lock_);
   sessions_.clear();
@@ -277,6 +286,7 @@ void Simulator::Reset() {
   areas_.clear();
   aircraft_ = SIM_STANDIN_DEFAULT_AIRCRAFT;
   journal_.clear();
+  eventTimes_.clear();
   dispatchCount_ = 0;
   lastDispatchSession_ = 0;
 }

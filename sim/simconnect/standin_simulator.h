@@ -55,6 +55,8 @@ class Simulator {
   int DispatchCount();
   int LastDispatchSession();
   int OpenSessionCount();
+  // When each event since the last reset was sent, from the given one on (QueryPerformanceCounter ticks).
+  std::vector<long long> EventTimes(std::size_t from);
 
  private:
   using Record = std::vector<std::uint8_t>;
@@ -93,6 +95,7 @@ class Simulator {
   std::map<std::string, Record> areas_;
   std::string aircraft_;
   std::vector<std::string> journal_;
+  std::vector<long long> eventTimes_;
   int dispatchCount_ = 0;
   int lastDispatchSession_ = 0;
 };
