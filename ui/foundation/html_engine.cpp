@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/foundation/banded_gradient.h"
 #include "ui/foundation/html_engine_core.h"
 #include "ui/foundation/html_markup.h"
 #include "ui/foundation/theme_library.h"
@@ -23,24 +24,67 @@ bool ReadWholeInteger(const std::string& text, int& value) {
   return true;
 }
 
+// Leading and trailing blanks and control characters off.
+std::string Trimmed(const std::string& text) {
+  std::size_t first = 0;
+  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+  std::size_t last = text.size();
+  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
+  return text.substr(first, last - first);
+}
+
+// Only the first field marker loses its brackets.
+std::string RemoveFirstFieldMarker(std::string text) {
+  const std::size_t at = text.find("<#");
+  if (at == std::string::npos) return text;
+  text.erase(at, 1);
+  const std::size_t close = text.find('>', at);
+  if (close != std::string::npos) text.erase(close, 1);
+  return text;
+}
+
 }  // namespace
 
 bool DrawHTMLText(fw::TCanvas* Canvas, THTMLTextParams& Params) {
-  THTMLCanvasEngine engine(Canvas, Params);
+  THTMLEngineSetup setup;
+  setup.Canvas = Canvas;
+  THTMLEngine engine(setup, Params);
   return engine.Run();
 }
 
-THTMLCanvasEngine::THTMLCanvasEngine(fw::TCanvas* Canvas, THTMLTextParams& Params) : canvas_(Canvas), p_(Params) {}
+THTMLEngine::THTMLEngine(const THTMLEngineSetup& Setup, THTMLTextParams& Params)
+    : build_(Setup.Build),
+      canvas_(Setup.Canvas),
+      graphics_(Setup.Graphics),
+      gdipPictures_(Setup.GDIPPictures),
+      lineSpacing_(Setup.LineSpacing),
+      p_(Params) {
+  if (Canvas()) {
+    font_ = canvas_->Font();
+    brush_ = canvas_->Brush();
+  } else {
+    ownFont_ = std::make_unique<fw::TFont>();
+    ownFont_->Assign(Setup.Font);
+    ownBrush_ = std::make_unique<fw::TBrush>();
+    ownBrush_->SetStyle(fw::bsClear);
+    font_ = ownFont_.get();
+    brush_ = ownBrush_.get();
+  }
+}
 
-bool THTMLCanvasEngine::Run() {
-  const fw::TColor penColor = canvas_->Pen()->Color();
-  const int penWidth = canvas_->Pen()->Width();
-  entryBrushColor_ = canvas_->Brush()->Color();
-  baseFont_.Assign(canvas_->Font());
-  measureFont_.Assign(canvas_->Font());
-  drawFont_.Assign(canvas_->Font());
+THTMLEngine::~THTMLEngine() = default;
+
+bool THTMLEngine::Run() {
+  const bool keepPen = build_ == THTMLBuild::Canvas;
+  const fw::TColor penColor = keepPen ? canvas_->Pen()->Color() : fw::clNone;
+  const int penWidth = keepPen ? canvas_->Pen()->Width() : 0;
+  entryBrushColor_ = Canvas() ? brush_->Color() : fw::clNone;
+  baseFont_.Assign(font_);
+  measureFont_.Assign(font_);
+  drawFont_.Assign(font_);
   SetBrushColor(fw::clNone);
-  themed_ = ThemeSupport() && ThemeLib.IsThemeActive != nullptr && ThemeLib.IsThemeActive();
+  themed_ = build_ == THTMLBuild::Canvas && ThemeSupport() && ThemeLib.IsThemeActive != nullptr &&
+            ThemeLib.IsThemeActive();
 
   p_.ControlRect = fw::TRect{};
   p_.ControlValue.clear();
@@ -54,16 +98,23 @@ bool THTMLCanvasEngine::Run() {
   p_.HitTitle.clear();
   p_.HitLinkIndex = -1;
 
-  SetBkMode(canvas_->Handle(), TRANSPARENT);
-  flags_ = BiDiTextFlags(kBaseTextFlags, p_.BiDiMode);
+  if (Canvas()) SetBkMode(canvas_->Handle(), TRANSPARENT);
+  flags_ = GDIP() ? kBaseTextFlags : BiDiTextFlags(kBaseTextFlags, p_.BiDiMode);
+  if (build_ != THTMLBuild::Canvas && p_.Text.find(" & ") != std::string::npos) flags_ |= DT_NOPREFIX;
   if (!p_.WordWrap) flags_ |= DT_END_ELLIPSIS;
 
-  std::string markup = LineBreaksToTags(RemoveFieldMarkerBrackets(ReplaceHTMLEntities(p_.Text)));
+  std::string markup = ReplaceHTMLEntities(p_.Text);
+  markup = Office() ? RemoveFirstFieldMarker(markup) : RemoveFieldMarkerBrackets(markup);
+  markup = LineBreaksToTags(markup);
 
   int top = p_.Bounds.Top;
   while (!markup.empty()) {
+    if (Office()) {
+      markup = Trimmed(markup);
+      if (markup.empty()) break;
+    }
     line_ = TLine{};
-    canvas_->Font()->Assign(&measureFont_);
+    font_->Assign(&measureFont_);
     line_.ghHeight = GhHeight();
     line_.height = line_.ghHeight;
     line_.box = fw::Rect(p_.Bounds.Left + 1 + indent_, top, p_.Bounds.Right, top + line_.height);
@@ -73,8 +124,9 @@ bool THTMLCanvasEngine::Run() {
     std::string consumed;
     const std::size_t before = markup.size();
     LinePass(measure, measureFlow_, markup, &consumed);
-    measureFont_.Assign(canvas_->Font());
+    measureFont_.Assign(font_);
     if (markup.size() == before) break;  // nothing could be laid out: never loop for ever
+    if (Office() || (GDIP() && !markup.empty())) line_.height += lineSpacing_;
 
     const int lineWidth = measure.x;
     fw::TRect& box = line_.box;
@@ -85,11 +137,11 @@ bool THTMLCanvasEngine::Run() {
     box.Bottom = top + line_.height + line_.subExtent + line_.superExtent;
 
     if (!p_.MeasureOnly) {
-      canvas_->Font()->Assign(&drawFont_);
+      font_->Assign(&drawFont_);
       TPass draw;
       draw.paint = !p_.HitTestOnly;
       LinePass(draw, drawFlow_, consumed, nullptr);
-      drawFont_.Assign(canvas_->Font());
+      drawFont_.Assign(font_);
       const int textBottom = box.Bottom - line_.textOffset;
       if (draw.pictureHit || draw.controlHit ||
           (draw.linkTextHit && p_.HitY > textBottom - line_.ghHeight && p_.HitY < textBottom)) {
@@ -103,22 +155,31 @@ bool THTMLCanvasEngine::Run() {
   }
 
   if (p_.TextHeight == 0) {
-    canvas_->Font()->Assign(&baseFont_);
+    font_->Assign(&baseFont_);
     p_.TextHeight = GhHeight();
   }
-  canvas_->Pen()->SetColor(penColor);
-  canvas_->Pen()->SetWidth(penWidth);
-  const fw::TBrushStyle style = canvas_->Brush()->Style();
-  canvas_->Brush()->SetColor(entryBrushColor_);
-  canvas_->Brush()->SetStyle(style);
-  canvas_->Font()->Assign(&baseFont_);
+  if (GDIP()) {
+    p_.TextWidth += 2;
+    p_.TextHeight += 2;
+  }
+  if (keepPen) {
+    canvas_->Pen()->SetColor(penColor);
+    canvas_->Pen()->SetWidth(penWidth);
+  }
+  if (Canvas()) {
+    const fw::TBrushStyle style = brush_->Style();
+    brush_->SetColor(entryBrushColor_);
+    brush_->SetStyle(style);
+  }
+  font_->Assign(&baseFont_);
   return p_.MeasureOnly ? false : result_;
 }
 
-void THTMLCanvasEngine::LinePass(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
+void THTMLEngine::LinePass(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
   pass.draw = line_.box;
+  if (!pass.measuring && build_ != THTMLBuild::Canvas) pass.draw.Left += xOffset_;
   if (flow.insideLink) pass.anchorStart = fw::Point(line_.box.Left, line_.box.Top);
-  if (pass.paint) {
+  if (pass.paint && Canvas()) {
     if (flow.paragraphBackground) {
       canvas_->FillRect(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
     }
@@ -135,14 +196,14 @@ void THTMLCanvasEngine::LinePass(TPass& pass, TFlow& flow, std::string& Markup, 
   EndOfLine(pass);
 }
 
-void THTMLCanvasEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
+void THTMLEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
   const std::string raw = NextHTMLTextRun(Markup, p_.WordWrap);
   const std::string run = ReplaceRunEntities(raw);
   const auto consume = [&] {
     Markup.erase(0, raw.size());
     if (Consumed) *Consumed += raw;
   };
-  const int height = canvas_->TextHeight(run);
+  const int height = RunHeight(run);
   if (flow.hidden) {
     RaiseLineHeight(flow, height);
     if (pass.measuring) p_.PlainText += run;
@@ -153,16 +214,18 @@ void THTMLCanvasEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, s
   int width = 0;
   const int before = pass.x;
   if (pass.paint) {
-    width = PaintRun(pass, flow, run);
+    width = PaintRun(pass, flow, run, Markup.substr(raw.size()));
     pass.x += width;
   } else {
-    width = MeasureText(run, line_.box).Width();
+    width = RunWidth(run, line_.box);
     pass.x += width;
     pass.draw.Left += width;
     const int testX = p_.HitX - line_.box.Left;
     if (flow.insideLink && testX >= before && testX <= pass.x) {
       pass.linkTextHit = true;
-      if (line_.box.Top < p_.HitY) {
+      const bool onLine = GDIP() ? p_.HitY > line_.box.Top && p_.HitY < line_.box.Top + line_.ghHeight
+                                 : line_.box.Top < p_.HitY;
+      if (onLine) {
         p_.HitLink = flow.linkRef;
         p_.HitTitle = flow.linkTitle;
         pass.linkHit = true;
@@ -191,35 +254,50 @@ void THTMLCanvasEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, s
   AcceptRun(pass, flow, run, height);
 }
 
-void THTMLCanvasEngine::AcceptRun(TPass& pass, TFlow& flow, const std::string& run, int height) {
+void THTMLEngine::AcceptRun(TPass& pass, const TFlow& flow, const std::string& run, int height) {
   RaiseLineHeight(flow, height);
   if (pass.measuring) p_.PlainText += run;
   pass.lineText += run;
   pass.firstRun = false;
-  pass.trailingBlank = !run.empty() && run.back() == ' ' ? canvas_->TextWidth(" ") : 0;
+  pass.trailingBlank = !run.empty() && run.back() == ' ' ? BlankWidth() : 0;
 }
 
-void THTMLCanvasEngine::RaiseLineHeight(const TFlow& flow, int height) {
+void THTMLEngine::RaiseLineHeight(const TFlow& flow, int height) {
   line_.height = std::max(line_.height, height);
-  if (flow.subscript) line_.subExtent = std::max(line_.subExtent, height / 4);
-  if (flow.superscript) line_.superExtent = std::max(line_.superExtent, height / 4);
+  const auto raise = [&](int& extent) {
+    if (GDIP()) {
+      if (height / 4 > extent) extent = height / 2;
+    } else {
+      extent = std::max(extent, height / 4);
+    }
+  };
+  if (flow.subscript) raise(line_.subExtent);
+  if (flow.superscript) raise(line_.superExtent);
 }
 
-int THTMLCanvasEngine::PaintRun(TPass& pass, TFlow& flow, const std::string& run) {
+int THTMLEngine::PaintRun(TPass& pass, TFlow& flow, const std::string& run, const std::string& rest) {
+  if (GDIP()) return PaintRunGDIP(pass, flow, run, rest);
   int bottom = TextBottom();
   if (flow.superscript) bottom -= line_.superExtent;
   if (flow.subscript) bottom += line_.subExtent;
   bottom -= line_.textOffset;
-  const int height = canvas_->TextHeight(run);
-  const fw::TRect area = fw::Rect(pass.draw.Left, std::min(line_.box.Top, bottom - height), pass.draw.Right, bottom);
-  if (flow.shadow) {
-    const fw::TColor color = canvas_->Font()->Color();
-    canvas_->Font()->SetColor(p_.ShadowColor);
-    DrawText(run, area.Offset(p_.ShadowOffset, p_.ShadowOffset), flags_);
-    canvas_->Font()->SetColor(color);
+  const int height = RunHeight(run);
+  fw::TRect area = fw::Rect(pass.draw.Left, std::min(line_.box.Top, bottom - height), pass.draw.Right, bottom);
+  UINT flags = flags_;
+  const int width = RunWidth(run, area);
+  bool draw = true;
+  if (Office()) {
+    flags &= ~static_cast<UINT>(DT_EXTERNALLEADING);
+    area.Right = area.Left + width;
+    if (!p_.WordWrap && pass.draw.Left > line_.box.Right - RunWidth("w", area)) draw = false;
   }
-  DrawText(run, area, flags_);
-  const int width = MeasureText(run, area).Width();
+  if (draw && flow.shadow) {
+    const fw::TColor color = font_->Color();
+    font_->SetColor(p_.ShadowColor);
+    DrawText(run, area.Offset(p_.ShadowOffset, p_.ShadowOffset), flags);
+    font_->SetColor(color);
+  }
+  if (draw) DrawText(run, area, flags);
   if ((flags_ & DT_RTLREADING) != 0) pass.draw.Right -= width;
   else pass.draw.Left += width;
   if (pass.focusOpen) p_.FocusLinkRef = flow.linkRef;
@@ -227,7 +305,7 @@ int THTMLCanvasEngine::PaintRun(TPass& pass, TFlow& flow, const std::string& run
   return width;
 }
 
-void THTMLCanvasEngine::ErrorZigzag(int left, int right) {
+void THTMLEngine::ErrorZigzag(int left, int right) {
   const fw::TColor color = canvas_->Pen()->Color();
   const int width = canvas_->Pen()->Width();
   canvas_->Pen()->SetColor(0x0000FF);
@@ -245,7 +323,7 @@ void THTMLCanvasEngine::ErrorZigzag(int left, int right) {
   canvas_->Pen()->SetWidth(width);
 }
 
-void THTMLCanvasEngine::Tag(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
+void THTMLEngine::Tag(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
   if (Markup.size() <= 2) {  // a "<" with at most one more character at the end of the text
     Markup.clear();
     return;
@@ -261,8 +339,7 @@ void THTMLCanvasEngine::Tag(TPass& pass, TFlow& flow, std::string& Markup, std::
   Markup.erase(0, length);
 }
 
-void THTMLCanvasEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, const std::string& upper) {
-  fw::TFont* font = canvas_->Font();
+void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, const std::string& upper) {
   const char second = upper.size() > 1 ? upper[1] : '\0';
   switch (upper[0]) {
     case 'A':
@@ -275,13 +352,13 @@ void THTMLCanvasEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& 
         pass.lineBreak = true;
         if (pass.measuring) p_.PlainText += '\r';
       } else if (second == 'L') {
-        if (!p_.BlinkOn) font->SetColor(entryBrushColor_);
+        if (!p_.BlinkOn) font_->SetColor(entryBrushColor_);
       } else if (second == 'O') {
         if (pass.paint) BodyTag(pass, upper);
       }
       break;
     case 'C':
-      ControlTag(pass, tag);
+      if (build_ == THTMLBuild::Canvas) ControlTag(pass, tag);
       break;
     case 'E':
       if (pass.paint) flow.error = true;
@@ -292,20 +369,15 @@ void THTMLCanvasEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& 
     case 'H':
       if (second == 'I') {
         if (pass.paint) {
-          highlightFontColor_ = font->Color();
+          highlightFontColor_ = font_->Color();
           highlightBrushColor_ = BrushColorOrNone();
-          SetBrushColor(HighlightColor());
-          font->SetColor(HighlightTextColor());
+          const bool fixed = build_ != THTMLBuild::Canvas;
+          SetBrushColor(fixed ? fw::clHighlight : HighlightColor());
+          font_->SetColor(fixed ? fw::clHighlightText : HighlightTextColor());
         }
       } else if (second == 'R') {
         pass.lineBreak = true;
-        if (pass.paint) {
-          const fw::TColor color = canvas_->Pen()->Color();
-          canvas_->Pen()->SetColor(fw::clBlack);
-          canvas_->MoveTo(line_.box.Left, TextBottom() + 1);
-          canvas_->LineTo(line_.box.Right, TextBottom() + 1);
-          canvas_->Pen()->SetColor(color);
-        }
+        if (pass.paint) HorizontalRule(pass, upper);
       }
       break;
     case 'I':
@@ -322,13 +394,20 @@ void THTMLCanvasEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& 
       }
       break;
     case 'L':
-      ListItem(pass, flow);
+      ListItem(pass, flow, upper);
+      break;
+    case 'O':
+      if (second == 'F' && build_ != THTMLBuild::Canvas && !pass.measuring) {
+        const int offset = IntOfText(HTMLTagValue(tag, upper, "X"));
+        pass.draw.Left = offset;
+        xOffset_ = offset;
+      }
       break;
     case 'P':
       ParagraphTag(pass, flow, upper);
       break;
     case 'R':
-      SelectRotatedFont(canvas_, IntOfText(HTMLTagValue(tag, upper, "A")), rotation_);
+      if (Canvas()) SelectRotatedFont(canvas_, IntOfText(HTMLTagValue(tag, upper, "A")), rotation_);
       break;
     case 'S':
       if (upper == "S") AddStyle(fw::fsStrikeOut);
@@ -352,9 +431,8 @@ void THTMLCanvasEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& 
   }
 }
 
-void THTMLCanvasEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& upper) {
+void THTMLEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& upper) {
   if (upper.empty()) return;
-  fw::TFont* font = canvas_->Font();
   const char second = upper.size() > 1 ? upper[1] : '\0';
   switch (upper[0]) {
     case 'A':
@@ -362,22 +440,22 @@ void THTMLCanvasEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& 
       break;
     case 'B':
       if (upper == "B") RemoveStyle(fw::fsBold);
-      else font->SetColor(baseFont_.Color());
+      else font_->SetColor(baseFont_.Color());
       break;
     case 'E':
       if (pass.paint) flow.error = false;
       break;
     case 'F':
-      font->SetName(baseFont_.Name());
-      font->SetSize(baseFont_.Size());
+      font_->SetName(baseFont_.Name());
+      font_->SetSize(baseFont_.Size());
       if (pass.paint && !p_.KeepColors) {
-        font->SetColor(baseFont_.Color());
+        font_->SetColor(baseFont_.Color());
         SetBrushColor(fontBrushColor_);
       }
       break;
     case 'H':
       if (pass.paint) {
-        font->SetColor(highlightFontColor_);
+        font_->SetColor(highlightFontColor_);
         SetBrushColor(highlightBrushColor_);
       }
       break;
@@ -387,6 +465,9 @@ void THTMLCanvasEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& 
     case 'L':
       pass.lineBreak = true;
       break;
+    case 'O':
+      if (build_ != THTMLBuild::Canvas && !pass.measuring) xOffset_ = 0;
+      break;
     case 'P':
       pass.lineBreak = true;
       if (pass.paint) {
@@ -395,7 +476,7 @@ void THTMLCanvasEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& 
       }
       break;
     case 'R':
-      RestoreRotatedFont(canvas_, rotation_);
+      if (Canvas()) RestoreRotatedFont(canvas_, rotation_);
       break;
     case 'S':
       if (second == 'U') {
@@ -419,8 +500,7 @@ void THTMLCanvasEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& 
   }
 }
 
-void THTMLCanvasEngine::OpenLink(TPass& pass, TFlow& flow, const std::string& tag, const std::string& upper) {
-  fw::TFont* font = canvas_->Font();
+void THTMLEngine::OpenLink(TPass& pass, TFlow& flow, const std::string& tag, const std::string& upper) {
   if (pass.paint && flow.linkCounter == p_.FocusLink) {
     pass.focusOpen = true;
     pass.focus = fw::Rect(pass.draw.Left, line_.box.Top, 0, 0);
@@ -428,11 +508,17 @@ void THTMLCanvasEngine::OpenLink(TPass& pass, TFlow& flow, const std::string& ta
   ++flow.linkCounter;
   if (pass.measuring) p_.LinkCount = flow.linkCounter;
   pass.anchorStart = fw::Point(line_.box.Left + pass.x, line_.box.Top);
-  if (HTMLTagHas(upper, "HREF")) {
-    flow.linkRef = HTMLTagValue(tag, upper, "HREF");
+  if (build_ != THTMLBuild::Canvas) {
+    // The reference is the tag's first quoted value, whatever its attribute.
+    flow.linkRef = HTMLTagValue(tag, upper, "");
     flow.insideLink = true;
+  } else {
+    if (HTMLTagHas(upper, "HREF")) {
+      flow.linkRef = HTMLTagValue(tag, upper, "HREF");
+      flow.insideLink = true;
+    }
+    if (HTMLTagHas(upper, "TITLE")) flow.linkTitle = HTMLTagValue(tag, upper, "TITLE");
   }
-  if (HTMLTagHas(upper, "TITLE")) flow.linkTitle = HTMLTagValue(tag, upper, "TITLE");
   const bool hovered = flow.linkCounter == p_.HoverLink;
   if (pass.paint && (!p_.HoverOnly || hovered)) {
     flow.linkStyled = true;
@@ -442,23 +528,22 @@ void THTMLCanvasEngine::OpenLink(TPass& pass, TFlow& flow, const std::string& ta
       SetBrushColor(p_.HoverBackColor);
     }
     if (p_.HoverTextColor != fw::clNone) {
-      linkFontColor_ = font->Color();
-      font->SetColor(p_.HoverTextColor);
+      linkFontColor_ = font_->Color();
+      font_->SetColor(p_.HoverTextColor);
     }
   }
   if (!p_.KeepColors && !(p_.HoverOnly && hovered && p_.HoverTextColor != fw::clNone)) {
-    font->SetColor(p_.LinkColor);
+    font_->SetColor(p_.LinkColor);
   }
 }
 
-void THTMLCanvasEngine::CloseLink(TPass& pass, TFlow& flow) {
-  fw::TFont* font = canvas_->Font();
+void THTMLEngine::CloseLink(TPass& pass, TFlow& flow) {
   if (pass.paint && flow.linkStyled) {
     RemoveStyle(fw::fsUnderline);
     if (p_.HoverBackColor != fw::clNone) SetBrushColor(linkBrushColor_);
-    if (p_.HoverTextColor != fw::clNone) font->SetColor(linkFontColor_);
+    if (p_.HoverTextColor != fw::clNone) font_->SetColor(linkFontColor_);
   }
-  if (!p_.KeepColors) font->SetColor(baseFont_.Color());
+  if (!p_.KeepColors) font_->SetColor(baseFont_.Color());
   if (pass.linkHit) {
     p_.HitLinkRect = fw::Rect(pass.anchorStart.X, pass.anchorStart.Y, line_.box.Left + pass.x, LineTextBottom(pass));
     p_.HitLinkIndex = flow.linkCounter;
@@ -473,24 +558,24 @@ void THTMLCanvasEngine::CloseLink(TPass& pass, TFlow& flow) {
   flow.linkStyled = false;
 }
 
-void THTMLCanvasEngine::DrawFocusFrame(fw::TRect frame) {
+void THTMLEngine::DrawFocusFrame(fw::TRect frame) {
+  if (GDIP()) return;  // the GDI+ build frames no focus link
   frame.Left -= 1;
   frame.Right += 1;
   canvas_->DrawFocusRect(frame);
 }
 
-void THTMLCanvasEngine::FontTag(TPass& pass, const std::string& upper) {
-  fw::TFont* font = canvas_->Font();
-  if (HTMLTagHas(upper, "FACE")) font->SetName(HTMLTagValue(upper, "FACE"));
-  if (HTMLTagHas(upper, " COLOR") && !p_.KeepColors) font->SetColor(HTMLColorValue(HTMLTagValue(upper, " COLOR")));
+void THTMLEngine::FontTag(TPass& pass, const std::string& upper) {
+  if (HTMLTagHas(upper, "FACE")) font_->SetName(HTMLTagValue(upper, "FACE"));
+  if (HTMLTagHas(upper, " COLOR") && !p_.KeepColors) font_->SetColor(HTMLColorValue(HTMLTagValue(upper, " COLOR")));
   if (HTMLTagHas(upper, "BGCOLOR") && pass.paint && !p_.KeepColors) {
     fontBrushColor_ = BrushColorOrNone();
     SetBrushColor(HTMLColorValue(HTMLTagValue(upper, "BGCOLOR")));
   }
-  if (HTMLTagHas(upper, "SIZE")) font->SetSize(HTMLFontSize(HTMLTagValue(upper, "SIZE")));
+  if (HTMLTagHas(upper, "SIZE")) font_->SetSize(HTMLFontSize(HTMLTagValue(upper, "SIZE")));
 }
 
-void THTMLCanvasEngine::ParagraphTag(TPass& pass, TFlow& flow, const std::string& upper) {
+void THTMLEngine::ParagraphTag(TPass& pass, TFlow& flow, const std::string& upper) {
   if (HTMLTagHas(upper, "ALIGN")) {
     const std::string align = HTMLTagValue(upper, "ALIGN");
     if (align.find("RIGHT") != std::string::npos) alignment_ = 1;
@@ -498,17 +583,29 @@ void THTMLCanvasEngine::ParagraphTag(TPass& pass, TFlow& flow, const std::string
     if (align.find("CENTER") != std::string::npos) alignment_ = 2;
   }
   if (HTMLTagHas(upper, "INDENT")) indent_ = IntOfText(HTMLTagValue(upper, "INDENT"));
-  if (HTMLTagHas(upper, "BGCOLOR") && pass.paint) {
-    const fw::TColor color = HTMLColorValue(HTMLTagValue(upper, "BGCOLOR"));
-    paragraphBrushColor_ = BrushColorOrNone();
-    SetBrushColor(color);
-    canvas_->Pen()->SetColor(color);
-    canvas_->FillRect(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
+  if (!HTMLTagHas(upper, "BGCOLOR") || !pass.paint) return;
+  const bool gradient = HTMLTagHas(upper, "BGCOLORTO");
+  if (GDIP()) {
     flow.paragraphBackground = true;
+    if (gradient) SetBrushColor(fw::clNone);
+    return;
   }
+  const fw::TColor color = HTMLColorValue(HTMLTagValue(upper, "BGCOLOR"));
+  if (Office() && gradient) {
+    flow.paragraphBackground = true;
+    FillBands(color, HTMLColorValue(HTMLTagValue(upper, "BGCOLORTO")), true,
+              fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, TextBottom() + 2));
+    SetBrushColor(fw::clNone);
+    return;
+  }
+  paragraphBrushColor_ = BrushColorOrNone();
+  SetBrushColor(color);
+  canvas_->Pen()->SetColor(color);
+  canvas_->FillRect(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
+  flow.paragraphBackground = true;
 }
 
-void THTMLCanvasEngine::ListItem(TPass& pass, TFlow& flow) {
+void THTMLEngine::ListItem(TPass& pass, TFlow& flow, const std::string& upper) {
   if (pass.listItems > 0) {
     pass.lineFull = true;
     return;
@@ -517,76 +614,121 @@ void THTMLCanvasEngine::ListItem(TPass& pass, TFlow& flow) {
   pass.x += 12 * flow.listLevel;
   pass.draw.Left += 12 * flow.listLevel;
   if (!pass.paint) return;
-  fw::TFont* font = canvas_->Font();
-  const std::string name = font->Name();
-  const BYTE charset = font->Charset();
-  font->SetName("Symbol");
-  font->SetCharset(SYMBOL_CHARSET);
   const std::string bullet(1, flow.listLevel % 2 == 1 ? '\xB7' : 'o');
-  DrawText(bullet, fw::Rect(pass.draw.Left - 12, line_.box.Top, pass.draw.Left, TextBottom() - line_.textOffset),
-           flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS));
-  font->SetName(name);
-  font->SetCharset(charset);
+  if (build_ != THTMLBuild::Canvas && HTMLTagHas(upper, "TYPE")) {
+    DrawListBulletGDIP(pass, upper, bullet);
+    return;
+  }
+  const bool colored = build_ != THTMLBuild::Canvas && HTMLTagHas(upper, "COLOR");
+  const fw::TColor fontColor = font_->Color();
+  if (colored) font_->SetColor(HTMLColorValue(HTMLTagValue(upper, "COLOR")));
+  const std::string name = font_->Name();
+  const BYTE charset = font_->Charset();
+  font_->SetName("Symbol");
+  font_->SetCharset(SYMBOL_CHARSET);
+  const fw::TRect area = fw::Rect(pass.draw.Left - 12, line_.box.Top, pass.draw.Left, TextBottom() - line_.textOffset);
+  if (GDIP()) DrawTextGDIP(bullet, area, fw::clNone);
+  else DrawText(bullet, area, flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS));
+  font_->SetName(name);
+  font_->SetCharset(charset);
+  if (colored) font_->SetColor(fontColor);
 }
 
-void THTMLCanvasEngine::EndOfLine(TPass& pass) {
+void THTMLEngine::HorizontalRule(TPass& /*pass*/, const std::string& upper) {
+  if (GDIP()) {
+    HorizontalRuleGDIP();
+    return;
+  }
+  const fw::TColor color = canvas_->Pen()->Color();
+  canvas_->Pen()->SetColor(Office() && HTMLTagHas(upper, "COLOR") ? HTMLColorValue(HTMLTagValue(upper, "COLOR"))
+                                                                   : fw::clBlack);
+  canvas_->MoveTo(line_.box.Left, TextBottom() + 1);
+  canvas_->LineTo(line_.box.Right, TextBottom() + 1);
+  canvas_->Pen()->SetColor(color);
+}
+
+void THTMLEngine::EndOfLine(TPass& pass) {
   pass.x -= pass.trailingBlank;
   if (pass.measuring) p_.TextWidth = std::max(p_.TextWidth, pass.x);
   if (pass.focusOpen) {
     DrawFocusFrame(fw::Rect(pass.focus.Left, pass.focus.Top, pass.draw.Left, TextBottom()));
-    focusCarry_ = true;
+    focusCarry_ = !GDIP();
     focusCarryAt_ = fw::Point(line_.box.Left + 1, TextBottom());
     pass.focusOpen = false;
   }
 }
 
-fw::TRect THTMLCanvasEngine::MeasureText(const std::string& text, fw::TRect area) {
-  PrepareCanvas();
-  RECT r = area.ToRECT();
-  DrawTextExA(canvas_->Handle(), const_cast<char*>(text.c_str()), static_cast<int>(text.size()), &r,
-              (flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS)) | DT_CALCRECT, nullptr);
-  return fw::TRect::FromRECT(r);
+int THTMLEngine::RunHeight(const std::string& run) {
+  if (GDIP()) return GDIPTextHeight(run);
+  return canvas_->TextHeight(run);
 }
 
-void THTMLCanvasEngine::DrawText(const std::string& text, fw::TRect area, UINT flags) {
+int THTMLEngine::RunWidth(const std::string& run, fw::TRect area) {
+  if (GDIP()) return GDIPTextWidth(run, area);
+  PrepareCanvas();
+  RECT r = area.ToRECT();
+  DrawTextExA(canvas_->Handle(), const_cast<char*>(run.c_str()), static_cast<int>(run.size()), &r,
+              (flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS)) | DT_CALCRECT, nullptr);
+  return r.right - r.left;
+}
+
+void THTMLEngine::DrawText(const std::string& text, fw::TRect area, UINT flags) {
   PrepareCanvas();
   RECT r = area.ToRECT();
   DrawTextExA(canvas_->Handle(), const_cast<char*>(text.c_str()), static_cast<int>(text.size()), &r, flags, nullptr);
 }
 
-void THTMLCanvasEngine::PrepareCanvas() { canvas_->TextRect(fw::TRect{}, 0, 0, std::string()); }
+void THTMLEngine::PrepareCanvas() { canvas_->TextRect(fw::TRect{}, 0, 0, std::string()); }
 
-void THTMLCanvasEngine::AddStyle(fw::TFontStyle style) {
-  fw::TFontStyles styles = canvas_->Font()->Style();
-  canvas_->Font()->SetStyle(styles.Include(style));
+int THTMLEngine::GhHeight() { return RunHeight("gh"); }
+
+int THTMLEngine::BlankWidth() { return GDIP() ? GDIPBlankWidth() : RunWidth(" ", line_.box); }
+
+void THTMLEngine::FillBands(fw::TColor from, fw::TColor to, bool horizontal, const fw::TRect& rect) {
+  FillBandedGradient(canvas_, from, to, horizontal, rect, 64, fw::clNone);
 }
 
-void THTMLCanvasEngine::RemoveStyle(fw::TFontStyle style) {
-  fw::TFontStyles styles = canvas_->Font()->Style();
-  canvas_->Font()->SetStyle(styles.Exclude(style));
-}
-
-int THTMLCanvasEngine::GhHeight() { return canvas_->TextHeight("gh"); }
-
-int THTMLCanvasEngine::LineTextBottom(const TPass& pass) const {
+int THTMLEngine::LineTextBottom(const TPass& pass) const {
   if (pass.measuring) return line_.box.Top + line_.height + line_.superExtent;
   return TextBottom();
 }
 
-void THTMLCanvasEngine::SetBrushColor(fw::TColor color) {
+int THTMLEngine::LineWidth(const TPass& pass) const {
+  const int width = pass.draw.Right - line_.box.Left;
+  return build_ == THTMLBuild::Canvas ? width : width - xOffset_;
+}
+
+void THTMLEngine::AddStyle(fw::TFontStyle style) {
+  fw::TFontStyles styles = font_->Style();
+  font_->SetStyle(styles.Include(style));
+}
+
+void THTMLEngine::RemoveStyle(fw::TFontStyle style) {
+  fw::TFontStyles styles = font_->Style();
+  font_->SetStyle(styles.Exclude(style));
+}
+
+void THTMLEngine::SetBrushColor(fw::TColor color) {
   if (color == fw::clNone) {
-    canvas_->Brush()->SetStyle(fw::bsClear);
+    brush_->SetStyle(fw::bsClear);
   } else {
-    canvas_->Brush()->SetColor(color);
-    canvas_->Brush()->SetStyle(fw::bsSolid);
+    brush_->SetColor(color);
+    brush_->SetStyle(fw::bsSolid);
   }
 }
 
-fw::TColor THTMLCanvasEngine::BrushColorOrNone() {
-  return canvas_->Brush()->Style() == fw::bsClear ? fw::clNone : canvas_->Brush()->Color();
+fw::TColor THTMLEngine::BrushColorOrNone() const {
+  return brush_->Style() == fw::bsClear ? fw::clNone : brush_->Color();
 }
 
-int THTMLCanvasEngine::ScaleX(int value) { return MulDiv(value, GetDeviceCaps(canvas_->Handle(), LOGPIXELSX), 96); }
-int THTMLCanvasEngine::ScaleY(int value) { return MulDiv(value, GetDeviceCaps(canvas_->Handle(), LOGPIXELSY), 96); }
+int THTMLEngine::ScaleX(int value) {
+  if (GDIP()) return value;
+  return MulDiv(value, GetDeviceCaps(canvas_->Handle(), LOGPIXELSX), 96);
+}
+
+int THTMLEngine::ScaleY(int value) {
+  if (GDIP()) return value;
+  return MulDiv(value, GetDeviceCaps(canvas_->Handle(), LOGPIXELSY), 96);
+}
 
 }  // namespace ui

@@ -1,10 +1,13 @@
-// The layout engine behind DrawHTMLText: the call's state, the line loop and the line pass that runs
-// twice per line (measure what fits, then draw exactly that). Internal to the engine's sources.
+// The layout engine behind the three builds of the HTML-subset text engine (DrawHTMLText on a canvas,
+// the GDI+ build of the smooth panel, the Office build of the Office-style buttons): the call's state,
+// the line loop and the line pass that runs twice per line (measure what fits, then draw exactly that).
+// The builds share the markup reading and the layout rules and differ where their drawing differs.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "framework/graphics/brush.h"
 #include "framework/graphics/font.h"
 #include "ui/foundation/html_engine.h"
 #include "ui/foundation/html_text_routines.h"
@@ -12,10 +15,24 @@
 namespace ui {
 
 class THTMLPicture;
+class TGPGraphics;
+class TGDIPPictureContainer;
 
-class THTMLCanvasEngine {
+enum class THTMLBuild { Canvas, GDIP, Office };
+
+struct THTMLEngineSetup {
+  THTMLBuild Build = THTMLBuild::Canvas;
+  fw::TCanvas* Canvas = nullptr;  // the canvas builds
+  TGPGraphics* Graphics = nullptr;  // the GDI+ build
+  fw::TFont* Font = nullptr;  // the GDI+ build's base font
+  TGDIPPictureContainer* GDIPPictures = nullptr;  // the GDI+ build's pictures
+  int LineSpacing = 0;  // the GDI+ and Office builds
+};
+
+class THTMLEngine {
  public:
-  THTMLCanvasEngine(fw::TCanvas* Canvas, THTMLTextParams& Params);
+  THTMLEngine(const THTMLEngineSetup& Setup, THTMLTextParams& Params);
+  ~THTMLEngine();
   bool Run();
 
  private:
@@ -67,11 +84,14 @@ class THTMLCanvasEngine {
     fw::TRect focus{};
   };
 
-  // Runs one pass over Markup, which loses what the pass consumed; a measuring pass collects that in
-  // Consumed (hidden runs left out).
+  bool Canvas() const { return build_ != THTMLBuild::GDIP; }
+  bool Office() const { return build_ == THTMLBuild::Office; }
+  bool GDIP() const { return build_ == THTMLBuild::GDIP; }
+
   void LinePass(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed);
-  // Handles the text run at the start of Markup; false when it ends the line.
   void TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed);
+  void AcceptRun(TPass& pass, const TFlow& flow, const std::string& run, int height);
+  void RaiseLineHeight(const TFlow& flow, int height);
   void Tag(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed);
   void OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, const std::string& upper);
   void ClosingTag(TPass& pass, TFlow& flow, const std::string& upper);
@@ -79,39 +99,61 @@ class THTMLCanvasEngine {
   void CloseLink(TPass& pass, TFlow& flow);
   void FontTag(TPass& pass, const std::string& upper);
   void ParagraphTag(TPass& pass, TFlow& flow, const std::string& upper);
-  void ListItem(TPass& pass, TFlow& flow);
+  void ListItem(TPass& pass, TFlow& flow, const std::string& upper);
+  void HorizontalRule(TPass& pass, const std::string& upper);
   void BodyTag(TPass& pass, const std::string& upper);
   void ImageTag(TPass& pass, TFlow& flow, const std::string& upper);
-  // The size a picture takes in the line; draws it when painting.
   fw::TSize PlacePicture(TPass& pass, const std::string& reference, const std::string& upper);
+  fw::TSize PlaceImageListPicture(TPass& pass, const std::string& reference);
+  fw::TSize PlaceShellIcon(TPass& pass, const std::string& reference);
+  fw::TSize PlaceGDIPPicture(TPass& pass, const std::string& reference, const std::string& upper);
   void ControlTag(TPass& pass, const std::string& tag);
   void DrawControl(const TPass& pass, const std::string& type, const std::string& value, int width, int height,
                    int objectWidth, int objectHeight);
+  void DrawThemePart(const wchar_t* themeClass, int part, int state, const fw::TRect& rect);
   void EndOfLine(TPass& pass);
   void DrawFocusFrame(fw::TRect frame);
-  int PaintRun(TPass& pass, TFlow& flow, const std::string& run);
-  void AcceptRun(TPass& pass, TFlow& flow, const std::string& run, int height);
-  void RaiseLineHeight(const TFlow& flow, int height);
-  void PrepareCanvas();
-  void AddStyle(fw::TFontStyle style);
-  void RemoveStyle(fw::TFontStyle style);
-  int LineTextBottom(const TPass& pass) const;
-  void DrawThemePart(const wchar_t* themeClass, int part, int state, const fw::TRect& rect);
+
+  // Text on the build's surface, in the current font.
+  int PaintRun(TPass& pass, TFlow& flow, const std::string& run, const std::string& rest);
+  int PaintRunGDIP(TPass& pass, TFlow& flow, const std::string& run, const std::string& rest);
   void ErrorZigzag(int left, int right);
+  void ErrorZigzagGDIP(int left, int right, int bottom);
+  int RunHeight(const std::string& run);
+  int RunWidth(const std::string& run, fw::TRect area);
+  void DrawText(const std::string& text, fw::TRect area, UINT flags);
+  void DrawTextGDIP(const std::string& text, fw::TRect area, fw::TColor back);
+  void DrawListBulletGDIP(TPass& pass, const std::string& upper, const std::string& bullet);
+  void HorizontalRuleGDIP();
+  void FillBands(fw::TColor from, fw::TColor to, bool horizontal, const fw::TRect& rect);
+  void PrepareCanvas();
+  int GhHeight();
+  int BlankWidth();
+  int GDIPTextHeight(const std::string& run);
+  int GDIPTextWidth(const std::string& run, fw::TRect area);
+  int GDIPBlankWidth();
+  int TextBottom() const { return line_.box.Bottom - line_.subExtent; }
+  int LineTextBottom(const TPass& pass) const;
+  int LineWidth(const TPass& pass) const;
 
   THTMLPicture* FindPicture(const std::string& reference);
-  fw::TRect MeasureText(const std::string& text, fw::TRect area);
-  void DrawText(const std::string& text, fw::TRect area, UINT flags);
-  int GhHeight();
-  int TextBottom() const { return line_.box.Bottom - line_.subExtent; }
-  int LineWidth(const TPass& pass) const { return pass.draw.Right - line_.box.Left; }
+  void AddStyle(fw::TFontStyle style);
+  void RemoveStyle(fw::TFontStyle style);
   void SetBrushColor(fw::TColor color);
-  fw::TColor BrushColorOrNone();
+  fw::TColor BrushColorOrNone() const;
   int ScaleX(int value);
   int ScaleY(int value);
 
+  THTMLBuild build_;
   fw::TCanvas* canvas_;
+  TGPGraphics* graphics_;
+  TGDIPPictureContainer* gdipPictures_;
+  int lineSpacing_;
   THTMLTextParams& p_;
+  std::unique_ptr<fw::TFont> ownFont_;  // the GDI+ build's current font
+  std::unique_ptr<fw::TBrush> ownBrush_;  // the GDI+ build's background colour state
+  fw::TFont* font_;
+  fw::TBrush* brush_;
   fw::TFont baseFont_;
   fw::TFont measureFont_;
   fw::TFont drawFont_;
@@ -122,6 +164,7 @@ class THTMLCanvasEngine {
   bool themed_ = false;
   int alignment_ = 0;
   int indent_ = 0;
+  int xOffset_ = 0;  // carried from one line's drawing pass to the next (the offset tag)
   int hitPicture_ = -1;
   fw::TColor entryBrushColor_ = fw::clNone;
   fw::TColor linkBrushColor_ = fw::clNone;
@@ -130,6 +173,7 @@ class THTMLCanvasEngine {
   fw::TColor highlightFontColor_ = fw::clNone;
   fw::TColor highlightBrushColor_ = fw::clNone;
   fw::TColor paragraphBrushColor_ = fw::clNone;
+  fw::TColor bodyBrushColor_ = fw::clNone;
   TRotatedFontState rotation_;
   bool focusCarry_ = false;  // the focus link goes on into the next line
   fw::TPoint focusCarryAt_{};

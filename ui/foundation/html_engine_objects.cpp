@@ -12,6 +12,7 @@
 #include "ui/foundation/html_engine_core.h"
 #include "ui/foundation/html_images.h"
 #include "ui/foundation/html_markup.h"
+#include "ui/foundation/gdip_graphics.h"
 #include "ui/foundation/html_picture.h"
 #include "ui/foundation/theme_library.h"
 
@@ -32,7 +33,7 @@ bool ReadNumber(const std::string& text, int& value) {
 
 }  // namespace
 
-THTMLPicture* THTMLCanvasEngine::FindPicture(const std::string& reference) {
+THTMLPicture* THTMLEngine::FindPicture(const std::string& reference) {
   THTMLPicture* picture = nullptr;
   if (reference.find("://") != std::string::npos) {
     if (!p_.PictureCache) return nullptr;
@@ -50,7 +51,7 @@ THTMLPicture* THTMLCanvasEngine::FindPicture(const std::string& reference) {
   return picture && !picture->Empty() ? picture : nullptr;
 }
 
-void THTMLCanvasEngine::ImageTag(TPass& pass, TFlow& flow, const std::string& upper) {
+void THTMLEngine::ImageTag(TPass& pass, TFlow& flow, const std::string& upper) {
   ++flow.pictureCounter;
   std::string reference = HTMLTagValue(upper, "SRC");
   if (HTMLTagHas(upper, "ALT") && flow.pictureCounter == hitPicture_) reference = HTMLTagValue(upper, "ALT");
@@ -78,35 +79,50 @@ void THTMLCanvasEngine::ImageTag(TPass& pass, TFlow& flow, const std::string& up
     if (HTMLTagHas(upper, "\"TOP")) line_.textOffset = line_.height - line_.ghHeight;
     else if (HTMLTagHas(upper, "\"MIDDLE")) line_.textOffset = (line_.height - line_.ghHeight) / 2;
   }
+  if (build_ != THTMLBuild::Canvas && HTMLTagHas(upper, "WRAP")) {
+    line_.height = line_.ghHeight;
+    line_.textOffset = 0;
+  }
 }
 
-fw::TSize THTMLCanvasEngine::PlacePicture(TPass& pass, const std::string& reference, const std::string& upper) {
+namespace {
+
+// A canvas on the surface being drawn on: the canvas itself, or one on the GDI+ surface's device context
+// for the time of one drawing.
+class TSurfaceCanvas {
+ public:
+  TSurfaceCanvas(fw::TCanvas* canvas, TGPGraphics* graphics) : canvas_(canvas), graphics_(graphics) {
+    if (!canvas_) {
+      dc_ = graphics_->GetHDC();
+      own_.SetHandle(dc_);
+    }
+  }
+  ~TSurfaceCanvas() {
+    if (!canvas_) {
+      own_.SetHandle(nullptr);
+      graphics_->ReleaseHDC(dc_);
+    }
+  }
+  fw::TCanvas* Get() { return canvas_ ? canvas_ : &own_; }
+
+ private:
+  fw::TCanvas* canvas_;
+  TGPGraphics* graphics_;
+  HDC dc_ = nullptr;
+  fw::TCanvas own_;
+};
+
+}  // namespace
+
+fw::TSize THTMLEngine::PlacePicture(TPass& pass, const std::string& reference, const std::string& upper) {
+  if (reference.find("IDX:") != std::string::npos) return PlaceImageListPicture(pass, reference);
+  if (reference.find("SSYS:") != std::string::npos || reference.find("LSYS:") != std::string::npos) {
+    return PlaceShellIcon(pass, reference);
+  }
+  if (GDIP()) return PlaceGDIPPicture(pass, reference, upper);
+
   const int x = pass.draw.Left;
   const int top = line_.box.Top;
-  if (reference.find("IDX:") != std::string::npos) {
-    fw::TCustomImageList* list = p_.ImageList;
-    const int index = IntOfText(reference.substr(std::min<std::size_t>(4, reference.size())));
-    if (!list || index < 0 || index >= list->Count()) return fw::TSize{0, 0};
-    if (pass.paint) {
-      if (!p_.ScalePictures) {
-        list->Draw(canvas_, x, top, index, true);
-      } else {
-        fw::TBitmap bitmap;
-        list->GetBitmap(index, &bitmap);
-        StretchBitmapToCanvas(canvas_, fw::Rect(x, top, x + RoundToInt(list->Width() * p_.PictureScale),
-                                                top + RoundToInt(list->Height() * p_.PictureScale)),
-                              &bitmap);
-      }
-    }
-    return fw::TSize{ScaleX(list->Width()), ScaleY(list->Height())};
-  }
-  const bool small = reference.find("SSYS:") != std::string::npos;
-  if (small || reference.find("LSYS:") != std::string::npos) {
-    fw::TSize icon{0, 0};
-    DrawShellIcon(canvas_, x, top, icon, p_.PictureScale, p_.ScalePictures, pass.paint, !small,
-                  reference.substr(std::min<std::size_t>(5, reference.size())));
-    return fw::TSize{ScaleX(icon.cx), ScaleY(icon.cy)};
-  }
   THTMLPicture* picture = FindPicture(reference);
   if (!picture) return fw::TSize{0, 0};
   const int width = IntOfText(HTMLTagValue(upper, "WIDTH"));
@@ -145,11 +161,62 @@ fw::TSize THTMLCanvasEngine::PlacePicture(TPass& pass, const std::string& refere
   return fw::TSize{ScaleX(picture->GetMaxWidth()), ScaleY(picture->GetMaxHeight())};
 }
 
-void THTMLCanvasEngine::BodyTag(TPass& /*pass*/, const std::string& upper) {
+fw::TSize THTMLEngine::PlaceImageListPicture(TPass& pass, const std::string& reference) {
+  fw::TCustomImageList* list = p_.ImageList;
+  const int index = IntOfText(reference.substr(std::min<std::size_t>(4, reference.size())));
+  if (!list || index < 0 || index >= list->Count()) return fw::TSize{0, 0};
+  const int x = pass.draw.Left;
+  const int top = line_.box.Top;
+  if (pass.paint && !(GDIP() && p_.ScalePictures)) {
+    TSurfaceCanvas surface(canvas_, graphics_);
+    if (!p_.ScalePictures) {
+      list->Draw(surface.Get(), x, top, index, true);
+    } else {
+      fw::TBitmap bitmap;
+      list->GetBitmap(index, &bitmap);
+      StretchBitmapToCanvas(surface.Get(),
+                            fw::Rect(x, top, x + RoundToInt(list->Width() * p_.PictureScale),
+                                     top + RoundToInt(list->Height() * p_.PictureScale)),
+                            &bitmap);
+    }
+  }
+  return fw::TSize{ScaleX(list->Width()), ScaleY(list->Height())};
+}
+
+fw::TSize THTMLEngine::PlaceShellIcon(TPass& pass, const std::string& reference) {
+  const bool small = reference.find("SSYS:") != std::string::npos;
+  fw::TSize icon{0, 0};
+  const std::string name = reference.substr(std::min<std::size_t>(5, reference.size()));
+  if (pass.paint) {
+    TSurfaceCanvas surface(canvas_, graphics_);
+    DrawShellIcon(surface.Get(), pass.draw.Left, line_.box.Top, icon, p_.PictureScale, p_.ScalePictures, true, !small,
+                  name);
+  } else {
+    DrawShellIcon(canvas_, 0, 0, icon, p_.PictureScale, p_.ScalePictures, false, !small, name);
+  }
+  return fw::TSize{ScaleX(icon.cx), ScaleY(icon.cy)};
+}
+
+void THTMLEngine::BodyTag(TPass& pass, const std::string& upper) {
+  if (build_ != THTMLBuild::Canvas && p_.KeepColors) return;
+  const bool gradient = HTMLTagHas(upper, "BGCOLORTO");
+  if (GDIP()) {
+    if (!HTMLTagHas(upper, "BGCOLOR")) return;
+    if (gradient) {
+      SetBrushColor(fw::clNone);
+    } else {
+      bodyBrushColor_ = BrushColorOrNone();
+      SetBrushColor(HTMLBodyColorValue(HTMLTagValue(upper, "BGCOLOR")));
+    }
+    return;
+  }
+  const fw::TRect& r = p_.Bounds;
   if (HTMLTagHas(upper, "BACKGROUND")) {
-    THTMLPicture* picture = FindPicture(HTMLTagValue(upper, "BACKGROUND"));
-    if (picture && picture->Width() > 0 && picture->Height() > 0) {
-      const fw::TRect& r = p_.Bounds;
+    const std::string reference = HTMLTagValue(upper, "BACKGROUND");
+    const bool listOrShell = reference.find("IDX:") != std::string::npos || reference.find("SYS:") != std::string::npos;
+    if (Office() && listOrShell) {
+      PlacePicture(pass, reference, std::string());
+    } else if (THTMLPicture* picture = FindPicture(reference); picture && picture->Width() > 0 && picture->Height() > 0) {
       fw::GdiObject<HRGN> clip(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
       SelectClipRgn(canvas_->Handle(), clip.Get());
       for (int y = r.Top; y < r.Bottom; y += picture->Height()) {
@@ -158,13 +225,43 @@ void THTMLCanvasEngine::BodyTag(TPass& /*pass*/, const std::string& upper) {
       SelectClipRgn(canvas_->Handle(), nullptr);
     }
   }
-  if (HTMLTagHas(upper, "BGCOLOR")) {
-    SetBrushColor(HTMLBodyColorValue(HTMLTagValue(upper, "BGCOLOR")));
-    canvas_->FillRect(p_.Bounds);
+  if (Office()) {
+    // Corner pictures: one picture at the top-left, one with its right edge at the right.
+    for (const char* corner : {"BGTOPLEFT", "BGTOPRIGHT"}) {
+      if (!HTMLTagHas(upper, corner)) continue;
+      const std::string reference = HTMLTagValue(upper, corner);
+      const bool right = std::string(corner) == "BGTOPRIGHT";
+      TPass at = pass;
+      at.paint = false;
+      const fw::TSize size = PlacePicture(at, reference, std::string());
+      at.paint = true;
+      at.draw.Left = right ? r.Right - size.cx : r.Left;
+      const int lineTop = line_.box.Top;
+      line_.box.Top = r.Top;
+      PlacePicture(at, reference, std::string());
+      line_.box.Top = lineTop;
+    }
   }
+  if (!HTMLTagHas(upper, "BGCOLOR")) return;
+  const fw::TColor color = HTMLBodyColorValue(HTMLTagValue(upper, "BGCOLOR"));
+  if (Office() && gradient) {
+    const std::string direction = HTMLTagValue(upper, "DIR");
+    FillBands(color, HTMLBodyColorValue(HTMLTagValue(upper, "BGCOLORTO")), direction.empty() || direction == "H", r);
+    SetBrushColor(fw::clNone);
+    return;
+  }
+  if (Office()) {
+    bodyBrushColor_ = BrushColorOrNone();
+    canvas_->Pen()->SetColor(color);
+    SetBrushColor(color);
+    canvas_->FillRect(fw::Rect(r.Left - 2, r.Top, r.Right, r.Bottom));
+    return;
+  }
+  SetBrushColor(color);
+  canvas_->FillRect(r);
 }
 
-void THTMLCanvasEngine::ControlTag(TPass& pass, const std::string& tag) {
+void THTMLEngine::ControlTag(TPass& pass, const std::string& tag) {
   const THTMLControlTag control = ParseHTMLControlTag(tag.size() > 7 ? tag.substr(7) : std::string());
   int height = 25;
   if (!ReadNumber(control.Height, height)) height = 25;
@@ -208,7 +305,7 @@ void THTMLCanvasEngine::ControlTag(TPass& pass, const std::string& tag) {
   line_.height = std::max(line_.height, objectHeight);
 }
 
-void THTMLCanvasEngine::DrawThemePart(const wchar_t* themeClass, int part, int state, const fw::TRect& rect) {
+void THTMLEngine::DrawThemePart(const wchar_t* themeClass, int part, int state, const fw::TRect& rect) {
   if (!ThemeLib.OpenThemeData || !ThemeLib.DrawThemeBackground || !ThemeLib.CloseThemeData) return;
   HTHEME theme = ThemeLib.OpenThemeData(p_.ThemeWindow, themeClass);
   if (!theme) return;
@@ -217,7 +314,7 @@ void THTMLCanvasEngine::DrawThemePart(const wchar_t* themeClass, int part, int s
   ThemeLib.CloseThemeData(theme);
 }
 
-void THTMLCanvasEngine::DrawControl(const TPass& pass, const std::string& type, const std::string& value, int width,
+void THTMLEngine::DrawControl(const TPass& pass, const std::string& type, const std::string& value, int width,
                                     int height, int objectWidth, int objectHeight) {
   const int x = pass.draw.Left;
   const int bottom = TextBottom();
