@@ -19,6 +19,7 @@
 #include "framework/controls/label.h"
 #include "framework/controls/list_box.h"
 #include "framework/controls/memo.h"
+#include "framework/controls/radio_group.h"
 #include "framework/controls/status_bar.h"
 #include "framework/controls/up_down.h"
 #include "framework/forms/application.h"

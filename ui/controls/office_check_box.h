@@ -1,23 +1,48 @@
-// TVxOfficeCheckBox: a check box drawn in the Office style. Writing a different Checked value changes
-// the state, repaints and fires OnClick; writing the present value does nothing. A click flips it.
+// TVxOfficeCheckBox: an Office-style check box with a glyph and an HTML caption. Checked set from code
+// fires OnClick once when it changes; a mouse click, the space bar or the caption's accelerator toggles the
+// state (unless ReadOnly) and then reports the click. BM_SETCHECK sets the state from outside. GUI thread.
 #pragma once
 
-#include "framework/controls/custom_control.h"
+#include "framework/controls/check_box.h"
+#include "ui/controls/office_button_base.h"
 
 namespace ui {
 
-class TVxOfficeCheckBox : public fw::TCustomControl {
+class TCustomVxOfficeCheckBox : public TVxOfficeButtonBase {
  public:
-  explicit TVxOfficeCheckBox(fw::TComponent* AOwner);
-  bool Checked() const { return checked_; }
-  void SetChecked(bool value);
+  explicit TCustomVxOfficeCheckBox(fw::TComponent* AOwner);
+
+  fw::TCheckBoxState State() const { return state_; }
+  void SetState(fw::TCheckBoxState value);
+  virtual bool GetChecked() const { return state_ == fw::cbChecked; }
+  bool Checked() const { return GetChecked(); }
+  virtual void SetChecked(bool value);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value) { readOnly_ = value; }
+  // The user's toggle (mouse, space bar, accelerator): nothing when ReadOnly.
+  virtual void Toggle();
 
  protected:
   void Paint() override;
-  void Click() override;
+  void DrawButton() override;
+  int TextIndent() const override { return 16; }
+  void Dispatch(fw::TMessage& Message) override;
+  void MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
+  void MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
+  void KeyDown(WORD& Key, fw::TShiftState Shift) override;
+  void KeyUp(WORD& Key, fw::TShiftState Shift) override;
+  void DoEnter() override;
+  void DoExit() override;
 
  private:
-  bool checked_ = false;
+  fw::TCheckBoxState state_ = fw::cbUnchecked;
+  bool readOnly_ = false;
+  bool toggling_ = false;
+};
+
+class TVxOfficeCheckBox : public TCustomVxOfficeCheckBox {
+ public:
+  using TCustomVxOfficeCheckBox::TCustomVxOfficeCheckBox;
 };
 
 }  // namespace ui
