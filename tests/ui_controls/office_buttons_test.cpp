@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/controls/edit.h"
+#include "framework/controls/hint_window.h"
 #include "framework/controls/messages.h"
 #include "framework/services/service.h"
 #include "tests/ui_controls/styled_test_support.h"
@@ -372,6 +373,23 @@ TEST_F(VxGroupBoxTest, TheCaptionCheckBoxCyclesAndDrivesTheChildren) {
   box_->CheckBox()->SetChecked(true);
   EXPECT_TRUE(office->Checked());
   EXPECT_GT(officeClicks, 0);
+}
+
+TEST_F(VxGroupBoxTest, TheCheckBoxHasItsOwnHint) {
+  box_->SetHint("box");
+  box_->CheckBox()->SetVisible(true);
+  box_->CheckBox()->SetHint("check");
+  fw::TRect check, text, caption;
+  box_->GetCaptionRects(check, text, caption);
+  fw::THintInfo info;
+  info.HintStr = "box";
+  info.CursorPos = fw::Point(check.Left + 2, check.Top + 2);
+  box_->Perform(fw::CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.HintStr, "check");
+  info.HintStr = "box";
+  info.CursorPos = fw::Point(text.Right - 2, text.Top + 2);
+  box_->Perform(fw::CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.HintStr, "box");
 }
 
 TEST_F(VxGroupBoxTest, TheBorderDoesNotCrossTheCaption) {

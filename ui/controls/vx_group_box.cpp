@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/hint_window.h"
 #include "framework/controls/messages.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/gdi_handles.h"
@@ -427,6 +428,13 @@ void TVxCustomGroupBox::Dispatch(fw::TMessage& Message) {
       fw::TCustomGroupBox::Dispatch(Message);
       Invalidate();
       return;
+    case fw::CM_HINTSHOW:
+      if (auto* info = reinterpret_cast<fw::THintInfo*>(Message.LParam)) {
+        fw::TRect checkRect, textRect, captionRect;
+        GetCaptionRects(checkRect, textRect, captionRect);
+        if (checkRect.Contains(info->CursorPos) && !check_.Hint().empty()) info->HintStr = check_.Hint();
+      }
+      break;
     case fw::CM_MOUSELEAVE:
       fw::TCustomGroupBox::Dispatch(Message);
       if (CheckActive()) {
