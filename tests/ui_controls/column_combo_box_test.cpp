@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/controls/hint_window.h"
 #include "framework/controls/messages.h"
 #include "framework/controls/panel.h"
 #include "framework/rtl/exceptions.h"
@@ -73,6 +74,13 @@ TEST_F(ColumnComboTest, ImageColumnsTakeNoFieldAndSeparatorsInTextsStayInTheirCo
   combo_->SetShowItemHint(true);
   combo_->SetItemIndex(0);
   EXPECT_EQ(combo_->ItemHint(), " a|b c ");
+  fw::THintInfo info;
+  combo_->Perform(fw::CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.HintStr, " a|b c ");
+  combo_->SetShowItemHint(false);
+  combo_->SetHint("plain");
+  combo_->Perform(fw::CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.HintStr, "plain");
 }
 
 TEST_F(ColumnComboTest, SettingTheIndexWithTheListClosedFiresNothing) {

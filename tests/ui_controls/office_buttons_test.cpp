@@ -174,7 +174,8 @@ TEST_F(OfficeCheckBoxTest, ReadOnlyIgnoresTogglesButReportsTheClicks) {
 TEST_F(OfficeCheckBoxTest, AnchorsActOnlyWhileFocused) {
   box_->SetCaption("<A HREF=\"http://example.invalid\">web</A> <A HREF=\"local\">here</A>");
   std::vector<std::string> opened;
-  const fw::ServiceDouble<void(const std::string&)> shell(ShellOpen, [&](const std::string& t) { opened.push_back(t); });
+  const fw::ServiceDouble<void(const std::string&)> shell(ShellOpen,
+                                                          [&](const std::string& t) { opened.push_back(t); });
   std::vector<std::string> anchors;
   box_->OnAnchorClick = [&](fw::TObject*, const std::string& a) { anchors.push_back(a); };
   // Find the two anchors once focused.
@@ -224,7 +225,9 @@ TEST_F(OfficeCheckBoxTest, ThemedGlyphSmokeTest) {
   box_->PaintTo(bitmap.DC(), 0, 0);
   ThemeLib.IsThemeActive = active;
   // Themed or, when the "button" class cannot be opened, from the bitmaps: a glyph is there.
-  EXPECT_LT(bitmap.Count(RECT{0, 0, 16, 20}, fw::clFuchsia) + bitmap.Count(RECT{0, 0, 16, 20}, static_cast<fw::TColor>(fw::ColorToRGB(fw::clBtnFace))), 16 * 20);
+  const RECT strip{0, 0, 16, 20};
+  const auto face = static_cast<fw::TColor>(fw::ColorToRGB(fw::clBtnFace));
+  EXPECT_LT(bitmap.Count(strip, fw::clFuchsia) + bitmap.Count(strip, face), 16 * 20);
 }
 
 // ---- radio buttons ----

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tests/ui_controls/styled_test_support.h"
+#include "framework/streams/memory_stream.h"
 #include "ui/foundation/gdip_fill.h"
+#include "ui/foundation/vx_gdip_picture.h"
 
 namespace ui {
 namespace {
@@ -134,6 +138,28 @@ TEST_F(SmoothPanelTest, AnyGradientWithoutABrushDrawsNoCaption) {
   panel->Caption()->SetGradientType(gtVertical);
   Paint(panel, bitmap);
   EXPECT_LT(bitmap.Count(RECT{0, 0, 200, 100}, fw::clWhite), 200 * 100);
+}
+
+TEST_F(SmoothPanelTest, ATextureCaptionIsPaintedWithItsPicture) {
+  // A 2 x 2 red BMP.
+  const std::vector<std::uint8_t> bmp = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 2, 0,
+                                         0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0,
+                                         0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255,
+                                         0, 0};
+  fw::TMemoryStream* stream = fw::Create<fw::TMemoryStream>();
+  stream->WriteBuffer(bmp.data(), static_cast<std::int32_t>(bmp.size()));
+  stream->SetPosition(0);
+  TVxSmoothPanel* panel = MakePanel();
+  panel->Fill()->SetColor(fw::clWhite);
+  panel->Fill()->SetColorTo(fw::clWhite);
+  panel->Caption()->Picture()->LoadFromStream(stream);
+  stream->Free();
+  panel->Caption()->SetText("WWWW");
+  panel->Caption()->SetLine(false);
+  panel->Caption()->SetGradientType(gtTexture);
+  testing::MemoryBitmap bitmap(200, 100);
+  Paint(panel, bitmap);
+  EXPECT_GT(bitmap.Count(RECT{0, 0, 200, 100}, kRed), 20);
 }
 
 TEST_F(SmoothPanelTest, TheTitleStripDragsTheWindowWhenCanMove) {

@@ -42,7 +42,8 @@ void TCustomVxOfficeRadioButton::Paint() {
     measure.MeasureOnly = true;
     DrawHTMLTextOffice(canvas, measure, 0);
     const int h = measure.TextHeight;
-    text.Top = ButtonVertAlign() == fw::tlCenter ? text.Top - 3 + (text.Bottom - text.Top - h) / 2 : text.Bottom - h - 3;
+    text.Top = ButtonVertAlign() == fw::tlCenter ? text.Top - 3 + (text.Bottom - text.Top - h) / 2
+                                                 : text.Bottom - h - 3;
   }
   const fw::TSize size = DrawCaption(text);
   if (focused_ && checked_ && TabStop() && ShowFocus()) {

@@ -224,7 +224,8 @@ void TVxSmoothPanel::DrawFace(TGPGraphics* Graphics) {
     TVxGDIPPicture* picture = fill_->Picture();
     if (picture && !picture->Empty()) {
       picture->GetImageSizes();
-      const float pw = static_cast<float>(fill_->PictureSize() == psOriginal ? picture->Width() : fill_->PictureWidth());
+      const int pictureWidth = fill_->PictureSize() == psOriginal ? picture->Width() : fill_->PictureWidth();
+      const float pw = static_cast<float>(pictureWidth);
       const TVxSmoothPanelLocation at = c->Location();
       const bool topCaption = at == plTopLeft || at == plTopRight;
       const bool bottomCaption = at == plBottomLeft || at == plBottomRight;
@@ -260,7 +261,8 @@ void TVxSmoothPanel::DrawFace(TGPGraphics* Graphics) {
     const int th = RoundToInt(measured.Height);
     captionHeight = th;
     fw::TPoint at = c->Location() == plCustom ? fw::Point(c->Left(), c->Top())
-                                               : CalcPosition(c->Location(), tw, th, MakeRect(x0, inner.Y, w0, inner.Height));
+                                               : CalcPosition(c->Location(), tw, th,
+                                                              MakeRect(x0, inner.Y, w0, inner.Height));
     if (c->BackgroundColor() != fw::clNone) {
       TGDIPFill band;
       band.SetColor(c->BackgroundColor());
@@ -299,7 +301,9 @@ void TVxSmoothPanel::DrawFace(TGPGraphics* Graphics) {
           textureBytes = fw::Create<fw::TMemoryStream>();
           c->Picture()->SaveToStream(textureBytes);
           textureBytes->SetPosition(0);
-          fw::ComRef<IStream> stream(new TFixedStreamAdapter(textureBytes, fw::soReference));
+          // The adapter starts without references: the ComRef takes the first.
+          const fw::ComRef<IStream> stream =
+              fw::ComRef<IStream>::Share(new TFixedStreamAdapter(textureBytes, fw::soReference));
           texture = std::make_unique<TGPBitmap>(stream.Get(), false);
           brush = std::make_unique<TGPTextureBrush>(texture.get(), WrapModeTile);
         }
@@ -319,8 +323,8 @@ void TVxSmoothPanel::DrawFace(TGPGraphics* Graphics) {
     if (c->LineColor() != fw::clNone && c->Line()) {
       TGPPen pen(ColorToARGB(c->LineColor()), 1.0f);
       const float lineY = InBottomRow(c->Location()) ? y - 2 : y + measured.Height;
-      Graphics->DrawLine(&pen, static_cast<float>(RoundToInt(inner.X + 2)), lineY, static_cast<float>(RoundToInt(w0 - 2)),
-                         lineY);
+      Graphics->DrawLine(&pen, static_cast<float>(RoundToInt(inner.X + 2)), lineY,
+                         static_cast<float>(RoundToInt(w0 - 2)), lineY);
     }
   }
   if (!c->HTMLText().empty()) DrawHTMLCaption(Graphics, inner, captionHeight, shadow);

@@ -155,7 +155,9 @@ fw::TSize THTMLEngine::PlaceGDIPPicture(TPass& pass, const std::string& referenc
     size = fw::TSize{picture->Width(), picture->Height()};
   }
   if (pass.paint) {
-    picture->GDIPDraw(graphics_, fw::Rect(pass.draw.Left, line_.box.Top, pass.draw.Left + size.cx, line_.box.Top + size.cy));
+    const int left = pass.draw.Left;
+    const int top = line_.box.Top;
+    picture->GDIPDraw(graphics_, fw::Rect(left, top, left + size.cx, top + size.cy));
   }
   return size;
 }

@@ -134,9 +134,11 @@ fw::TSize THTMLEngine::PlacePicture(TPass& pass, const std::string& reference, c
     drawHeight = height;
   } else if (width > 0) {
     drawWidth = width;
-    drawHeight = picture->Width() > 0 ? RoundToInt(static_cast<double>(picture->Height()) * width / picture->Width()) : 0;
+    drawHeight =
+        picture->Width() > 0 ? RoundToInt(static_cast<double>(picture->Height()) * width / picture->Width()) : 0;
   } else if (height > 0) {
-    drawWidth = picture->Height() > 0 ? RoundToInt(static_cast<double>(picture->Width()) * height / picture->Height()) : 0;
+    drawWidth =
+        picture->Height() > 0 ? RoundToInt(static_cast<double>(picture->Width()) * height / picture->Height()) : 0;
     drawHeight = height;
   }
   const bool sized = width > 0 || height > 0;
@@ -216,7 +218,8 @@ void THTMLEngine::BodyTag(TPass& pass, const std::string& upper) {
     const bool listOrShell = reference.find("IDX:") != std::string::npos || reference.find("SYS:") != std::string::npos;
     if (Office() && listOrShell) {
       PlacePicture(pass, reference, std::string());
-    } else if (THTMLPicture* picture = FindPicture(reference); picture && picture->Width() > 0 && picture->Height() > 0) {
+    } else if (THTMLPicture* picture = FindPicture(reference);
+               picture && picture->Width() > 0 && picture->Height() > 0) {
       fw::GdiObject<HRGN> clip(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
       SelectClipRgn(canvas_->Handle(), clip.Get());
       for (int y = r.Top; y < r.Bottom; y += picture->Height()) {
@@ -348,7 +351,8 @@ void THTMLEngine::DrawControl(const TPass& pass, const std::string& type, const 
     }
   } else if (type == "CHECK" || type == "RADIO") {
     const bool check = type == "CHECK";
-    const fw::TRect glyph = check ? fw::Rect(x + 2, bottom - 15, x + 15, bottom) : fw::Rect(x + 2, bottom - 14, x + 14, bottom);
+    const fw::TRect glyph =
+        check ? fw::Rect(x + 2, bottom - 15, x + 15, bottom) : fw::Rect(x + 2, bottom - 14, x + 14, bottom);
     if (themed_) {
       DrawThemePart(L"button", check ? 3 : 2, checked ? 5 : 1, glyph);
     } else {
