@@ -27,7 +27,7 @@ while [ $# -gt 0 ]; do
     --seconds) seconds=${2:?--seconds needs a number}; shift 2 ;;
     --interactive) interactive=1; shift ;;
     --screenshot) screenshot=${2:?--screenshot needs a file}; shift 2 ;;
-    -h|--help) sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "run.sh: unknown option $1 (see --help)" >&2; exit 5 ;;
   esac
 done

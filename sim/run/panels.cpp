@@ -77,7 +77,11 @@ std::vector<PanelChange> Changes(const Panel& panel, const HidSimMirrorBoard& be
   for (const PanelWindow& window : panel.windows) {
     const std::string was = WindowText(before, window);
     const std::string now = WindowText(after, window);
-    if (was != now) changes.push_back({"window", panel.name + " " + window.name + " \"" + now + "\""});
+    // Digits that are no character are a window caught between two of its rows: told once it shows one.
+    if (was != now && now.find('?') == std::string::npos) {
+      changes.push_back({"window", panel.name + " " + window.name + " \"" + now + "\"", 0,
+                         panel.name + " " + window.name, now});
+    }
   }
   std::vector<int> lit;
   std::vector<int> dark;

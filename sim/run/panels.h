@@ -32,9 +32,11 @@ struct PanelChange {
   const char* kind;  // "window", "lamp", "lines", "board"
   std::string text;
   int lamps = 0;     // lamps the line covers
+  std::string window{};  // for a window: the board's and window's name, which its text is told for
+  std::string shows{};   // for a window: its text
 };
-// How the board changed from before to after, one line per window, named lamp, run of unnamed lamps, data
-// lines and plug state.
+// How the board changed from before to after, one line per window (once it shows characters only), named lamp,
+// run of unnamed lamps, data lines and plug state.
 std::vector<PanelChange> Changes(const Panel& panel, const HidSimMirrorBoard& before, const HidSimMirrorBoard& after);
 
 }  // namespace trelvikrun

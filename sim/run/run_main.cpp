@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -133,9 +134,22 @@ class Watch {
     }
     const std::vector<HidSimMirrorBoard> now = StableBoards();
     for (std::size_t i = 0; i < now.size(); ++i) {
-      const HidSimMirrorBoard before = i < shown_.size() ? shown_[i] : HidSimMirrorBoard{};
+      // A board seen for the first time is told as plugged in (and opened), not as every port it holds.
+      HidSimMirrorBoard before = now[i];
+      if (i < shown_.size()) {
+        before = shown_[i];
+      } else {
+        before.plugged = 0;
+        before.openHandles = 0;
+      }
       const Panel panel = PanelOf(now[i]);
       for (const PanelChange& change : Changes(panel, before, now[i])) {
+        // A window caught between two rows and back is told once for what it shows.
+        if (!change.window.empty()) {
+          std::string& told = toldWindows_[change.window];
+          if (told == change.shows) continue;
+          told = change.shows;
+        }
         account_.Line(change.kind, change.kind == std::string("board") ? Direction::kNone : Direction::kOutOfProgram,
                       change.text);
         if (change.kind == std::string("window")) account_.Window();
@@ -175,7 +189,7 @@ class Watch {
   std::vector<HidSimMirrorBoard> StableBoards() const {
     std::vector<HidSimMirrorBoard> last = boards_.Boards();
     for (int attempt = 0; attempt < 20; ++attempt) {
-      Sleep(5);
+      Sleep(15);
       std::vector<HidSimMirrorBoard> next = boards_.Boards();
       if (next.size() == last.size() &&
           std::equal(next.begin(), next.end(), last.begin(), [](const auto& a, const auto& b) {
@@ -198,6 +212,7 @@ class Watch {
   FileTail journal_;
   std::string journalText_;
   std::vector<HidSimMirrorBoard> shown_;
+  std::map<std::string, std::string> toldWindows_;
   int events_ = 0;
 };
 
@@ -241,7 +256,8 @@ class Run {
     const std::string output = folder_ + "program-output.txt";
     if (!program_.Start(folder_, variables, output)) return Fail(kNotStarted, "Trelvik.exe did not start");
     if (program_.WaitForMainWindow(kStartMs) == nullptr) return Fail(kNotStarted, "no main window within 60 s");
-    account_.Line("program", Direction::kNone, "started: main window shown");
+    account_.Line("program", Direction::kNone,
+                  "started: main window shown (process " + std::to_string(GetProcessId(program_.Handle())) + ")");
 
     const std::string connected = "4 Devices Connected";
     if (!program_.WaitForListLine(connected, kDiscoveryMs)) return Ended(watch, output, "the boards were not all bound");
@@ -335,7 +351,8 @@ class Run {
         break;
     }
     if (step.sendsEvent && watch.Events() == eventsBefore) account_.Failed("no add-on event for: " + step.description);
-    const bool held = watch.Until([&] {
+    // Each check is judged on the boards as they stand once the step settled (or its time ran out).
+    watch.Until([&] {
       const std::vector<HidSimMirrorBoard> now = boards.Boards();
       return std::all_of(step.checks.begin(), step.checks.end(), [&](const Check& c) { return CheckHolds(c, now); });
     }, kCheckMs);
@@ -344,7 +361,6 @@ class Run {
       if (CheckHolds(check, now)) account_.Line("check", Direction::kNone, CheckText(check, now) + ": shown");
       else account_.Failed(CheckText(check, now) + " not shown");
     }
-    (void)held;
   }
 
   // The program ended after its window was closed: it must have ended cleanly and left every board dark and
