@@ -113,14 +113,14 @@ void Announce(const std::vector<std::string>& paths, WPARAM event) {
     for (HWND window : windows) {
       DWORD_PTR result = 0;
       answered = SendMessageTimeoutA(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast),
-                                     SMTO_NORMAL, kAnnounceTimeoutMs, &result) != 0 && answered;
+                                     SMTO_ABORTIFHUNG, kAnnounceTimeoutMs, &result) != 0 && answered;
     }
     // A window that did not answer in time may still read the broadcast: it is left to it.
     if (answered) std::free(broadcast);
   }
   for (HWND window : windows) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0, SMTO_NORMAL, kAnnounceTimeoutMs, &result);
+    SendMessageTimeoutA(window, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0, SMTO_ABORTIFHUNG, kAnnounceTimeoutMs, &result);
   }
 }
 

@@ -100,3 +100,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FlightCase>& info) { return std::string("B") + info.param.aircraft; });
 
 }  // namespace
+
+namespace {
+
+// The run's exit status tells a program that never started, and bad options, apart from a clean run.
+TEST(FlightRunFailures, AProgramThatCannotStartAndBadOptionsEndTheRunNonZero) {
+  trelvik::testing::ScratchFolder lone("flight_lone");
+  ASSERT_TRUE(CopyFileA(testsupport::ProgramFolderFile("trelvik_run.exe").c_str(), lone.File("trelvik_run.exe").c_str(),
+                        FALSE));
+  struct Case {
+    std::string program;
+    std::string arguments;
+    DWORD exitCode;
+    const char* says;
+  };
+  const Case cases[] = {
+      // Nothing beside it to run: the program does not start.
+      {lone.File("trelvik_run.exe"), "--seconds 0 --folder " + lone.File("run"), 2u, "cannot copy Trelvik.exe"},
+      {"trelvik_run.exe", "--aircraft 747", 5u, "usage: trelvik_run"},
+      {"trelvik_run.exe", "--seconds soon", 5u, "usage: trelvik_run"},
+  };
+  for (const Case& c : cases) {
+    testsupport::ChildProcess run(c.program, c.arguments);
+    ASSERT_TRUE(run.Started()) << c.arguments;
+    ASSERT_TRUE(run.Wait(30000)) << c.arguments;
+    EXPECT_EQ(run.ExitCode(), c.exitCode) << c.arguments << "\n" << run.Output();
+    EXPECT_NE(run.Output().find(c.says), std::string::npos) << c.arguments << "\n" << run.Output();
+  }
+}
+
+}  // namespace
