@@ -72,6 +72,8 @@ show_windows() {
     >/dev/null
 }
 show_windows || show_windows
+# The session that made the prefix still runs its desktop on the null driver: the run starts a session of its own.
+"$wineserver" -w
 
 arguments=(--aircraft "$aircraft" --seconds "$seconds" --folder "Z:$run_folder")
 [ "$interactive" = 1 ] && arguments+=(--interactive)

@@ -288,10 +288,11 @@ class Run {
     }
 
     if (!options_.screenshot.empty()) {
-      if (SaveWindowBitmap(program_.MainWindow(), options_.screenshot)) {
+      const std::string failure = SaveWindowBitmap(program_.MainWindow(), options_.screenshot);
+      if (failure.empty()) {
         account_.Line("run", Direction::kNone, "screenshot of the main window: " + options_.screenshot);
       } else {
-        account_.Failed("no screenshot written to " + options_.screenshot);
+        account_.Failed("no screenshot written to " + options_.screenshot + ": " + failure);
       }
     }
     if (options_.interactive) {

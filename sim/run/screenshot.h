@@ -7,7 +7,7 @@
 
 namespace trelvikrun {
 
-// False when the window has no area on the screen or the file could not be written.
-bool SaveWindowBitmap(HWND window, const std::string& path);
+// Empty when the file was written, else what failed.
+std::string SaveWindowBitmap(HWND window, const std::string& path);
 
 }  // namespace trelvikrun
