@@ -98,11 +98,11 @@ std::vector<Step> Flight(bool is777) {
   s.headingSelect = true;
   steps.push_back({K::kData, is777 ? "heading hold engaged" : "heading select engaged", s, kMcp, 0, 0, false,
                    {Lamp(ledHeading, true)}});
-  // The window follows the knob at once; the add-on's own value, which comes back a moment later, is what it
-  // shows when the turning ends.
-  steps.push_back({K::kKnob, "heading knob turned 3 detents right", s, kMcp, switchHeadingUp, 3, true, {}});
+  // The window follows the knob at once; the add-on follows each detent's event with its own heading, which the
+  // window shows once the turning ends.
+  steps.push_back({K::kKnob, "heading knob turned 3 detents right", s, kMcp, switchHeadingUp, 3, true,
+                   {Window("HDG", "093")}, 1});
   s.heading = 93;
-  steps.push_back({K::kData, "heading 093 selected", s, kMcp, 0, 0, false, {Window("HDG", "093")}});
   steps.push_back({K::kPress, is777 ? "A/P pressed" : "CMD A pressed", s, kMcp, switchCommand, 0, true, {}});
   s.commandA = true;
   steps.push_back({K::kData, "autopilot engaged", s, kMcp, 0, 0, false, {Lamp(ledCommand, true)}});

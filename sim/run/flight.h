@@ -60,6 +60,7 @@ struct Step {
   int detents = 0;        // kKnob
   bool sendsEvent = false;
   std::vector<Check> checks;
+  int headingStep = 0;    // kKnob: the add-on's heading follows each detent by this much, as the aircraft does
 };
 
 std::vector<Step> Flight(bool is777);

@@ -348,6 +348,15 @@ class Run {
             account_.Failed("knob detent not made");
           }
           watch.Until([&] { return watch.Events() > before; }, kEventMs);
+          if (step.headingStep != 0 && watch.Events() > before) {
+            FlightState follows = step.state;
+            follows.heading = step.state.heading + step.headingStep * (detent + 1);
+            char text[64];
+            std::snprintf(text, sizeof text, "the add-on follows: heading %03d", follows.heading);
+            account_.Line("data", Direction::kIntoProgram, text);
+            account_.Data();
+            Simulator(DataRequest(options_.is777, follows));
+          }
         }
         break;
     }
