@@ -78,6 +78,8 @@ const char* HidLayer_VersionNotifying();
 void HidLayer_FailPipeObject(int index);
 // Tests: how many callers are inside the layer's functions now (a reader waiting for a report counts).
 int HidLayer_CallersInside();
+// Tests: report reads of this process that waited and got nothing, so far.
+int HidLayer_EmptyReads();
 #endif
 
 // Fault recovery: the layer records the mutexes each thread holds, so a guarded call that a fault abandoned in

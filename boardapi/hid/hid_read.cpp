@@ -1,4 +1,5 @@
 // Report reads from a pipe's ring, waiting for the reader thread when the ring is empty.
+#include <atomic>
 #include <cstring>
 
 #include "boardapi/hid/hid_locks.h"
@@ -9,6 +10,10 @@ namespace {
 constexpr uint8_t kStatusReportId = 0xFF;
 // The immediate read's wait for a status reply when the device's read time-out is unlimited.
 constexpr DWORD kImmediateReplyMs = 1000;
+
+#ifdef VENTRIX_TEST_HOOKS
+std::atomic<int> emptyReads{0};
+#endif
 
 bool PopFromRing(HidPipe& pipe, uint8_t* report, bool takeOldest) {
   HidMutexHold hold(pipe.ringMutex);
@@ -71,6 +76,9 @@ int ReadReport(HidDeviceHandle handle, int pipeIndex, uint8_t* buffer, int mode,
   const int wait = timeoutMs == kDeviceTimeout ? device->readTimeout : timeoutMs;
   const int length = WaitReport(device, handle, pipeIndex, buffer, takeOldest,
                                    wait < 0 ? INFINITE : static_cast<DWORD>(wait), global);
+#ifdef VENTRIX_TEST_HOOKS
+  if (length <= 0) ++emptyReads;
+#endif
   return length > 0 ? HidResult(length, ERROR_SUCCESS) : HidResult(0, ERROR_TIMEOUT);
 }
 
@@ -156,6 +164,10 @@ int HidLayer_ReadImmediate(HidDeviceHandle handle, uint8_t* buffer64) {
   device->pipes[1].callback = callback;
   return HidResult(result, answered ? ERROR_SUCCESS : ERROR_READ_FAULT);
 }
+
+#ifdef VENTRIX_TEST_HOOKS
+int HidLayer_EmptyReads() { return emptyReads.load(); }
+#endif
 
 bool HidLayer_ReadPortValue(HidDeviceHandle device, uint32_t* value) {
   uint8_t answer[kHidReportBytes] = {};

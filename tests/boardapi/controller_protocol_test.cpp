@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <future>
-#include <thread>
+#include <vector>
 
 #include "tests/boardapi/controller_board_fixture.h"
 
 namespace {
 
-using namespace std::chrono_literals;
-
-// Sends a report of the board's own accord once the reader has had time to start waiting for it.
-std::future<void> InjectLater(int board, std::vector<uint8_t> report, std::chrono::milliseconds delay) {
+// Sends reports of the board's own accord once the layer's reads have come back empty `reads` more times.
+std::future<void> InjectAfterEmptyReads(int board, std::vector<std::vector<uint8_t>> reports, int reads) {
+  const int target = HidLayer_EmptyReads() + reads;
   return std::async(std::launch::async, [=] {
-    std::this_thread::sleep_for(delay);
-    hidsim::InjectInput(board, kPipeSpecial, report);
+    const ULONGLONG deadline = GetTickCount64() + 20000;
+    while (HidLayer_EmptyReads() < target && GetTickCount64() < deadline) Sleep(1);
+    for (const auto& report : reports) hidsim::InjectInput(board, kPipeSpecial, report);
   });
 }
 
@@ -53,25 +54,26 @@ TEST_F(ControllerProtocolTest, ReplyOfAnotherQueueIsKeptForItsReader) {
 }
 
 TEST_F(ControllerProtocolTest, KeyMatrixReadGivesUpAfterOneEmptyReadWhileOtherQueuesReadOn) {
-  // No request is sent, so only the late reports arrive.
-  controller_->SetReadTimeout(50);
+  // No request is sent, so only the reports the test sends arrive.
+  controller_->SetReadTimeout(10);
   uint8_t reply[8] = {};
 
-  auto late = InjectLater(board_, {0x19, 1, 2, 3, 4, 0, 0, 0}, 300ms);
+  const int before = HidLayer_EmptyReads();
   EXPECT_EQ(controller_->ReadWithQueue(kQueueKeyMatrix, kPipeSpecial, reply, sizeof reply), 0);
-  late.get();
+  EXPECT_EQ(HidLayer_EmptyReads() - before, 1);
 
-  late = InjectLater(board_, {0xFF, 9, 8, 7, 6, 0, 0, 0}, 300ms);
-  // The status wait outlasts several empty reads of the device's own time-out.
+  // The status wait outlasts empty reads of the device's own time-out; a key-matrix reply that comes first is
+  // filed on the way.
+  auto late = InjectAfterEmptyReads(board_, {{0x19, 1, 2, 3, 4, 0, 0, 0}, {0xFF, 9, 8, 7, 6, 0, 0, 0}}, 2);
   EXPECT_EQ(controller_->ReadWithQueue(kQueueStatus, kPipeSpecial, reply, sizeof reply), 8);
   EXPECT_EQ(reply[0], 0xFF);
   EXPECT_EQ(reply[1], 9);
   late.get();
-  // The late key-matrix reply was filed on the way and waits for its reader.
+  // The late key-matrix reply waits for its reader.
   EXPECT_EQ(controller_->ReadWithQueue(kQueueKeyMatrix, kPipeSpecial, reply, sizeof reply), 8);
   EXPECT_EQ(reply[0], 0x19);
   // A bounded wait gives the device its own read time-out back.
-  EXPECT_EQ(HidLayer_ReadTimeout(device_), 50);
+  EXPECT_EQ(HidLayer_ReadTimeout(device_), 10);
 }
 
 TEST_F(ControllerProtocolTest, SilentBoardFailsAStatusRequestWithinItsBound) {
