@@ -445,6 +445,17 @@ TEST_F(OfficeRadioGroupTest, ItemIndexIsClampedAndReportedOnce) {
   EXPECT_TRUE(group_->Buttons(1)->Checked());
 }
 
+TEST_F(OfficeRadioGroupTest, ButtonsAskWhetherTheyAreEnabled) {
+  group_->OnIsEnabled = [](fw::TObject*, int index, bool& enabled) { enabled = enabled && index != 1; };
+  for (const char* item : {"A", "B", "C"}) group_->Items()->Add(item);
+  EXPECT_TRUE(group_->Buttons(0)->Enabled());
+  EXPECT_FALSE(group_->Buttons(1)->Enabled());
+  EXPECT_TRUE(group_->Buttons(2)->Enabled());
+  group_->SetEnabled(false);
+  group_->ArrangeButtons();
+  EXPECT_FALSE(group_->Buttons(0)->Enabled());
+}
+
 TEST_F(OfficeRadioGroupTest, AUserClickSetsTheIndexBeforeOnClick) {
   Form()->Show();
   group_->Items()->Add("A");
