@@ -217,6 +217,23 @@ TEST_F(ColumnComboTest, CloseUpIsReportedBeforeDropUp) {
   EXPECT_EQ(combo_->Version(), "1.4.0.2");
 }
 
+TEST_F(ColumnComboTest, AnEditHeightOtherThan16DropsTheListAtDropHeight) {
+  combo_->OnDropDown = [this](fw::TObject*) { log_.push_back("dropdown"); };
+  combo_->SetEditHeight(20);
+  // The combo's window takes the edit height plus DropHeight: the list below grows with DropHeight.
+  const auto droppedBottom = [&](int dropHeight) {
+    combo_->SetDropHeight(dropHeight);
+    SendMessageA(Form()->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo_->Handle()), CBN_DROPDOWN),
+                 reinterpret_cast<LPARAM>(combo_->Handle()));
+    RECT list{};
+    SendMessageA(combo_->Handle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    return list.bottom;
+  };
+  const int low = droppedBottom(120);
+  EXPECT_EQ(droppedBottom(200), low + 80);
+  EXPECT_EQ(log_, (std::vector<std::string>{"dropdown", "dropdown"}));
+}
+
 TEST_F(ColumnComboTest, AFlatComboSwapsColoursWithItsParentAndItsEnabledState) {
   auto* panel = Make<fw::TPanel>(fw::Rect(0, 150, 300, 250));
   panel->SetColor(0x00FF00);
