@@ -27,8 +27,10 @@ struct McpSwitchState {
   std::array<std::array<std::int32_t, 2>, kKnobCount> encoder_click_count{};
 
   bool bank_angle_mode = false;
-  // Position 1 of the left (0) and right (1) VOR/ADF selector was closed at that selector's last event.
-  std::array<bool, 2> rescan_pair_flag{};
+  // Position 1 of a VOR/ADF selector was closed at that selector's last event (or read closed by the
+  // rescan): 0 and 1 the left and right selectors of the captain's EFIS and the mode-control panels, 2 and
+  // 3 those of the first officer's EFIS panel.
+  std::array<bool, 4> rescan_pair_flag{};
 };
 
 }  // namespace aircraft

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "controller/aircraft/efis_switches.h"
 #include "controller/aircraft/mcp_switches.h"
 #include "framework/services/clock.h"
 
@@ -71,8 +72,8 @@ bool DispatchFamily(SwitchHost& host, const SwitchRoles& roles, const std::strin
     RunModeControlPanel(host, model, id, switchNumber, state);
     return true;
   }
-  if (ModelIs(model, {"330B"})) return run(Family::kEfis, 0), true;
-  if (ModelIs(model, {"330C"})) return run(Family::kEfis, 1), true;
+  if (ModelIs(model, {"330B"})) return RunEfisPanel(host, EfisSide::kCaptain, id, switchNumber, state), true;
+  if (ModelIs(model, {"330C"})) return RunEfisPanel(host, EfisSide::kFirstOfficer, id, switchNumber, state), true;
   if (ModelIs(model, {"3306"})) return run(Family::kOverhead, 0), true;
   if (ModelIs(model, {"3324"})) return run(Family::kOverhead, 1), true;
   if (ModelIs(model, {"3322"})) return run(Family::kOverhead, 2), true;

@@ -53,6 +53,23 @@ struct McpTuning {
   bool old_haldor_mcp = false;
 };
 
+// The EFIS panels' CONFIG.INI settings: per side, which contacts and knob directions are wired the other way
+// round; whether a first officer's MINS mode selection also sets the captain's; the 777's range option.
+struct EfisSideSettings {
+  bool baro_reverse = false;
+  bool mins_reverse = false;
+  bool mins_direction_reverse = false;
+  bool baro_direction_reverse = false;
+};
+
+struct EfisSettings {
+  EfisSideSettings captain;
+  EfisSideSettings first_officer;
+  bool link_cpt_mins_mode_to_fo = false;
+  // 777_EFIS_MAP_RANGE_OPTION: 1 keeps the 737's range positions with the 777.
+  std::int32_t map_range_option_777 = 0;
+};
+
 // The aircraft values the mode-control knobs look at (filled from the add-on by the aircraft link).
 struct McpReadback {
   bool ias_open = false;
@@ -105,6 +122,7 @@ class SwitchHost {
   virtual KnobPushFlags& PushFlags() = 0;
   virtual McpTuning Tuning() const = 0;
   virtual McpReadback Readback() const = 0;
+  virtual EfisSettings Efis() const = 0;
 
   // ---- Assignment pages and the import wizard ----------------------------------------------------------
   virtual void UncheckAssignOff() = 0;
@@ -116,8 +134,8 @@ class SwitchHost {
   virtual void RunInputAssignments(const std::string& board, std::int32_t switchNumber, std::int32_t state) = 0;
 
   // ---- Families built elsewhere ------------------------------------------------------------------------
-  // The radio, multicom, transponder, EFIS and overhead handlers; false when the family has no handler yet.
-  enum class Family { kMulticom, kRadio, kTransponder, kEfis, kOverhead };
+  // The radio, multicom, transponder and overhead handlers; false when the family has no handler yet.
+  enum class Family { kMulticom, kRadio, kTransponder, kOverhead };
   virtual bool RunFamily(Family family, std::int32_t index, const std::string& model, std::int32_t id,
                          std::int32_t switchNumber, std::int32_t state) = 0;
 };

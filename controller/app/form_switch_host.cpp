@@ -116,6 +116,17 @@ aircraft::McpReadback FormSwitchHost::Readback() const {
                                p.mcp_vs_fpa_mode != 0, p.mcp_alt_change_unit != 0, p.bank_angle_limit};
 }
 
+aircraft::EfisSettings FormSwitchHost::Efis() const {
+  const ProgramSettings& s = form_.settings();
+  aircraft::EfisSettings efis;
+  efis.captain = {s.cpt_baro_reverse, s.cpt_mins_reverse, s.cpt_mins_direction_reverse, s.cpt_baro_direction_reverse};
+  efis.first_officer = {s.fo_baro_reverse, s.fo_mins_reverse, s.fo_mins_direction_reverse,
+                        s.fo_baro_direction_reverse};
+  efis.link_cpt_mins_mode_to_fo = s.link_cpt_mins_mode_to_fo;
+  efis.map_range_option_777 = s.efis_map_range_option_777;
+  return efis;
+}
+
 void FormSwitchHost::UncheckAssignOff() {
   if (form_.assign_off != nullptr) form_.assign_off->SetChecked(false);
 }

@@ -34,6 +34,7 @@ class FormSwitchHost final : public aircraft::SwitchHost {
   aircraft::KnobPushFlags& PushFlags() override;
   aircraft::McpTuning Tuning() const override;
   aircraft::McpReadback Readback() const override;
+  aircraft::EfisSettings Efis() const override;
   void UncheckAssignOff() override;
   void SetImportSwitchBoard(const std::string& board) override;
   bool ImportWaitingForSwitch() const override;

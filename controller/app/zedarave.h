@@ -126,6 +126,22 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // The windows of the mode-control panels, the CDU lamp-test marks, then panel_state_prev.
   void Output_Loop_7SEG();
   void set_mcp_outputs_7seg(const std::string& model);
+  // The lamps of every bound board of a CDU model that holds a CDU role (LED pass).
+  void Set_CDU_LEDs(const std::string& model);
+  // Each CDU role's display brightness from its brightness control, and the level sent to the aircraft
+  // when it changed (7-segment pass, while enable_cdu is ticked).
+  void SetCduBrightness();
+
+  // ---- Switch rescan -------------------------------------------------------------------------------------
+  // Replays the present position of every panel and assigned switch through the switch processing.
+  void Button11Click();
+  // Five seconds after start-up: once, then the rescan.
+  void Timer_resendTimer();
+  // The 777 MINS and BARO knobs' release clicks, 200 ms after a turn (one shot each).
+  void Stop_CPT_BaroTimer();
+  void Stop_FO_BaroTimer();
+  void Stop_CPT_MINSTimer();
+  void Stop_FO_MINSTimer();
 
   // ---- Joystick axes (zedarave_axes.cpp; their pages in zedarave_axis_pages.cpp) -------------------------
   // The eight axis values and product name of one DirectInput game controller; all 0 when it is missing,
@@ -176,6 +192,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::function<bool(aircraft::SwitchHost::Family family, std::int32_t index, const std::string& model,
                      std::int32_t id, std::int32_t number, std::int32_t state)>
       switch_families;
+  // The switch monitor grid's refresh, run at the end of every rescan; nothing while it is not set.
+  std::function<void()> write_switch_states;
 
   // ---- What the aircraft link reads and writes (aircraft::AircraftHost) ---------------------------
   bool Is777Selected() const override;
@@ -258,6 +276,15 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   aircraft::KnobPushFlags knob_flags;
   bool sim_detected = false;
   bool switches_rescanned = false;
+  // check_switch_process_blocked's flags, one per guarded pair of function names.
+  std::array<bool, 4> rescan_block_flag{};
+
+  // CDU brightness: the last reading and level, the level of each role (captain, first officer, observers
+  // 1 to 3; kept when a reading fails) and the last level sent to the aircraft per sending role.
+  std::int32_t cdu_analog_value = 0;
+  std::int32_t cdu_brightness_level = 0;
+  std::array<std::int32_t, 5> cdu_role_level{};
+  std::int32_t cdu_brightness_sent_cpt = 0, cdu_brightness_sent_fo = 0, cdu_brightness_sent_obs = 0;
 
   // Output passes. The window fields (mcp_switches) follow the aircraft except while switch_activity is
   // set (a switch event in the last 2000 ms), when the switch processing steps them.
@@ -350,6 +377,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TLabel* Label16 = nullptr;
   fw::TLabel* Label17 = nullptr;
   fw::TLabel* Label18 = nullptr;
+  std::array<fw::TLabel*, 5> brightness_labels{};  // Label61..Label65: captain, first officer, observers 1-3
 
   // Radio page (hidden): the last board whose key was pressed, and the role labels by number.
   fw::TLabel* last_input3 = nullptr;

@@ -255,8 +255,13 @@ void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
     clear->SetCaption("Clear");
     *r.label = Make<fw::TLabel>(this, page, r.labelName, 260, top + 4, 200, 16);
     (*r.label)->SetCaption("Not Assigned");
+    const std::size_t role = static_cast<std::size_t>(r.assign - 10);
+    brightness_labels[role] =
+        Make<fw::TLabel>(this, page, ("Label" + std::to_string(61 + role)).c_str(), 470, top + 4, 150, 16);
+    brightness_labels[role]->SetCaption("");
     for (fw::TControl* c : {static_cast<fw::TControl*>(assign), static_cast<fw::TControl*>(clear),
-                            static_cast<fw::TControl*>(*r.label)}) {
+                            static_cast<fw::TControl*>(*r.label),
+                            static_cast<fw::TControl*>(brightness_labels[role])}) {
       c->SetVisible(r.visible);
     }
     speed_buttons[static_cast<std::size_t>(r.assign)] = assign;
@@ -322,7 +327,7 @@ void TZedArave::BuildComponents() {
 void TZedArave::BuildTimers() {
   Timer1 = Timer(this, "Timer1", 1000, false, [this] { Timer1Timer(); });
   reconnect = Timer(this, "reconnect", 5000, false, [this] { reconnectTimer(); });
-  Timer_resend = Timer(this, "Timer_resend", 5000, false, [this] { Timer_resend->SetEnabled(false); });
+  Timer_resend = Timer(this, "Timer_resend", 5000, false, [this] { Timer_resendTimer(); });
   save_Timer = Timer(this, "save_Timer", 3000, false, [this] { save_TimerTimer(); });
   progress_clear = Timer(this, "progress_clear", 1000, true, [this] { progress_clearTimer(); });
   Axis_Detect = Timer(this, "Axis_Detect", 10000, false, [this] { Axis_DetectTimer(); });
@@ -345,10 +350,10 @@ void TZedArave::BuildTimers() {
   oneShot("cdu_cpt_timer", 3000, cdu_cpt_timer);
   oneShot("cdu_fo_timer", 3000, cdu_fo_timer);
   oneShot("cdu_obs_timer", 3000, cdu_obs_timer);
-  oneShot("Stop_CPT_Baro", 200, Stop_CPT_Baro);
-  oneShot("Stop_FO_Baro", 200, Stop_FO_Baro);
-  oneShot("Stop_CPT_MINS", 200, Stop_CPT_MINS);
-  oneShot("Stop_FO_MINS", 200, Stop_FO_MINS);
+  Stop_CPT_Baro = Timer(this, "Stop_CPT_Baro", 200, false, [this] { Stop_CPT_BaroTimer(); });
+  Stop_FO_Baro = Timer(this, "Stop_FO_Baro", 200, false, [this] { Stop_FO_BaroTimer(); });
+  Stop_CPT_MINS = Timer(this, "Stop_CPT_MINS", 200, false, [this] { Stop_CPT_MINSTimer(); });
+  Stop_FO_MINS = Timer(this, "Stop_FO_MINS", 200, false, [this] { Stop_FO_MINSTimer(); });
 }
 
 }  // namespace trelvik

@@ -5,6 +5,7 @@
 
 #include "controller/app/access_fault_guard.h"
 #include "controller/app/board_api.h"
+#include "controller/app/form_output_sink.h"
 #include "controller/app/mcp_lamps.h"
 #include "controller/app/zedarave.h"
 #include "framework/controls/check_box.h"
@@ -14,31 +15,6 @@
 #include "ui/controls/smooth_label.h"
 
 namespace trelvik {
-
-namespace {
-
-// The form's guarded writes; the lamp test goes to the library directly, its failures dropped.
-class FormOutputs : public OutputSink {
- public:
-  explicit FormOutputs(TZedArave& form) : form_(form) {}
-  void LedSet(std::int32_t session, std::int32_t led, std::uint8_t state) override {
-    form_.interface_LED_Set(session, led, state);
-  }
-  void DatalineSet(std::int32_t session, std::int32_t line, std::uint8_t state) override {
-    form_.interface_Dataline_Set(session, line, state);
-  }
-  void SevenSegmentSet(std::int32_t session, const char* text, std::int32_t firstDigit) override {
-    form_.interface_7Seg_Set(session, text, firstDigit);
-  }
-  void LedTest(std::int32_t session, std::uint8_t state) override {
-    Shielded([&] { Api().LED_Test(session, state); });
-  }
-
- private:
-  TZedArave& form_;
-};
-
-}  // namespace
 
 std::int32_t TZedArave::OutputBoardSession(const std::string& model) {
   for (int slot = 1; slot <= kBoardSlots; ++slot) {
@@ -108,6 +84,8 @@ void TZedArave::Output_Loop_LED() {
     // The output assignments only feed the internal flags; nothing fills them in this program.
     std::fill(internal_flag.begin(), internal_flag.end(), false);
     for (const char* model : kMcpModels) set_mcp_outputs(model);
+    Set_CDU_LEDs("3302");
+    Set_CDU_LEDs("331A");
     led_pass_phase = static_cast<std::uint8_t>(1 - led_pass_phase);
   } catch (...) {
   }
@@ -141,6 +119,7 @@ void TZedArave::Output_Loop_7SEG() {
     for (const auto& role : roles) {
       if (role.now != role.before && (role.now == 1 || role.before == 9)) role.timer->SetEnabled(true);
     }
+    if (enable_cdu != nullptr && enable_cdu->Checked()) SetCduBrightness();
     if (!switch_activity) {
       ReloadWindowFields(panel_state, mcp_switches);
       for (const char* model : kMcpModels) set_mcp_outputs_7seg(model);

@@ -133,6 +133,16 @@ struct SimConnectStandIn {
     return lines;
   }
 };
+
+/* The folder the build puts the stand-in in beside a test program (bin/simconnect/), with a trailing
+ * backslash. */
+inline std::string SimConnectStandInFolder() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  folder.erase(folder.find_last_of('\\') + 1);
+  return folder + "simconnect\\";
+}
 #endif
 
 #endif

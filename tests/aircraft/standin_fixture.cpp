@@ -15,13 +15,7 @@ std::vector<std::string> FakeHost::InfoLines() const {
   return lines;
 }
 
-std::string StandInFolder() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  folder.erase(folder.find_last_of('\\') + 1);
-  return folder + "simconnect\\";
-}
+std::string StandInFolder() { return SimConnectStandInFolder(); }
 
 std::string EmptyFolder(const std::string& name) {
   char temp[MAX_PATH];

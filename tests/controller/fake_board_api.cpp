@@ -1,5 +1,6 @@
 #include "fake_board_api.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/rtl/format.h"
@@ -77,6 +78,8 @@ ApiStatus Info(int32_t session, BoardInfo* info) {
   if (b == nullptr || b->infoFails) return API_ERR_DEVICE_IO;
   *info = BoardInfo{};
   info->switchCount = b->switches;
+  info->firstSwitch = b->switches > 0 ? 1 : 0;
+  info->lastSwitch = b->switches;
   info->ledCount = b->leds;
   info->firstLed = b->leds > 0 ? 1 : 0;
   info->lastLed = b->leds;
@@ -105,7 +108,11 @@ ApiStatus BrightSet(int32_t s, int32_t l) { Log("Brightness_Set(" + Args({s, l})
 ApiStatus AnalogEnable(int32_t s, int32_t on) { Log("Analog_Enable(" + Args({s, on}) + ")"); return API_OK; }
 ApiStatus AnalogGet(int32_t s, int32_t c, int32_t* v) {
   Log("Analog_GetValue(" + Args({s, c}) + ")");
-  *v = 0;
+  // As the library does: a value holding 0 on entry is refused.
+  if (*v == 0) return API_ERR_OUT_OF_RANGE;
+  const FakeBoard* b = BoardOf(s);
+  if (b == nullptr || b->analogFails) return API_ERR_DEVICE_IO;
+  *v = b->analog;
   return API_OK;
 }
 ApiStatus SwitchCb(int32_t s, int32_t on, SwitchCallback) {
@@ -114,7 +121,14 @@ ApiStatus SwitchCb(int32_t s, int32_t on, SwitchCallback) {
 }
 ApiStatus SwitchState(int32_t s, int32_t n, int32_t* st) {
   Log("Switch_Get_State(" + Args({s, n}) + ")");
-  *st = 0;
+  const FakeBoard* b = BoardOf(s);
+  if (b == nullptr) {
+    *st = 0;
+    return API_OK;
+  }
+  if (std::find(b->unreadable.begin(), b->unreadable.end(), n) != b->unreadable.end()) return API_ERR_DEVICE_IO;
+  const auto at = b->positions.find(n);
+  *st = at == b->positions.end() ? 0 : at->second;
   return API_OK;
 }
 ApiStatus DeviceCb(int32_t on, DeviceChangeCallback) {

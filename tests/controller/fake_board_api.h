@@ -17,6 +17,12 @@ struct FakeBoard {
   int switches = 0, leds = 0, datalines = 0, digits = 0;
   bool bindFails = false;
   bool infoFails = false;
+  // Switch positions read back (1 closed; a switch not listed reads open) and switches that cannot be read.
+  std::map<int, int> positions{};
+  std::vector<int> unreadable{};
+  // The brightness control's reading on analog channel 0.
+  int analog = 0;
+  bool analogFails = false;
 };
 
 struct FakeBoardLibrary {

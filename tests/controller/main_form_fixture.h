@@ -47,6 +47,18 @@ class MainFormTest : public ::testing::Test {
     app_->CreateForm(form);
     return form;
   }
+  // A form whose start-up discovery bound the given boards: output no longer suspended, the library's
+  // calls so far forgotten.
+  TZedArave* DiscoveredForm(std::vector<FakeBoard> boards) {
+    folder_.Write("CONFIG.INI", "[SETTINGS]\r\nDEVICE_LOAD_DELAY=2\r\n");
+    Boards().boards = std::move(boards);
+    TZedArave* form = MakeForm();
+    form->Load_Input_Assignments("");
+    form->refresh_devices(0, 2);
+    form->output_suspended = false;
+    Boards().calls.clear();
+    return form;
+  }
   // Frees the form, running its shut-down.
   void FreeForm(TZedArave* form) { form->Free(); }
   FakeBoardLibrary& Boards() { return api_.library(); }

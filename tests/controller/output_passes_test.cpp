@@ -14,15 +14,9 @@ class OutputPassTest : public MainFormTest {
  protected:
   // A form whose discovery bound the given boards; output no longer suspended, no family test running.
   TZedArave* Form(std::vector<FakeBoard> boards) {
-    folder_.Write("CONFIG.INI", "[SETTINGS]\r\nDEVICE_LOAD_DELAY=2\r\n");
-    Boards().boards = std::move(boards);
-    TZedArave* form = MakeForm();
-    form->Load_Input_Assignments("");
-    form->refresh_devices(0, 2);
-    form->output_suspended = false;
+    TZedArave* form = DiscoveredForm(std::move(boards));
     form->mcp_timer->SetEnabled(false);
     form->panel_state.aircraft_power = 1;
-    Boards().calls.clear();
     return form;
   }
   // Output calls to one session.

@@ -36,6 +36,7 @@ class FakeSwitchHost : public aircraft::SwitchHost {
   bool is777 = false;
   aircraft::McpTuning tuning;
   aircraft::McpReadback readback{true, false, true, false, false, 0};
+  aircraft::EfisSettings efis;
   std::map<std::int32_t, bool> contacts;  // switch number -> closed
   bool import_waiting = false;
   bool family_handles = true;
@@ -103,6 +104,7 @@ class FakeSwitchHost : public aircraft::SwitchHost {
   aircraft::KnobPushFlags& PushFlags() override { return pushFlags; }
   aircraft::McpTuning Tuning() const override { return tuning; }
   aircraft::McpReadback Readback() const override { return readback; }
+  aircraft::EfisSettings Efis() const override { return efis; }
   void UncheckAssignOff() override { ++assignOffUnchecks; }
   void SetImportSwitchBoard(const std::string& board) override { importBoard = board; }
   bool ImportWaitingForSwitch() const override { return import_waiting; }

@@ -233,7 +233,7 @@ TEST(McpTables, SelectorMovingFromTwoToOneSendsOnlyTheNewPosition) {
   aircraft::ProcessSwitch(host, 5, 71, 1);
   aircraft::ProcessSwitch(host, 5, 72, 0);
   EXPECT_EQ(host.commands.back(), "ND_CAPTAIN_RADIO_R=1");
-  EXPECT_EQ(host.mcp.rescan_pair_flag, (std::array<bool, 2>{false, true}));
+  EXPECT_EQ(host.mcp.rescan_pair_flag, (std::array<bool, 4>{false, true, false, false}));
 }
 
 TEST(McpTables, SelectorBookkeepingRunsEvenWhenTheBoardIsIgnored) {

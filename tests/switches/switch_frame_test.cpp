@@ -140,8 +140,7 @@ TEST_F(SwitchFrameTest, FamiliesArePickedInOrder) {
   const struct {
     const char* model;
     const char* family;
-  } cases[] = {{"330B", "3/0/330B"}, {"330C", "3/1/330C"}, {"3306", "4/0/3306"},
-               {"3324", "4/1/3324"}, {"3322", "4/2/3322"}};
+  } cases[] = {{"3306", "3/0/3306"}, {"3324", "3/1/3324"}, {"3322", "3/2/3322"}};
   for (const auto& c : cases) {
     FakeSwitchHost h;
     h.slots = {{9, "BOARD", c.model}};
