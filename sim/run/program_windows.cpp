@@ -1,5 +1,7 @@
 #include "sim/run/program_windows.h"
 
+#include <commctrl.h>
+
 #include "controller/app/zedarave.h"
 
 namespace trelvikrun {
@@ -59,6 +61,45 @@ std::vector<std::vector<std::string>> ListBoxLines(HWND window) {
     lists.push_back(lines);
   }
   return lists;
+}
+
+std::string StatusPanelText(HWND window, int panel) {
+  HWND bar = nullptr;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) -> BOOL {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        // The framework's status bar is a subclass named after the system class ("Trelvik.msctls_statusbar32").
+        const std::string className = CharUpperA(name);
+        if (!className.ends_with("STATUSBAR32")) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&bar));
+  if (bar == nullptr) return {};
+  DWORD processId = 0;
+  GetWindowThreadProcessId(bar, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return {};
+  constexpr SIZE_T kSize = 512;
+  char text[kSize] = {};
+  void* remote = VirtualAllocEx(process, nullptr, kSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (remote != nullptr) {
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel), 0, SMTO_ABORTIFHUNG, 2000, &length) &&
+        LOWORD(length) < kSize) {
+      DWORD_PTR result = 0;
+      SIZE_T read = 0;
+      if (SendMessageTimeoutA(bar, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(remote),
+                              SMTO_ABORTIFHUNG, 2000, &result)) {
+        ReadProcessMemory(process, remote, text, kSize - 1, &read);
+      }
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return text;
 }
 
 }  // namespace trelvikrun

@@ -16,4 +16,8 @@ HWND FindMainWindow(DWORD processId);
 // left out.
 std::vector<std::vector<std::string>> ListBoxLines(HWND window);
 
+// The text of a panel of the window's status bar, read through a buffer in the program's memory (status bar
+// texts do not travel between processes by themselves); empty when it cannot be read.
+std::string StatusPanelText(HWND window, int panel);
+
 }  // namespace trelvikrun

@@ -20,6 +20,7 @@
 #include "sim/run/panels.h"
 #include "sim/run/program_folder.h"
 #include "sim/run/program_process.h"
+#include "sim/run/program_windows.h"
 #include "sim/run/screenshot.h"
 
 namespace trelvikrun {
@@ -31,6 +32,8 @@ constexpr DWORD kStartMs = 60000;        // the main window
 constexpr DWORD kDiscoveryMs = 60000;    // every board bound
 constexpr DWORD kSimulatorMs = 30000;    // the program's simulator session (first attempt 5 s after start)
 constexpr DWORD kCheckMs = 10000;        // what a step must show
+constexpr DWORD kRescanMs = 20000;       // the switch rescan, five seconds after discovery
+constexpr DWORD kOutputPauseMs = 2100;   // the outputs' pause from the rescan's start, and a little more
 constexpr DWORD kEventMs = 5000;         // the event a switch sends
 constexpr DWORD kQuietMs = 300;          // nothing more changed for this long: the step is complete
 constexpr DWORD kCloseMs = 30000;        // the program's end after its window was closed
@@ -274,6 +277,16 @@ class Run {
     Simulator("simstart");
     account_.Line("sim", Direction::kIntoProgram, "flight started, aircraft loaded: " + addon);
     if (!program_.WaitForListLine(addon + " Aircraft Detected", kCheckMs)) account_.Failed(addon + " not detected");
+
+    // Five seconds after its discovery the program replays every panel switch to the aircraft and pauses its
+    // outputs for two seconds from the replay's start; the flight begins once both are over.
+    if (!watch.Until([&] { return StatusPanelText(program_.MainWindow(), 0) == "Switches Rescanned"; },
+                     kRescanMs)) {
+      account_.Failed("no switch rescan");
+    }
+    const ULONGLONG rescanned = GetTickCount64();
+    watch.Until([&] { return GetTickCount64() - rescanned >= kOutputPauseMs; }, kOutputPauseMs + 1000);
+    account_.Line("program", Direction::kNone, "switches rescanned");
 
     const std::vector<Step> steps = Flight(options_.is777);
     const DWORD stepMs = static_cast<DWORD>(options_.seconds) * 1000 / static_cast<DWORD>(steps.size());
