@@ -108,7 +108,9 @@ Tfind::Tfind(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   Dialog(this, "find", "Find", 320, 110);
   SetKeyPreview(true);
   findtxt = Child<fw::TEdit>(this, "findtxt", 10, 10, 290, 21);
-  Captioned<fw::TButton>(this, "Button1", "Find / Find Next", 10, 45, 140, 25)->SetDefault(true);
+  // The default button: Enter in the edit box finds too. Esc anywhere on the form is the Cancel button.
+  Button1 = Captioned<fw::TButton>(this, "Button1", "Find / Find Next", 10, 45, 140, 25);
+  Button1->SetDefault(true);
   fw::TButton* cancel = ResultButton(this, "Button2", "Cancel", 160, 45, fw::mrCancel);
   cancel->SetCancel(true);
   OnShow = [this](fw::TObject*) { findtxt->SetText(""); };
@@ -127,27 +129,38 @@ TLED_Selector::TLED_Selector(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   Label5->SetVisible(false);
   BitBtn2 = Captioned<fw::TBitBtn>(this, "BitBtn2", "&Yes", 10, 105, 80, 25);
   BitBtn2->SetDefault(true);
+  BitBtn2->OnClick = [this](fw::TObject*) { BitBtn2Click(); };
   BitBtn3 = Captioned<fw::TBitBtn>(this, "BitBtn3", "&No", 100, 105, 80, 25);
   BitBtn3->SetCancel(true);
+  BitBtn3->OnClick = [this](fw::TObject*) { BitBtn3Click(); };
   BitBtn4 = Captioned<fw::TBitBtn>(this, "BitBtn4", "USE LED", 190, 105, 90, 25);
   BitBtn4->SetEnabled(false);
-  Captioned<fw::TBitBtn>(this, "BitBtn5", "Assign to Relay", 10, 145, 120, 25);
-  Captioned<fw::TBitBtn>(this, "BitBtn6", "Manually Assign", 140, 145, 120, 25);
-  Captioned<fw::TBitBtn>(this, "BitBtn1", "Cancel", 270, 145, 110, 25);
+  BitBtn4->OnClick = [this](fw::TObject*) { BitBtn4Click(); };
+  BitBtn5 = Captioned<fw::TBitBtn>(this, "BitBtn5", "Assign to Relay", 10, 145, 120, 25);
+  BitBtn5->OnClick = [this](fw::TObject*) { BitBtn5Click(); };
+  BitBtn6 = Captioned<fw::TBitBtn>(this, "BitBtn6", "Manually Assign", 140, 145, 120, 25);
+  BitBtn6->OnClick = [this](fw::TObject*) { BitBtn6Click(); };
+  BitBtn1 = Captioned<fw::TBitBtn>(this, "BitBtn1", "Cancel", 270, 145, 110, 25);
+  BitBtn1->OnClick = [this](fw::TObject*) { BitBtn1Click(); };
   flash_timer = fw::Create<fw::TTimer>(this);
   flash_timer->SetName("flash_timer");
   flash_timer->SetEnabled(false);
   flash_timer->SetInterval(250);
+  flash_timer->OnTimer = [this](fw::TObject*) { flash_timerTimer(); };
+  OnShow = [this](fw::TObject*) { FormShow(); };
 }
 
 TRelay_Selector::TRelay_Selector(fw::TComponent* AOwner) : fw::TForm(AOwner) {
-  Dialog(this, "Relay_Selector", "Relay Assignment", 360, 200);
-  Captioned<fw::TLabel>(this, "Label1", "Select Relay Card", 10, 10, 200, 16);
-  relay = Child<ui::TColumnComboBox>(this, "relay", 10, 28, 330, 22);
-  Captioned<fw::TLabel>(this, "Label2", "Select Relay Output", 10, 58, 200, 16);
-  Relay_Output = Child<ui::TColumnComboBox>(this, "Relay_Output", 10, 76, 330, 22);
-  Captioned<fw::TButton>(this, "Button1", "Assign Relay Output", 10, 120, 150, 25);
-  ResultButton(this, "Button2", "Cancel", 170, 120, fw::mrCancel);
+  Dialog(this, "Relay_Selector", "Relay Assignment", 360, 230);
+  Label1 = Captioned<fw::TLabel>(this, "Label1", "Assigning :", 10, 10, 330, 16);
+  Captioned<fw::TLabel>(this, "Label2", "Select Relay Card", 10, 36, 200, 16);
+  relay = Child<ui::TColumnComboBox>(this, "relay", 10, 54, 330, 22);
+  Captioned<fw::TLabel>(this, "Label3", "Select Relay Output", 10, 84, 200, 16);
+  Relay_Output = Child<ui::TColumnComboBox>(this, "Relay_Output", 10, 102, 330, 22);
+  Button1 = Captioned<fw::TButton>(this, "Button1", "Assign Relay Output", 10, 146, 150, 25);
+  Button1->OnClick = [this](fw::TObject*) { Button1Click(); };
+  Button2 = ResultButton(this, "Button2", "Cancel", 170, 146, fw::mrCancel);
+  Button2->OnClick = [this](fw::TObject*) { Button2Click(); };
 }
 
 Tboard_selector::Tboard_selector(fw::TComponent* AOwner) : fw::TForm(AOwner) {
@@ -157,18 +170,23 @@ Tboard_selector::Tboard_selector(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   Label3 = Captioned<fw::TLabel>(this, "Label3", "Select FWD Overhead Board from the dropdown list below", 10, 50, 390, 16);
   Label5 = Captioned<fw::TLabel>(this, "Label5", "Select Board", 10, 90, 390, 16);
   sys_board = Child<ui::TColumnComboBox>(this, "sys_board", 10, 110, 390, 22);
-  ResultButton(this, "BitBtn4", "Assign Board", 10, 150, fw::mrOk);
-  ResultButton(this, "BitBtn2", "Cancel", 130, 150, fw::mrCancel);
-  ResultButton(this, "BitBtn3", "Skip - Not Applicable", 250, 150, fw::mrIgnore);
+  BitBtn4 = ResultButton(this, "BitBtn4", "Assign Board", 10, 150, fw::mrOk);
+  BitBtn2 = ResultButton(this, "BitBtn2", "Cancel", 130, 150, fw::mrCancel);
+  BitBtn3 = ResultButton(this, "BitBtn3", "Skip - Not Applicable", 250, 150, fw::mrIgnore);
 }
+
+void Tboard_selector::BitBtn4Click() { SetModalResult(fw::mrOk); }
 
 TTestLED::TTestLED(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   Dialog(this, "TestLED", "Test Output", 400, 220);
   outputboard = Child<ui::TColumnComboBox>(this, "outputboard", 10, 10, 370, 22);
+  outputboard->OnChange = [this](fw::TObject*) { outputboardChange(); };
   Output = Child<ui::TColumnComboBox>(this, "Output", 10, 40, 370, 22);
   Label4 = Captioned<fw::TLabel>(this, "Label4", "(Please Wait : Finding Available Outputs...)", 10, 70, 370, 16);
-  Captioned<fw::TButton>(this, "Button1", "ON", 10, 100, 80, 25);
-  Captioned<fw::TButton>(this, "Button2", "OFF", 100, 100, 80, 25);
+  Button1 = Captioned<fw::TButton>(this, "Button1", "ON", 10, 100, 80, 25);
+  Button1->OnClick = [this](fw::TObject*) { Button1Click(); };
+  Button2 = Captioned<fw::TButton>(this, "Button2", "OFF", 100, 100, 80, 25);
+  Button2->OnClick = [this](fw::TObject*) { Button2Click(); };
   ResultButton(this, "Button3", "Cancel", 190, 100, fw::mrCancel);
   Timer1 = fw::Create<fw::TTimer>(this);
   Timer1->SetName("Timer1");
@@ -182,14 +200,18 @@ TTestLED::TTestLED(fw::TComponent* AOwner) : fw::TForm(AOwner) {
 }
 
 Tmanual_assignment::Tmanual_assignment(fw::TComponent* AOwner) : fw::TForm(AOwner) {
-  Dialog(this, "manual_assignment", "Manual Assignment", 400, 220);
-  Captioned<fw::TLabel>(this, "Label1", "Select Output Card", 10, 10, 200, 16);
-  outputboard = Child<ui::TColumnComboBox>(this, "outputboard", 10, 30, 370, 22);
-  Captioned<fw::TLabel>(this, "Label2", "Select Output", 10, 60, 200, 16);
-  Output = Child<ui::TColumnComboBox>(this, "Output", 10, 80, 370, 22);
-  Label4 = Captioned<fw::TLabel>(this, "Label4", "(Please Wait : Finding Available Outputs...)", 10, 110, 370, 16);
-  Captioned<fw::TButton>(this, "Button1", "Assign Output", 10, 140, 120, 25);
-  ResultButton(this, "Button2", "Cancel", 140, 140, fw::mrCancel);
+  Dialog(this, "manual_assignment", "Manual Assignment", 400, 250);
+  Label1 = Captioned<fw::TLabel>(this, "Label1", "Assigning :", 10, 10, 370, 16);
+  Captioned<fw::TLabel>(this, "Label2", "Select Output Card", 10, 36, 200, 16);
+  outputboard = Child<ui::TColumnComboBox>(this, "outputboard", 10, 56, 370, 22);
+  outputboard->OnChange = [this](fw::TObject*) { outputboardChange(); };
+  Captioned<fw::TLabel>(this, "Label3", "Select Output", 10, 86, 200, 16);
+  Output = Child<ui::TColumnComboBox>(this, "Output", 10, 106, 370, 22);
+  Label4 = Captioned<fw::TLabel>(this, "Label4", "(Please Wait : Finding Available Outputs...)", 10, 136, 370, 16);
+  Button1 = Captioned<fw::TButton>(this, "Button1", "Assign Output", 10, 166, 120, 25);
+  Button1->OnClick = [this](fw::TObject*) { Button1Click(); };
+  Button2 = ResultButton(this, "Button2", "Cancel", 140, 166, fw::mrCancel);
+  Button2->OnClick = [this](fw::TObject*) { Button2Click(); };
 }
 
 TForm8::TForm8(fw::TComponent* AOwner) : fw::TForm(AOwner) {
@@ -224,6 +246,9 @@ void CreateDialogs(fw::TApplication& application) {
         manual_assignment->outputboard->ComboItems()->Clear();
         manual_assignment->Output->ComboItems()->Clear();
       }
+    };
+    ZedArave->OnImportSwitch = [] {
+      if (board_selector != nullptr) board_selector->BitBtn4Click();
     };
   }
 }
