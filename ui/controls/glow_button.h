@@ -1,44 +1,510 @@
-// TVxGlowButton: a push button whose face colours are its Appearance; a click runs OnClick.
+// TVxGlowButton: a push button whose face is two gradient halves (an upper half and a lower "mirror"
+// half) in the colours of its Appearance for the normal, hot, down, checked and disabled looks. It shows a
+// caption, a glyph (image list or picture), notes and an optional drop-down part with a pop-up menu; it can
+// be a check button or one of a group of mutually exclusive buttons, and size itself to its content.
+// GUI thread only.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "framework/classes/persistent.h"
+#include "framework/classes/stringlist.h"
 #include "framework/controls/custom_control.h"
+#include "framework/forms/form_types.h"
 #include "framework/graphics/colors.h"
+#include "framework/graphics/image_list.h"
+#include "ui/foundation/control_style.h"
+#include "ui/foundation/draw_utils.h"
+#include "ui/foundation/gdip_picture.h"
+#include "ui/foundation/gdip_values.h"
+#include "ui/foundation/hint_info.h"
+#include "ui/foundation/version_info.h"
+
+namespace fw {
+class TPopupMenu;
+class TTimer;
+}  // namespace fw
 
 namespace ui {
 
-class TVxGlowButton;
+// ---- colour functions ----
 
-class TGlowButtonAppearance {
+// Each channel c becomes round(min(100, 100 + Percent) / 100 * c); a channel that is 0 becomes
+// max(0, Percent) (at most 255). System colours are resolved first.
+fw::TColor ShadeColor(fw::TColor Color, int Percent);
+fw::TColor ShadeColorRGB(fw::TColor Color, int PercentR, int PercentG, int PercentB);
+// Color1 at 100 % and above, Color2 at 0 % and below; a clNone on either side gives the other colour;
+// otherwise each channel round(p * c1 + (1 - p) * c2), p = Percent / 100, at most 255.
+fw::TColor BlendColor(fw::TColor Color1, fw::TColor Color2, int Percent);
+
+// The interval of the hot and pressed fades of every glow button of the process (30 ms at start); at 0
+// or less no fade timer is made and the colours switch at once.
+int GlowFadeInterval();
+void SetGlowFadeInterval(int Milliseconds);
+
+// ---- appearance ----
+
+// How a face half is filled.
+enum TGDIPGradient : std::uint8_t { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
+
+// The colour set of a glow button: for each of the normal, hot, down, checked and disabled looks an upper
+// half (Color to ColorTo), a lower half (ColorMirror to ColorMirrorTo), a gradient kind for each half and
+// a border colour; plus the hot and down text colours and the system-font switch. Every setter stores a
+// changed value and fires OnChange (the owning button repaints); an equal value does nothing.
+class TGlowButtonAppearance : public fw::TPersistent {
  public:
-  explicit TGlowButtonAppearance(TVxGlowButton* button) : button_(button) {}
+  TGlowButtonAppearance();
+
+  // Another appearance: every value through its setter (one OnChange per changed value), then
+  // HotTransparent. Any other source: the inherited Assign.
+  void Assign(fw::TPersistent* Source) override;
+
+  fw::TColor BorderColor() const { return borderColor_; }
+  void SetBorderColor(fw::TColor v) { Set(borderColor_, v); }
+  fw::TColor BorderColorHot() const { return borderColorHot_; }
+  void SetBorderColorHot(fw::TColor v) { Set(borderColorHot_, v); }
+  fw::TColor BorderColorDown() const { return borderColorDown_; }
+  void SetBorderColorDown(fw::TColor v) { Set(borderColorDown_, v); }
+  fw::TColor BorderColorChecked() const { return borderColorChecked_; }
+  void SetBorderColorChecked(fw::TColor v) { Set(borderColorChecked_, v); }
+  fw::TColor BorderColorDisabled() const { return borderColorDisabled_; }
+  void SetBorderColorDisabled(fw::TColor v) { Set(borderColorDisabled_, v); }
+
   fw::TColor Color() const { return color_; }
-  void SetColor(fw::TColor value) { Set(color_, value); }
+  void SetColor(fw::TColor v) { Set(color_, v); }
   fw::TColor ColorTo() const { return colorTo_; }
-  void SetColorTo(fw::TColor value) { Set(colorTo_, value); }
+  void SetColorTo(fw::TColor v) { Set(colorTo_, v); }
   fw::TColor ColorMirror() const { return colorMirror_; }
-  void SetColorMirror(fw::TColor value) { Set(colorMirror_, value); }
+  void SetColorMirror(fw::TColor v) { Set(colorMirror_, v); }
   fw::TColor ColorMirrorTo() const { return colorMirrorTo_; }
-  void SetColorMirrorTo(fw::TColor value) { Set(colorMirrorTo_, value); }
+  void SetColorMirrorTo(fw::TColor v) { Set(colorMirrorTo_, v); }
+
+  fw::TColor ColorHot() const { return colorHot_; }
+  void SetColorHot(fw::TColor v) { Set(colorHot_, v); }
+  fw::TColor ColorHotTo() const { return colorHotTo_; }
+  void SetColorHotTo(fw::TColor v) { Set(colorHotTo_, v); }
+  fw::TColor ColorMirrorHot() const { return colorMirrorHot_; }
+  void SetColorMirrorHot(fw::TColor v) { Set(colorMirrorHot_, v); }
+  fw::TColor ColorMirrorHotTo() const { return colorMirrorHotTo_; }
+  void SetColorMirrorHotTo(fw::TColor v) { Set(colorMirrorHotTo_, v); }
+
+  fw::TColor ColorDown() const { return colorDown_; }
+  void SetColorDown(fw::TColor v) { Set(colorDown_, v); }
+  fw::TColor ColorDownTo() const { return colorDownTo_; }
+  void SetColorDownTo(fw::TColor v) { Set(colorDownTo_, v); }
+  fw::TColor ColorMirrorDown() const { return colorMirrorDown_; }
+  void SetColorMirrorDown(fw::TColor v) { Set(colorMirrorDown_, v); }
+  fw::TColor ColorMirrorDownTo() const { return colorMirrorDownTo_; }
+  void SetColorMirrorDownTo(fw::TColor v) { Set(colorMirrorDownTo_, v); }
+
+  fw::TColor ColorChecked() const { return colorChecked_; }
+  void SetColorChecked(fw::TColor v) { Set(colorChecked_, v); }
+  fw::TColor ColorCheckedTo() const { return colorCheckedTo_; }
+  void SetColorCheckedTo(fw::TColor v) { Set(colorCheckedTo_, v); }
+  fw::TColor ColorMirrorChecked() const { return colorMirrorChecked_; }
+  void SetColorMirrorChecked(fw::TColor v) { Set(colorMirrorChecked_, v); }
+  fw::TColor ColorMirrorCheckedTo() const { return colorMirrorCheckedTo_; }
+  void SetColorMirrorCheckedTo(fw::TColor v) { Set(colorMirrorCheckedTo_, v); }
+
+  fw::TColor ColorDisabled() const { return colorDisabled_; }
+  void SetColorDisabled(fw::TColor v) { Set(colorDisabled_, v); }
+  fw::TColor ColorDisabledTo() const { return colorDisabledTo_; }
+  void SetColorDisabledTo(fw::TColor v) { Set(colorDisabledTo_, v); }
+  fw::TColor ColorMirrorDisabled() const { return colorMirrorDisabled_; }
+  void SetColorMirrorDisabled(fw::TColor v) { Set(colorMirrorDisabled_, v); }
+  fw::TColor ColorMirrorDisabledTo() const { return colorMirrorDisabledTo_; }
+  void SetColorMirrorDisabledTo(fw::TColor v) { Set(colorMirrorDisabledTo_, v); }
+
+  TGDIPGradient Gradient() const { return gradient_; }
+  void SetGradient(TGDIPGradient v) { Set(gradient_, v); }
+  TGDIPGradient GradientMirror() const { return gradientMirror_; }
+  void SetGradientMirror(TGDIPGradient v) { Set(gradientMirror_, v); }
+  TGDIPGradient GradientHot() const { return gradientHot_; }
+  void SetGradientHot(TGDIPGradient v) { Set(gradientHot_, v); }
+  TGDIPGradient GradientMirrorHot() const { return gradientMirrorHot_; }
+  void SetGradientMirrorHot(TGDIPGradient v) { Set(gradientMirrorHot_, v); }
+  TGDIPGradient GradientDown() const { return gradientDown_; }
+  void SetGradientDown(TGDIPGradient v) { Set(gradientDown_, v); }
+  TGDIPGradient GradientMirrorDown() const { return gradientMirrorDown_; }
+  void SetGradientMirrorDown(TGDIPGradient v) { Set(gradientMirrorDown_, v); }
+  TGDIPGradient GradientChecked() const { return gradientChecked_; }
+  void SetGradientChecked(TGDIPGradient v) { Set(gradientChecked_, v); }
+  TGDIPGradient GradientMirrorChecked() const { return gradientMirrorChecked_; }
+  void SetGradientMirrorChecked(TGDIPGradient v) { Set(gradientMirrorChecked_, v); }
+  TGDIPGradient GradientDisabled() const { return gradientDisabled_; }
+  void SetGradientDisabled(TGDIPGradient v) { Set(gradientDisabled_, v); }
+  TGDIPGradient GradientMirrorDisabled() const { return gradientMirrorDisabled_; }
+  void SetGradientMirrorDisabled(TGDIPGradient v) { Set(gradientMirrorDisabled_, v); }
+
+  fw::TColor TextColorHot() const { return textColorHot_; }
+  void SetTextColorHot(fw::TColor v) { Set(textColorHot_, v); }
+  fw::TColor TextColorDown() const { return textColorDown_; }
+  void SetTextColorDown(fw::TColor v) { Set(textColorDown_, v); }
+  bool SystemFont() const { return systemFont_; }
+  void SetSystemFont(bool v) { Set(systemFont_, v); }
+
+  // The hot look stays transparent on a transparent button (set by the style presets; no OnChange).
+  bool HotTransparent() const { return hotTransparent_; }
+  void SetHotTransparent(bool v) { hotTransparent_ = v; }
+
+  fw::TNotifyEvent OnChange;
 
  private:
-  void Set(fw::TColor& field, fw::TColor value);
-  TVxGlowButton* button_;
-  fw::TColor color_ = fw::clWhite;
-  fw::TColor colorTo_ = fw::clWhite;
-  fw::TColor colorMirror_ = fw::clWhite;
-  fw::TColor colorMirrorTo_ = fw::clWhite;
+  template <class T>
+  void Set(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    if (OnChange) OnChange(this);
+  }
+
+  fw::TColor borderColor_ = 0xC0C0C0;
+  fw::TColor borderColorHot_ = 0xFF0000;
+  fw::TColor borderColorDown_ = 0x800000;
+  fw::TColor color_ = 0xFFFFFF;
+  fw::TColor colorTo_ = 0xFFFFFF;
+  fw::TColor colorDown_ = 0;
+  fw::TColor colorDownTo_ = 0;
+  fw::TColor colorHot_ = 0xF5F0E1;
+  fw::TColor colorHotTo_ = 0xF9D2B2;
+  fw::TColor colorCheckedTo_ = 0;
+  fw::TColor borderColorDisabled_ = 0x808080;
+  fw::TColor borderColorChecked_ = 0xFF0000;
+  fw::TColor colorDisabled_ = 0;
+  fw::TColor colorDisabledTo_ = 0;
+  fw::TColor colorChecked_ = 0;
+  fw::TColor colorMirror_ = 0xC0C0C0;
+  fw::TColor colorMirrorTo_ = 0xFFFFFF;
+  fw::TColor colorMirrorHot_ = 0xF5C8AD;
+  fw::TColor colorMirrorHotTo_ = 0xFFF8F4;
+  fw::TColor colorMirrorDown_ = 0;
+  fw::TColor colorMirrorDownTo_ = 0;
+  TGDIPGradient gradientDown_ = ggRadial;
+  TGDIPGradient gradientMirror_ = ggVertical;
+  TGDIPGradient gradientMirrorHot_ = ggRadial;
+  TGDIPGradient gradient_ = ggVertical;
+  TGDIPGradient gradientMirrorDown_ = ggRadial;
+  TGDIPGradient gradientHot_ = ggRadial;
+  fw::TColor colorMirrorDisabledTo_ = 0;
+  fw::TColor colorMirrorDisabled_ = 0;
+  fw::TColor colorMirrorCheckedTo_ = 0;
+  fw::TColor colorMirrorChecked_ = 0;
+  TGDIPGradient gradientChecked_ = ggRadial;
+  TGDIPGradient gradientDisabled_ = ggRadial;
+  TGDIPGradient gradientMirrorChecked_ = ggVertical;
+  TGDIPGradient gradientMirrorDisabled_ = ggRadial;
+  fw::TColor textColorHot_ = 0;
+  fw::TColor textColorDown_ = 0;
+  bool systemFont_ = true;
+  bool hotTransparent_ = false;
 };
 
-class TVxGlowButton : public fw::TCustomControl {
+// ---- the button ----
+
+// Where glyph and caption stand (the glow button's own order).
+enum TButtonLayout : std::uint8_t {
+  blGlyphLeft,
+  blGlyphTop,
+  blGlyphRight,
+  blGlyphBottom,
+  blGlyphLeftAdjusted,
+  blGlyphRightAdjusted,
+  blGlyphTopAdjusted,
+  blGlyphBottomAdjusted
+};
+enum TFocusType : std::uint8_t { ftBorder, ftHot, ftHotBorder, ftNone };
+enum TImageListType : std::uint8_t { ipActionList, ipOwnLists };
+enum TVxButtonStyle : std::uint8_t { bsButton, bsCheck };
+enum TButtonSizeState : std::uint8_t { bsGlyph, bsLabel, bsLarge };
+enum TDropDownPosition : std::uint8_t { dpRight, dpBottom };
+enum TDropDownDirection : std::uint8_t { ddDown, ddRight };
+enum TShortCutHintPos : std::uint8_t {
+  shpLeft, shpTop, shpRight, shpBottom, shpCenter, shpAuto, shpTopLeft, shpTopRight, shpAboveTop,
+  shpAboveTopLeft, shpAboveTopRight, shpBottomLeft, shpBottomRight, shpBelowBottom, shpBelowBottomLeft,
+  shpBelowBottomRight, shpBelowBottomCenter
+};
+
+// 0 normal, 1 the pointer is inside, 2 pressed or down.
+using TGlowButtonState = int;
+using TGlowButtonDrawEvent =
+    std::function<void(fw::TObject* Sender, fw::TCanvas* Canvas, const fw::TRect& Rect, TGlowButtonState State)>;
+
+// Run-time button states.
+enum : std::uint8_t { gbsUp = 0, gbsDisabled = 1, gbsPressed = 2, gbsGroupDown = 4 };
+
+class TVxCustomGlowButton : public fw::TCustomControl,
+                            public IControlStyle,
+                            public IControlFaceColors,
+                            public TVersionedComponent {
  public:
-  explicit TVxGlowButton(fw::TComponent* AOwner);
-  TGlowButtonAppearance* Appearance() { return &appearance_; }
+  explicit TVxCustomGlowButton(fw::TComponent* AOwner);
+  ~TVxCustomGlowButton() override;
+
+  // Another glow button's properties through their setters (not its appearance, toggle, group, layout,
+  // size-state or drop-down properties); any other source is ignored.
+  void Assign(fw::TPersistent* Source) override;
+
+  TAntiAlias AntiAlias() const { return antiAlias_; }
+  void SetAntiAlias(TAntiAlias value);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool value);
+  fw::TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(fw::TFormBorderStyle value);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool value) { cancel_ = value; }
+  bool Default() const { return default_; }
+  void SetDefault(bool value) { default_ = value; }
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  fw::TCustomImageList* Images() const { return images_; }
+  void SetImages(fw::TCustomImageList* value);
+  fw::TCustomImageList* DisabledImages() const { return disabledImages_; }
+  void SetDisabledImages(fw::TCustomImageList* value);
+  fw::TCustomImageList* HotImages() const { return hotImages_; }
+  void SetHotImages(fw::TCustomImageList* value);
+  TGDIPPicture* Picture() { return picture_.get(); }
+  void SetPicture(TGDIPPicture* value);
+  TGDIPPicture* DisabledPicture() { return disabledPicture_.get(); }
+  void SetDisabledPicture(TGDIPPicture* value);
+  TGDIPPicture* HotPicture() { return hotPicture_.get(); }
+  void SetHotPicture(TGDIPPicture* value);
+  TFocusType FocusType() const { return focusType_; }
+  void SetFocusType(TFocusType value) { focusType_ = value; }
+  TImageListType ImageListType() const { return imageListType_; }
+  void SetImageListType(TImageListType value);
+  int MarginVert() const { return marginVert_; }
+  void SetMarginVert(int value);
+  int MarginHorz() const { return marginHorz_; }
+  void SetMarginHorz(int value);
+  fw::TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(fw::TModalResult value) { modalResult_ = value; }
+  fw::TStrings* Notes() { return notes_.get(); }
+  void SetNotes(fw::TStrings* value);
+  fw::TFont* NotesFont() { return notesFont_.get(); }
+  void SetNotesFont(fw::TFont* value);
+  TVxHintInfo* OfficeHint() { return officeHint_.get(); }
+  void SetOfficeHint(TVxHintInfo* value) { officeHint_->Assign(value); }
+  TButtonPosition Position() const { return position_; }
+  void SetPosition(TButtonPosition value);
+  int InitRepeatPause() const { return initRepeatPause_; }
+  void SetInitRepeatPause(int value) { initRepeatPause_ = value; }
+  int RepeatPause() const { return repeatPause_; }
+  void SetRepeatPause(int value) { repeatPause_ = value; }
+  bool RepeatClick() const { return repeatClick_; }
+  void SetRepeatClick(bool value) { repeatClick_ = value; }
+  bool Rounded() const { return rounded_; }
+  void SetRounded(bool value);
+  const std::string& ShortCutHint() const { return shortCutHint_; }
+  void SetShortCutHint(const std::string& value) { shortCutHint_ = value; }
+  TShortCutHintPos ShortCutHintPos() const { return shortCutHintPos_; }
+  void SetShortCutHintPos(TShortCutHintPos value) { shortCutHintPos_ = value; }
+  bool ShowCaption() const { return showCaption_; }
+  void SetShowCaption(bool value);
+  bool ShowDisabled() const { return showDisabled_; }
+  void SetShowDisabled(bool value);
+  int Spacing() const { return spacing_; }
+  void SetSpacing(int value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  StringTrimming Trimming() const { return trimming_; }
+  void SetTrimming(StringTrimming value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+
+  // "2.1.0.7"; writes are ignored.
+  std::uint32_t GetVersionNr() const override;
+
+  // Style presets 0-15 and a set of face colours (the toolkit's style interfaces).
+  void ApplyStyle(int Style);
+  void ApplyStyleColors(const TControlFaceColors& Colors);
+  void SetComponentStyle(int Style) override { ApplyStyle(Style); }
+  void SetColors(const TControlFaceColors& Colors) override { ApplyStyleColors(Colors); }
+
+  fw::TNotifyEvent OnMouseEnter;
+  fw::TNotifyEvent OnMouseLeave;
+  TGlowButtonDrawEvent OnDrawButton;
 
  protected:
+  // Shown by TVxGlowButton.
+  bool AllowAllUp() const { return allowAllUp_; }
+  void SetAllowAllUp(bool value);
+  TGlowButtonAppearance* Appearance() { return appearance_.get(); }
+  void SetAppearance(TGlowButtonAppearance* value) { appearance_->Assign(value); }
+  bool Down() const { return down_; }
+  void SetDown(bool value);
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int value);
+  TButtonLayout Layout() const { return layout_; }
+  void SetLayout(TButtonLayout value);
+  TVxButtonStyle Style() const { return style_; }
+  void SetStyle(TVxButtonStyle value) { style_ = value; }
+  TButtonSizeState MaxButtonSizeState() const { return maxButtonSizeState_; }
+  void SetMaxButtonSizeState(TButtonSizeState value);
+  TButtonSizeState MinButtonSizeState() const { return minButtonSizeState_; }
+  void SetMinButtonSizeState(TButtonSizeState value);
+  bool DropDownButton() const { return dropDownButton_; }
+  void SetDropDownButton(bool value);
+  TDropDownPosition DropDownPosition() const { return dropDownPosition_; }
+  void SetDropDownPosition(TDropDownPosition value);
+  TDropDownDirection DropDownDirection() const { return dropDownDirection_; }
+  void SetDropDownDirection(TDropDownDirection value);
+  bool DropDownSplit() const { return dropDownSplit_; }
+  void SetDropDownSplit(bool value) { dropDownSplit_ = value; }
+  fw::TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
+  void SetDropDownMenu(fw::TPopupMenu* value);
+  fw::TNotifyEvent OnDropDown;
+
+  void Loaded() override;
+  void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
+  void CreateWnd() override;
+  void Dispatch(fw::TMessage& Message) override;
   void Paint() override;
+  void DoEnter() override;
+  void DoExit() override;
+  // The parent form takes ModalResult, then OnClick.
+  void Click() override;
+
+  // Called after each face is drawn.
+  virtual void DrawAfter() {}
+  // True would make the whole button a drop-down without a drop-down part.
+  virtual bool DropDownOnly() const { return false; }
+  virtual bool HasBorder() const { return borderStyle_ == fw::bsSingle; }
+  virtual bool HasFocusBorder() const { return focused_ && (focusType_ == ftBorder || focusType_ == ftHotBorder); }
+
+  // Auto size: with AutoSize a sizing paint now, else a repaint.
+  void RefreshSize();
+  void SetSizeState(TButtonSizeState value);
+  // Tells the other members of the group (the parent's children) that this one went down.
+  void UpdateExclusive();
+  // The size auto size gives for a measured content size.
+  fw::TSize AutoSizeFor(fw::TSize Content) const;
+
+  // Run-time state.
+  bool activeDefault_ = false;
+  bool pressedGlow_ = false;
+  bool pressedOutside_ = false;
+  bool mouseDown_ = false;
+  fw::TTimer* fadeTimer_ = nullptr;
+  int hotFade_ = 0;
+  int downFade_ = 0;
+  int fadeStep_ = 0;
+  std::uint8_t fadeMode_ = 2;
+  std::uint8_t buttonState_ = gbsUp;
+  bool mouseInControl_ = false;
+  bool mouseInside_ = false;
+  bool downAtLoad_ = false;
+  bool pressPending_ = false;
+  bool overDropDown_ = false;
+  bool checkedLinked_ = false;
+  bool groupIndexLinked_ = false;
+  bool menuShowing_ = false;
+  bool sizing_ = false;
+  bool sizePending_ = true;
+  fw::TTimer* repeatTimer_ = nullptr;
+  bool painting_ = false;
+  TButtonSizeState sizeState_ = bsLarge;
+  TButtonLayout savedLayout_ = blGlyphLeft;
+  TDropDownPosition savedDropDownPosition_ = dpRight;
+  bool leftDown_ = false;
+  bool focused_ = false;
+  bool hotColors_ = false;
 
  private:
-  TGlowButtonAppearance appearance_;
+  void AppearanceChanged();
+  void SetImageList(fw::TCustomImageList*& field, fw::TChangeLink* link, fw::TCustomImageList* value);
+  void ButtonPressed(fw::TMessage& Message);
+  // The content size a face needs (glyph and caption).
+  fw::TSize MeasureContent();
+
+  TAntiAlias antiAlias_ = aaClearType;
+  bool autoSize_ = false;
+  fw::TFormBorderStyle borderStyle_ = fw::bsSingle;
+  bool cancel_ = false;
+  bool default_ = false;
+  int imageIndex_ = -1;
+  fw::TCustomImageList* images_ = nullptr;
+  fw::TCustomImageList* disabledImages_ = nullptr;
+  fw::TCustomImageList* hotImages_ = nullptr;
+  std::unique_ptr<TGDIPPicture> picture_;
+  std::unique_ptr<TGDIPPicture> disabledPicture_;
+  std::unique_ptr<TGDIPPicture> hotPicture_;
+  TFocusType focusType_ = ftBorder;
+  TImageListType imageListType_ = ipActionList;
+  int marginVert_ = 1;
+  int marginHorz_ = 1;
+  fw::TModalResult modalResult_ = fw::mrNone;
+  std::unique_ptr<fw::TStringList> notes_;
+  std::unique_ptr<fw::TFont> notesFont_;
+  std::unique_ptr<TVxHintInfo> officeHint_;
+  TButtonPosition position_ = bpStandalone;
+  int initRepeatPause_ = 400;
+  int repeatPause_ = 100;
+  bool repeatClick_ = false;
+  bool rounded_ = true;
+  std::string shortCutHint_;
+  TShortCutHintPos shortCutHintPos_ = shpTop;
+  bool showCaption_ = true;
+  bool showDisabled_ = true;
+  int spacing_ = 2;
+  bool transparent_ = false;
+  StringTrimming trimming_ = StringTrimmingNone;
+  bool wordWrap_ = true;
+
+  bool allowAllUp_ = false;
+  std::unique_ptr<TGlowButtonAppearance> appearance_;
+  bool down_ = false;
+  int groupIndex_ = 0;
+  TButtonLayout layout_ = blGlyphLeft;
+  TVxButtonStyle style_ = bsButton;
+  TButtonSizeState maxButtonSizeState_ = bsLarge;
+  TButtonSizeState minButtonSizeState_ = bsGlyph;
+  bool dropDownButton_ = false;
+  TDropDownPosition dropDownPosition_ = dpRight;
+  TDropDownDirection dropDownDirection_ = ddDown;
+  bool dropDownSplit_ = true;
+  fw::TPopupMenu* dropDownMenu_ = nullptr;
+
+  std::unique_ptr<fw::TChangeLink> imageChangeLink_;
+  std::unique_ptr<fw::TChangeLink> disabledImageChangeLink_;
+  std::unique_ptr<fw::TChangeLink> hotImageChangeLink_;
+};
+
+// The glow button as forms place it: toggle, group, layout, size-state and drop-down properties and the
+// appearance are public.
+class TVxGlowButton : public TVxCustomGlowButton {
+ public:
+  explicit TVxGlowButton(fw::TComponent* AOwner) : TVxCustomGlowButton(AOwner) {}
+
+  using TVxCustomGlowButton::AllowAllUp;
+  using TVxCustomGlowButton::Appearance;
+  using TVxCustomGlowButton::Down;
+  using TVxCustomGlowButton::DropDownButton;
+  using TVxCustomGlowButton::DropDownDirection;
+  using TVxCustomGlowButton::DropDownMenu;
+  using TVxCustomGlowButton::DropDownPosition;
+  using TVxCustomGlowButton::DropDownSplit;
+  using TVxCustomGlowButton::GroupIndex;
+  using TVxCustomGlowButton::Layout;
+  using TVxCustomGlowButton::MaxButtonSizeState;
+  using TVxCustomGlowButton::MinButtonSizeState;
+  using TVxCustomGlowButton::OnDropDown;
+  using TVxCustomGlowButton::SetAllowAllUp;
+  using TVxCustomGlowButton::SetAppearance;
+  using TVxCustomGlowButton::SetDown;
+  using TVxCustomGlowButton::SetDropDownButton;
+  using TVxCustomGlowButton::SetDropDownDirection;
+  using TVxCustomGlowButton::SetDropDownMenu;
+  using TVxCustomGlowButton::SetDropDownPosition;
+  using TVxCustomGlowButton::SetDropDownSplit;
+  using TVxCustomGlowButton::SetGroupIndex;
+  using TVxCustomGlowButton::SetLayout;
+  using TVxCustomGlowButton::SetMaxButtonSizeState;
+  using TVxCustomGlowButton::SetMinButtonSizeState;
+  using TVxCustomGlowButton::SetStyle;
+  using TVxCustomGlowButton::Style;
 };
 
 }  // namespace ui
