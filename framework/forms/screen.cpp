@@ -42,6 +42,28 @@ TStrings* TScreen::Fonts() {
   return &fonts_;
 }
 
+TFont* TScreen::MenuFont() {
+  if (!menuFont_) {
+    auto font = std::make_unique<TFont>();
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+      const LOGFONTA& menu = metrics.lfMenuFont;
+      font->SetName(menu.lfFaceName);
+      if (menu.lfHeight != 0) font->SetHeight(menu.lfHeight);
+      TFontStyles style;
+      if (menu.lfWeight >= FW_BOLD) style.Include(fsBold);
+      if (menu.lfItalic) style.Include(fsItalic);
+      if (menu.lfUnderline) style.Include(fsUnderline);
+      if (menu.lfStrikeOut) style.Include(fsStrikeOut);
+      font->SetStyle(style);
+      font->SetCharset(menu.lfCharSet);
+    }
+    menuFont_ = std::move(font);
+  }
+  return menuFont_.get();
+}
+
 void TScreen::SetCursor(TCursor value) {
   if (cursor_ == value) return;
   cursor_ = value;

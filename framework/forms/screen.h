@@ -1,11 +1,13 @@
 #pragma once
-// Screen: what the program asks about the display and its forms: size, installed fonts, the cursor that
-// overrides every control's (crDefault: none does), the forms that exist and the active one.
+// Screen: what the program asks about the display and its forms: size, installed fonts, the menu font, the
+// cursor that overrides every control's (crDefault: none does), the forms that exist and the active one.
+#include <memory>
 #include <vector>
 
 #include "framework/classes/component.h"
 #include "framework/classes/stringlist.h"
 #include "framework/controls/control_types.h"
+#include "framework/graphics/font.h"
 
 namespace fw {
 
@@ -21,6 +23,8 @@ class TScreen : public TComponent {
   int PixelsPerInch() const;
   // The font families, sorted; read from the system on first use.
   TStrings* Fonts();
+  // The font the system draws menus with (face, height, style, character set); read on first use.
+  TFont* MenuFont();
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
   int FormCount() const { return static_cast<int>(forms_.size()); }
@@ -37,6 +41,7 @@ class TScreen : public TComponent {
  private:
   TStringList fonts_;
   bool fontsRead_ = false;
+  std::unique_ptr<TFont> menuFont_;
   TCursor cursor_ = crDefault;
   std::vector<TCustomForm*> forms_;
 };
