@@ -425,6 +425,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildMenu();
   void BuildHeader();
   void BuildPages();
+  void StyleFirstPage(ui::TVxSmoothTabPage* page);
   void BuildStatusPage(ui::TVxSmoothTabPage* page);
   void BuildCduPage(ui::TVxSmoothTabPage* page);
   void BuildRadioPage(ui::TVxSmoothTabPage* page);

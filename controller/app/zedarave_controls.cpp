@@ -26,6 +26,9 @@
 #include "ui/controls/smooth_panel.h"
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/controls/smooth_tab_pager.h"
+#include "ui/foundation/gdip_button.h"
+#include "ui/foundation/gdip_fill.h"
+#include "ui/foundation/gdip_status.h"
 #include "ui/controls/w7_speed_button.h"
 
 namespace trelvik {
@@ -137,6 +140,11 @@ void TZedArave::BuildHeader() {
 void TZedArave::BuildPages() {
   pagecontrol1 = Make<ui::TVxSmoothTabPager>(this, this, "pagecontrol1", 0, 60, 790, 400);
   pagecontrol1->SetAlign(fw::alClient);
+  pagecontrol1->SetTabPosition(ui::tpTopLeft);
+  pagecontrol1->TabSettings()->SetStartMargin(4);
+  pagecontrol1->TabSettings()->SetHeight(45);
+  pagecontrol1->TabSettings()->SetWidth(146);
+  pagecontrol1->ApplyStyle(4);
   static constexpr const char* kPageNames[] = {"VxSmoothTabPager11", "VxSmoothTabPager12", "VxSmoothTabPager13",
                                                "VxSmoothTabPager14", "VxSmoothTabPager15", "VxSmoothTabPager16",
                                                "VxSmoothTabPager17", "VxSmoothTabPager18"};
@@ -148,7 +156,8 @@ void TZedArave::BuildPages() {
     ui::TVxSmoothTabPage* page = fw::Create<ui::TVxSmoothTabPage>(this);
     page->SetName(kPageNames[i]);
     page->SetCaption(kPageCaptions[i]);
-    page->SetTabPager(pagecontrol1);
+    page->SetTabPager(pagecontrol1);  // the pages after the first copy its look
+    if (i == 0) StyleFirstPage(page);
     page->SetTabVisible(i == 0 || i == 3);
     pages[i] = page;
   }
@@ -159,6 +168,33 @@ void TZedArave::BuildPages() {
   BuildAxisPages(pages[6], pages[7]);
   last_input = Make<fw::TLabel>(this, pages[1], "last_input", 4, 4, 300, 16);
   last_input->SetCaption("");
+}
+
+// The page fill and tab colours of style 4 with the form's own tab colours, font and (hidden) status badge.
+void TZedArave::StyleFirstPage(ui::TVxSmoothTabPage* page) {
+  page->ApplyStyle(4);
+  ui::TVxSmoothTabAppearance* tab = page->TabAppearance();
+  tab->SetColor(0xFFEFE3);
+  tab->SetColorDown(0x22DDBB);
+  tab->SetColorSelected(0x22DDBB);
+  tab->SetColorHot(0xFFDD22);
+  tab->SetColorDisabled(0xFFD1AD);
+  tab->SetBevelColor(0x999999);
+  tab->SetBevelColorDown(0xFDEADA);
+  tab->SetBevelColorSelected(0xFDEADA);
+  tab->SetBevelColorHot(0xFDEADA);
+  tab->SetBevelColorDisabled(0xFDEADA);
+  tab->SetShadow(true);
+  tab->Appearance()->Font()->SetName("Tahoma");
+  tab->Appearance()->Font()->SetHeight(-15);
+  ui::TGDIPStatus* badge = tab->Status()->Appearance();
+  badge->Fill()->SetGradientType(ui::gtSolid);
+  badge->Fill()->SetColor(fw::clRed);
+  badge->Fill()->SetBorderColor(fw::clGray);
+  badge->Fill()->SetRounding(8);
+  badge->Font()->SetName("Tahoma");
+  badge->Font()->SetHeight(-11);
+  badge->Font()->SetColor(fw::clWhite);
 }
 
 void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {

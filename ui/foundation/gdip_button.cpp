@@ -21,16 +21,6 @@ StringAlignment AlignmentOf(fw::TAlignment alignment) {
   }
 }
 
-TGDIPButtonLayout TurnedLayout(TGDIPButtonLayout layout, bool leftSide) {
-  switch (layout) {
-    case blPictureLeft: return leftSide ? blPictureBottom : blPictureTop;
-    case blPictureRight: return leftSide ? blPictureTop : blPictureBottom;
-    case blPictureBottom: return blPictureRight;
-    case blPictureTop: return blPictureLeft;
-    default: return layout;
-  }
-}
-
 // A vertical gradient of three opaque shades over a rectangle, filling a path.
 void FillShades(TGPGraphics* graphics, TGPGraphicsPath* path, const GpRectF& over, const fw::TColor (&shades)[3],
                 const float (&positions)[3]) {
@@ -42,6 +32,16 @@ void FillShades(TGPGraphics* graphics, TGPGraphicsPath* path, const GpRectF& ove
 }
 
 }  // namespace
+
+TGDIPButtonLayout TurnedLayout(TGDIPButtonLayout layout, bool leftSide) {
+  switch (layout) {
+    case blPictureLeft: return leftSide ? blPictureBottom : blPictureTop;
+    case blPictureRight: return leftSide ? blPictureTop : blPictureBottom;
+    case blPictureBottom: return blPictureRight;
+    case blPictureTop: return blPictureLeft;
+    default: return layout;
+  }
+}
 
 TGDIPButton::TGDIPButton() : font_(fw::Create<fw::TFont>()) {
   font_->SetName("Tahoma");

@@ -16,6 +16,10 @@ namespace ui {
 
 enum TGDIPButtonLayout { blPictureLeft, blPictureRight, blPictureBottom, blPictureTop, blNone };
 
+// The layout of a picture beside a caption turned with a side tab (a left tab turns it one way, a right
+// tab the other).
+TGDIPButtonLayout TurnedLayout(TGDIPButtonLayout layout, bool leftSide);
+
 // Sender and whether the font is stored (the handler may say no).
 using TFontStoredEvent = std::function<void(fw::TObject* Sender, bool& IsStored)>;
 
