@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_action_link.h"
 #include "framework/controls/win_control.h"
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/syslocale.h"
@@ -17,6 +18,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+  FreeAndNil(actionLink_);
   drag_detail::Forget(this);
   SetParent(nullptr);
 }
@@ -340,7 +342,11 @@ void TControl::HandleMouseButton(TMessage& Message, TMouseButton Button, bool do
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  if (OnClick) {
+    OnClick(this);
+  } else if (actionLink_ != nullptr) {
+    actionLink_->Execute(this);
+  }
 }
 
 void TControl::DblClick() {

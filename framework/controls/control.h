@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/actions/action.h"
 #include "framework/classes/events.h"
 #include "framework/controls/control_types.h"
 #include "framework/controls/drag_drop.h"
@@ -23,6 +24,7 @@ namespace fw {
 
 class TWinControl;
 class TPopupMenu;
+class TControlActionLink;
 
 class TControl : public TComponent {
  public:
@@ -149,6 +151,17 @@ class TControl : public TComponent {
   bool UseRightToLeftReading() const;
   bool UseRightToLeftAlignment() const;
 
+  // The action the control follows: its caption, enabled state, hint, visibility and help reach the
+  // control through the action link, and a click without an OnClick of the control's own executes it.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* value);
+  int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int value) { helpContext_ = value; }
+  const std::string& HelpKeyword() const { return helpKeyword_; }
+  void SetHelpKeyword(const std::string& value) { helpKeyword_ = value; }
+  THelpType HelpType() const { return helpType_; }
+  void SetHelpType(THelpType value) { helpType_ = value; }
+
   TAnchors Anchors() const { return anchors_; }
   void SetAnchors(TAnchors value) { anchors_ = value; }
   TSizeConstraints* Constraints() { return &constraints_; }
@@ -175,6 +188,14 @@ class TControl : public TComponent {
   virtual void BoundsChanged() {}
   // The size changed: fires OnResize.
   virtual void Resize();
+  // The link to the action (null until an action is set).
+  TControlActionLink* ActionLink() const { return actionLink_; }
+  // The link the control follows an action through: a control class that follows more of an action
+  // returns its own link class, made with Create and the control as client.
+  virtual TControlActionLink* CreateActionLink();
+  // The action was set (CheckDefaults while the action is loading: only properties still at their
+  // defaults take the action's) or asks its clients to take its properties again.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
   // A control read into a windowed parent joins it before its properties are applied.
   void ReadState(TReader* Reader) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -228,6 +249,10 @@ class TControl : public TComponent {
   bool parentBiDiMode_ = true;
   TAnchors anchors_{akLeft, akTop};
   TSizeConstraints constraints_;
+  TControlActionLink* actionLink_ = nullptr;
+  int helpContext_ = 0;
+  std::string helpKeyword_;
+  THelpType helpType_ = htContext;
 
   friend class TWinControl;
 };

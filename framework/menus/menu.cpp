@@ -1,6 +1,7 @@
 #include "framework/menus/menu.h"
 
 #include "framework/menus/menu_commands.h"
+#include "framework/rtl/syslocale.h"
 
 namespace fw {
 
@@ -19,18 +20,62 @@ TMenuItem* FindShortCut(TMenuItem* root, TShortCut shortCut) {
 
 }  // namespace
 
-TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(Create<TMenuItem>(nullptr)) { items_->menu_ = this; }
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(Create<TMenuItem>(nullptr)) {
+  items_->menu_ = this;
+  imagesLink_.OnChange = [this](TObject*) { UpdateItems(); };
+}
 
-TMenu::~TMenu() { items_->Free(); }
+TMenu::~TMenu() {
+  SetImages(nullptr);
+  items_->Free();
+}
 
 void TMenu::SetOwnerDraw(bool value) {
   if (ownerDraw_ == value) return;
   ownerDraw_ = value;
-  MenuChanged();
+  MenuChanged(this, nullptr, true);
 }
 
-void TMenu::MenuChanged() {
+void TMenu::SetImages(TCustomImageList* value) {
+  if (images_ == value) return;
+  if (images_ != nullptr) {
+    images_->UnRegisterChanges(&imagesLink_);
+    images_->RemoveFreeNotification(this);
+  }
+  images_ = value;
+  if (value != nullptr) {
+    value->RegisterChanges(&imagesLink_);
+    value->FreeNotification(this);
+  }
+  if (!ComponentState().Contains(csDestroying)) MenuChanged(this, nullptr, true);
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove || AComponent == nullptr || AComponent != images_) return;
+  // The list is going: it let go of the change link already.
+  images_ = nullptr;
+  if (!ComponentState().Contains(csDestroying)) MenuChanged(this, nullptr, true);
+}
+
+void TMenu::SetBiDiMode(TBiDiMode value) {
+  if (biDiMode_ == value) return;
+  biDiMode_ = value;
+  MenuChanged(this, nullptr, true);
+}
+
+bool TMenu::UseRightToLeftReading() const { return SysLocale.MiddleEast && biDiMode_ != bdLeftToRight; }
+
+void TMenu::UpdateItems() {
   if (items_->handle_ != nullptr) items_->RebuildHandle();
+}
+
+void TMenu::MenuChanged(TObject*, TMenuItem* Source, bool Rebuild) {
+  if (Rebuild || Source == nullptr || Source->parent_ == nullptr) {
+    UpdateItems();
+  } else {
+    Source->parent_->RefreshEntries();
+  }
 }
 
 TMenuItem* TMenu::FindItem(UINT Command) const {
@@ -65,9 +110,14 @@ void TMainMenu::SetWindowHandle(HWND value) {
   if (window_ != nullptr) ::SetMenu(window_, Handle());
 }
 
-void TMainMenu::MenuChanged() {
-  TMenu::MenuChanged();
+void TMainMenu::UpdateItems() {
+  TMenu::UpdateItems();
   if (window_ != nullptr) DrawMenuBar(window_);
+}
+
+void TMainMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) {
+  TMenu::MenuChanged(Sender, Source, Rebuild);
+  if (!Rebuild && window_ != nullptr) DrawMenuBar(window_);
 }
 
 namespace {
@@ -91,7 +141,7 @@ HWND TPopupMenu::WindowHandle() {
 
 void TPopupMenu::Popup(int X, int Y) {
   if (OnPopup) OnPopup(this);
-  MenuChanged();  // draw events may have been assigned since the menu was built
+  UpdateItems();  // draw events may have been assigned since the menu was built
   UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY;
   if (alignment_ == paRight) flags |= TPM_RIGHTALIGN;
   if (alignment_ == paCenter) flags |= TPM_CENTERALIGN;

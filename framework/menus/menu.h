@@ -4,6 +4,7 @@
 // ShortCut do the same while the form that shows the main menu has the keyboard.
 #include <memory>
 
+#include "framework/controls/control_types.h"
 #include "framework/menus/menu_item.h"
 #include "framework/messaging/utility_window.h"
 #include "framework/services/service.h"
@@ -32,14 +33,32 @@ class TMenu : public TComponent {
   bool DispatchCommand(UINT Command);
   virtual bool IsMenuBar() const { return false; }
 
+  // The images of the items' ImageIndex; a menu with images draws its items itself. Forgotten when the
+  // image list is freed; a change of the list makes the items again.
+  TCustomImageList* Images() const { return images_; }
+  void SetImages(TCustomImageList* value);
+  // Right-to-left reading of the items (only on a Middle-East system, see TControl).
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value);
+  bool UseRightToLeftReading() const;
+  // Makes the Win32 items again (while the menu's handle exists), so that every owner-drawn item is
+  // measured again before it is shown.
+  virtual void UpdateItems();
+
  protected:
   friend class TMenuItem;
-  // An item changed: the Win32 menu follows while it exists.
-  virtual void MenuChanged();
+  // Something of the menu changed (see menu_item.h): Source the item that changed or was added (null:
+  // the whole menu), Rebuild whether the Win32 items are made again or only Source's level is updated
+  // in place. Overrides call the inherited one.
+  virtual void MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   TMenuItem* items_;
   bool ownerDraw_ = false;
+  TCustomImageList* images_ = nullptr;
+  TChangeLink imagesLink_;
+  TBiDiMode biDiMode_ = bdLeftToRight;
 };
 
 class TMainMenu : public TMenu {
@@ -50,9 +69,11 @@ class TMainMenu : public TMenu {
   // The window whose menu bar this is (its form sets it), nullptr when none.
   HWND WindowHandle() const { return window_; }
   void SetWindowHandle(HWND value);
+  // Also lays the window's menu bar out again.
+  void UpdateItems() override;
 
  protected:
-  void MenuChanged() override;
+  void MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) override;
 
  private:
   HWND window_ = nullptr;

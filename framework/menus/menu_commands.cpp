@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "framework/forms/screen.h"
 #include "framework/graphics/canvas_scope.h"
 #include "framework/graphics/gdi_handles.h"
 #include "framework/menus/menu_item.h"
@@ -25,6 +26,7 @@ void MeasureMenuItem(TMenuItem* item, MEASUREITEMSTRUCT* measure) {
   WindowDC screen(nullptr);
   TCanvas canvas;
   CanvasDCScope scope(&canvas, screen.Get());
+  canvas.Font()->Assign(Screen->MenuFont());
   int width = static_cast<int>(measure->itemWidth);
   int height = static_cast<int>(measure->itemHeight);
   item->MeasureItem(&canvas, width, height);
@@ -35,6 +37,7 @@ void MeasureMenuItem(TMenuItem* item, MEASUREITEMSTRUCT* measure) {
 void DrawMenuItem(TMenuItem* item, const DRAWITEMSTRUCT* draw) {
   TCanvas canvas;
   CanvasDCScope scope(&canvas, draw->hDC);
+  canvas.Font()->Assign(Screen->MenuFont());
   item->AdvancedDrawItem(&canvas, TRect::FromRECT(draw->rcItem), OwnerDrawState(draw->itemState));
 }
 

@@ -5,19 +5,32 @@
 //
 // Items are components: an owner frees them; an item also frees the items below it, and leaves its
 // parent when freed.
+//
+// Every change reaches the menu as MenuChanged(sender, source item, rebuild): the source is the item
+// that changed or was added (null when the menu's top-level list lost an item); rebuild says whether the
+// Win32 items must be made again (anything that changes an item's size or the menu's layout) or the
+// states of the source's level are updated in place (checked, enabled, radio group).
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "framework/actions/action.h"
 #include "framework/classes/component.h"
 #include "framework/classes/events.h"
 #include "framework/controls/owner_draw.h"
+#include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
 #include "framework/menus/shortcut.h"
 
 namespace fw {
 
 class TMenu;
+class TMenuActionLink;
+
+// A column break before the item: mbBreak starts a new column (a new row on a menu bar), mbBarBreak the
+// same with a line between the columns.
+enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
 
 using TMenuMeasureItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height)>;
 using TMenuDrawItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, bool Selected)>;
@@ -51,6 +64,26 @@ class TMenuItem : public TComponent {
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& value) { hint_ = value; }
   bool IsLine() const { return caption_ == "-"; }
+  TMenuBreak Break() const { return break_; }
+  void SetBreak(TMenuBreak value);
+  // The item Enter or a double click would choose; drawn bold.
+  bool Default() const { return default_; }
+  void SetDefault(bool value);
+  // An image of the menu's Images (GetImageList); -1 for none.
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  // The item's own picture, shown when it has no image; made empty on first use. A menu whose item has
+  // a picture draws that item itself.
+  TBitmap* Bitmap();
+  void SetBitmap(TBitmap* value);
+  bool HasBitmap() const { return bitmap_ != nullptr && !bitmap_->Empty(); }
+  // The images the item's ImageIndex refers to: its menu's Images, nullptr when none.
+  TCustomImageList* GetImageList() const;
+
+  // The action the item follows (caption, checked and enabled state, group, hint, image, visibility);
+  // a click without an OnClick executes it.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* value);
 
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem* Items(int Index) const;
@@ -77,7 +110,8 @@ class TMenuItem : public TComponent {
   // The menu the item belongs to (through its parents), nullptr when none.
   TMenu* GetParentMenu() const;
 
-  // Fires OnClick (after AutoCheck); only for enabled items.
+  // Fires OnClick, or executes the action when there is no OnClick (after AutoCheck); only for enabled
+  // items.
   virtual void Click();
 
   TNotifyEvent OnClick;
@@ -90,12 +124,27 @@ class TMenuItem : public TComponent {
   virtual void AdvancedDrawItem(TCanvas* ACanvas, const TRect& ARect, TOwnerDrawState State);
   bool IsOwnerDrawn() const;
 
+ protected:
+  TMenuActionLink* ActionLink() const { return actionLink_; }
+  // The action was set (CheckDefaults while the action is loading: only properties still at their
+  // defaults take the action's).
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+
  private:
   friend class TMenu;
-  // Something of this item changed: the menu's handles follow.
-  void Changed();
+  // Something of this item changed: the menu's handles follow (see the top of this file).
+  void Changed(bool rebuild);
+  // Tells the menu of the tree (or, for a tree of no menu, updates its handles).
+  void Notify(TMenuItem* source, bool rebuild);
+  TMenuItem* Root();
   void RebuildHandle();
+  // The states of the items below this one, set in place on its drop-down.
+  void RefreshEntries();
+  void FillInfo(MENUITEMINFOA& info, std::string& text);
   void AppendTo(HMENU menu, UINT position);
+  // The width of the column left of the caption (check marks, images, pictures).
+  int GlyphSpace() const;
+  void DrawGlyph(TCanvas* canvas, const TRect& column);
   void TurnSiblingsOff();
   std::string DisplayCaption() const;
 
@@ -108,6 +157,11 @@ class TMenuItem : public TComponent {
   bool autoCheck_ = false;
   TShortCut shortCut_ = scNone;
   std::string hint_;
+  TMenuBreak break_ = mbNone;
+  bool default_ = false;
+  int imageIndex_ = -1;
+  TBitmap* bitmap_ = nullptr;
+  TMenuActionLink* actionLink_ = nullptr;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
   TMenu* menu_ = nullptr;  // set on the root item of a menu
