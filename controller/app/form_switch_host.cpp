@@ -1,6 +1,8 @@
 #include "controller/app/form_switch_host.h"
 
+#include "controller/aircraft/cockpit_state.h"
 #include "controller/aircraft/command_translation.h"
+#include "controller/aircraft/panel_update.h"
 #include "controller/app/board_api.h"
 #include "controller/app/zedarave.h"
 #include "framework/controls/label.h"
@@ -149,5 +151,42 @@ bool FormSwitchHost::RunFamily(Family family, std::int32_t index, const std::str
   if (!form_.switch_families) return false;
   return form_.switch_families(family, index, model, id, switchNumber, state);
 }
+
+double& FormSwitchHost::Standby(aircraft::Radio radio) {
+  double* const standby[] = {&form_.com1_standby, &form_.com2_standby, &form_.nav1_standby,
+                             &form_.nav2_standby, &form_.adf1_standby, &form_.adf2_standby};
+  return *standby[static_cast<std::size_t>(radio)];
+}
+
+bool& FormSwitchHost::RadioTest(aircraft::Radio radio) { return form_.radio_test[static_cast<std::size_t>(radio)]; }
+
+std::int32_t& FormSwitchHost::MulticomMode(std::int32_t role) {
+  std::int32_t* const modes[] = {&form_.captain_multicom_mode, &form_.fo_multicom_mode, &form_.obs1_multicom_mode,
+                                 &form_.obs2_multicom_mode};
+  return *modes[static_cast<std::size_t>(role)];
+}
+
+std::string& FormSwitchHost::XpndrCodeEntry() { return form_.xpndr_code_entry; }
+
+std::int32_t& FormSwitchHost::XpndrMode() { return form_.xpndr_mode; }
+
+std::int32_t& FormSwitchHost::XpndrSelector() { return form_.xpndr_selector; }
+
+bool& FormSwitchHost::XpndrIdent() { return form_.xpndr_ident; }
+
+void FormSwitchHost::ClearOutputSuspended() { form_.output_suspended = false; }
+
+void FormSwitchHost::MarkMulticomActivity(std::uint32_t tick) {
+  form_.multicom_activity = true;
+  form_.multicom_activity_tick = tick;
+}
+
+void FormSwitchHost::ShowRadioPanel(const std::string& model) { form_.set_radio_panel(model); }
+
+void FormSwitchHost::RederiveB777() { aircraft::UpdateB777Structure(aircraft::Cockpit(), form_.panel_state); }
+
+std::int32_t FormSwitchHost::ElecConfigWiring() const { return form_.settings().elec_config_wiring; }
+
+aircraft::PressurisationValues FormSwitchHost::Pressurisation() const { return form_.pressurisation; }
 
 }  // namespace trelvik

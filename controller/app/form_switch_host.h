@@ -1,14 +1,16 @@
 // The main form as the switch processing sees it: the role sessions, slots, labels, outputs and fields of
-// TZedArave behind aircraft::SwitchHost. Owned by the form, used on the GUI thread.
+// TZedArave behind aircraft::SwitchHost, and its radio and overhead values behind aircraft::FamilyHost.
+// Owned by the form, used on the GUI thread.
 #pragma once
 
+#include "controller/aircraft/family_host.h"
 #include "controller/aircraft/switch_host.h"
 
 namespace trelvik {
 
 class TZedArave;
 
-class FormSwitchHost final : public aircraft::SwitchHost {
+class FormSwitchHost final : public aircraft::SwitchHost, public aircraft::FamilyHost {
  public:
   explicit FormSwitchHost(TZedArave& form) : form_(form) {}
 
@@ -42,6 +44,20 @@ class FormSwitchHost final : public aircraft::SwitchHost {
   void RunInputAssignments(const std::string& board, std::int32_t switchNumber, std::int32_t state) override;
   bool RunFamily(Family family, std::int32_t index, const std::string& model, std::int32_t id,
                  std::int32_t switchNumber, std::int32_t state) override;
+
+  double& Standby(aircraft::Radio radio) override;
+  bool& RadioTest(aircraft::Radio radio) override;
+  std::int32_t& MulticomMode(std::int32_t role) override;
+  std::string& XpndrCodeEntry() override;
+  std::int32_t& XpndrMode() override;
+  std::int32_t& XpndrSelector() override;
+  bool& XpndrIdent() override;
+  void ClearOutputSuspended() override;
+  void MarkMulticomActivity(std::uint32_t tick) override;
+  void ShowRadioPanel(const std::string& model) override;
+  void RederiveB777() override;
+  std::int32_t ElecConfigWiring() const override;
+  aircraft::PressurisationValues Pressurisation() const override;
 
  private:
   TZedArave& form_;

@@ -5,15 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "controller/aircraft/float_parts.h"
+
 namespace trelvik {
 
-// The integer part of x as its shortest decimal text shows it: the digits before the first "." (so -2.75
-// gives -2 and 1.5E-5 gives 1), or, for a text without ".", x rounded halves to even. 64-bit on both
-// paths; a value that does not fit raises the run time's conversion or invalid-operation error.
-std::int64_t FloatIntPart(double x);
-
-// x minus its integer part; results closer to 0 than 1e-7 are exactly 0.
-double FloatFraction(double x);
+// The integer part and fraction live with the switch processing, which steps frequencies with them.
+using aircraft::FloatFraction;
+using aircraft::FloatIntPart;
 
 // Splits s at the first occurrence of the one-character separator sep: left gets what stands before it,
 // right what follows it. Without the separator left = s and right is empty; a separator of any other

@@ -3,7 +3,9 @@
 // Zero at creation. The passes that read each field add it here.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace trelvik {
 
@@ -51,6 +53,30 @@ struct PanelState {
   std::uint8_t mcp_cmd_b_lamp = 0;
   std::uint8_t mcp_cws_a_lamp = 0;
   std::uint8_t mcp_cws_b_lamp = 0;
+
+  // The aircraft's radios, shown by the radio-family outputs; the add-on's data areas carry none of them,
+  // so they stay 0. VHF frequencies (COM1, COM2, NAV1, NAV2) as binary-coded-decimal words (0x1845 is
+  // 118.45 MHz), ADF1 and ADF2 in kHz.
+  std::array<std::uint32_t, 4> vhf_active_bcd{};
+  std::array<std::uint32_t, 4> vhf_standby_bcd{};
+  std::array<double, 2> adf_active{};
+  std::array<double, 2> adf_standby{};
+  std::int32_t transponder_code = 0;
+  std::uint8_t transponder_mode = 0;
+  // The TCAS mode switch's position and the three flags the transponder selector's position 2 looks at
+  // (mode 0 only while they read 0, 0, 1).
+  std::uint8_t tcas_mode_switch = 0;
+  std::array<std::uint8_t, 3> tcas_flags{};
+
+  // The overhead boards' readings (nothing fills them yet): the ELEC panel's three readouts in tenths, its
+  // two whole readouts and three lamps; the IRS display's hemisphere letters and position values.
+  std::array<std::uint16_t, 3> elec_tenths{};
+  std::array<std::uint16_t, 2> elec_whole{};
+  std::array<std::uint8_t, 3> elec_lamps{};
+  std::string irs_latitude_letter;
+  std::string irs_longitude_letter;
+  double irs_latitude = 0;
+  double irs_longitude = 0;
 
   bool operator==(const PanelState&) const = default;
 };

@@ -4,6 +4,7 @@
 
 #include "controller/aircraft/fsuipc_client.h"
 #include "controller/aircraft/sim_session.h"
+#include "controller/aircraft/switch_families.h"
 #include "controller/aircraft/switch_frame.h"
 #include "controller/app/form_switch_host.h"
 #include "controller/app/board_api.h"
@@ -59,6 +60,10 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   switch_host_ = std::make_unique<FormSwitchHost>(*this);
   switch_processing = [this](std::uint32_t id, std::int32_t number, std::int32_t state) {
     aircraft::ProcessSwitch(*switch_host_, static_cast<std::int32_t>(id), number, state);
+  };
+  switch_families = [this](aircraft::SwitchHost::Family family, std::int32_t index, const std::string& model,
+                           std::int32_t id, std::int32_t number, std::int32_t state) {
+    return aircraft::RunSwitchFamily(*switch_host_, *switch_host_, family, index, model, id, number, state);
   };
   StatusBar1 = fw::Create<fw::TStatusBar>(this);
   StatusBar1->SetName("StatusBar1");

@@ -20,6 +20,7 @@
 #include "controller/app/program_log.h"
 #include "controller/app/settings.h"
 #include "controller/aircraft/aircraft_host.h"
+#include "controller/aircraft/family_host.h"
 #include "controller/aircraft/switch_host.h"
 #include "framework/forms/form.h"
 
@@ -126,6 +127,14 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // The windows of the mode-control panels, the CDU lamp-test marks, then panel_state_prev.
   void Output_Loop_7SEG();
   void set_mcp_outputs_7seg(const std::string& model);
+  // The radio-family boards of one model (4C5A, 3401, 3318, 3305, 3402): the hidden status lines of the
+  // radio page, then every bound board of the model (7-segment pass and the radio switches).
+  void set_radio_panel(const std::string& model);
+  // The working standby frequencies from the aircraft's radios (7-segment pass, without switch activity).
+  void RefreshRadioValues();
+  // The transponder code and TCAS mode sent while they differ from the aircraft's, and the IDENT blink
+  // (idle pass, while the radio family is ticked and a transponder holds its role).
+  void transponder_pass();
   // The lamps of every bound board of a CDU model that holds a CDU role (LED pass).
   void Set_CDU_LEDs(const std::string& model);
   // Each CDU role's display brightness from its brightness control, and the level sent to the aircraft
@@ -242,10 +251,23 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   bool family_enabled_irs = false;
   bool family_enabled_elec = false;
 
+  // The radio working copies the radio switches edit and the radio outputs show: standby frequencies (MHz,
+  // ADF kHz), each radio role's test button (COM1, COM2, NAV1, NAV2, ADF1, ADF2), the multicom modes and
+  // the transponder entry. The idle pass sends the keyed code and the TCAS mode and blinks IDENT.
   double com1_standby = 0, com2_standby = 0, nav1_standby = 0, nav2_standby = 0;
   double adf1_standby = 0, adf2_standby = 0;
+  std::array<bool, aircraft::kRadioCount> radio_test{};
   std::string xpndr_code_entry;
+  std::int32_t xpndr_mode = 0;
+  std::int32_t xpndr_selector = 0;
+  bool xpndr_ident = false;
+  std::uint8_t ident_blink = 0;
+  std::int32_t ident_blink_count = 0;
+  std::uint32_t ident_blink_tick = 0;
   std::int32_t captain_multicom_mode = 0, fo_multicom_mode = 0, obs1_multicom_mode = 0, obs2_multicom_mode = 0;
+  // The pressurisation settings the overhead switches step from and the overhead outputs show; nothing
+  // fills them from the aircraft, so they hold 0.
+  aircraft::PressurisationValues pressurisation;
   std::array<bool, 11> internal_flag{};  // 1..10
 
   // Idle-loop state (GetTickCount ticks in ms). The activity flags clear 2000 ms after their tick; the
@@ -382,6 +404,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // Radio page (hidden): the last board whose key was pressed, and the role labels by number.
   fw::TLabel* last_input3 = nullptr;
   std::array<fw::TLabel*, 44> role_labels{};  // Label23 ... Label43 by number
+  // The radios as the aircraft has them: COM1, COM2, NAV1, NAV2, ADF1, ADF2, XPNDR (set_radio_panel).
+  std::array<fw::TLabel*, 7> radio_status_labels{};
 
   fw::TStatusBar* StatusBar1 = nullptr;
 

@@ -334,6 +334,13 @@ void TZedArave::BuildRadioPage(ui::TVxSmoothTabPage* page) {
     role_labels[static_cast<std::size_t>(r.label)] = label;
     top += 30;
   }
+  for (std::size_t i = 0; i < radio_status_labels.size(); ++i) {
+    fw::TLabel* label = Make<fw::TLabel>(this, page, ("radio_status" + std::to_string(i + 1)).c_str(), 470,
+                                         30 + static_cast<int>(i) * 20, 300, 16);
+    label->SetCaption("");
+    label->SetVisible(false);
+    radio_status_labels[i] = label;
+  }
 }
 
 void TZedArave::BuildComponents() {

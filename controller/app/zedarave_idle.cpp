@@ -59,6 +59,8 @@ void TZedArave::loop() {
   }
   // The 7-segment pass.
   if (Due(seg_pass_tick, settings_.output_7seg_timer)) Output_Loop_7SEG();
+  // The transponder's code and TCAS mode, and the IDENT blink.
+  transponder_pass();
   // The joystick axes, at most every 200 ms.
   axis_pass();
 }

@@ -123,6 +123,8 @@ void TZedArave::Output_Loop_7SEG() {
     if (!switch_activity) {
       ReloadWindowFields(panel_state, mcp_switches);
       for (const char* model : kMcpModels) set_mcp_outputs_7seg(model);
+      RefreshRadioValues();
+      for (const char* model : {"4C5A", "3401", "3318", "3305", "3402"}) set_radio_panel(model);
     }
     panel_state_prev = panel_state;
   } catch (...) {
