@@ -28,11 +28,6 @@ void TBarCaption::Assign(fw::TPersistent* Source) {
   direction_ = source->direction_;
 }
 
-void TBarCaption::SetFont(fw::TFont* Value) {
-  font_.Assign(Value);
-  RequestMenuRebuild(captionMenu_);
-}
-
 // ---- TSideBar
 
 TSideBar::TSideBar() : borderColor_(MenuRGB(157, 157, 161)), splitterColor_(MenuRGB(128, 128, 128)) {}

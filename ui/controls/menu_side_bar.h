@@ -29,8 +29,9 @@ class TBarCaption : public fw::TPersistent {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& Value) { caption_ = Value; }
   fw::TFont* Font() { return &font_; }
-  // Copies the font and rebuilds the menu the caption serves.
-  void SetFont(fw::TFont* Value);
+  // Copies the font. A caption serves no menu of its own (a side bar's menu is the side bar's), so this
+  // notifies nothing.
+  void SetFont(fw::TFont* Value) { font_.Assign(Value); }
   TDirection Direction() const { return direction_; }
   void SetDirection(TDirection Value) { direction_ = Value; }
   // clNone: no shadow.
@@ -49,9 +50,6 @@ class TBarCaption : public fw::TPersistent {
   fw::TColor shadowColor_ = fw::clNone;
   int depth_ = 1;
   fw::TAlignment alignment_ = fw::taLeftJustify;
-  // The menu of a caption of its own; a side bar's caption part serves none, so a font assigned to a
-  // side bar notifies nothing.
-  fw::TMenu* captionMenu_ = nullptr;
 };
 
 class TSideBar : public TBarCaption {
