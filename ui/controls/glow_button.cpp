@@ -6,7 +6,6 @@
 #include "framework/controls/messages.h"
 #include "framework/forms/form.h"
 #include "framework/menus/menu.h"
-#include "framework/messaging/timer.h"
 
 namespace ui {
 
@@ -419,7 +418,7 @@ void TVxCustomGlowButton::CreateWnd() {
   sizePending_ = true;
   hotFade_ = 0;
   if (MouseCapture()) SetMouseCapture(false);
-  if (fadeTimer_ != nullptr) fw::FreeAndNil(fadeTimer_);
+  StopFadeTimer();
 }
 
 void TVxCustomGlowButton::DoEnter() {
@@ -463,62 +462,33 @@ void TVxCustomGlowButton::Dispatch(fw::TMessage& Message) {
     case WM_LBUTTONDOWN:
       leftDown_ = true;
       break;
+    case WM_LBUTTONUP:
+      LeftButtonReleased(Message);
+      return;
     case fw::CM_BUTTONPRESSED:
       ButtonPressed(Message);
       return;
+    case fw::CM_MOUSEENTER:
+      fw::TCustomControl::Dispatch(Message);
+      MouseEntered();
+      return;
+    case fw::CM_MOUSELEAVE:
+      fw::TCustomControl::Dispatch(Message);
+      MouseLeft();
+      return;
+    case fw::CM_DIALOGKEY:
+      if (DialogKey(Message)) return;
+      break;
+    case fw::CM_DIALOGCHAR:
+      if (DialogChar(Message)) return;
+      break;
+    case fw::CM_FOCUSCHANGED:
+      FocusChanged(Message);
+      break;
     default:
       break;
   }
   fw::TCustomControl::Dispatch(Message);
-}
-
-// ---- painting ----
-
-fw::TSize TVxCustomGlowButton::MeasureContent() {
-  fw::TSize glyph{};
-  if (!picture_->Empty()) {
-    glyph = fw::TSize{picture_->Width(), picture_->Height()};
-  } else if (imageIndex_ >= 0 && images_ != nullptr) {
-    glyph = fw::TSize{images_->Width(), images_->Height()};
-  }
-  const std::string caption = showCaption_ ? Caption() : std::string();
-  if (caption.empty()) return glyph;
-  Canvas()->SetFont(Font());
-  const fw::TSize text = Canvas()->TextExtent(caption);
-  return fw::TSize{glyph.cx + (glyph.cx > 0 ? spacing_ : 0) + text.cx + spacing_, std::max(glyph.cy, text.cy) + spacing_};
-}
-
-void TVxCustomGlowButton::Paint() {
-  if (painting_) return;
-  painting_ = true;
-  try {
-    if (sizing_ || (sizePending_ && autoSize_)) {
-      if (autoSize_) {
-        const fw::TSize size = AutoSizeFor(MeasureContent());
-        if (size.cx != Width()) SetWidth(size.cx);
-        if (size.cy != Height()) SetHeight(size.cy);
-      }
-      sizePending_ = false;
-    }
-    fw::TCanvas* canvas = Canvas();
-    const fw::TRect client = ClientRect();
-    fw::TRect upper = client;
-    upper.Bottom = client.Top + client.Height() / 2;
-    fw::TRect lower = client;
-    lower.Top = upper.Bottom;
-    canvas->Brush()->SetColor(appearance_->Color());
-    canvas->FillRect(upper);
-    canvas->Brush()->SetColor(appearance_->ColorMirror());
-    canvas->FillRect(lower);
-    canvas->Brush()->SetStyle(fw::bsClear);
-    canvas->SetFont(Font());
-    const std::string caption = Caption();
-    canvas->TextOut((client.Width() - canvas->TextWidth(caption)) / 2, client.Height() / 2 - 7, caption);
-  } catch (...) {
-    painting_ = false;
-    throw;
-  }
-  painting_ = false;
 }
 
 }  // namespace ui

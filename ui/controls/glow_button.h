@@ -25,11 +25,14 @@
 #include "ui/foundation/version_info.h"
 
 namespace fw {
+class TBitmap;
 class TPopupMenu;
 class TTimer;
 }  // namespace fw
 
 namespace ui {
+
+struct TGlowFaceState;
 
 // ---- colour functions ----
 
@@ -323,6 +326,19 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   void SetComponentStyle(int Style) override { ApplyStyle(Style); }
   void SetColors(const TControlFaceColors& Colors) override { ApplyStyleColors(Colors); }
 
+  // The fade timer's handler: one step of the running hot or pressed fade.
+  void FadeTimerTick();
+  // The auto-repeat timer's handler: after the first pause the repeat pause; a click while the button is
+  // held (pressed glow and mouse capture). A click that raises stops the timer.
+  virtual void RepeatTimerTick();
+  // A fade timer runs (the face blends between looks).
+  bool Fading() const;
+  int HotFade() const { return hotFade_; }
+  int DownFade() const { return downFade_; }
+  fw::TTimer* RepeatTimer() const { return repeatTimer_; }
+  // The state the next face is painted in (glow_face_colors.h).
+  TGlowFaceState FaceState();
+
   fw::TNotifyEvent OnMouseEnter;
   fw::TNotifyEvent OnMouseLeave;
   TGlowButtonDrawEvent OnDrawButton;
@@ -364,11 +380,19 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   void Paint() override;
   void DoEnter() override;
   void DoExit() override;
+  void MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
+  void MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
+  void MouseMove(fw::TShiftState Shift, int X, int Y) override;
+  void KeyDown(WORD& Key, fw::TShiftState Shift) override;
+  void KeyUp(WORD& Key, fw::TShiftState Shift) override;
+  void KeyPress(char& Key) override;
   // The parent form takes ModalResult, then OnClick.
   void Click() override;
 
   // Called after each face is drawn.
   virtual void DrawAfter() {}
+  // Given a 1 x 1 bitmap before each face is drawn; a bitmap made larger is drawn in place of the glyph.
+  virtual void PrepareDropDownGlyph(fw::TBitmap* /*Glyph*/) {}
   // True would make the whole button a drop-down without a drop-down part.
   virtual bool DropDownOnly() const { return false; }
   virtual bool HasBorder() const { return borderStyle_ == fw::bsSingle; }
@@ -381,6 +405,12 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   void UpdateExclusive();
   // The size auto size gives for a measured content size.
   fw::TSize AutoSizeFor(fw::TSize Content) const;
+  // Opens the drop-down menu (F4, Alt + accelerator, a keyboard click of a drop-down button).
+  void DoDropDown();
+  // Enter or Esc as default or cancel button.
+  void KeyboardClick();
+  // Whether the pointer is over this button, told by CM_MOUSEENTER or CM_MOUSELEAVE when that changed.
+  void UpdateTracking();
 
   // Run-time state.
   bool activeDefault_ = false;
@@ -416,8 +446,21 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   void AppearanceChanged();
   void SetImageList(fw::TCustomImageList*& field, fw::TChangeLink* link, fw::TCustomImageList* value);
   void ButtonPressed(fw::TMessage& Message);
-  // The content size a face needs (glyph and caption).
-  fw::TSize MeasureContent();
+  void StartFadeTimer();
+  void StopFadeTimer();
+  void MouseEntered();
+  void MouseLeft();
+  void LeftButtonReleased(fw::TMessage& Message);
+  bool DialogKey(fw::TMessage& Message);
+  bool DialogChar(fw::TMessage& Message);
+  void FocusChanged(fw::TMessage& Message);
+  // The menu opened by a press on the drop-down part (or anywhere on a button that is all drop-down).
+  void PressOpensMenu();
+  // Where the menu pops up: under the button (ddDown) or beside it (ddRight), in screen coordinates.
+  fw::TPoint DropDownPoint();
+  bool InsideClient(int X, int Y);
+  // The parent's image under the client rectangle, or under the corner pixels of a rounded face.
+  void PaintParentUnder(HDC DC, bool CornersOnly);
 
   TAntiAlias antiAlias_ = aaClearType;
   bool autoSize_ = false;

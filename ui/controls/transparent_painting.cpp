@@ -26,6 +26,21 @@ void PaintParentImage(fw::TWinControl* Control, HDC DC) {
   parent->SetDoubleBuffered(parentBuffered);
 }
 
+void PaintParentImageInRegion(fw::TWinControl* Control, HDC DC, HRGN Region) {
+  if (DC == nullptr || Region == nullptr) return;
+  const fw::SavedDCState state(DC);
+  // The region is in logical client coordinates; the clip is kept in device coordinates.
+  POINT viewport{};
+  POINT window{};
+  GetViewportOrgEx(DC, &viewport);
+  GetWindowOrgEx(DC, &window);
+  const fw::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
+  CombineRgn(clip.Get(), Region, nullptr, RGN_COPY);
+  OffsetRgn(clip.Get(), viewport.x - window.x, viewport.y - window.y);
+  ExtSelectClipRgn(DC, clip.Get(), RGN_AND);
+  PaintParentImage(Control, DC);
+}
+
 void PaintTransparently(fw::TWinControl* Control, fw::TMessage& Message,
                         const std::function<void(fw::TMessage&)>& Inherited) {
   HDC given = reinterpret_cast<HDC>(Message.WParam);
