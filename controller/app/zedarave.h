@@ -127,6 +127,9 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // The windows of the mode-control panels, the CDU lamp-test marks, then panel_state_prev.
   void Output_Loop_7SEG();
   void set_mcp_outputs_7seg(const std::string& model);
+  // The overhead boards: the first bound ELEC panel (3306, 3324) or IRS display (3322) of the model (LED pass).
+  void Set_ELEC_Panel(const std::string& model);
+  void Set_IRS_Panel(const std::string& model);
   // The radio-family boards of one model (4C5A, 3401, 3318, 3305, 3402): the hidden status lines of the
   // radio page, then every bound board of the model (7-segment pass and the radio switches).
   void set_radio_panel(const std::string& model);

@@ -86,6 +86,9 @@ void TZedArave::Output_Loop_LED() {
     for (const char* model : kMcpModels) set_mcp_outputs(model);
     Set_CDU_LEDs("3302");
     Set_CDU_LEDs("331A");
+    Set_ELEC_Panel("3306");
+    Set_ELEC_Panel("3324");
+    Set_IRS_Panel("3322");
     led_pass_phase = static_cast<std::uint8_t>(1 - led_pass_phase);
   } catch (...) {
   }
