@@ -6,6 +6,7 @@
 #include "components/net/winsock_binding.h"
 #include "framework/rtl/formatsettings.h"
 #include "framework/startup/modules.h"
+#include "ui/foundation/foundation_modules.h"
 
 namespace trelvik {
 
@@ -20,6 +21,8 @@ void ApplyProgramFormatSettings() {
 
 int RunProgram() {
   fw::RegisterFrameworkModules();
+  // The styled controls paint with GDI+ and the theme library: both start after the framework.
+  ui::RegisterFoundationModules();
   net::RegisterSocketModules();
   fw::ModulesRunning modules;
   fw::TApplication application;

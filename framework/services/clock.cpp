@@ -10,6 +10,10 @@ std::uint32_t SystemTickCount() { return GetTickCount(); }
 
 void SystemSleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
+bool SystemWaitForMessage(std::uint32_t milliseconds) {
+  return MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0;
+}
+
 TDateTime SystemNow() {
   SYSTEMTIME local;
   GetLocalTime(&local);
@@ -21,6 +25,7 @@ TDateTime SystemNow() {
 
 constinit Service<std::uint32_t()> TickCount{&SystemTickCount};
 constinit Service<void(std::uint32_t)> SleepMs{&SystemSleep};
+constinit Service<bool(std::uint32_t)> WaitForMessageMs{&SystemWaitForMessage};
 constinit Service<TDateTime()> Now{&SystemNow};
 
 }  // namespace fw

@@ -31,6 +31,7 @@
 #include "sim/run/flight.h"
 #include "sim/run/program_folder.h"
 #include "sim/run/program_process.h"
+#include "sim/run/program_windows.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ constexpr int kCdu = 2;
 constexpr int kHdgSelSwitch = 12;
 constexpr int kCduKey = 1;
 constexpr DWORD kWaitMs = 60000;
+constexpr DWORD kAfterRescanMs = 3000;  // the outputs' two-second pause after the rescan, and their passes
 
 double Frequency() {
   LARGE_INTEGER frequency;
@@ -112,7 +114,10 @@ class BenchRun {
     Simulator("simstart");
     state_.power = true, state_.course = 45, state_.speed = 160, state_.heading = 90, state_.altitude = 5000;
     if (!SetData() || !WaitForHeading("090")) return Fail("the MCP never showed the aircraft's heading");
-    Sleep(2000);  // the first passes after power on are done
+    // Five seconds after discovery the program replays the panels' switches and pauses its outputs for two
+    // seconds; idle starts once that is over and the passes after it are done.
+    if (!WaitForRescan()) return Fail("the program never rescanned its switches");
+    Sleep(kAfterRescanMs);
 
     if (!MeasureIdle()) return Fail("the idle figures could not be read");
     if (!MeasureChanges()) return Fail("a heading change never reached the MCP");
@@ -145,6 +150,15 @@ class BenchRun {
       Sleep(50);
     }
     return false;
+  }
+
+  bool WaitForRescan() const {
+    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+    while (trelvikrun::StatusPanelText(program_.MainWindow(), 0) != "Switches Rescanned") {
+      if (GetTickCount64() >= deadline || !program_.Running()) return false;
+      Sleep(20);
+    }
+    return true;
   }
 
   bool SetData() { return Simulator(trelvikrun::DataRequest(false, state_)); }

@@ -48,3 +48,16 @@ TEST(Services, RealClockAndProgramFolder) {
   ServiceDouble folder(ProgramFolder, [] { return std::string("C:\\Program\\"); });
   EXPECT_EQ(ProgramFolder(), "C:\\Program\\");
 }
+
+// The idle pass's wait ends with the first message in the thread's queue and answers whether one is there.
+TEST(Services, WaitForMessageEndsWithAQueuedMessage) {
+  MSG drained;
+  while (PeekMessageA(&drained, nullptr, 0, 0, PM_REMOVE)) {
+  }
+  EXPECT_FALSE(WaitForMessageMs(1));
+  ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_USER + 7, 0, 0));
+  EXPECT_TRUE(WaitForMessageMs(60000));  // a wait of a minute ends at once: the message is already there
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_USER + 7, WM_USER + 7, PM_REMOVE));
+  EXPECT_FALSE(WaitForMessageMs(1));
+}

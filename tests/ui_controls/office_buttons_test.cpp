@@ -119,8 +119,12 @@ class OfficeCheckBoxTest : public testing::StyledControlTest {
     box_->Font()->SetName("DejaVu Sans");
     box_->OnClick = [this](fw::TObject*) { ++clicks_; };
     other_ = Make<fw::TEdit>(fw::Rect(10, 60, 100, 80));
+    // Focus moves only inside the active window: make sure the form is the one, as a user's click would.
+    SetForegroundWindow(Form()->Handle());
+    SetActiveWindow(Form()->Handle());
     other_->SetFocus();
     ProcessMessages();
+    ASSERT_EQ(GetFocus(), other_->Handle());
   }
   void Click() { PostClick(box_->Handle(), 5, 8); }
   void Key(UINT message, WPARAM key) {
@@ -163,6 +167,8 @@ TEST_F(OfficeCheckBoxTest, ClicksAreReportedOnceByCodeMouseSpaceAndAccelerator) 
 TEST_F(OfficeCheckBoxTest, ReadOnlyIgnoresTogglesButReportsTheClicks) {
   box_->SetReadOnly(true);
   box_->SetCaption("&Test");
+  box_->SetFocus();
+  ProcessMessages();
   Click();
   Key(WM_KEYDOWN, VK_SPACE);
   Key(WM_KEYUP, VK_SPACE);
