@@ -6,6 +6,7 @@
 #include "components/net/winsock_binding.h"
 #include "framework/rtl/formatsettings.h"
 #include "framework/startup/modules.h"
+#include "ui/controls/menu_animation.h"
 #include "ui/foundation/foundation_modules.h"
 
 namespace trelvik {
@@ -24,6 +25,7 @@ int RunProgram() {
   // The styled controls paint with GDI+ and the theme library: both start after the framework.
   ui::RegisterFoundationModules();
   net::RegisterSocketModules();
+  ui::RegisterMenuModules();
   fw::ModulesRunning modules;
   fw::TApplication application;
   application.SetTitle(kApplicationTitle);

@@ -85,6 +85,8 @@ constexpr EncoderRow kEncoderRows[] = {
 void TZedArave::BuildMenu() {
   MainMenu1 = fw::Create<ui::TVxMainMenu>(this);
   MainMenu1->SetName("MainMenu1");
+  MainMenu1->SetIntlKeybShortCuts(true);
+  MainMenu1->BeginUpdate();  // the items built here get the styled handlers
   fw::TMenuItem* root = MainMenu1->Items();
   File1 = MenuItem(this, root, "File1", "&File");
   NewConfiguration1 = MenuItem(this, File1, "NewConfiguration1", "New Configuration");
@@ -104,6 +106,7 @@ void TZedArave::BuildMenu() {
   for (fw::TMenuItem* hidden : {NewConfiguration1, LoadConfiguration1, SaveAs1, Find1, ImportExport1, Logging1}) {
     hidden->SetVisible(false);
   }
+  MainMenu1->EndUpdate();
   SetMenu(MainMenu1);
 }
 

@@ -18,6 +18,17 @@ class IMenuStyleHost {
   virtual void Refresh() = 0;
   // The styler in force: the one assigned to the menu, or the menu's own default styler.
   virtual TCustomVxMenuStyler* GetCurrentMenuStyler() = 0;
+  // The menu itself.
+  virtual fw::TMenu* GetMenu() = 0;
+  // The assigned styler component; null while the menu uses its default styler.
+  virtual TCustomVxMenuStyler* GetMenuStyler() = 0;
+  virtual void SetMenuStyler(TCustomVxMenuStyler* Value) = 0;
+  // Captions may carry note lines after a backslash and an n.
+  virtual bool GetShowNotes() = 0;
+  virtual void SetShowNotes(bool Value) = 0;
+  // Shortcut texts use the keyboard layout's key names.
+  virtual bool GetIntlKeybShortCuts() = 0;
+  virtual void SetIntlKeybShortCuts(bool Value) = 0;
 
  protected:
   ~IMenuStyleHost() = default;

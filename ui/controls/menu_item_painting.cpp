@@ -1,0 +1,730 @@
+#include "ui/controls/menu_item_painting.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/actions/action_list.h"
+#include "framework/controls/draw_text.h"
+#include "framework/forms/screen.h"
+#include "framework/menus/menu.h"
+#include "framework/rtl/ansicase.h"
+#include "framework/rtl/syslocale.h"
+#include "ui/controls/main_menu.h"
+#include "ui/controls/menu_painters.h"
+#include "ui/controls/menu_style_host.h"
+#include "ui/controls/menu_styler.h"
+#include "ui/controls/popup_menu.h"
+#include "ui/foundation/gdip_brushes.h"
+#include "ui/foundation/gdip_graphics.h"
+#include "ui/foundation/gdip_objects.h"
+
+namespace ui {
+
+namespace {
+
+BOOL MenuItemRectNow(HWND window, HMENU menu, UINT position, RECT* rect) {
+  return GetMenuItemRect(window, menu, position, rect);
+}
+
+// Drop-downs are painted this much narrower than the system measures them.
+constexpr int kRightCut = 17;
+constexpr fw::TShortCut kWinKey = 0x200;
+
+using fw::TMenuItem;
+using fw::TRect;
+
+bool IsBarItem(TMenuItem* item) {
+  const fw::TMenu* menu = item->GetParentMenu();
+  return menu != nullptr && menu->IsMenuBar() && item->Parent() == menu->Items();
+}
+
+// Parent items above the item, the menu's root list counted, minus one.
+int Depth(TMenuItem* item) {
+  int depth = -1;
+  for (TMenuItem* parent = item->Parent(); parent != nullptr; parent = parent->Parent()) ++depth;
+  return depth;
+}
+
+bool IsFirstLevel(TMenuItem* item) {
+  const fw::TMenu* menu = item->GetParentMenu();
+  return menu != nullptr && Depth(item) == (menu->IsMenuBar() ? 1 : 0);
+}
+
+bool InFirstVisibleDropDown(TMenuItem* item) {
+  const fw::TMenu* menu = item->GetParentMenu();
+  if (menu == nullptr || !menu->IsMenuBar()) return false;
+  TMenuItem* root = menu->Items();
+  for (int i = 0; i < root->Count(); ++i) {
+    if (root->Items(i)->Visible()) return item->Parent() == root->Items(i);
+  }
+  return false;
+}
+
+bool InLaterColumn(TMenuItem* item) {
+  TMenuItem* parent = item->Parent();
+  if (item->Break() != fw::mbNone) return true;
+  if (parent == nullptr) return false;
+  for (int i = 0; i < item->MenuIndex(); ++i) {
+    TMenuItem* before = parent->Items(i);
+    if (before->Visible() && before->Break() != fw::mbNone) return true;
+  }
+  return false;
+}
+
+bool SideBarShown(TCustomVxMenuStyler* styler, TMenuItem* item) {
+  TSideBar* bar = styler->SideBar();
+  if (!bar->Visible() || IsBarItem(item)) return false;
+  switch (bar->VisibleIn()) {
+    case viFirstVisible: return InFirstVisibleDropDown(item);
+    case viFirstLevel: return IsFirstLevel(item);
+    case viAnyLevel: return true;
+  }
+  return false;
+}
+
+bool InSideBarColumn(TCustomVxMenuStyler* styler, TMenuItem* item) {
+  return SideBarShown(styler, item) && !InLaterColumn(item);
+}
+
+// The caption's lines: the main line and, with notes shown, the note lines after each backslash-n.
+std::vector<std::string> CaptionLines(const std::string& caption, bool showNotes) {
+  std::vector<std::string> lines;
+  if (!showNotes) return {caption};
+  size_t start = 0;
+  for (size_t at = caption.find("\\n"); at != std::string::npos; at = caption.find("\\n", start)) {
+    lines.push_back(caption.substr(start, at - start));
+    start = at + 2;
+  }
+  lines.push_back(caption.substr(start));
+  return lines;
+}
+
+fw::TCustomImageList* DisabledImagesOf(fw::TMenu* menu) {
+  if (auto* main = dynamic_cast<TVxMainMenu*>(menu)) return main->DisabledImages();
+  if (auto* popup = dynamic_cast<TVxPopupMenu*>(menu)) return popup->DisabledImages();
+  return nullptr;
+}
+
+// The font of a drop-down item while measuring (the canvas font stays when every choice says system).
+void MeasuringFont(fw::TCanvas* canvas, TCustomVxMenuStyler* styler, bool bar) {
+  if (bar) {
+    if (!styler->RootItem()->UseSystemFont()) canvas->Font()->Assign(styler->RootItem()->Font());
+    return;
+  }
+  if (!styler->UseSystemFont()) {
+    canvas->Font()->Assign(styler->Font());
+  } else if (!styler->SelectedItem()->UseSystemFont()) {
+    canvas->Font()->Assign(styler->SelectedItem()->Font());
+  }
+}
+
+void MakeBold(fw::TFont* font) {
+  fw::TFontStyles style = font->Style();
+  font->SetStyle(style.Include(fw::fsBold));
+}
+
+std::string KeyName(UINT key) {
+  LONG lParam = static_cast<LONG>(MapVirtualKeyA(key, 0) << 16);
+  if (key != VK_BACK && key != VK_RETURN && key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU) {
+    lParam |= 0x1000000;
+  }
+  char name[64] = {};
+  const int length = GetKeyNameTextA(lParam, name, sizeof(name));
+  std::string text(name, static_cast<size_t>(std::max(length, 0)));
+  if (text.size() > 1) text = text.substr(0, 1) + fw::AnsiLowerCase(text.substr(1));
+  const size_t bracket = text.find('(');
+  if (bracket != std::string::npos && bracket + 1 < text.size()) {
+    text = text.substr(0, bracket + 1) + fw::AnsiUpperCase(text.substr(bracket + 1, 1)) + text.substr(bracket + 2);
+  }
+  return text;
+}
+
+// What the common drawing needs to know of one item.
+struct ItemPaint {
+  TMenuItem* item;
+  IMenuStyleHost* host;
+  TCustomVxMenuStyler* styler;
+  fw::TCanvas* canvas;
+  bool bar;
+  fw::TOwnerDrawState state;
+};
+
+// The union of the item's level's screen rectangles, moved to (0, 0), narrowed by the cut.
+TRect MenuArea(const ItemPaint& p, const TRect& fallback) {
+  TMenuItem* parent = p.item->Parent();
+  const HMENU menu = parent->Handle();
+  const HWND window = WindowFromDC(p.canvas->Handle());
+  TRect area{};
+  bool any = false;
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    RECT r{};
+    if (!MenuItemRectService(window, menu, static_cast<UINT>(i), &r) || IsRectEmpty(&r)) continue;
+    const TRect item = TRect::FromRECT(r);
+    if (!any) {
+      area = item;
+      any = true;
+    } else {
+      area = TRect{std::min(area.Left, item.Left), std::min(area.Top, item.Top), std::max(area.Right, item.Right),
+                   std::max(area.Bottom, item.Bottom)};
+    }
+  }
+  if (!any) return fallback;
+  area = TRect{0, 0, RectWidth(area), RectHeight(area)};
+  area.Right -= kRightCut;
+  return area;
+}
+
+bool IsFirstVisible(TMenuItem* item) {
+  TMenuItem* parent = item->Parent();
+  for (int i = 0; i < parent->Count(); ++i) {
+    if (parent->Items(i)->Visible()) return parent->Items(i) == item;
+  }
+  return false;
+}
+
+void Line(fw::TCanvas* canvas, fw::TColor color, int x1, int y1, int x2, int y2) {
+  canvas->Pen()->SetColor(color);
+  canvas->MoveTo(x1, y1);
+  canvas->LineTo(x2, y2);
+}
+
+void DrawDropDownBackground(const ItemPaint& p, const TRect& m, TRect& r) {
+  TCustomVxMenuStyler* styler = p.styler;
+  TSideBar* side = styler->SideBar();
+  if (InSideBarColumn(styler, p.item) && IsFirstVisible(p.item)) {
+    TRect bar = m;
+    bar.Right = m.Left + side->Size() + side->SplitterWidth();
+    DrawMenuBackground(p.canvas, bar, side->Background(), true);
+    if (side->Image()->Color() != fw::clNone && !side->Image()->Image()->Empty()) {
+      DrawMenuBackground(p.canvas, bar, side->Image(), true);
+    }
+    DrawSideBarCaption(p.host, p.canvas, bar);
+    DrawSideBarBorder(p.host, p.canvas, bar);
+    DrawSideBarSplitter(p.host, p.canvas, bar);
+  }
+  TIconBar* icons = styler->IconBar();
+  const TRect column{r.Left, m.Top, r.Left + icons->Size(), m.Bottom};
+  DrawMenuGradientPart(p.canvas, column, icons->GradientDirection(), icons->ColorTo(), icons->Color(), r);
+  if (icons->SeparatorColor() != fw::clNone) {
+    Line(p.canvas, icons->SeparatorColor(), column.Right - 1, column.Top, column.Right - 1, column.Bottom);
+  }
+  TBackground* back = styler->Background();
+  TRect b = r;
+  b.Left = column.Right;
+  const TRect extent{column.Right, m.Top, r.Right, m.Bottom};
+  if (back->MarginX() > 0 || back->MarginY() > 0) {
+    p.canvas->Brush()->SetColor(back->Color());
+    p.canvas->FillRect(b);
+    b = TRect{b.Left + back->MarginX(), b.Top + back->MarginY(), b.Right - back->MarginX(), b.Bottom - back->MarginY()};
+  }
+  DrawMenuGradientPart(p.canvas, extent, back->GradientDirection(), back->ColorTo(), back->Color(), b);
+  if (back->HeldImage() != nullptr && !back->HeldImage()->Empty()) {
+    fw::TBitmap* cache = styler->BackgroundCache();
+    if (cache->Width() != RectWidth(m) || cache->Height() != RectHeight(m)) {
+      cache->SetSize(RectWidth(m), RectHeight(m));
+      DrawMenuBackground(cache->Canvas(), TRect{0, 0, RectWidth(m), RectHeight(m)}, back, false);
+    }
+    p.canvas->SetCopyMode(fw::cmSrcCopy);
+    p.canvas->CopyRect(b, cache->Canvas(), b);
+  }
+}
+
+// The last item of its row on the menu bar: the next item starts another row, or there is none.
+bool LastOfRow(const ItemPaint& p, HWND window) {
+  const fw::TMenu* menu = p.item->GetParentMenu();
+  const HMENU bar = const_cast<fw::TMenu*>(menu)->Handle();
+  int position = -1;
+  const int count = GetMenuItemCount(bar);
+  for (int i = 0; i < count; ++i) {
+    if (GetMenuItemID(bar, i) == p.item->Command() || GetSubMenu(bar, i) == p.item->Handle()) position = i;
+  }
+  if (position < 0) return false;
+  if (position + 1 >= count) return true;
+  RECT mine{};
+  RECT next{};
+  MenuItemRectService(window, bar, static_cast<UINT>(position), &mine);
+  if (!MenuItemRectService(window, bar, static_cast<UINT>(position + 1), &next) || IsRectEmpty(&next)) return false;
+  return next.top != mine.top;
+}
+
+// Step 5 for a bar item in its normal state; false when the item is not drawn at all.
+bool DrawBarSlice(const ItemPaint& p, const TRect& r) {
+  TRootItem* root = p.styler->RootItem();
+  auto* menu = dynamic_cast<fw::TMainMenu*>(p.item->GetParentMenu());
+  const HWND window = menu != nullptr ? menu->WindowHandle() : nullptr;
+  if (window == nullptr || !IsWindow(window)) return false;
+  RECT windowRect{};
+  GetWindowRect(window, &windowRect);
+  RECT clientRect{};
+  GetClientRect(window, &clientRect);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  TRect c{origin.x - windowRect.left, r.Top, origin.x - windowRect.left + clientRect.right, r.Bottom};
+  TRect fill = r;
+  TRect extent = c;
+  const HWND canvasWindow = WindowFromDC(p.canvas->Handle());
+  if (LastOfRow(p, canvasWindow)) {
+    fill.Right = c.Right;
+    if (canvasWindow == nullptr || canvasWindow == window) {
+      extent.Right += 100;
+    } else {
+      RECT other{};
+      GetClientRect(canvasWindow, &other);
+      const int difference = other.right - RectWidth(extent);
+      fill.Right += difference;
+      extent.Right = std::max(extent.Right, extent.Right + difference + 50);
+    }
+  } else {
+    extent.Right += 100;
+  }
+  DrawMenuGradientPart(p.canvas, extent, root->GradientDirection(), root->ColorTo(), root->Color(), fill);
+  return true;
+}
+
+// Step 5; false when the item is not drawn at all.
+bool DrawItemBackground(const ItemPaint& p, const TRect& r) {
+  if (p.bar) {
+    TRootItem* root = p.styler->RootItem();
+    const bool selected = p.state.Contains(fw::odSelected);
+    if (selected || p.state.Contains(fw::odHotLight)) {
+      const auto colors = [&](int index) { return selected ? root->SelectedColors(index) : root->HoverColors(index); };
+      const fw::TColor border = selected ? root->SelectedBorderColor() : root->HoverBorderColor();
+      const TGradientDirection direction = selected ? root->SelectedGradientDirection() : root->HoverGradientDirection();
+      if (colors(2) == fw::clNone) {
+        DrawMenuGradientRect(p.canvas, r, true, border, direction, colors(1), colors(0));
+      } else {
+        DrawMenuMirrorRect(p.canvas, r, true, border, direction, colors(3), colors(2), colors(1), colors(0));
+      }
+      if (selected && p.item->Count() > 0) {
+        Line(p.canvas, p.styler->Background()->Color(), r.Left, r.Bottom - 1, r.Right - 1, r.Bottom - 1);
+      }
+      return true;
+    }
+    if (root->Color() == fw::clNone) return true;
+    return DrawBarSlice(p, r);
+  }
+  if (p.state.Contains(fw::odSelected)) {
+    TSelectedItem* sel = p.styler->SelectedItem();
+    DrawMenuMirrorRect(p.canvas, r, true, sel->BorderColor(), sel->GradientDirection(), sel->ColorMirrorTo(),
+                       sel->ColorMirror(), sel->ColorTo(), sel->Color());
+  }
+  return true;
+}
+
+void DrawBox(const ItemPaint& p, const TRect& q, bool radio) {
+  const bool selected = p.state.Contains(fw::odSelected);
+  TGlyphBoxBar* boxes = selected ? static_cast<TGlyphBoxBar*>(p.styler->SelectedItem())
+                                 : static_cast<TGlyphBoxBar*>(p.styler->IconBar());
+  const bool fill = !p.state.Contains(fw::odDisabled);
+  if (radio) {
+    DrawMenuGradientRect(p.canvas, q, fill, boxes->RadioBorder(), boxes->RadioGradientDirection(),
+                         boxes->RadioColorTo(), boxes->RadioColor());
+  } else {
+    DrawMenuGradientRect(p.canvas, q, fill, boxes->CheckBorder(), boxes->CheckGradientDirection(),
+                         boxes->CheckColorTo(), boxes->CheckColor());
+  }
+}
+
+// A monochrome glyph (black on white) drawn in the colour given. Its white is what stays transparent:
+// the bottom-left pixel, which automatic transparency would take, is part of the sub-menu arrow.
+void DrawGlyphIn(fw::TCanvas* canvas, fw::TBitmap* glyph, int x, int y, fw::TColor color) {
+  fw::TBitmap copy;
+  copy.Assign(glyph);
+  copy.SetTransparent(true);
+  copy.SetTransparentColor(fw::clWhite);
+  const COLORREF previous = SetTextColor(canvas->Handle(), fw::ColorToRGB(color));
+  canvas->Draw(x, y, &copy);
+  SetTextColor(canvas->Handle(), previous);
+}
+
+// Step 6; the width of the glyph rectangle drawn (0 for none).
+int DrawGlyph(const ItemPaint& p, const TRect& r) {
+  TMenuItem* item = p.item;
+  const int iconSize = p.styler->IconBar()->Size();
+  TRect q{r.Left, r.Top + 1, r.Left + iconSize, r.Bottom - 1};
+  const int side = std::min(RectWidth(q), RectHeight(q));
+  CenterRect(q, side, side);
+  fw::TCustomImageList* images = item->GetImageList();
+  const int index = item->ImageIndex();
+  const bool hasImage = images != nullptr && index >= 0 && index < images->Count();
+  auto* action = dynamic_cast<fw::TCustomAction*>(item->Action());
+  fw::TCustomImageList* actionImages =
+      action != nullptr && action->ActionList() != nullptr ? action->ActionList()->Images() : nullptr;
+  const bool hasActionImage = actionImages != nullptr && action->ImageIndex() != -1 &&
+                              action->ImageIndex() < actionImages->Count();
+  const bool hasBitmap = item->HasBitmap() && !hasImage;
+  const bool hasCheck = item->Checked() && !p.bar && !hasImage && !hasBitmap;
+  if (!hasImage && !hasActionImage && !hasBitmap && !hasCheck) return 0;
+  fw::TCustomImageList* disabled = DisabledImagesOf(item->GetParentMenu());
+  if (item->Checked()) DrawBox(p, q, false);
+  if (hasImage || hasActionImage) {
+    fw::TCustomImageList* list =
+        hasActionImage ? actionImages : (item->Enabled() || disabled == nullptr) ? images : disabled;
+    TRect glyph = q;
+    CenterRect(glyph, list->Width(), list->Height());
+    if (p.bar) glyph = TRect{r.Left + 6, glyph.Top, r.Left + 6 + RectWidth(glyph), glyph.Bottom};
+    if (hasActionImage) {
+      list->Draw(p.canvas, glyph.Left, glyph.Top, action->ImageIndex(), item->Enabled());
+    } else if (index < list->Count()) {
+      list->Draw(p.canvas, glyph.Left, glyph.Top, index, list == images ? item->Enabled() : true);
+    }
+    return RectWidth(glyph);
+  }
+  if (hasBitmap) {
+    if (p.bar) q = TRect{r.Left + 6, q.Top, r.Left + 6 + RectWidth(q), q.Bottom};
+    fw::TBitmap copy;
+    copy.Assign(item->Bitmap());
+    copy.SetTransparentMode(fw::tmAuto);
+    copy.SetTransparent(true);
+    TRect glyph = q;
+    CenterRect(glyph, copy.Width(), copy.Height());
+    p.canvas->Draw(glyph.Left, glyph.Top, &copy);
+    return RectWidth(glyph);
+  }
+  fw::TBitmap* mark = item->RadioItem() ? p.styler->Glyphs()->Radio() : p.styler->Glyphs()->Check();
+  TRect glyph = q;
+  CenterRect(glyph, mark->Width(), mark->Height());
+  if (item->RadioItem()) DrawBox(p, q, true);
+  DrawGlyphIn(p.canvas, mark, glyph.Left, glyph.Top, fw::clBtnText);
+  return 0;
+}
+
+bool RightToLeftMenu(fw::TMenu* menu) { return fw::SysLocale.MiddleEast && menu->BiDiMode() == fw::bdRightToLeft; }
+
+constexpr int kStringFormatNoWrap = 0x1000;
+
+// One line of a caption through GDI+ in the canvas font's face and point size, regular style.
+void DrawGdiPlusLine(fw::TCanvas* canvas, TAntiAlias antiAlias, const std::string& text, const TRect& t,
+                     bool aligned, bool centred, bool right) {
+  TGPGraphics graphics(canvas->Handle());
+  const std::string face = canvas->Font()->Name();
+  TGPFontFamily family(std::wstring(face.begin(), face.end()));
+  TGPFont font(&family, static_cast<float>(canvas->Font()->Size()), 0, UnitPoint);
+  graphics.SetTextRenderingHint(antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
+                                                         : TextRenderingHintAntiAlias);
+  TGPStringFormat format(kStringFormatNoWrap);
+  format.SetHotkeyPrefix(HotkeyPrefixShow);
+  if (aligned) {
+    format.SetLineAlignment(StringAlignmentCenter);
+    if (centred) format.SetAlignment(StringAlignmentCenter);
+    if (right) format.SetAlignment(StringAlignmentFar);
+  }
+  TGPSolidBrush brush(ColorToARGB(canvas->Font()->Color()));
+  const GpRectF layout{static_cast<float>(t.Left), static_cast<float>(t.Top), static_cast<float>(RectWidth(t)),
+                       static_cast<float>(RectHeight(t))};
+  graphics.DrawAnsiString(text, -1, &font, layout, &format, &brush);
+}
+
+// Step E: the caption (or, measuring, its rectangle) with the item's font and colours.
+void DrawCaption(const ItemPaint& p, std::string text, UINT format, TRect& t, bool measuring) {
+  fw::TMenu* menu = p.item->GetParentMenu();
+  if (menu->BiDiMode() == fw::bdRightToLeft && menu->UseRightToLeftReading()) format |= DT_RIGHT | DT_RTLREADING;
+  if (measuring && (text.empty() || text == "&")) text += " ";
+  fw::TCanvas* canvas = p.canvas;
+  canvas->Brush()->SetStyle(fw::bsClear);
+  const bool selected = p.state.Contains(fw::odSelected);
+  if (p.bar) {
+    TRootItem* root = p.styler->RootItem();
+    canvas->Font()->Assign(root->UseSystemFont() ? fw::Screen->MenuFont() : root->Font());
+    if (selected && root->SelectedTextColor() != fw::clNone) {
+      canvas->Font()->SetColor(root->SelectedTextColor());
+    } else if (!selected && p.state.Contains(fw::odHotLight) && root->HoverTextColor() != fw::clNone) {
+      canvas->Font()->SetColor(root->HoverTextColor());
+    }
+  } else if (!selected) {
+    canvas->Font()->Assign(p.styler->UseSystemFont() ? fw::Screen->MenuFont() : p.styler->Font());
+  } else {
+    TSelectedItem* sel = p.styler->SelectedItem();
+    canvas->Font()->Assign(sel->UseSystemFont() ? fw::Screen->MenuFont() : sel->Font());
+  }
+  if (p.item->Default()) MakeBold(canvas->Font());
+  const auto disabledColors = [&] {
+    if (p.item->Enabled()) return;
+    const bool same = fw::ColorToRGB(fw::clHighlight) == fw::ColorToRGB(fw::clGrayText);
+    canvas->Font()->SetColor(selected && same ? fw::clBtnHighlight : fw::clGrayText);
+  };
+  disabledColors();
+  const std::vector<std::string> lines = CaptionLines(text, p.host->GetShowNotes());
+  const TAntiAlias antiAlias = p.styler->AntiAlias();
+  if (lines.size() == 1) {
+    if (antiAlias == aaNone) {
+      const TRect drawn = fw::DrawCanvasText(canvas, text, t, format | (measuring ? DT_CALCRECT : 0));
+      if (measuring) t = drawn;
+    } else if (!measuring) {
+      DrawGdiPlusLine(canvas, antiAlias, text, t, true, p.bar, (format & DT_RIGHT) != 0);
+    }
+    return;
+  }
+  if (measuring) return;
+  int y = 0;
+  if (antiAlias == aaNone) {
+    fw::DrawCanvasText(canvas, lines[0], t, DT_SINGLELINE);
+    y = t.Top + canvas->TextHeight("gh");
+  } else {
+    DrawGdiPlusLine(canvas, antiAlias, lines[0], t, false, false, false);
+    y = t.Top + 20;
+  }
+  TSelectedItem* sel = p.styler->SelectedItem();
+  canvas->Font()->Assign(selected ? sel->NotesFont() : p.styler->NotesFont());
+  disabledColors();
+  const int step = canvas->TextHeight("gh");
+  for (size_t i = 1; i < lines.size(); ++i, y += step) {
+    const TRect line{t.Left, y, t.Right, y + step};
+    if (antiAlias == aaNone) {
+      fw::DrawCanvasText(canvas, lines[i], line, DT_SINGLELINE);
+    } else {
+      DrawGdiPlusLine(canvas, antiAlias, lines[i], line, false, false, false);
+    }
+  }
+}
+
+// Step D: the drop-down window's frame and, the first time, its shape.
+void FrameDropDownWindow(const ItemPaint& p);
+
+void DrawItem(const ItemPaint& p, TRect r) {
+  TMenuItem* item = p.item;
+  TCustomVxMenuStyler* styler = p.styler;
+  const TRect area = p.bar ? r : MenuArea(p, r);
+  if (InSideBarColumn(styler, item)) r.Left += styler->SideBar()->Size() + styler->SideBar()->SplitterWidth();
+  if (!p.bar) DrawDropDownBackground(p, area, r);
+  if (item->IsLine()) {
+    TSeparator* line = styler->Separator();
+    r.Left += styler->IconBar()->Size();
+    const int middle = r.Top + RectHeight(r) / 2;
+    const int width = line->Width();
+    DrawMenuBand(p.canvas, TRect{r.Left, middle - width / 2, r.Right, middle + (width + 1) / 2}, line->Margin(),
+                 line->GradientWidth(), line->GradientType(), gdHorizontal, line->ColorTo(), line->Color());
+    FrameDropDownWindow(p);
+    return;
+  }
+  if (!DrawItemBackground(p, r)) return;
+  const int glyphWidth = DrawGlyph(p, r);
+  fw::TMenu* menu = item->GetParentMenu();
+  auto* popup = dynamic_cast<fw::TPopupMenu*>(menu);
+  const bool rightAligned = !p.bar && popup != nullptr && popup->Alignment() == fw::paRight;
+  if (!p.bar && item->Count() > 0 && !RightToLeftMenu(menu)) {
+    const int y = (r.Top + r.Bottom - 5) / 2;
+    TRect arrow = rightAligned ? TRect{r.Left + 5, y, r.Left + 8, y + 6} : TRect{r.Right - 8, y, r.Right - 5, y + 6};
+    fw::TBitmap* glyph = styler->Glyphs()->SubMenu();
+    CenterRect(arrow, glyph->Width(), glyph->Height());
+    DrawGlyphIn(p.canvas, glyph, arrow.Left, arrow.Top, fw::clBlack);
+  }
+  TRect text = r;
+  UINT align = DT_LEFT;
+  if (p.bar) {
+    text.Left = r.Left + glyphWidth;
+    align = DT_CENTER;
+  } else {
+    text.Left = r.Left + styler->IconBar()->Size() + 8;
+    if (popup != nullptr) {
+      align = popup->Alignment() == fw::paRight ? DT_RIGHT : popup->Alignment() == fw::paCenter ? DT_CENTER : DT_LEFT;
+    }
+  }
+  const UINT format = align | DT_SINGLELINE | DT_EXPANDTABS;
+  if (p.state.Contains(fw::odDefault)) MakeBold(p.canvas->Font());
+  TRect t = text;
+  DrawCaption(p, item->Caption(), format | DT_NOCLIP, t, true);
+  const int down = (RectHeight(text) - RectHeight(t)) / 2;
+  t = TRect{p.bar ? text.Left : t.Left, t.Top + down, p.bar ? text.Right : t.Right, t.Bottom + down};
+  DrawCaption(p, item->Caption(), format, t, false);
+  if (item->ShortCut() != fw::scNone && !p.bar) {
+    const std::string keys = ShortCutText(item->ShortCut(), p.host->GetIntlKeybShortCuts());
+    fw::DrawCanvasText(p.canvas, keys, TRect{t.Left, t.Top, text.Right - 10, t.Bottom}, DT_RIGHT);
+  }
+  if (!p.bar) FrameDropDownWindow(p);
+}
+
+bool PaintFor(fw::TObject* sender, fw::TCanvas* canvas, fw::TOwnerDrawState state, ItemPaint& p) {
+  auto* item = dynamic_cast<TMenuItem*>(sender);
+  if (item == nullptr) return false;
+  IMenuStyleHost* host = MenuItemHost(item);
+  if (host == nullptr || host->GetCurrentMenuStyler() == nullptr) return false;
+  p = ItemPaint{item, host, host->GetCurrentMenuStyler(), canvas, IsBarItem(item), state};
+  return true;
+}
+
+// The procedure of a drop-down window the menus have shaped: no erasing, and the window's own shape and
+// procedure given back when it hides or goes.
+LRESULT CALLBACK DropDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_ERASEBKGND) return 1;
+  if ((message == WM_SHOWWINDOW && wParam == FALSE) || message == WM_CLOSE || message == WM_DESTROY) {
+    SetWindowRgn(window, nullptr, TRUE);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  }
+  return old != nullptr ? CallWindowProcA(old, window, message, wParam, lParam)
+                        : DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool OpensToTheRight(const ItemPaint& p, HWND window) {
+  TMenuItem* parent = p.item->Parent();
+  if (parent == nullptr || parent->Parent() == nullptr || IsBarItem(parent)) return true;
+  if (!parent->Visible()) return false;
+  RECT first{};
+  MenuItemRectService(nullptr, parent->Handle(), 0, &first);
+  if (IsRectEmpty(&first)) return true;
+  TMenuItem* grand = parent->Parent();
+  RECT own{};
+  int position = 0;
+  for (int i = 0; i < parent->MenuIndex(); ++i) position += grand->Items(i)->Visible() ? 1 : 0;
+  MenuItemRectService(window, grand->Handle(), static_cast<UINT>(position), &own);
+  return own.left < first.left || (own.left == first.left && own.right < first.right);
+}
+
+void FrameDropDownWindow(const ItemPaint& p) {
+  if (p.bar) return;
+  const HWND window = WindowFromDC(p.canvas->Handle());
+  if (window == nullptr) return;
+  fw::TMenu* menu = p.item->GetParentMenu();
+  if (auto* main = dynamic_cast<fw::TMainMenu*>(menu); main != nullptr && main->WindowHandle() == window) return;
+  if (auto* popup = dynamic_cast<fw::TPopupMenu*>(menu); popup != nullptr && popup->WindowHandle() == window) return;
+  RECT screen{};
+  GetWindowRect(window, &screen);
+  const int width = screen.right - screen.left;
+  const int height = screen.bottom - screen.top;
+  const int level = Depth(p.item) + (menu->IsMenuBar() ? 0 : 1);
+  const bool right = OpensToTheRight(p, window);
+  if (GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&DropDownWindowProc)) {
+    const LONG_PTR old = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DropDownWindowProc));
+    SetWindowLongPtrA(window, GWLP_USERDATA, old);
+    SetWindowRgn(window, CreateRectRgn(1, 1, width - 1 - kRightCut, height - 1), TRUE);
+    const int dx = level == 1 ? -1 : right ? -14 : 20;
+    const int dy = level == 1 ? -2 : 0;
+    MoveWindow(window, screen.left + dx, screen.top + dy, width, height, TRUE);
+  }
+  const HDC dc = GetWindowDC(window);
+  if (dc == nullptr) return;
+  fw::TCanvas canvas;
+  canvas.SetHandle(dc);
+  TRect frame{1, 1, width - 1, height - 1};
+  frame.Right -= level == 1 ? kRightCut : right ? 2 * kRightCut : 0;
+  canvas.Brush()->SetColor(p.styler->MenuBorderColor());
+  canvas.FrameRect(frame);
+  if (level == 1 && menu->IsMenuBar()) {
+    TMenuItem* barItem = p.item->Parent();
+    int position = 0;
+    for (int i = 0; i < barItem->MenuIndex(); ++i) position += menu->Items()->Items(i)->Visible() ? 1 : 0;
+    RECT opener{};
+    if (MenuItemRectService(GetParent(window), menu->Handle(), static_cast<UINT>(position), &opener)) {
+      Line(&canvas, p.styler->Background()->Color(), opener.left - screen.left + 1, 1,
+           opener.right - screen.left - 1, 1);
+    }
+  }
+  canvas.Brush()->SetColor(p.styler->Background()->Color());
+  canvas.FrameRect(TRect{frame.Left + 1, frame.Top + 1, frame.Right - 1, frame.Bottom - 1});
+  canvas.SetHandle(nullptr);
+  ReleaseDC(window, dc);
+}
+
+}  // namespace
+
+constinit fw::Service<BOOL(HWND, HMENU, UINT, RECT*)> MenuItemRectService(&MenuItemRectNow);
+
+IMenuStyleHost* MenuItemHost(TMenuItem* Item) { return Item != nullptr ? MenuStyleHost(Item->GetParentMenu()) : nullptr; }
+
+std::string ShortCutText(fw::TShortCut ShortCut, bool Intl) {
+  if (!Intl) {
+    const std::string text = fw::ShortCutToText(ShortCut);
+    return (ShortCut & kWinKey) != 0 ? "Win+" + text : text;
+  }
+  const UINT key = ShortCut & 0xFF;
+  std::string text = key >= 112 && key <= 135 ? "F" + std::to_string(key - 111) : KeyName(key);
+  static constexpr struct {
+    fw::TShortCut flag;
+    UINT key;
+  } kModifiers[] = {{fw::scShift, VK_SHIFT}, {fw::scCtrl, VK_CONTROL}, {fw::scAlt, VK_MENU}};
+  for (const auto& m : kModifiers) {
+    if ((ShortCut & m.flag) != 0) text = KeyName(m.key) + "+" + text;
+  }
+  return text;
+}
+
+void MeasureMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, int& Width, int& Height) {
+  ItemPaint p{};
+  if (!PaintFor(Sender, ACanvas, {}, p)) return;
+  TMenuItem* item = p.item;
+  TCustomVxMenuStyler* styler = p.styler;
+  if (!item->Visible()) {
+    Width = 0;
+    Height = 0;
+    return;
+  }
+  if (p.bar) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    Width = metrics.iMenuWidth;
+    Height = metrics.iMenuHeight;
+  }
+  if (item->IsLine()) {
+    Height = styler->Separator()->Width() + 2;
+    Width = -2;
+    return;
+  }
+  if (!p.bar) Width = styler->IconBar()->Size();
+  fw::TCustomImageList* images = item->GetImageList();
+  if (images == nullptr || (p.bar && item->ImageIndex() < 0)) {
+    if (!item->HasBitmap()) {
+      if (p.bar) {
+        Width = -7;
+      } else {
+        Height -= 3;
+      }
+    } else if (p.bar) {
+      Width = item->Bitmap()->Width();
+    } else {
+      Height = std::max(Height, item->Bitmap()->Height());
+    }
+  } else if (p.bar) {
+    Width = images->Width();
+  } else {
+    Height = std::max(Height, images->Height());
+  }
+  if (!p.bar) {
+    Width += 15;
+    Height += 2;
+  }
+  const std::vector<std::string> lines = CaptionLines(item->Caption(), p.host->GetShowNotes());
+  std::string text = lines[0];
+  if (item->ShortCut() != fw::scNone) text += ShortCutText(item->ShortCut(), p.host->GetIntlKeybShortCuts());
+  MeasuringFont(ACanvas, styler, p.bar);
+  const fw::TSize size = fw::MeasureCanvasText(ACanvas, text, 0, DT_SINGLELINE);
+  Width += size.cx + 7;
+  int textHeight = size.cy + 6;
+  if (!p.bar) {
+    if ((item->ShortCut() & kWinKey) != 0) Width += ACanvas->TextWidth("Win+");
+    if (InSideBarColumn(styler, item)) Width += styler->SideBar()->Size() + styler->SideBar()->SplitterWidth();
+    if (Height % 2 != 0) ++Height;
+    Width += 17;
+    if (lines.size() > 1) {
+      ACanvas->Font()->Assign(styler->NotesFont());
+      int widest = 0;
+      for (const std::string& line : lines) widest = std::max(widest, ACanvas->TextWidth(line));
+      textHeight += ACanvas->TextHeight("gh") * static_cast<int>(lines.size() - 1);
+      Width = std::max(Width, widest + styler->IconBar()->Size() + 25);
+    }
+  }
+  Height = std::max(Height, textHeight);
+}
+
+void DrawMainMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRect& ARect, fw::TOwnerDrawState State) {
+  ItemPaint p{};
+  if (!PaintFor(Sender, ACanvas, State, p)) return;
+  if (auto* menu = dynamic_cast<TVxMainMenu*>(p.item->GetParentMenu()); menu != nullptr && menu->UpdateCount() > 0) {
+    return;
+  }
+  TRect r = ARect;
+  if (!p.bar) r.Right -= kRightCut;
+  DrawItem(p, r);
+}
+
+void DrawPopupMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRect& ARect, fw::TOwnerDrawState State) {
+  ItemPaint p{};
+  if (!PaintFor(Sender, ACanvas, State, p)) return;
+  TRect r = ARect;
+  r.Right -= kRightCut;
+  DrawItem(p, r);
+}
+
+}  // namespace ui
