@@ -8,30 +8,14 @@
 #include <cstdint>
 #include <string>
 
+#include "controller/aircraft/input_function.h"
+
 namespace trelvik {
 
-inline constexpr int kAssignmentRecords = 412;
+using aircraft::InputRecords;
+using aircraft::kAssignmentRecords;
+using aircraft::tinput_assignments;
 inline constexpr int kAxisFunctions = 37;
-
-struct tinput_assignments {
-  std::string name;
-  std::string board;
-  std::string board_desc;
-  std::int32_t switch_no = 0;
-  std::int32_t switch_state = 0;
-  std::string board2;
-  std::string board2_desc;
-  std::int32_t switch2_no = 0;
-  std::int32_t switch2_state = 0;
-  std::string cmd_on;
-  std::string cmd_off;
-  std::string fsuipc_offset;
-  std::uint8_t fsuipc_size = 0;
-  double value_on = 0;
-  double value_off = 0;
-
-  bool operator==(const tinput_assignments&) const = default;
-};
 
 struct toutput_assignments {
   std::string name;
@@ -59,7 +43,6 @@ struct AxisAssignment {
   bool operator==(const AxisAssignment&) const = default;
 };
 
-using InputRecords = std::array<tinput_assignments, kAssignmentRecords + 1>;
 using OutputRecords = std::array<toutput_assignments, kAssignmentRecords + 1>;
 using AxisRecords = std::array<AxisAssignment, kAxisFunctions + 1>;
 

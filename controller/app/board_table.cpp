@@ -26,6 +26,8 @@ std::int32_t ServoCountOf(const BoardInfo& info) {
   return servos;
 }
 
+bool IsRelayModel(const std::string& model) { return model == "4107" || model == "4109"; }
+
 std::int32_t Get_Board_session(const BoardSlotArray& slots, const std::string& name) {
   const tbuffer_id* slot = Find(slots, name);
   return slot != nullptr ? slot->session : -1;
@@ -41,6 +43,13 @@ std::string Get_Board_Name(const BoardSlotArray& slots, const std::string& name)
   if (IsJoystick(name)) return std::string();
   const tbuffer_id* slot = Find(slots, name);
   return slot != nullptr ? slot->description : std::string(kNotAssigned) + " " + name;
+}
+
+int SlotOfSession(const BoardSlotArray& slots, std::int32_t session) {
+  for (int slot = 1; slot <= kBoardSlots; ++slot) {
+    if (slots[static_cast<std::size_t>(slot)].session == session) return slot;
+  }
+  return 0;
 }
 
 }  // namespace trelvik

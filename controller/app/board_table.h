@@ -26,6 +26,8 @@ using BoardInfoArray = std::array<BoardInfo, kBoardSlots + 1>;
 
 // The model code in a BoardInfo: its first four characters.
 std::string ModelOf(const BoardInfo& info);
+// The relay boards ("4107", "4109"): their outputs are data lines, and they take no lamp test.
+bool IsRelayModel(const std::string& model);
 // The servo count that the board list shows: the word at byte 48 of the BoardInfo.
 std::int32_t ServoCountOf(const BoardInfo& info);
 
@@ -37,5 +39,7 @@ std::int32_t Get_Board_session(const BoardSlotArray& slots, const std::string& n
 std::string Get_Board_Desc2(const BoardSlotArray& slots, const std::string& name);
 // Empty for a joystick name; the slot's description, or "NotAssigned " and the name when no slot holds it.
 std::string Get_Board_Name(const BoardSlotArray& slots, const std::string& name);
+// The first slot 1..50 holding session; 0 when none does.
+int SlotOfSession(const BoardSlotArray& slots, std::int32_t session);
 
 }  // namespace trelvik

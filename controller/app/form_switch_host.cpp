@@ -51,20 +51,14 @@ aircraft::SwitchRoles FormSwitchHost::Roles() const {
 }
 
 std::optional<std::string> FormSwitchHost::ModelOfSession(std::int32_t id) const {
-  for (int slot = 1; slot <= kBoardSlots; ++slot) {
-    if (form_.board_table[static_cast<std::size_t>(slot)].session == id) {
-      return ModelOf(form_.board_info[static_cast<std::size_t>(slot)]);
-    }
-  }
-  return std::nullopt;
+  const int slot = SlotOfSession(form_.board_table, id);
+  if (slot == 0) return std::nullopt;
+  return ModelOf(form_.board_info[static_cast<std::size_t>(slot)]);
 }
 
 std::string FormSwitchHost::DeviceNameOfSession(std::int32_t id) const {
-  for (int slot = 1; slot <= kBoardSlots; ++slot) {
-    const tbuffer_id& entry = form_.board_table[static_cast<std::size_t>(slot)];
-    if (entry.session == id) return entry.name;
-  }
-  return kUnknownBoard;
+  const int slot = SlotOfSession(form_.board_table, id);
+  return slot == 0 ? kUnknownBoard : form_.board_table[static_cast<std::size_t>(slot)].name;
 }
 
 void FormSwitchHost::SendCommand(const std::string& command) { aircraft::SendServerMessage(command); }

@@ -65,6 +65,7 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
                            std::int32_t id, std::int32_t number, std::int32_t state) {
     return aircraft::RunSwitchFamily(*switch_host_, *switch_host_, family, index, model, id, number, state);
   };
+  InstallInputCommands();
   StatusBar1 = fw::Create<fw::TStatusBar>(this);
   StatusBar1->SetName("StatusBar1");
   StatusBar1->SetParent(this);

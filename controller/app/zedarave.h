@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controller/app/assignment_records.h"
+#include "controller/app/assignment_rows.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/board_table.h"
 #include "controller/app/joystick_axes.h"
@@ -39,6 +40,7 @@ class TTimer;
 class TUpDown;
 class TCheckBox;
 class TRadioGroup;
+class TScrollBox;
 }  // namespace fw
 
 namespace input {
@@ -105,6 +107,34 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void loop();
   // Runs at the start of every discovery to empty the board choices of the output dialogs.
   std::function<void()> OnClearDialogBoards;
+
+  // ---- Per-function rows (zedarave_rows.cpp) --------------------------------------------------------
+  // Row layout restarts: input and output rows counted from 0 at (10, 5). The flag is not used.
+  void build_combo_inputs(bool flag);
+  // Also enables the page control.
+  void build_combo_outputs(bool flag);
+  // Builds the next input row for a function, taking over the commands into its record (or starting one).
+  void add_row(const std::string& name, const std::string& cmdOn, std::int32_t group, bool create,
+               const std::string& cmdOff);
+  // One step of the start-up progress bar.
+  void add_row2(const std::string& text);
+  // Drives the output of the named output function.
+  void set_led(const std::string& name, std::uint8_t state);
+  // Input-row handlers; the row is read from the clicked control's name.
+  void assign_key(fw::TObject* Sender);
+  void clear_key(fw::TObject* Sender);
+  void assign_key2(fw::TObject* Sender);
+  void clear_key2(fw::TObject* Sender);
+  void offset_change(fw::TObject* Sender);
+  void offset_length_change(fw::TObject* Sender);
+  void offset_value_on_change(fw::TObject* Sender);
+  void offset_value_off_change(fw::TObject* Sender);
+  // Output-row handlers.
+  void clear_key_output(fw::TObject* Sender);
+  void offset_output_change(fw::TObject* Sender);
+  void offset_output_length_change(fw::TObject* Sender);
+  void offset_output_value_on_change(fw::TObject* Sender);
+  void Test_Output(fw::TObject* Sender);
 
   // ---- Guarded writes ----------------------------------------------------------------------------
   void interface_LED_Set(std::int32_t session, std::int32_t led, std::uint8_t state);
@@ -244,6 +274,13 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   OutputRecords saved_outputs{};
   AxisRecords axis_functions{};
   std::string assignments_file;
+  // The rows of the input-assignment and output-assignment pages (1..412) and their layout.
+  std::array<InputRow, kAssignmentRecords + 1> input_rows{};
+  std::array<OutputRow, kAssignmentRecords + 1> output_rows{};
+  std::int32_t row_x = 10, row_y = 5;
+  std::int32_t input_row_count = 0, output_row_count = 0;
+  // Set when an input function's ON command of a main switch sent "PARKING_BRAKE=1"; never cleared.
+  bool parking_brake_sent = false;
   bool cpt_remote = false, fo_remote = false, obs_remote = false;
 
   std::string tcp_server_address;
@@ -395,6 +432,14 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TLabel* last_input = nullptr;
   fw::TLabel* last_input2 = nullptr;
   fw::TCheckBox* assign_off = nullptr;
+  fw::TScrollBox* ScrollBox1 = nullptr;  // input rows
+  // Output page: the rows, the "Test ALL" box and the hidden "Reset Test Mode" button.
+  fw::TScrollBox* ScrollBox2 = nullptr;
+  ui::TVxOfficeCheckBox* CheckBox1 = nullptr;
+  ui::TW7SpeedButton* reset_test = nullptr;
+  // Dimmer Axis page: the assignment label and Clear of function 12.
+  fw::TLabel* Label177 = nullptr;
+  ui::TW7SpeedButton* W7SpeedButton133 = nullptr;
   // CDU page.
   std::array<ui::TW7SpeedButton*, 37> speed_buttons{};  // W7SpeedButton1..36 by number
   fw::TLabel* Label9 = nullptr;
@@ -456,6 +501,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildStatusPage(ui::TVxSmoothTabPage* page);
   void BuildCduPage(ui::TVxSmoothTabPage* page);
   void BuildRadioPage(ui::TVxSmoothTabPage* page);
+  void BuildAssignmentPages();
   void BuildAxisPages(ui::TVxSmoothTabPage* dimmer, ui::TVxSmoothTabPage* control);
   AxisReading QueryJoystick(int joystick);  // also kept as the joystick queried last
   void DetectMovedAxis();
@@ -476,6 +522,15 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   bool ModelSeenBefore(const std::string& model) const;
   bool FamilyEnabled(BoardFamily family) const;
   bool hide_on_startup_checked() const;
+  // The row number in a row control's name: the digits after the last "_", or after a fixed prefix.
+  static int RowAfterLastUnderscore(fw::TObject* Sender);
+  static int RowAfterPrefix(fw::TObject* Sender, std::size_t prefixLength);
+  void ShowInputSwitch(int row, bool second);
+  void AssignInputSwitch(fw::TObject* Sender, bool second);
+  void ClearInputSwitch(fw::TObject* Sender, bool second);
+  void ShowFsuipcEdits(const FsuipcEdits& edits, bool visible);
+  void ResetFsuipcEdits(const FsuipcEdits& edits);
+  void InstallInputCommands();
   int aircraft_type_index() const;
   void save_TimerTimer();
   void progress_clearTimer();

@@ -1,6 +1,7 @@
 // The main window's controls, made in code: menu, header, the eight pages, the status bar and the timers.
 #include <windows.h>
 
+#include "controller/app/make_control.h"
 #include "controller/app/zedarave.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/edit.h"
@@ -11,6 +12,7 @@
 #include "framework/controls/memo.h"
 #include "framework/controls/panel.h"
 #include "framework/controls/radio_group.h"
+#include "framework/controls/scroll_box.h"
 #include "framework/controls/status_bar.h"
 #include "framework/controls/up_down.h"
 #include "framework/menus/menu_item.h"
@@ -33,16 +35,6 @@
 
 namespace trelvik {
 namespace {
-
-// A control of class T owned by the form, named, on parent at the given bounds.
-template <class T>
-T* Make(fw::TComponent* owner, fw::TWinControl* parent, const char* name, int left, int top, int width, int height) {
-  T* control = fw::Create<T>(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
 
 fw::TMenuItem* MenuItem(fw::TComponent* owner, fw::TMenuItem* parent, const char* name, const char* caption,
                         std::function<void()> click = {}) {
@@ -168,9 +160,42 @@ void TZedArave::BuildPages() {
   BuildStatusPage(pages[0]);
   BuildCduPage(pages[3]);
   BuildRadioPage(pages[4]);
+  BuildAssignmentPages();
   BuildAxisPages(pages[6], pages[7]);
-  last_input = Make<fw::TLabel>(this, pages[1], "last_input", 4, 4, 300, 16);
+}
+
+void TZedArave::BuildAssignmentPages() {
+  ui::TVxSmoothTabPage* inputs = pages[1];
+  last_input = Make<fw::TLabel>(this, inputs, "last_input", 4, 4, 300, 16);
   last_input->SetCaption("");
+  assign_off = Make<fw::TCheckBox>(this, inputs, "assign_off", 310, 2, 130, 20);
+  assign_off->SetCaption("Assign OFF Event");
+  auto* clearInputs = Make<ui::TW7SpeedButton>(this, inputs, "W7SpeedButton4", 560, 2, 200, 22);
+  clearInputs->SetCaption("Clear All Switch Assignments");
+  speed_buttons[4] = clearInputs;
+  ScrollBox1 = Make<fw::TScrollBox>(this, inputs, "ScrollBox1", 0, 28, 780, 360);
+
+  ui::TVxSmoothTabPage* outputs = pages[2];
+  CheckBox1 = Make<ui::TVxOfficeCheckBox>(this, outputs, "CheckBox1", 4, 2, 90, 20);
+  CheckBox1->SetCaption("Test ALL");
+  auto* testPanel = Make<ui::TW7SpeedButton>(this, outputs, "W7SpeedButton1", 100, 2, 140, 22);
+  testPanel->SetCaption("Output Test Panel");
+  speed_buttons[1] = testPanel;
+  reset_test = Make<ui::TW7SpeedButton>(this, outputs, "reset_test", 250, 2, 120, 22);
+  reset_test->SetCaption("Reset Test Mode");
+  reset_test->SetVisible(false);
+  auto* clearOutputs = Make<ui::TW7SpeedButton>(this, outputs, "W7SpeedButton2", 560, 2, 200, 22);
+  clearOutputs->SetCaption("Clear All Output Assignments");
+  speed_buttons[2] = clearOutputs;
+  ScrollBox2 = Make<fw::TScrollBox>(this, outputs, "ScrollBox2", 0, 28, 780, 360);
+
+  ui::TVxSmoothTabPage* dimmer = pages[6];
+  const int top = 8 + 11 * 28;  // the row of function 12
+  Label177 = Make<fw::TLabel>(this, dimmer, "Label177", 140, top, 150, 16);
+  Label177->SetCaption("Not Assigned");
+  W7SpeedButton133 = Make<ui::TW7SpeedButton>(this, dimmer, "W7SpeedButton133", 365, top, 60, 18);
+  W7SpeedButton133->SetCaption("Clear");
+  axis_rows[12].assigned = Label177;
 }
 
 // The page fill and tab colours of style 4 with the form's own tab colours, font and (hidden) status badge.

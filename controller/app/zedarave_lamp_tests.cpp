@@ -8,10 +8,7 @@ namespace trelvik {
 
 namespace {
 
-bool IsRelayBoard(const BoardInfo& info) {
-  const std::string model = ModelOf(info);
-  return model == "4107" || model == "4109";
-}
+bool IsRelayBoard(const BoardInfo& info) { return IsRelayModel(ModelOf(info)); }
 
 }  // namespace
 
