@@ -33,8 +33,6 @@ bool ModelIn(const BoardInfo& info, const std::array<std::string_view, N>& model
   return std::find(models.begin(), models.end(), model) != models.end();
 }
 
-bool IsRelayModel(const std::string& model) { return model == "4107" || model == "4109"; }
-
 void SwitchOffAllLeds(const TZedArave& form, bool clearModelsOnly) {
   for (int slot = 1; slot <= kBoardSlots; ++slot) {
     const auto i = static_cast<std::size_t>(slot);
