@@ -10,6 +10,7 @@
  *   unplug <board> / replug <board> the board vanishes / comes back, and the process's windows hear of it as
  *                                   the system tells them (device-interface removal or arrival, then a
  *                                   device-node change); the reply comes once they have taken the news
+ *   analog <board> <reading>       the board's brightness control reads this (0..4095) from now on
  *   delivered                      "ok <ticks>": when the last input report reached the thread that read it
  *   usage                          "ok <kernel> <user> <working set>": the process's processor time (100 ns
  *                                   units) and working set (bytes), as it reads them itself
@@ -40,6 +41,8 @@ typedef struct HidSimMirrorBoard {
   int32_t reportsReceived; /* output reports in its journal */
   int32_t reportKinds[4];  /* of those: LED-matrix rows, data-line ports, key-matrix requests, others */
   uint16_t switchWords[8];
+  uint8_t brightness;      /* the level of the brightness driver's first channel (its register 2) */
+  uint8_t reservedTail[3];
 } HidSimMirrorBoard;
 enum { HIDSIM_REPORT_LED_ROW = 0, HIDSIM_REPORT_PORTS = 1, HIDSIM_REPORT_KEY_MATRIX = 2, HIDSIM_REPORT_OTHER = 3 };
 

@@ -66,7 +66,8 @@ class ConverterDevice : public IicDevice {
 
 // Puts the standard set of devices on a new board's bus.
 void AttachStandardIicDevices(SimBoard& board);
-// Writes the two model bytes into configuration memory 1 (at 128), as a programmed board holds them.
+// Writes the two model bytes into configuration memory 1 (at 128), as a programmed board holds them, and the
+// ranges of a full board (data lines, digits, switches, LEDs); its capabilities stay unprogrammed (all set).
 void ProgramModel(SimBoard& board, uint16_t model);
 
 }  // namespace hidsim

@@ -74,6 +74,15 @@ void ProgramModel(SimBoard& board, uint16_t model) {
   if (memory == nullptr) return;
   memory->image[kModelAddress] = static_cast<uint8_t>(model >> 8);
   memory->image[kModelAddress + 1] = static_cast<uint8_t>(model & 0xFF);
+  // The ranges of a full board: data lines 1-32, digits 1-32, switches 1-128, LEDs 1-256 (kept as 1-255).
+  const struct {
+    int address;
+    uint8_t first, last;
+  } kRanges[] = {{99, 1, 32}, {103, 1, 32}, {105, 1, 128}, {123, 1, 255}};
+  for (const auto& range : kRanges) {
+    memory->image[static_cast<std::size_t>(range.address)] = range.first;
+    memory->image[static_cast<std::size_t>(range.address + 1)] = range.last;
+  }
 }
 
 void AttachStandardIicDevices(SimBoard& board) {

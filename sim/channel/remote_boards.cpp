@@ -61,6 +61,15 @@ bool RemoteBoards::Replug(int board) const {
   return Request("replug " + std::to_string(board)) == std::optional<std::string>("ok");
 }
 
+bool RemoteBoards::SetAnalog(int board, int reading) const {
+  return Request("analog " + std::to_string(board) + " " + std::to_string(reading)) == std::optional<std::string>("ok");
+}
+
+bool LineOn(const HidSimMirrorBoard& board, int line) {
+  if (line < 1 || line > 32) return false;
+  return ((board.ports[(line - 1) / 8] >> ((line - 1) % 8)) & 1) == 0;
+}
+
 bool LedLit(const HidSimMirrorBoard& board, int led) {
   if (led < 1 || led > 256) return false;
   const int column = (led - 1) / 8;

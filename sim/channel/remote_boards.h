@@ -33,6 +33,8 @@ class RemoteBoards {
   std::optional<long long> PressAt(int board, int switchNumber, bool closed) const;
   bool Unplug(int board) const;
   bool Replug(int board) const;
+  // The board's brightness control reads this (0..4095) from now on.
+  bool SetAnalog(int board, int reading) const;
 
  private:
   std::string name_;
@@ -42,6 +44,8 @@ class RemoteBoards {
 
 // Whether LED n (1..256) of the board is lit: column (n - 1) / 8, row (n - 1) % 8.
 bool LedLit(const HidSimMirrorBoard& board, int led);
+// Whether data line n (1..32) is driven: its port bit reads 0.
+bool LineOn(const HidSimMirrorBoard& board, int line);
 // The segment pattern of 7-segment digit k (1..32): the column's eight rows, bit r from row r.
 unsigned char DigitSegments(const HidSimMirrorBoard& board, int digit);
 // The character a digit shows ('?' for a pattern that is no character), a point appended when lit.

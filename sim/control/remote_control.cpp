@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/bank/sim_bank.h"
+#include "sim/board/iic_devices.h"
 #include "sim/channel/control_pipe.h"
 #include "sim/hidsim_mirror.h"
 
@@ -47,6 +48,14 @@ void Snapshot(const Bank& bank, const SimBoard& board, HidSimMirrorBoard& out) {
   out.reportsReceived = static_cast<int32_t>(board.journal.size());
   std::copy(board.reportKinds.begin(), board.reportKinds.end(), out.reportKinds);
   std::copy(board.switchWords.begin(), board.switchWords.end(), out.switchWords);
+  constexpr uint8_t kBrightnessDriver = 0xC0;
+  constexpr std::size_t kFirstChannelRegister = 2;
+  const auto driver = board.iicDevices.find(kBrightnessDriver);
+  if (driver != board.iicDevices.end()) {
+    if (const auto* brightness = dynamic_cast<const BrightnessDevice*>(driver->second.get())) {
+      out.brightness = static_cast<uint8_t>(brightness->registers[kFirstChannelRegister]);
+    }
+  }
 }
 
 // The board's id when the text names one, else -1.
@@ -82,6 +91,17 @@ std::string Press(const std::vector<std::string>& words) {
   QueryPerformanceCounter(&changed);
   if (ChangeSwitchWords(target, switches)) lock.bank().Deliver(target, kSpecialInterface);
   return "ok " + std::to_string(changed.QuadPart);
+}
+
+// The 12-bit reading of the board's brightness control (its single converter answers high byte first).
+std::string Analog(const std::vector<std::string>& words) {
+  const int board = words.size() == 3 ? BoardId(words[1]) : -1;
+  if (board < 0) return Reply(false, "usage: analog <board> <reading>");
+  char* end = nullptr;
+  const long reading = std::strtol(words[2].c_str(), &end, 10);
+  if (end == words[2].c_str() || *end != 0 || reading < 0 || reading > 4095) return Reply(false, "reading out of 0..4095");
+  SetAnalogReading(board, static_cast<uint8_t>(reading >> 8), static_cast<uint8_t>(reading & 0xFF));
+  return Reply(true);
 }
 
 std::vector<HWND> WindowsOfThisProcess() {
@@ -162,6 +182,7 @@ std::string Handle(const std::string& request) {
   if (words[0] == "press") return Press(words);
   if (words[0] == "unplug") return Plug(words, false);
   if (words[0] == "replug") return Plug(words, true);
+  if (words[0] == "analog") return Analog(words);
   if (words[0] == "delivered") return "ok " + std::to_string(LastInputDelivery());
   if (words[0] == "usage") return Usage();
   return Reply(false, "unknown request");

@@ -64,9 +64,13 @@ std::vector<std::uint8_t> DataArea(bool is777, const FlightState& state) {
 }
 
 std::string DataRequest(bool is777, const FlightState& state) {
+  return ClientDataRequest(DataAreaName(is777), DataArea(is777, state));
+}
+
+std::string ClientDataRequest(const std::string& area, const std::vector<std::uint8_t>& bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
-  std::string request = "data " + DataAreaName(is777) + " ";
-  for (std::uint8_t byte : DataArea(is777, state)) {
+  std::string request = "data " + area + " ";
+  for (std::uint8_t byte : bytes) {
     request += kDigits[byte >> 4];
     request += kDigits[byte & 15];
   }

@@ -33,6 +33,8 @@ std::string DataAreaName(bool is777);
 std::vector<std::uint8_t> DataArea(bool is777, const FlightState& state);
 // The stand-in's control request that publishes the state ("data <area> <hex bytes>").
 std::string DataRequest(bool is777, const FlightState& state);
+// The same for any bytes of a named area.
+std::string ClientDataRequest(const std::string& area, const std::vector<std::uint8_t>& bytes);
 
 // Boards of the run, in the simulator's order.
 enum BoardIndex : int { kMcp = 0, kEfisCaptain = 1, kEfisFirstOfficer = 2, kCdu = 3 };

@@ -163,11 +163,14 @@ TEST(HidSimEnvironment, BoardTextCarriesEveryOption) {
     EXPECT_EQ(parsed[i].pipe1First, boards[i].pipe1First);
     EXPECT_EQ(parsed[i].model, boards[i].model);
   }
-  // A board described with a model holds it in its configuration memory, the rest unprogrammed.
+  // A board described with a model holds it in its configuration memory with the ranges of a full board
+  // (switches 1-128 here), the rest unprogrammed.
   const int board = hidsim::AddBoard(parsed[0]);
   const hidsim::MemoryImage memory = hidsim::Memory(board);
   EXPECT_EQ(memory[128], 0x33);
   EXPECT_EQ(memory[129], 0x0A);
+  EXPECT_EQ(memory[105], 1);
+  EXPECT_EQ(memory[106], 128);
   EXPECT_EQ(memory[127], 0xFF);
   hidsim::Reset();
 }

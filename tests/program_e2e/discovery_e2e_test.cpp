@@ -1,6 +1,8 @@
 // Board discovery of the running program over simulated boards with their model codes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/program_e2e/program_run.h"
 
 namespace {
@@ -61,26 +63,37 @@ namespace {
 // Waits (bounded) until the board's state as the simulator last published it meets the condition.
 template <class Condition>
 bool BoardBecomes(const simchannel::RemoteBoards& boards, int board, Condition condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  do {
+  return e2e::WaitUntil([&] {
     const std::vector<HidSimMirrorBoard> now = boards.Boards();
-    if (static_cast<int>(now.size()) > board && condition(now[static_cast<size_t>(board)])) return true;
-    Sleep(20);
-  } while (GetTickCount() - start < timeoutMs);
-  return false;
+    return static_cast<int>(now.size()) > board && condition(now[static_cast<size_t>(board)]);
+  }, timeoutMs);
 }
 
 bool Bound(const HidSimMirrorBoard& board) { return board.openHandles > 0 && board.keyMatrixMode != 0; }
 
-TEST(ProgramDiscovery, AnUnpluggedBoardLeavesTheListAndIsBoundAgainWhenPluggedBackIn) {
+// Presses and lets go a key of a CDU board; true when the add-on then got the expected key event (each CDU
+// role has its own column of events, so the event tells the role).
+bool KeyReachesTheAddOn(e2e::ProgramRun& run, const simchannel::RemoteBoards& boards, int board, int key,
+                        const e2e::AddonEvent& expected) {
+  const size_t before = run.Events().size();
+  if (!boards.Press(board, key, true) || !boards.Press(board, key, false)) return false;
+  return e2e::WaitUntil([&] {
+    const std::vector<e2e::AddonEvent> events = run.Events();
+    return std::find(events.begin() + static_cast<long>(before), events.end(), expected) != events.end();
+  }, 10000);
+}
+
+TEST(ProgramDiscovery, AnUnpluggedBoardLeavesTheListAndIsBoundAgainWithItsRoleWhenPluggedBackIn) {
   e2e::ProgramRun run("replug", "1FD1:03E8:MCP00001::330A;1FD1:03EA:CDU00001::3302");
   run.WriteFile("ASSIGNMENTS.INI", "[CDU_ASSIGNMENTS]\r\nCPT=03EACDU00001\r\n");
+  run.AddSimConnectStandIn();  // the template selects the 777: the captain's CDU keys are its left column
   const simchannel::RemoteBoards& boards = run.ControlBoards();
   ASSERT_TRUE(boards.Ready());
   ASSERT_TRUE(run.Start());
   ASSERT_NE(run.WaitForMainWindow(30000), nullptr);
   ASSERT_TRUE(e2e::ListsHold(run.WaitForListLine("2 Devices Connected", 60000), "2 Devices Connected"));
   ASSERT_TRUE(BoardBecomes(boards, 0, Bound, 10000));
+  ASSERT_TRUE(run.StartFlight("ORVA 777", 30000));
 
   // The removal reaches the program as the system reports it: the board is let go and leaves the list.
   ASSERT_TRUE(boards.Unplug(0));
@@ -92,6 +105,8 @@ TEST(ProgramDiscovery, AnUnpluggedBoardLeavesTheListAndIsBoundAgainWhenPluggedBa
   EXPECT_TRUE(std::any_of(list.begin(), list.end(), [](const std::string& l) { return StartsWith(l, "VDK CDU"); }))
       << e2e::DescribeLists(after);
   EXPECT_TRUE(BoardBecomes(boards, 0, [](const HidSimMirrorBoard& b) { return b.openHandles == 0; }, 10000));
+  // The discovery of the removal kept the captain's CDU in its role.
+  EXPECT_TRUE(KeyReachesTheAddOn(run, boards, 1, 1, {69981, 0x20000000}));
 
   // Plugged back in, it is discovered, bound and reporting its switches again, beside the CDU it never lost.
   ASSERT_TRUE(boards.Replug(0));
@@ -106,13 +121,18 @@ TEST(ProgramDiscovery, AnUnpluggedBoardLeavesTheListAndIsBoundAgainWhenPluggedBa
   }
   EXPECT_EQ(detected, 2u) << log;
 
+  // The CDU itself unplugged and plugged back in comes back as the captain's CDU.
+  ASSERT_TRUE(boards.Unplug(1));
+  EXPECT_TRUE(e2e::ListsHold(run.WaitForListLine("1 Device Connected", 60000), "1 Device Connected"));
+  EXPECT_TRUE(BoardBecomes(boards, 1, [](const HidSimMirrorBoard& b) { return b.openHandles == 0; }, 10000));
+  ASSERT_TRUE(boards.Replug(1));
+  EXPECT_TRUE(e2e::ListsHold(run.WaitForListLine("2 Devices Connected", 60000), "2 Devices Connected"));
+  EXPECT_TRUE(BoardBecomes(boards, 1, Bound, 10000));
+  EXPECT_TRUE(KeyReachesTheAddOn(run, boards, 1, 2, {69980, 0x20000000}));
+
   // At the end every board is dark (its LED matrix off) and released.
   EXPECT_TRUE(run.Close(30000));
-  for (const HidSimMirrorBoard& board : boards.Boards()) {
-    EXPECT_EQ(board.openHandles, 0) << board.serial;
-    EXPECT_EQ(board.ledMatrixOn, 0) << board.serial;
-    EXPECT_EQ(board.keyMatrixMode, 0) << board.serial;
-  }
+  for (const HidSimMirrorBoard& board : boards.Boards()) EXPECT_EQ(e2e::NotDarkAndReleased(board), "") << board.serial;
 }
 
 }  // namespace

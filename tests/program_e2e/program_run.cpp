@@ -4,6 +4,9 @@
 #include <sstream>
 
 #include "sim/run/program_windows.h"
+#include <cstdio>
+
+#include "sim/channel/control_pipe.h"
 #include "framework/rtl/filetext.h"
 
 namespace e2e {
@@ -56,7 +59,37 @@ std::vector<std::vector<std::string>> ProgramRun::WaitForListLine(const std::str
 void ProgramRun::AddSimConnectStandIn() {
   CopyFileA((ThisFolder() + "simconnect\\SimConnect.dll").c_str(), (folder_ + "SimConnect.dll").c_str(), FALSE);
   variables_.push_back({"TRELVIK_SIMCONNECT_JOURNAL", folder_ + kSimJournal});
+  simulatorPipe_ = "e2e-sim-" + name_ + "-" + std::to_string(GetCurrentProcessId());
+  variables_.push_back({"TRELVIK_SIMCONNECT_CONTROL", simulatorPipe_});
 }
+
+bool ProgramRun::Simulator(const std::string& request) const {
+  return !simulatorPipe_.empty() &&
+         simchannel::CallControlPipe(simulatorPipe_, request, 10000) == std::optional<std::string>("ok");
+}
+
+bool ProgramRun::StartFlight(const std::string& aircraft, DWORD timeoutMs) {
+  // The session's last opening call subscribes to the flight's start.
+  if (WaitForFileText(kSimJournal, "SimConnect_SubscribeToSystemEvent(", timeoutMs).find(
+          "SimConnect_SubscribeToSystemEvent(") == std::string::npos) {
+    return false;
+  }
+  return Simulator("aircraft SimObjects\\Airplanes\\" + aircraft + "\\aircraft.cfg") && Simulator("simstart");
+}
+
+std::vector<AddonEvent> ProgramRun::Events() const {
+  std::vector<AddonEvent> events;
+  for (const std::string& line : Lines(ReadFile(kSimJournal))) {
+    unsigned session = 0, object = 0, event = 0, data = 0;
+    if (std::sscanf(line.c_str(), "SimConnect_TransmitClientEvent(%u, %u, %u, 0x%x", &session, &object, &event,
+                    &data) == 4) {
+      events.push_back({event, data});
+    }
+  }
+  return events;
+}
+
+std::string ProgramRun::StatusText() const { return trelvikrun::StatusPanelText(window_, 0); }
 
 simchannel::RemoteBoards& ProgramRun::ControlBoards() {
   if (!remote_) {
@@ -103,6 +136,16 @@ std::vector<std::vector<std::string>> ProgramRun::ListBoxes() { return trelvikru
 bool ProgramRun::Close(DWORD timeoutMs) {
   if (window_ != nullptr) PostMessageA(window_, WM_CLOSE, 0, 0);
   return process_ != nullptr && process_->Wait(timeoutMs);
+}
+
+std::string NotDarkAndReleased(const HidSimMirrorBoard& board) {
+  std::string wrong;
+  bool lit = false;
+  for (int led = 1; led <= 256; ++led) lit = lit || simchannel::LedLit(board, led);
+  if (board.ledMatrixOn != 0 && lit) wrong += " lit";
+  if (board.openHandles != 0) wrong += " open";
+  if (board.keyMatrixMode != 0) wrong += " reporting";
+  return wrong;
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -15,6 +15,24 @@
 
 namespace e2e {
 
+// An event the program sent to the add-on, as the stand-in journaled it.
+struct AddonEvent {
+  unsigned event;
+  unsigned data;
+  bool operator==(const AddonEvent&) const = default;
+};
+
+// Polls until the condition holds or the time is up; whether it held.
+template <class Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= timeoutMs) return condition();
+    Sleep(20);
+  }
+  return true;
+}
+
 class ProgramRun {
  public:
   // boards: simulated boards as the simulator's environment text ("1FD1:03E8:serial;...").
@@ -24,9 +42,18 @@ class ProgramRun {
   ProgramRun& operator=(const ProgramRun&) = delete;
 
   const std::string& Folder() const { return folder_; }
-  // Puts the SimConnect.dll stand-in beside the program (before Start); it journals to kSimJournal.
+  // Puts the SimConnect.dll stand-in beside the program (before Start); it journals to kSimJournal and is
+  // steered through Simulator.
   void AddSimConnectStandIn();
   static constexpr const char* kSimJournal = "simconnect.journal";
+  // One control request to the stand-in ("data <area> <hex>", "aircraft <text>", "simstart"); true on "ok".
+  bool Simulator(const std::string& request) const;
+  // Waits (bounded) for the program's simulator session, then loads the add-on's aircraft and starts a flight.
+  bool StartFlight(const std::string& aircraft, DWORD timeoutMs);
+  // The add-on events sent so far, in order.
+  std::vector<AddonEvent> Events() const;
+  // Panel 0 of the main window's status bar.
+  std::string StatusText() const;
   // The simulated boards seen and steered from the test (sim/hidsim_mirror.h): made before Start; their last
   // state stays readable after the program ended.
   simchannel::RemoteBoards& ControlBoards();
@@ -54,6 +81,7 @@ class ProgramRun {
   std::string boards_;
   testsupport::ChildProcess::Variables variables_;
   std::unique_ptr<simchannel::RemoteBoards> remote_;
+  std::string simulatorPipe_;
   std::unique_ptr<testsupport::ChildProcess> process_;
   HWND window_ = nullptr;
 };
@@ -61,6 +89,10 @@ class ProgramRun {
 using ListLines = std::vector<std::vector<std::string>>;
 // Whether any of the lists holds the line.
 bool ListsHold(const ListLines& lists, const std::string& line);
+// What keeps the board from being dark and released by the program (its LED matrix off or nothing lit, no
+// device file open, its switches no longer reported); empty when nothing does.
+std::string NotDarkAndReleased(const HidSimMirrorBoard& board);
+
 // A text's lines, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 // The lists as one text, for a failure message: "[line|line|][...]".
