@@ -13,6 +13,7 @@
 #include "controller/app/guarded_writes.h"
 #include "components/input/dx_joystick.h"
 #include "components/input/jstick.h"
+#include "components/input/mswheel.h"
 #include "components/net/net_socket.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/edit.h"
@@ -73,6 +74,7 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   for (int i = 0; i < 3; ++i) StatusBar1->Panels()->Add()->SetWidth(250);
   BuildTimers();
   BuildComponents();
+  ConnectCommands();
   OnCreate = [this](fw::TObject*) { FormCreate(); };
   OnDestroy = [this](fw::TObject*) { FormDestroy(); };
   OnCloseQuery = [this](fw::TObject*, bool& CanClose) { FormCloseQuery(CanClose); };
@@ -124,6 +126,11 @@ void TZedArave::FormCreate() {
   internal_flag.fill(false);
   ResetAxisFunctions(axis_functions);
   HandleNeeded();  // the joystick polling threads post to this window
+  MSWheel1 = fw::Create<input::DOVWheel>(this);
+  MSWheel1->SetName("MSWheel1");
+  MSWheel1->OnIntelliScroll = [this](std::int32_t zdelta, std::int32_t, std::int32_t, std::int32_t) {
+    MSWheel1IntelliScroll(zdelta);
+  };
   for (int i = 1; i <= 16; ++i) {
     input::TJstick* stick = Jstick[static_cast<std::size_t>(i)];
     if (!stick->EnablePolling() && stick->IsPresent()) stick->SetEnablePolling(true);

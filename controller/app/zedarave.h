@@ -44,6 +44,7 @@ class TScrollBox;
 }  // namespace fw
 
 namespace input {
+class DOVWheel;
 class TDxJoystick;
 class TJstick;
 }  // namespace input
@@ -135,6 +136,37 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void offset_output_length_change(fw::TObject* Sender);
   void offset_output_value_on_change(fw::TObject* Sender);
   void Test_Output(fw::TObject* Sender);
+
+  // ---- Main window commands (zedarave_commands.cpp) ------------------------------------------------------
+  // The role buttons by their W7SpeedButton number: assign from the last board whose key was pressed (only a
+  // bound board), or clear. A CDU role's change marks the Save button.
+  void AssignRoleClick(int assignButton);
+  void ClearRoleClick(int clearButton);
+  void Button35Click();
+  void RunMode1Click();
+  void ProgramMode1Click();
+  // Only after the start-up discovery: reconnects the aircraft link for the chosen type and reloads.
+  void aircraft_typeClick();
+  void Reload_Assignment_Options();
+  void Find1Click();
+  // The find dialog's search: the first input (output) row from start whose label holds text in any letter
+  // case, else the first from row 1; 0 when none does.
+  std::int32_t findpos(std::int32_t start, const std::string& text) const;
+  std::int32_t findpos2(std::int32_t start, const std::string& text) const;
+  // "Test ALL Outputs" and "Test ALL".
+  void CheckBox1Click();
+  // "Output Test Panel".
+  void Button38Click();
+  void reset_testClick();
+  void Button36Click();  // Clear All Switch Assignments
+  void Button37Click();  // Clear All Output Assignments
+  void p_elec_configClick();
+  void W7SpeedButton133Click();
+  // UpDown1Click ... UpDown12Click: the up-down's position becomes its tuning value.
+  void UpDownClick(int upDown);
+  void pagecontrol1Changing(int toPage, bool& AllowChange);
+  void FormKeyDown(std::uint16_t& Key, fw::TShiftState Shift);
+  void MSWheel1IntelliScroll(std::int32_t zdelta);
 
   // ---- Guarded writes ----------------------------------------------------------------------------
   void interface_LED_Set(std::int32_t session, std::int32_t led, std::uint8_t state);
@@ -467,6 +499,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::array<input::TJstick*, 17> Jstick{};         // Jstick1..Jstick16 by number
   std::array<input::TDxJoystick*, 9> DxJoystick{};  // DxJoystick1..DxJoystick8 by number
   net::TNetSocket* Update_Structure = nullptr;
+  input::DOVWheel* MSWheel1 = nullptr;
   void Jstick1Button(std::int32_t JoystickID, std::int32_t ButtonID, bool ButtonDown);
 
   fw::TTimer* Timer1 = nullptr;
@@ -531,6 +564,12 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void ShowFsuipcEdits(const FsuipcEdits& edits, bool visible);
   void ResetFsuipcEdits(const FsuipcEdits& edits);
   void InstallInputCommands();
+  void ConnectCommands();
+  fw::TLabel* RoleLabel(int number);
+  std::int32_t FindRow(std::int32_t start, const std::string& text, bool outputs) const;
+  bool ConfirmClearAll(const char* title);
+  // The scroll box of the input or output assignment page while that page is shown, else null.
+  fw::TScrollBox* ActiveRowBox() const;
   int aircraft_type_index() const;
   void save_TimerTimer();
   void progress_clearTimer();
