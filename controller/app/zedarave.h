@@ -531,6 +531,9 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildHeader();
   void BuildPages();
   void StyleFirstPage(ui::TVxSmoothTabPage* page);
+  void StyleBanner(ui::TVxSmoothLabel* label);
+  void StyleProgressBar(ui::TVxSmoothProgressBar* bar, double maximum, bool percentage,
+                        const char* format);
   void BuildStatusPage(ui::TVxSmoothTabPage* page);
   void BuildCduPage(ui::TVxSmoothTabPage* page);
   void BuildRadioPage(ui::TVxSmoothTabPage* page);

@@ -30,6 +30,7 @@
 #include "ui/controls/smooth_tab_pager.h"
 #include "ui/foundation/gdip_button.h"
 #include "ui/foundation/gdip_fill.h"
+#include "ui/foundation/gdip_progress.h"
 #include "ui/foundation/gdip_status.h"
 #include "ui/controls/w7_speed_button.h"
 
@@ -225,6 +226,44 @@ void TZedArave::StyleFirstPage(ui::TVxSmoothTabPage* page) {
   badge->Font()->SetColor(fw::clWhite);
 }
 
+// The status banners: a lime-to-silver band with black Tahoma text, hidden at start.
+void TZedArave::StyleBanner(ui::TVxSmoothLabel* label) {
+  ui::TGDIPFill* fill = label->Fill();
+  fill->SetGradientType(ui::gtVertical);
+  fill->SetColor(fw::clLime);
+  fill->SetColorTo(fw::clSilver);
+  fill->SetColorMirror(fw::clNone);
+  fill->SetColorMirrorTo(fw::clNone);
+  fill->SetBorderColor(fw::clNone);
+  fill->SetRounding(0);
+  fill->SetShadowOffset(0);
+  ui::TVxSmoothLabelCaption* caption = label->Caption();
+  caption->Font()->SetName("Tahoma");
+  caption->Font()->SetHeight(-21);
+  caption->Font()->SetColor(fw::clWindowText);
+  caption->SetColorStart(fw::clBlack);
+  caption->SetColorEnd(fw::clBlack);
+  label->CaptionShadow()->SetText("VxSmoothLabel");
+  label->SetTransparent(false);
+  label->SetVisible(false);
+}
+
+// A progress bar on a light-blue background with a lime bar, showing its value; hidden at start.
+void TZedArave::StyleProgressBar(ui::TVxSmoothProgressBar* bar, double maximum, bool percentage,
+                                 const char* format) {
+  bar->SetMaximum(maximum);
+  bar->SetStep(1);
+  ui::TGDIPProgress* look = bar->Appearance();
+  look->BackGroundFill()->SetColor(0xFFEBD7);
+  look->BackGroundFill()->SetColorTo(0xFFEBD7);
+  look->ProgressFill()->SetColor(fw::clLime);
+  look->ProgressFill()->SetColorTo(fw::clLime);
+  look->SetValueType(percentage ? ui::vtPercentage : ui::vtAbsolute);
+  look->SetValueFormat(format);
+  look->SetValueVisible(true);
+  bar->SetVisible(false);
+}
+
 void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
   board_info_disp = Make<fw::TListBox>(this, page, "board_info_disp", 4, 4, 500, 200);
   fs_info = Make<fw::TListBox>(this, page, "fs_info", 4, 210, 500, 120);
@@ -261,13 +300,13 @@ void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
   Label181 = Make<fw::TLabel>(this, page, "Label181", 4, 316, 200, 16);
   Label181->SetCaption("DC Power : OFF");
   initializing_devices = Make<ui::TVxSmoothLabel>(this, page, "initializing_devices", 210, 336, 290, 20);
-  initializing_devices->SetVisible(false);
+  StyleBanner(initializing_devices);
   save_label = Make<ui::TVxSmoothLabel>(this, page, "save_label", 210, 336, 290, 20);
-  save_label->SetVisible(false);
+  StyleBanner(save_label);
   ProgressBar = Make<ui::TVxSmoothProgressBar>(this, page, "ProgressBar", 4, 356, 500, 14);
-  ProgressBar->SetVisible(false);
+  StyleProgressBar(ProgressBar, 601, true, "%.0f%%");
   input_progress = Make<ui::TVxSmoothProgressBar>(this, page, "input_progress", 4, 372, 500, 10);
-  input_progress->SetVisible(false);
+  StyleProgressBar(input_progress, 100, false, "%.0f Pulses");
 
   family_panel = Make<fw::TPanel>(this, page, "family_panel", 510, 330, 270, 40);
   family_panel->SetVisible(false);

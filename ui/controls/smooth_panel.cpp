@@ -8,6 +8,7 @@
 #include "framework/rtl/arith.h"
 #include "framework/rtl/ole.h"
 #include "framework/streams/memory_stream.h"
+#include "ui/controls/caption_brush.h"
 #include "ui/controls/html_text_gdip.h"
 #include "ui/controls/transparent_painting.h"
 #include "ui/foundation/fixed_stream_adapter.h"
@@ -276,50 +277,15 @@ void TVxSmoothPanel::DrawFace(TGPGraphics* Graphics) {
     const ARGB c2 = c->ColorEnd() == fw::clNone ? c1 : AlphaColor(c->OpacityEnd(), c->ColorEnd());
     const float x = static_cast<float>(at.X);
     const float y = static_cast<float>(at.Y);
-    std::unique_ptr<TGPBrush> brush;
-    std::unique_ptr<TGPBitmap> texture;
-    fw::TMemoryStream* textureBytes = nullptr;
-    switch (c->GradientType()) {
-      case gtSolid: brush = std::make_unique<TGPSolidBrush>(c1); break;
-      case gtVertical:
-        brush = std::make_unique<TGPLinearGradientBrush>(MakePointF(x, y), MakePointF(x, y + measured.Height), c1, c2);
-        break;
-      case gtHorizontal:
-        brush = std::make_unique<TGPLinearGradientBrush>(MakePointF(x, y), MakePointF(x + measured.Width, y), c1, c2);
-        break;
-      case gtForwardDiagonal:
-        brush = std::make_unique<TGPLinearGradientBrush>(
-            MakePointF(x, y), MakePointF(x + measured.Width, y + measured.Height), c1, c2);
-        break;
-      case gtBackwardDiagonal:
-        brush = std::make_unique<TGPLinearGradientBrush>(
-            MakePointF(x, y + measured.Height), MakePointF(x + measured.Width, y), c2, c1);
-        break;
-      case gtHatch: brush = std::make_unique<TGPHatchBrush>(c->GetHatchStyle(), c1, c2); break;
-      case gtTexture:
-        if (c->Picture() && !c->Picture()->Empty()) {
-          textureBytes = fw::Create<fw::TMemoryStream>();
-          c->Picture()->SaveToStream(textureBytes);
-          textureBytes->SetPosition(0);
-          // The adapter starts without references: the ComRef takes the first.
-          const fw::ComRef<IStream> stream =
-              fw::ComRef<IStream>::Share(new TFixedStreamAdapter(textureBytes, fw::soReference));
-          texture = std::make_unique<TGPBitmap>(stream.Get(), false);
-          brush = std::make_unique<TGPTextureBrush>(texture.get(), WrapModeTile);
-        }
-        break;
-      default: break;  // radial, angle, path and none draw no caption text
-    }
-    if (brush) {
+    const TCaptionBrush brush(c->GradientType(), c->GetHatchStyle(), c->Picture(), c1, c2,
+                              MakeRect(x, y, measured.Width, measured.Height));
+    if (brush.Get() != nullptr) {
       TGPStringFormat format;
       Graphics->DrawAnsiString(c->Text(), -1, font.get(),
                                MakeRect(x, y, static_cast<float>(RoundToInt(w0 - 2 - reserve)),
                                         static_cast<float>(height - 1 - shadow)),
-                               &format, brush.get());
+                               &format, brush.Get());
     }
-    brush.reset();
-    texture.reset();
-    if (textureBytes) textureBytes->Free();
     if (c->LineColor() != fw::clNone && c->Line()) {
       TGPPen pen(ColorToARGB(c->LineColor()), 1.0f);
       const float lineY = InBottomRow(c->Location()) ? y - 2 : y + measured.Height;
