@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/actions/action_list.h"
 #include "framework/graphics/image_list.h"
 #include "tests/ui_controls/glow_test_support.h"
 #include "ui/controls/glow_button.h"
@@ -524,6 +525,99 @@ TEST_F(GlowModelTest, AClickGivesTheFormTheModalResult) {
   PostClick(b);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(Form()->ModalResult(), fw::mrCancel);
+}
+
+// ---- the action link ----
+
+class GlowActionTest : public testing::GlowButtonTest {
+ protected:
+  void SetUp() override {
+    testing::GlowButtonTest::SetUp();
+    Form()->Show();
+    list_ = fw::Create<fw::TActionList>(Form());
+    action_ = fw::Create<fw::TAction>(Form());
+    action_->SetActionList(list_);
+    action_->SetCaption("Act");
+    action_->OnExecute = [this](fw::TObject*) { ++executed_; };
+    button_ = Button();
+  }
+  fw::TActionList* list_ = nullptr;
+  fw::TAction* action_ = nullptr;
+  TVxGlowButton* button_ = nullptr;
+  int executed_ = 0;
+};
+
+TEST_F(GlowActionTest, CaptionEnabledAndCheckedFollowTheAction) {
+  button_->SetStyle(bsCheck);
+  button_->SetAction(action_);
+  EXPECT_EQ(button_->Caption(), "Act");
+  action_->SetCaption("Renamed");
+  EXPECT_EQ(button_->Caption(), "Renamed");
+  action_->SetEnabled(false);
+  EXPECT_FALSE(button_->Enabled());
+  action_->SetEnabled(true);
+  action_->SetChecked(true);
+  EXPECT_TRUE(button_->Down());
+  action_->SetChecked(false);
+  EXPECT_FALSE(button_->Down());
+  // A click without an OnClick of the button's own executes the action.
+  button_->SetStyle(bsButton);
+  PostClick(button_);
+  EXPECT_EQ(executed_, 1);
+}
+
+TEST_F(GlowActionTest, GroupIndexComesFromTheActionAndFollowsIt) {
+  action_->SetGroupIndex(2);
+  button_->SetAction(action_);
+  EXPECT_EQ(button_->GroupIndex(), 2);
+  action_->SetGroupIndex(3);
+  EXPECT_EQ(button_->GroupIndex(), 3);
+  button_->SetGroupIndex(5);  // its own now
+  action_->SetGroupIndex(4);
+  EXPECT_EQ(button_->GroupIndex(), 5);
+}
+
+TEST_F(GlowActionTest, TheActionListsImageIsDrawn) {
+  list_->SetImages(Images16());
+  action_->SetImageIndex(0);
+  button_->SetCaption("");
+  button_->SetAction(action_);
+  button_->SetCaption("");
+  EXPECT_EQ(button_->ImageIndex(), -1);
+  testing::MemoryBitmap bitmap(button_->Width(), button_->Height());
+  button_->PaintTo(bitmap.DC(), 0, 0);
+  EXPECT_EQ(button_->ImageIndex(), 0);  // taken from the action while painting
+  // The 16 x 16 red image, centred without a caption.
+  const int x = (100 - 16) / 2;
+  const int y = (41 - 16) / 2;
+  EXPECT_EQ(bitmap.Count(RECT{x, y, x + 16, y + 16}, fw::clRed), 16 * 16);
+  // The button's own list wins only with ipOwnLists.
+  button_->SetImages(Images16(fw::clBlue));
+  button_->PaintTo(bitmap.DC(), 0, 0);
+  EXPECT_EQ(bitmap.Count(RECT{x, y, x + 16, y + 16}, fw::clRed), 16 * 16);
+  button_->SetImageListType(ipOwnLists);
+  button_->PaintTo(bitmap.DC(), 0, 0);
+  EXPECT_EQ(bitmap.Count(RECT{x, y, x + 16, y + 16}, fw::clBlue), 16 * 16);
+}
+
+TEST_F(GlowActionTest, ACheckButtonWhoseCheckedStateTheActionKeepsIsNotUndoneOutside) {
+  button_->SetStyle(bsCheck);
+  button_->SetAction(action_);
+  action_->SetChecked(true);  // linked: Down follows, and the link remembers it
+  ASSERT_TRUE(button_->Down());
+  SendMessageA(button_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 20));
+  EXPECT_FALSE(button_->Down());
+  SendMessageA(button_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(500, 20));
+  EXPECT_FALSE(button_->Down());  // the action's link decided; no undo
+  EXPECT_EQ(executed_, 0);       // released outside: no click
+}
+
+TEST_F(GlowActionTest, AssignCopiesTheAction) {
+  button_->SetAction(action_);
+  TVxGlowButton* copy = Button();
+  copy->Assign(button_);
+  EXPECT_EQ(copy->Action(), action_);
+  EXPECT_EQ(copy->Caption(), "Act");
 }
 
 }  // namespace

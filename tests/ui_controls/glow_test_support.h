@@ -20,13 +20,13 @@ class GlowButtonTest : public StyledControlTest {
   }
   // A glow button on the form at (10, 10), 100 x 41.
   TVxGlowButton* Button(fw::TRect bounds = fw::Rect(10, 10, 110, 51)) { return Make<TVxGlowButton>(bounds); }
-  // An image list of 16 x 16 images owned by the form, holding one red image.
-  fw::TImageList* Images16() {
+  // An image list of 16 x 16 images owned by the form, holding one image of the colour.
+  fw::TImageList* Images16(fw::TColor colour = fw::clRed) {
     auto* list = fw::Create<fw::TImageList>(Form());
     list->SetSize(16, 16);
     fw::TBitmap image;
     image.SetSize(16, 16);
-    image.Canvas()->Brush()->SetColor(fw::clRed);
+    image.Canvas()->Brush()->SetColor(colour);
     image.Canvas()->FillRect(fw::Rect(0, 0, 16, 16));
     list->Add(&image, nullptr);
     return list;

@@ -339,6 +339,7 @@ void TVxCustomGlowButton::Assign(fw::TPersistent* Source) {
   auto* other = dynamic_cast<TVxCustomGlowButton*>(Source);
   if (other == nullptr) return;
   SetAlign(other->Align());
+  SetAction(other->Action());
   SetAnchors(other->Anchors());
   SetAntiAlias(other->antiAlias_);
   SetAutoSize(other->autoSize_);

@@ -13,6 +13,7 @@
 
 #include "framework/classes/persistent.h"
 #include "framework/classes/stringlist.h"
+#include "framework/controls/control_action_link.h"
 #include "framework/controls/custom_control.h"
 #include "framework/forms/form_types.h"
 #include "framework/graphics/colors.h"
@@ -230,6 +231,27 @@ enum TShortCutHintPos : std::uint8_t {
   shpBelowBottomRight, shpBelowBottomCenter
 };
 
+class TVxCustomGlowButton;
+
+// The link through which a glow button follows its action: besides what every control follows, the
+// action's Checked (as Down), GroupIndex and ImageIndex. The checked and group-index tests remember their
+// answers in the button.
+class TVxGlowButtonActionLink : public fw::TControlActionLink {
+ public:
+  explicit TVxGlowButtonActionLink(TVxCustomGlowButton* AClient);
+
+  bool IsCheckedLinked() const override;
+  bool IsGroupIndexLinked() const override;
+  bool IsImageIndexLinked() const override;
+  void SetChecked(bool value) override;
+  void SetGroupIndex(int value) override;
+  void SetImageIndex(int value) override;
+
+ private:
+  TVxCustomGlowButton* button_;
+  int imageIndex_ = -1;  // the value SetImageIndex last took
+};
+
 // 0 normal, 1 the pointer is inside, 2 pressed or down.
 using TGlowButtonState = int;
 using TGlowButtonDrawEvent =
@@ -386,6 +408,10 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   void KeyDown(WORD& Key, fw::TShiftState Shift) override;
   void KeyUp(WORD& Key, fw::TShiftState Shift) override;
   void KeyPress(char& Key) override;
+  fw::TControlActionLink* CreateActionLink() override;
+  // After the inherited step: the action's GroupIndex (while defaults are not checked, or the button has
+  // none), then a sizing paint when auto-sized.
+  void ActionChange(fw::TObject* Sender, bool CheckDefaults) override;
   // The parent form takes ModalResult, then OnClick.
   void Click() override;
 
@@ -459,6 +485,10 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   // Where the menu pops up: under the button (ddDown) or beside it (ddRight), in screen coordinates.
   fw::TPoint DropDownPoint();
   bool InsideClient(int X, int Y);
+  // The images of the linked action's list when the action shows an image, else null.
+  fw::TCustomImageList* ActionImages() const;
+  // The release's inherited handling (a click when the press was one and the release is inside).
+  void InheritedRelease(fw::TMessage& Message);
   // The parent's image under the client rectangle, or under the corner pixels of a rounded face.
   void PaintParentUnder(HDC DC, bool CornersOnly);
 
@@ -513,6 +543,8 @@ class TVxCustomGlowButton : public fw::TCustomControl,
   std::unique_ptr<fw::TChangeLink> imageChangeLink_;
   std::unique_ptr<fw::TChangeLink> disabledImageChangeLink_;
   std::unique_ptr<fw::TChangeLink> hotImageChangeLink_;
+
+  friend class TVxGlowButtonActionLink;
 };
 
 // The glow button as forms place it: toggle, group, layout, size-state and drop-down properties and the

@@ -190,19 +190,30 @@ void TVxCustomGlowButton::LeftButtonReleased(fw::TMessage& Message) {
   mouseDown_ = false;
   pressedOutside_ = false;
   StartFadeTimer();
+  bool inheritedRan = false;
   if ((dropDownButton_ || !DropDownOnly()) && pressPending_) {
     pressPending_ = false;
     const bool inside = InsideClient(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+    const bool actionLinked = Action() != nullptr;
     if (groupIndex_ == 0) {
       buttonState_ = gbsUp;
       mouseInControl_ = false;
       if (style_ == bsCheck) {
+        if (actionLinked) {
+          // The action runs first; when it keeps the checked state (or the group), the button leaves it be.
+          InheritedRelease(Message);
+          inheritedRan = true;
+          if (checkedLinked_ || groupIndexLinked_) return;
+        }
         // A release outside undoes the press's toggle.
         if (!inside) SetDown(!down_);
         mouseInControl_ = true;
         Repaint();
       }
       if (inside && buttonState_ != gbsPressed && buttonState_ != gbsGroupDown) Invalidate();
+    } else if (actionLinked && (checkedLinked_ || groupIndexLinked_)) {
+      InheritedRelease(Message);
+      return;
     } else if (inside) {
       SetDown(!down_);
       if (down_) Repaint();
@@ -212,11 +223,15 @@ void TVxCustomGlowButton::LeftButtonReleased(fw::TMessage& Message) {
     }
     UpdateTracking();
   }
+  if (!inheritedRan) InheritedRelease(Message);
+  if (style_ == bsCheck || groupIndex_ > 0) Repaint();
+  Invalidate();
+}
+
+void TVxCustomGlowButton::InheritedRelease(fw::TMessage& Message) {
   if (leftDown_) controlState_.Include(fw::csClicked);
   leftDown_ = false;
   fw::TCustomControl::Dispatch(Message);
-  if (style_ == bsCheck || groupIndex_ > 0) Repaint();
-  Invalidate();
 }
 
 void TVxCustomGlowButton::MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {

@@ -108,6 +108,13 @@ void TVxCustomGlowButton::Paint() {
   PrepareDropDownGlyph(&glyph);
   face.DropDownGlyph = &glyph;
 
+  if (fw::TCustomImageList* actionImages = ActionImages()) {
+    if (face.Images == nullptr || imageListType_ == ipActionList) {
+      face.Images = actionImages;
+      face.ImagesEnabled = Enabled();
+    }
+    imageIndex_ = dynamic_cast<fw::TCustomAction*>(Action())->ImageIndex();
+  }
   face.ImageIndex = imageIndex_;
   if (autoSize_ && (sizeState_ == bsGlyph || sizeState_ == bsLabel)) {
     face.GlyphSize = fw::TSize{16, 16};
