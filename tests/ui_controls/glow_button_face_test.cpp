@@ -7,6 +7,8 @@
 #include <string>
 
 #include "framework/rtl/arith.h"
+#include "framework/rtl/exceptions.h"
+#include "framework/services/service.h"
 #include "tests/ui_controls/glow_test_support.h"
 #include "tests/ui_foundation/test_images.h"
 #include "ui/controls/glow_face.h"
@@ -481,6 +483,29 @@ TEST_F(GlowPaintTest, AutoSizeFollowsTheCaption) {
   const GpRectF box = MeasureCaption(b->Font(), "A longer caption");
   // Content: caption width + spacing; then 3 x spacing + 2 x margin + 2.
   EXPECT_EQ(b->Width(), (R(box.Width) + 2) + 3 * 2 + 2 * 1 + 2);
+}
+
+TEST_F(GlowPaintTest, APictureThatCannotBeDecodedForLackOfMemoryAbandonsOnlyThatPaint) {
+  TVxGlowButton* b = SolidButton(0xC00000);
+  const auto bytes = testing::MakePng(8, 8, [](int, int) -> std::uint32_t { return 0xFF0000FF; });
+  fw::TMemoryStream stream;
+  stream.WriteBuffer(bytes.data(), static_cast<int>(bytes.size()));
+  b->Picture()->LoadFromStream(&stream);
+  int faces = 0;
+  b->OnDrawButton = [&](fw::TObject*, fw::TCanvas*, const fw::TRect&, TGlowButtonState) { ++faces; };
+  testing::MemoryBitmap bitmap(b->Width(), b->Height());
+  {
+    fw::ServiceDouble<HGLOBAL(UINT, SIZE_T)> none(ImageMemoryAllocate, [](UINT, SIZE_T) -> HGLOBAL { return nullptr; });
+    try {
+      b->PaintTo(bitmap.DC(), 0, 0);
+      ADD_FAILURE() << "the paint went on";
+    } catch (const fw::Exception& e) {
+      EXPECT_STREQ(e.what(), "Could not allocate memory for image");
+    }
+  }
+  EXPECT_EQ(faces, 0);
+  b->PaintTo(bitmap.DC(), 0, 0);  // the next paint is not kept out
+  EXPECT_EQ(faces, 1);
 }
 
 }  // namespace
