@@ -24,6 +24,7 @@
 #include "controller/aircraft/family_host.h"
 #include "controller/aircraft/switch_host.h"
 #include "framework/forms/form.h"
+#include "ui/grid/model/base_grid.h"
 
 namespace fw {
 class TEdit;
@@ -64,6 +65,7 @@ class TVxSmoothPanel;
 class TVxSmoothProgressBar;
 class TVxSmoothTabPage;
 class TVxSmoothTabPager;
+class TVxStringGrid;
 class TW7SpeedButton;
 }  // namespace ui
 
@@ -167,6 +169,13 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void pagecontrol1Changing(int toPage, bool& AllowChange);
   void FormKeyDown(std::uint16_t& Key, fw::TShiftState Shift);
   void MSWheel1IntelliScroll(std::int32_t zdelta);
+
+  // ---- Monitor grids (zedarave_monitor.cpp) --------------------------------------------------------------
+  // The output grid's refill, only while the monitor page is shown (the idle loop, once a second). The
+  // switch grid's refill is installed as write_switch_states.
+  void write_Output_states();
+  void stringgrid1DrawCell(int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
+  void stringgrid2DrawCell(int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
 
   // ---- Guarded writes ----------------------------------------------------------------------------
   void interface_LED_Set(std::int32_t session, std::int32_t led, std::uint8_t state);
@@ -489,6 +498,12 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
 
   fw::TStatusBar* StatusBar1 = nullptr;
 
+  // "Switch / LED Monitor" page (hidden): the switch and output grids.
+  ui::TVxSmoothTabPage* VxSmoothTabPage3 = nullptr;
+  ui::TVxStringGrid* stringgrid1 = nullptr;
+  ui::TVxStringGrid* stringgrid2 = nullptr;
+  std::uint32_t monitor_tick = 0;
+
   // Axis pages (hidden): one row per axis function, the flight-control channels' output labels.
   std::array<AxisRow, kAxisFunctions + 1> axis_rows{};
   std::array<fw::TLabel*, kAxisChannels> axis_channel_labels{};
@@ -568,6 +583,9 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void ResetFsuipcEdits(const FsuipcEdits& edits);
   void InstallInputCommands();
   void ConnectCommands();
+  void BuildMonitorPage();
+  void FillSwitchGrid();
+  void MonitorDrawCell(ui::TVxStringGrid* grid, int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
   fw::TLabel* RoleLabel(int number);
   std::int32_t FindRow(std::int32_t start, const std::string& text, bool outputs) const;
   bool ConfirmClearAll(const char* title);

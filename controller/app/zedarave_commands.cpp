@@ -30,6 +30,7 @@
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/controls/smooth_tab_pager.h"
 #include "ui/controls/w7_speed_button.h"
+#include "ui/grid/model/string_grid.h"
 
 namespace trelvik {
 
@@ -340,7 +341,11 @@ void TZedArave::UpDownClick(int upDown) {
 void TZedArave::pagecontrol1Changing(int toPage, bool& AllowChange) {
   AllowChange = true;
   VxGlowButton4->SetVisible(toPage == kInputPage || toPage == kOutputPage);
-  if (toPage == kMonitorPage && write_switch_states) write_switch_states();
+  if (toPage == kMonitorPage) {
+    for (int row = 0; row < stringgrid1->RowCount(); ++row) stringgrid1->Rows(row)->Clear();
+    if (write_switch_states) write_switch_states();
+    for (int row = 0; row < stringgrid2->RowCount(); ++row) stringgrid2->Rows(row)->Clear();
+  }
   if (toPage == kDimmerPage) {
     for (auto& joystick : axis_work.baseline) joystick.fill(0);
     for (int j = 1; j <= kDxJoysticks; ++j) axis_work.baseline[static_cast<std::size_t>(j)] = QueryJoystick(j).values;

@@ -162,6 +162,7 @@ void TZedArave::BuildPages() {
   BuildCduPage(pages[3]);
   BuildRadioPage(pages[4]);
   BuildAssignmentPages();
+  BuildMonitorPage();
   BuildAxisPages(pages[6], pages[7]);
 }
 

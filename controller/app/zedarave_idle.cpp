@@ -60,6 +60,8 @@ void TZedArave::loop() {
   }
   // The 7-segment pass.
   if (Due(seg_pass_tick, settings_.output_7seg_timer)) Output_Loop_7SEG();
+  // The output monitor, once a second (it fills only while its page is shown).
+  if (Due(monitor_tick, 1000)) write_Output_states();
   // The transponder's code and TCAS mode, and the IDENT blink.
   transponder_pass();
   // The joystick axes, at most every 200 ms.

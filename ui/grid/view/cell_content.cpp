@@ -1,0 +1,36 @@
+// The string grid's cell content: the cell's text inside its margins, then OnDrawCell over it.
+#include <windows.h>
+
+#include "framework/graphics/canvas.h"
+#include "ui/grid/model/string_grid.h"
+
+namespace ui {
+
+namespace {
+
+// The text inset of a cell: 2 pixels on the left and right and at the top.
+constexpr int kCellMarginX = 2;
+constexpr int kCellMarginY = 2;
+
+}  // namespace
+
+void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect,
+                                     TGridDrawState state) {
+  const std::string text = GetCellEx(col, row);
+  if (!text.empty()) {
+    RECT r{rect.Left + kCellMarginX, rect.Top + kCellMarginY, rect.Right - kCellMarginX, rect.Bottom};
+    canvas->Brush()->SetStyle(fw::bsClear);
+    DrawTextA(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r,
+              DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
+    canvas->Brush()->SetStyle(fw::bsSolid);
+  }
+  if (OnDrawCell) {
+    // The content rectangle grown back over the grid lines, less one pixel at the top-left and the line
+    // width at the bottom-right.
+    const fw::TRect grown{rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1};
+    const fw::TRect event{grown.Left + 1, grown.Top + 1, grown.Right - GridLineWidth(), grown.Bottom - GridLineWidth()};
+    OnDrawCell(this, col, row, event, state);
+  }
+}
+
+}  // namespace ui
