@@ -20,6 +20,7 @@
 #include "controller/app/panel_state.h"
 #include "controller/app/program_log.h"
 #include "controller/app/settings.h"
+#include "controller/app/tcp_records.h"
 #include "controller/aircraft/aircraft_host.h"
 #include "controller/aircraft/family_host.h"
 #include "controller/aircraft/switch_host.h"
@@ -277,6 +278,17 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
       switch_families;
   // The switch monitor grid's refresh, run at the end of every rescan; nothing while it is not set.
   std::function<void()> write_switch_states;
+
+  // ---- TCP client (Update_Structure; nothing connects it in this program) ---------------------------
+  // Connected: the program announces itself to the companion program.
+  void Update_StructureSessionConnected(std::uint16_t ErrCode);
+  void Update_StructureError();
+  // Received bytes cut into records; a failure is shown in a message box.
+  void Update_StructureDataAvailable(std::uint16_t ErrCode);
+  // The record in tcp_record: "KILL_ZEDARAVE" ends the companion program and this program.
+  void process_single_updates();
+  TcpRecordReader tcp_reader;
+  TcpRecord tcp_record{};
 
   // ---- What the aircraft link reads and writes (aircraft::AircraftHost) ---------------------------
   bool Is777Selected() const override;

@@ -433,6 +433,13 @@ void TZedArave::BuildComponents() {
   Update_Structure->SetProto("tcp");
   Update_Structure->SetLocalAddr("0.0.0.0");
   Update_Structure->SetLocalPort("0");
+  Update_Structure->OnSessionConnected = [this](fw::TObject*, std::uint16_t error) {
+    Update_StructureSessionConnected(error);
+  };
+  Update_Structure->OnError = [this](fw::TObject*) { Update_StructureError(); };
+  Update_Structure->OnDataAvailable = [this](fw::TObject*, std::uint16_t error) {
+    Update_StructureDataAvailable(error);
+  };
 }
 
 void TZedArave::BuildTimers() {
