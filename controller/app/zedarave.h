@@ -133,7 +133,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void offset_length_change(fw::TObject* Sender);
   void offset_value_on_change(fw::TObject* Sender);
   void offset_value_off_change(fw::TObject* Sender);
-  // Output-row handlers.
+  // Output-row handlers. Assigning opens the LED selector on the general-purpose boards.
+  void assign_key_output(fw::TObject* Sender);
   void clear_key_output(fw::TObject* Sender);
   void offset_output_change(fw::TObject* Sender);
   void offset_output_length_change(fw::TObject* Sender);

@@ -14,6 +14,7 @@
 #include "controller/app/dialog_boards.h"
 #include "controller/app/dialogs.h"
 #include "controller/app/zedarave.h"
+#include "framework/rtl/textutils.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/label.h"
@@ -80,12 +81,6 @@ constexpr Role kRoles[] = {
     {25, 36, "Press a Key on the OBS2 MULTICOM first", 43, &TZedArave::obs2_multicom_board,
      &TZedArave::obs2_multicom_session, false},
 };
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 // The modifier keys of a key press (mouse buttons left out).
 fw::TShiftState Modifiers(fw::TShiftState shift) {
@@ -214,11 +209,11 @@ void TZedArave::Find1Click() {
 }
 
 std::int32_t TZedArave::FindRow(std::int32_t start, const std::string& text, bool outputs) const {
-  const std::string wanted = Upper(text);
+  const std::string wanted = fw::UpperCase(text);
   const auto matches = [&](int row) {
     fw::TLabel* label = outputs ? output_rows[static_cast<std::size_t>(row)].label
                                       : input_rows[static_cast<std::size_t>(row)].label;
-    return label != nullptr && Upper(label->Caption()).find(wanted) != std::string::npos;
+    return label != nullptr && fw::UpperCase(label->Caption()).find(wanted) != std::string::npos;
   };
   for (int row = std::max(start, 1); row <= kAssignmentRecords; ++row) {
     if (matches(row)) return row;

@@ -6,9 +6,11 @@
 #include <string>
 
 #include "controller/app/board_catalogue.h"
+#include "controller/app/dialogs.h"
 #include "controller/app/make_control.h"
 #include "controller/app/number_text.h"
 #include "controller/app/zedarave.h"
+#include "framework/rtl/textutils.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/label.h"
@@ -24,12 +26,6 @@ namespace {
 constexpr const char* kUnassigned = "Unassigned";
 constexpr const char* kNoButtonPressed = "Select and Assignable Button First";
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r\n");
   if (first == std::string::npos) return "";
@@ -40,7 +36,7 @@ std::string Trim(const std::string& text) {
 bool IsFsuipcFunction(const std::string& name) { return name.rfind("FSUIPC", 0) == 0; }
 
 bool SameFunction(const std::string& recordName, const std::string& name) {
-  return Upper(recordName) == Upper(Trim(name));
+  return fw::UpperCase(recordName) == fw::UpperCase(Trim(name));
 }
 
 std::string SwitchText(std::int32_t number, std::int32_t state) {
@@ -323,6 +319,41 @@ void TZedArave::offset_value_off_change(fw::TObject* Sender) {
 }
 
 // ---- Output rows -----------------------------------------------------------------------------------------
+
+void TZedArave::assign_key_output(fw::TObject* Sender) {
+  const int n = RowAfterLastUnderscore(Sender);
+  if (!ValidRow(n)) return;
+  toutput_assignments& r = output_assignments[static_cast<std::size_t>(n)];
+  const OutputRow& row = output_rows[static_cast<std::size_t>(n)];
+  const std::string name = row.label != nullptr ? row.label->Caption() : r.name;
+  const std::string heading = "Assigning LED to : " + name;
+  if (manual_assignment != nullptr) manual_assignment->Label1->SetCaption(heading);
+  if (Relay_Selector != nullptr) Relay_Selector->Label1->SetCaption(heading);
+  if (LED_Selector == nullptr) return;
+  LED_Selector->Label1->SetCaption(heading);
+  led_selector_active = true;  // the dialog drives the LEDs itself
+  if (!LED_Selector->get_next_board(1)) {
+    led_selector_active = false;
+    ShowMessage("No assignable board connected");
+    return;
+  }
+  LED_Selector->ShowModal();
+  led_selector_active = false;
+  if (LED_Selector->selected_led > 0) {
+    r.name = name;
+    r.board = LED_Selector->selected_board;
+    r.output_no = LED_Selector->selected_led;
+    r.board_desc = Get_Board_Name(r.board);
+    ShowIf(row.assign, false);
+    ShowIf(row.clear, true);
+    CaptionIf(row.card, CardText(r.board_desc, r.board));
+    CaptionIf(row.number, std::to_string(r.output_no));
+    ShowIf(row.number, true);
+    ShowIf(row.test, true);
+    if (IsFsuipcFunction(name)) ShowFsuipcEdits(row.fsuipc, true);
+  }
+  Check_for_Change();
+}
 
 void TZedArave::clear_key_output(fw::TObject* Sender) {
   const int n = RowAfterLastUnderscore(Sender);
