@@ -241,6 +241,26 @@ TEST_F(SmoothProgressBarTest, TheGlowShowsOnlyAboveZero) {
   }
 }
 
+TEST_F(SmoothProgressBarTest, ABackgroundThatIsNotOpaqueShowsTheParentThrough) {
+  constexpr fw::TColor kRed = 0x0000FF;
+  Form()->SetColor(kRed);
+  TVxSmoothProgressBar* bar = MakeBar();
+  TGDIPProgress* look = bar->Appearance();
+  look->SetShadows(false);
+  look->SetOverlays(false);
+  TGDIPFill* back = look->BackGroundFill();
+  back->SetGradientType(gtSolid);
+  back->SetColor(kBlue);
+  back->SetBorderColor(fw::clNone);
+  testing::MemoryBitmap bitmap(200, 20);
+  bar->PaintTo(bitmap.DC(), 0, 0);
+  EXPECT_EQ(bitmap.Pixel(100, 10), kBlue);
+  back->SetOpacity(0);
+  bitmap.Fill(fw::clWhite);
+  bar->PaintTo(bitmap.DC(), 0, 0);
+  EXPECT_EQ(bitmap.Pixel(100, 10), kRed);
+}
+
 TEST_F(SmoothProgressBarTest, TheValueTextFollowsTheEasedPosition) {
   TVxSmoothProgressBar* bar = MakeBar();
   bar->Appearance()->SetValueVisible(true);
