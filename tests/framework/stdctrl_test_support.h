@@ -33,6 +33,17 @@ class StdControlTest : public ApplicationTest {
   void PostClick(TWinControl* control) { PostClick(control->Handle(), control->Width() / 2, control->Height() / 2); }
   TForm* Form() { return form_; }
   void ProcessMessages() { App().ProcessMessages(); }
+  // Runs the message loop until the window has the focus (activation goes through Wine's desktop, which a busy
+  // machine can delay); false when it never came within ten seconds.
+  bool WaitForFocus(HWND window) {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (GetFocus() != window) {
+      if (GetTickCount64() >= deadline) return false;
+      App().ProcessMessages();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+  }
 
   TForm* form_ = nullptr;
 };

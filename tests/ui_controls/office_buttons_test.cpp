@@ -123,8 +123,7 @@ class OfficeCheckBoxTest : public testing::StyledControlTest {
     SetForegroundWindow(Form()->Handle());
     SetActiveWindow(Form()->Handle());
     other_->SetFocus();
-    ProcessMessages();
-    ASSERT_EQ(GetFocus(), other_->Handle());
+    ASSERT_TRUE(WaitForFocus(other_->Handle()));
   }
   void Click() { PostClick(box_->Handle(), 5, 8); }
   void Key(UINT message, WPARAM key) {
@@ -168,7 +167,7 @@ TEST_F(OfficeCheckBoxTest, ReadOnlyIgnoresTogglesButReportsTheClicks) {
   box_->SetReadOnly(true);
   box_->SetCaption("&Test");
   box_->SetFocus();
-  ProcessMessages();
+  ASSERT_TRUE(WaitForFocus(box_->Handle()));
   Click();
   Key(WM_KEYDOWN, VK_SPACE);
   Key(WM_KEYUP, VK_SPACE);
