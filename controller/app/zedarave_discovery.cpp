@@ -290,8 +290,13 @@ void TZedArave::Add_Card_Name_To_List() {
 
 void TZedArave::InstallIdleLoop() {
   if (fw::Application == nullptr) return;
+  // Passes follow one another at most a millisecond apart while the queue stays empty; a message (a switch
+  // change above all) ends the wait at once and is dispatched before the next pass. The queue is looked at
+  // only when the wait says it holds something: a look between the passes would cost more than the pass.
   fw::Application->OnIdle = [this](fw::TObject*, bool& Done) {
-    loop();
+    do {
+      loop();
+    } while (!fw::WaitForMessageMs(1));
     Done = false;
   };
 }

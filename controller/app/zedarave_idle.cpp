@@ -34,8 +34,6 @@ bool Due(std::uint32_t& tick, std::int32_t interval) {
 }  // namespace
 
 void TZedArave::loop() {
-  // At most a millisecond between passes, but a message (a switch change above all) ends the wait at once.
-  fw::WaitForMessageMs(1);
   Age(switch_activity, switch_activity_tick, 2000);
   Age(output_suspended, output_suspend_tick, 2000);
   Age(multicom_activity, multicom_activity_tick, 2000);

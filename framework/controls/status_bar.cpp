@@ -55,7 +55,14 @@ void TStatusPanel::Assign(TPersistent* Source) {
 TStatusPanels::TStatusPanels(TStatusBar* statusBar)
     : TCollection(ItemClass<TStatusPanel>(), statusBar), statusBar_(statusBar) {}
 
-void TStatusPanels::Update(TCollectionItem*) { statusBar_->UpdatePanels(); }
+// A change to one panel's text or look rewrites that panel only; anything else lays the bar out again.
+void TStatusPanels::Update(TCollectionItem* Item) {
+  if (Item != nullptr) {
+    statusBar_->UpdatePanel(Item->Index());
+  } else {
+    statusBar_->UpdatePanels();
+  }
+}
 
 TStatusBar::TStatusBar(TComponent* AOwner) : TWinControl(AOwner), panels_(this) {
   SetBoundsFields(0, 0, 200, 19);
@@ -95,20 +102,28 @@ void TStatusBar::UpdatePanels() {
     edges[static_cast<size_t>(i)] = i == count - 1 ? -1 : right;
   }
   SendMessageA(window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-  for (int i = 0; i < count; ++i) {
-    const TStatusPanel* panel = panels_[i];
-    WPARAM flags = static_cast<WPARAM>(i);
-    if (panel->Bevel() == pbNone) flags |= SBT_NOBORDERS;
-    if (panel->Bevel() == pbRaised) flags |= SBT_POPOUT;
-    if (panel->Style() == psOwnerDraw) flags |= SBT_OWNERDRAW;
-    // Tabs before the text centre it (one) or align it right (two).
-    const std::string text = (panel->Alignment() == taCenter         ? "\t"
-                              : panel->Alignment() == taRightJustify ? "\t\t"
-                                                                      : "") +
-                             panel->Text();
-    SendMessageA(window, SB_SETTEXTA, flags,
-                 panel->Style() == psOwnerDraw ? reinterpret_cast<LPARAM>(panel) : reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  for (int i = 0; i < count; ++i) SetPanelText(i);
+}
+
+// In simple mode the panels are written when the bar leaves it.
+void TStatusBar::UpdatePanel(int index) {
+  if (!HandleAllocated() || simplePanel_ || index < 0 || index >= panels_.Count()) return;
+  SetPanelText(index);
+}
+
+void TStatusBar::SetPanelText(int index) {
+  const TStatusPanel* panel = panels_[index];
+  WPARAM flags = static_cast<WPARAM>(index);
+  if (panel->Bevel() == pbNone) flags |= SBT_NOBORDERS;
+  if (panel->Bevel() == pbRaised) flags |= SBT_POPOUT;
+  if (panel->Style() == psOwnerDraw) flags |= SBT_OWNERDRAW;
+  // Tabs before the text centre it (one) or align it right (two).
+  const std::string text = (panel->Alignment() == taCenter         ? "\t"
+                            : panel->Alignment() == taRightJustify ? "\t\t"
+                                                                    : "") +
+                           panel->Text();
+  SendMessageA(Handle(), SB_SETTEXTA, flags,
+               panel->Style() == psOwnerDraw ? reinterpret_cast<LPARAM>(panel) : reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TStatusBar::SetSimplePanel(bool value) {

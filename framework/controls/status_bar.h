@@ -87,6 +87,8 @@ class TStatusBar : public TWinControl {
  private:
   friend class TStatusPanels;
   void UpdatePanels();
+  void UpdatePanel(int index);
+  void SetPanelText(int index);
 
   TStatusPanels panels_;
   bool simplePanel_ = false;

@@ -1,10 +1,12 @@
 // The one window procedure of every framework window, and the registration of the window classes it
-// serves. A window finds its control through a window property holding the object's address; the
-// property is set by the first message the window receives (before CreateWindowEx returns), so no
-// message of the window's life passes the object by.
+// serves. A window finds its control in the process's table of framework windows; the entry is made at
+// the first message the window receives (before CreateWindowEx returns), so no message of the window's
+// life passes the object by. The table is the process's own: every message looks its window up, and a
+// window property would make that a call to the window manager (a server round trip under Wine).
 #include <windows.h>
 
 #include <commctrl.h>
+#include <unordered_map>
 #include <utility>
 
 #include "framework/controls/win_control.h"
@@ -15,7 +17,15 @@ namespace fw {
 
 namespace {
 
-constexpr char kControlProperty[] = "Trelvik.Control";
+// The framework windows of the process and their controls, under a reader-writer lock: windows are made
+// and destroyed on their own threads, and any thread may look one up. Made on first use and never freed,
+// so windows ending during the process's exit still find it.
+SRWLOCK controlsLock = SRWLOCK_INIT;
+
+std::unordered_map<HWND, TWinControl*>& FrameworkWindows() {
+  static auto* const controls = new std::unordered_map<HWND, TWinControl*>();
+  return *controls;
+}
 
 // The control whose window CreateWindowEx is making on this thread right now.
 thread_local TWinControl* creatingControl = nullptr;
@@ -75,10 +85,11 @@ HMENU NextChildId() {
 
 TWinControl* FindControl(HWND window) {
   if (window == nullptr) return nullptr;
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropA(window, kControlProperty));
+  AcquireSRWLockShared(&controlsLock);
+  const auto found = FrameworkWindows().find(window);
+  TWinControl* control = found != FrameworkWindows().end() ? found->second : nullptr;
+  ReleaseSRWLockShared(&controlsLock);
+  return control;
 }
 
 LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -99,12 +110,17 @@ LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lP
 
 void TWinControl::AttachHandle(HWND window) {
   handle_ = window;
-  SetPropA(window, kControlProperty, this);
+  AcquireSRWLockExclusive(&controlsLock);
+  FrameworkWindows()[window] = this;
+  ReleaseSRWLockExclusive(&controlsLock);
 }
 
 void TWinControl::DetachHandle() {
   if (handle_ == nullptr) return;
-  RemovePropA(handle_, kControlProperty);
+  AcquireSRWLockExclusive(&controlsLock);
+  const auto found = FrameworkWindows().find(handle_);
+  if (found != FrameworkWindows().end() && found->second == this) FrameworkWindows().erase(found);
+  ReleaseSRWLockExclusive(&controlsLock);
   handle_ = nullptr;
   mouseTracking_ = false;
   mouseControl_ = nullptr;

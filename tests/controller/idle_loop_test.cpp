@@ -6,6 +6,7 @@
 #include "controller/app/dialogs.h"
 #include "framework/controls/label.h"
 #include "framework/messaging/timer.h"
+#include "framework/services/clock.h"
 #include "main_form_fixture.h"
 
 namespace trelvik::testing {
@@ -143,6 +144,31 @@ TEST_F(IdleLoopTest, AircraftValuesAreCopiedEveryPassAndTheDcLabelChangesOnlyWit
   At(1200);
   form_->loop();
   EXPECT_EQ(form_->Label181->Caption(), "DC Power : ON");
+}
+
+// The idle handler runs a pass, waits at most a millisecond for a message, and goes on passing while none
+// comes; the first wait that reports one hands the thread back to the queue, which is not looked at between.
+TEST_F(IdleLoopTest, IdleHandlerPassesBetweenBoundedWaitsUntilAMessageIsWaiting) {
+  form_->InstallIdleLoop();
+  ASSERT_TRUE(static_cast<bool>(App().OnIdle));
+  At(70000);
+  form_->blink_tick = now_;
+  const int phase = form_->blink_phase;
+  // Each wait notes the blink phase its pass left and lets more than 300 ms go by, so every pass after the
+  // first turns the phase; the third wait reports a message.
+  std::vector<std::uint32_t> waits;
+  std::vector<int> phases;
+  const fw::ServiceDouble<bool(std::uint32_t)> wait{fw::WaitForMessageMs, [&](std::uint32_t ms) {
+                                                      waits.push_back(ms);
+                                                      phases.push_back(form_->blink_phase);
+                                                      now_ += 301;
+                                                      return waits.size() == 3;
+                                                    }};
+  bool done = true;
+  App().OnIdle(&App(), done);
+  EXPECT_EQ(waits, (std::vector<std::uint32_t>{1, 1, 1}));
+  EXPECT_EQ(phases, (std::vector<int>{phase, 1 - phase, phase}));
+  EXPECT_FALSE(done);  // the loop asks for the idle handler again once the queue is empty
 }
 
 }  // namespace

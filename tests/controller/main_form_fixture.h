@@ -67,7 +67,8 @@ class MainFormTest : public ::testing::Test {
   ScratchFolder folder_{"main_form"};
   fw::ServiceDouble<std::string()> programFolder_{fw::ProgramFolder, [this] { return folder_.Path(); }};
   fw::ServiceDouble<void(std::uint32_t)> noSleep_{fw::SleepMs, [](std::uint32_t) {}};
-  fw::ServiceDouble<bool(std::uint32_t)> noWait_{fw::WaitForMessageMs, [](std::uint32_t) { return false; }};
+  // A message is always waiting: the idle handler runs one pass and returns.
+  fw::ServiceDouble<bool(std::uint32_t)> noWait_{fw::WaitForMessageMs, [](std::uint32_t) { return true; }};
   std::vector<fw::MessageBoxRequest> asked_;
   int answer_ = IDCANCEL;
   fw::ServiceDouble<int(const fw::MessageBoxRequest&)> boxes_{fw::ShowMessageBox,

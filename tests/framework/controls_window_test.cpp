@@ -79,9 +79,22 @@ TEST_F(ControlWindowTest, TheWindowLeadsBackToItsObject) {
   EXPECT_EQ(FindControl(form_->Handle()), form_);
   EXPECT_EQ(FindControl(GetDesktopWindow()), nullptr);
   EXPECT_EQ(FindControl(nullptr), nullptr);
+  // A window of this process that the framework did not make leads nowhere.
+  const HWND plain = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, form_->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(FindControl(plain), nullptr);
+  DestroyWindow(plain);
+  // A window made again replaces the old one; a destroyed one leads nowhere any more.
+  const HWND first = control->Handle();
+  control->RecreateWnd();
+  EXPECT_EQ(FindControl(control->Handle()), control);
+  if (control->Handle() != first) {
+    EXPECT_EQ(FindControl(first), nullptr);
+  }
   const HWND window = control->Handle();
   control->Free();
   EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(FindControl(window), nullptr);
 }
 
 TEST_F(ControlWindowTest, PropertyChangesSendComponentMessages) {

@@ -64,6 +64,18 @@ TEST_F(StdControlTest, StatusBarPanelsReachTheWindowAndTheBarSitsAtTheBottom) {
   EXPECT_NE(SendMessageA(bar->Handle(), SB_ISSIMPLE, 0, 0), 0);
   EXPECT_EQ(bar->Panels()->Items(0)->Text(), "MISC_EXPORT.INI - Saved");
   EXPECT_GT(testing::PaintedPixelsOnParent(bar), 0);
+
+  // A text changed while the bar is simple shows once it has panels again; a width lays the parts out anew.
+  bar->Panels()->Items(1)->SetText("Written while simple");
+  bar->SetSimplePanel(false);
+  EXPECT_EQ(SendMessageA(bar->Handle(), SB_ISSIMPLE, 0, 0), 0);
+  SendMessageA(bar->Handle(), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "Written while simple");
+  bar->Panels()->Items(0)->SetWidth(300);
+  SendMessageA(bar->Handle(), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+  EXPECT_EQ(edges[0], 300);
+  SendMessageA(bar->Handle(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "\tMISC_EXPORT.INI - Saved");
 }
 
 TEST_F(StdControlTest, ScrollBarScrollsByTheWindowsMessagesAndReportsChanges) {
