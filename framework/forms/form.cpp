@@ -124,6 +124,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     }
   }
   if (formStyle_ == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+  if (formStyle_ == fsMDIChild) MDIChildParams(Params);
   if (position_ == poDefault || position_ == poDefaultPosOnly) Params.X = Params.Y = CW_USEDEFAULT;
   if (position_ == poDefault || position_ == poDefaultSizeOnly) Params.Width = Params.Height = CW_USEDEFAULT;
   Params.WinClassName = "Trelvik.Form";
@@ -131,6 +132,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  if (formStyle_ == fsMDIForm) CreateMDIClient();
   // Windows may have chosen the position or size.
   UpdateBoundsFromWindow();
   if (menu_ != nullptr) menu_->SetWindowHandle(Handle());
@@ -140,6 +142,7 @@ void TCustomForm::DestroyWnd() {
   // The window would destroy the menu it shows.
   if (menu_ != nullptr) menu_->SetWindowHandle(nullptr);
   TWinControl::DestroyWnd();
+  clientHandle_ = nullptr;  // went with the frame
 }
 
 void TCustomForm::SetMenu(TMainMenu* value) {
@@ -157,6 +160,7 @@ void TCustomForm::SetMenu(TMainMenu* value) {
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   TWinControl::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == menu_) menu_ = nullptr;
+  if (Operation == opRemove && AComponent == windowMenu_) windowMenu_ = nullptr;
 }
 
 bool TCustomForm::IsShortCut(WORD Key, TShiftState Shift) {
@@ -183,7 +187,12 @@ void TCustomForm::SetBorderIcons(TBorderIcons value) {
 
 void TCustomForm::SetFormStyle(TFormStyle value) {
   if (formStyle_ == value) return;
+  const bool mdi = value == fsMDIChild || value == fsMDIForm || formStyle_ == fsMDIChild || formStyle_ == fsMDIForm;
   formStyle_ = value;
+  if (mdi) {
+    RecreateKeepingVisibility();
+    return;
+  }
   if (HandleAllocated()) {
     SetWindowPos(Handle(), value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

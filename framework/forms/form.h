@@ -8,12 +8,15 @@
 // Keys: with KeyPreview the form's OnKeyDown/OnKeyUp/OnKeyPress see the keys of its focused control
 // first. Enter and Esc that the focused control does not use reach the controls as CM_DIALOGKEY, which
 // a control marked as default (Enter) or cancel (Esc) answers; Tab and the arrows move the focus.
+#include <vector>
+
 #include "framework/controls/win_control.h"
 #include "framework/forms/form_types.h"
 
 namespace fw {
 
 class TMainMenu;
+class TMenuItem;
 
 class TCustomForm : public TWinControl {
  public:
@@ -44,6 +47,16 @@ class TCustomForm : public TWinControl {
   void SetMenu(TMainMenu* value);
   bool IsShortCut(WORD Key, TShiftState Shift) override;
 
+  // MDI (form_mdi.cpp). The client window of an fsMDIForm (null for other forms and before the window).
+  HWND ClientHandle() const { return clientHandle_; }
+  // The menu item whose drop-down lists the MDI children.
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* value);
+  // The MDI children in the client window, in the client's order (top first).
+  int MDIChildCount() const;
+  TCustomForm* MDIChildren(int Index) const;
+  TCustomForm* ActiveMDIChild() const;
+
   void Close();
   virtual bool CloseQuery();
   TModalResult ShowModal();
@@ -62,6 +75,7 @@ class TCustomForm : public TWinControl {
   TCloseQueryEvent OnCloseQuery;
 
   void Dispatch(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -87,6 +101,10 @@ class TCustomForm : public TWinControl {
   void CloseModal();
   static void BroadcastFocusChange(TWinControl* parent, TMessage& Message);
   void ForgetControl(TControl* control);
+  void CreateMDIClient();
+  // A child form's window goes into the main form's client window.
+  static void MDIChildParams(TCreateParams& Params);
+  std::vector<TCustomForm*> MDIChildList() const;
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
@@ -97,6 +115,8 @@ class TCustomForm : public TWinControl {
   TModalResult modalResult_ = mrNone;
   TWinControl* activeControl_ = nullptr;
   TMainMenu* menu_ = nullptr;
+  HWND clientHandle_ = nullptr;
+  TMenuItem* windowMenu_ = nullptr;
   bool modal_ = false;
   bool positioned_ = false;
 };

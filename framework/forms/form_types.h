@@ -26,7 +26,9 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = Set<TBorderIcon>;
-enum TFormStyle { fsNormal, fsStayOnTop };
+// fsMDIForm: a frame whose client window holds MDI child forms; fsMDIChild: a child form inside the
+// main form's client window (the main form must be an fsMDIForm with its window made).
+enum TFormStyle { fsNormal, fsStayOnTop, fsMDIChild, fsMDIForm };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TPosition {
   poDesigned,

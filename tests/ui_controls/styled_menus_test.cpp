@@ -315,6 +315,18 @@ TEST_F(StyledMenuTest, HandlersAreInstalledByTheRules) {
   fw::TMenuItem* below = Item(added, "Below");
   EXPECT_TRUE(hasDraw(added, &DrawPopupMenuItem));
   EXPECT_TRUE(hasDraw(below, &DrawPopupMenuItem));
+
+  // A menu read with its form gets them when loaded.
+  fw::BeginLoading(Form());
+  auto* loaded = fw::Create<TVxMainMenu>(Form());
+  fw::TMenuItem* view = Item(loaded->Items(), "&View");
+  loaded->BeginUpdate();
+  fw::TMenuItem* zoom = Item(view, "&Zoom");
+  loaded->EndUpdate();
+  EXPECT_FALSE(static_cast<bool>(zoom->OnAdvancedDrawItem));  // nothing while loading
+  fw::EndLoading(Form());
+  EXPECT_TRUE(hasDraw(view, &DrawMainMenuItem));
+  EXPECT_TRUE(hasDraw(zoom, &DrawMainMenuItem));
 }
 
 TEST_F(StyledMenuTest, PopupCorrectsThePositionForThePaintedWidthAndTellsItClosed) {
@@ -387,6 +399,104 @@ TEST(StyledMenuModule, MenuAnimationIsOffWhileRunningAndPutBack) {
     EXPECT_EQ(after, saved);
   }
   SystemParametersInfoA(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(before)), 0);
+}
+
+}  // namespace
+}  // namespace ui
+
+namespace ui {
+namespace {
+
+using testing::MemoryBitmap;
+
+// An MDI frame with the styled menu and a Window menu, and its children.
+class MdiMenuTest : public testing::StyledControlTest {
+ protected:
+  void SetUp() override {
+    StyledControlTest::SetUp();
+    App().CreateForm(frame_);
+    frame_->SetFormStyle(fw::fsMDIForm);
+    frame_->SetBounds(0, 0, 600, 400);
+    menu_ = fw::Create<TVxMainMenu>(frame_);
+    window_ = fw::Create<fw::TMenuItem>(frame_);
+    window_->SetCaption("&Window");
+    auto* tile = fw::Create<fw::TMenuItem>(frame_);
+    tile->SetCaption("&Tile");
+    window_->Add(tile);
+    menu_->Items()->Add(window_);
+    frame_->SetMenu(menu_);
+    frame_->SetWindowMenu(window_);
+    frame_->Show();
+  }
+  fw::TForm* Child(const char* caption) {
+    auto* child = fw::Create<fw::TForm>(&App());
+    child->SetFormStyle(fw::fsMDIChild);
+    child->SetCaption(caption);
+    child->SetBounds(0, 0, 200, 100);
+    child->Show();
+    return child;
+  }
+  std::vector<std::string> WindowMenuCaptions() const {
+    std::vector<std::string> captions;
+    for (int i = 0; i < window_->Count(); ++i) {
+      fw::TMenuItem* item = window_->Items(i);
+      captions.push_back(item->Caption() + (item->Checked() ? " (checked)" : ""));
+    }
+    return captions;
+  }
+
+  fw::TForm* frame_ = nullptr;
+  TVxMainMenu* menu_ = nullptr;
+  fw::TMenuItem* window_ = nullptr;
+};
+
+TEST_F(MdiMenuTest, TheWindowMenuListsTheChildrenSortedWithTheActiveOneChecked) {
+  ASSERT_NE(frame_->ClientHandle(), nullptr);
+  fw::TForm* b = Child("b");
+  fw::TForm* a = Child("a");
+  Child("c");
+  EXPECT_EQ(frame_->MDIChildCount(), 3);
+  SendMessageA(frame_->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b->Handle()), 0);
+  EXPECT_EQ(frame_->ActiveMDIChild(), b);
+
+  menu_->Refresh();  // the menu answers for the client window from now on
+  const LRESULT answer = SendMessageA(frame_->ClientHandle(), WM_MDIREFRESHMENU, 0, 0);
+  EXPECT_EQ(reinterpret_cast<HMENU>(answer), menu_->Handle());
+  EXPECT_EQ(WindowMenuCaptions(), (std::vector<std::string>{"&Tile", "-", "1 a", "2 b (checked)", "3 c"}));
+  EXPECT_EQ(window_->Items(1)->ShortCut(), 43981);
+  EXPECT_EQ(window_->Items(2)->Tag(), reinterpret_cast<std::intptr_t>(a->Handle()));
+  EXPECT_EQ(window_->Items(2)->GroupIndex(), 205);
+
+  // A click on an entry activates that child; the list is made again, after the same marker.
+  window_->Items(2)->Click();
+  EXPECT_EQ(frame_->ActiveMDIChild(), a);
+  EXPECT_TRUE(window_->Items(2)->Checked());
+  SendMessageA(frame_->ClientHandle(), WM_MDIREFRESHMENU, 0, 0);
+  EXPECT_EQ(WindowMenuCaptions(), (std::vector<std::string>{"&Tile", "-", "1 a (checked)", "2 b", "3 c"}));
+
+  // Other messages still reach the client's own procedure.
+  SendMessageA(frame_->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b->Handle()), 0);
+  EXPECT_EQ(frame_->ActiveMDIChild(), b);
+
+  // The bar still draws its slice with the active child maximised (its icon goes on the frame's bar).
+  ShowWindow(b->Handle(), SW_MAXIMIZE);
+  menu_->GetCurrentMenuStyler()->RootItem()->SetColor(fw::clAqua);
+  menu_->GetCurrentMenuStyler()->RootItem()->SetColorTo(fw::clNone);
+  MemoryBitmap bitmap(100, 20);
+  fw::TCanvas canvas;
+  canvas.SetHandle(bitmap.DC());
+  DrawMainMenuItem(window_, &canvas, fw::TRect{40, 0, 100, 20}, {});
+  canvas.SetHandle(nullptr);
+  EXPECT_GT(bitmap.Count(RECT{40, 0, 100, 20}, fw::clAqua), 60 * 10);
+}
+
+TEST_F(MdiMenuTest, ChildFormsNeedAnMdiFrame) {
+  frame_->SetFormStyle(fw::fsNormal);
+  auto* child = fw::Create<fw::TForm>(&App());
+  child->SetFormStyle(fw::fsMDIChild);
+  EXPECT_THROW(child->HandleNeeded(), fw::EInvalidOperation);
+  EXPECT_EQ(frame_->ClientHandle(), nullptr);
+  EXPECT_EQ(frame_->ActiveMDIChild(), nullptr);
 }
 
 }  // namespace

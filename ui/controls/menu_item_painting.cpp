@@ -5,6 +5,7 @@
 
 #include "framework/actions/action_list.h"
 #include "framework/controls/draw_text.h"
+#include "framework/forms/form.h"
 #include "framework/forms/screen.h"
 #include "framework/menus/menu.h"
 #include "framework/rtl/ansicase.h"
@@ -247,11 +248,83 @@ bool LastOfRow(const ItemPaint& p, HWND window) {
   return next.top != mine.top;
 }
 
+// The form the menu belongs to, null when its owner is no form.
+fw::TCustomForm* OwnerForm(fw::TMenu* menu) { return dynamic_cast<fw::TCustomForm*>(menu->Owner()); }
+
+// The window whose menu bar shows the menu: for a menu of an MDI child, the frame.
+HWND BarWindow(fw::TMenu* menu) {
+  fw::TCustomForm* form = OwnerForm(menu);
+  if (form != nullptr && form->FormStyle() == fw::fsMDIChild && form->HandleAllocated()) {
+    return GetParent(GetParent(form->Handle()));
+  }
+  auto* main = dynamic_cast<fw::TMainMenu*>(menu);
+  return main != nullptr ? main->WindowHandle() : nullptr;
+}
+
+// The room the buttons of a maximised MDI child take at the bar's right end.
+int MaximisedChildButtons(fw::TMenu* menu) {
+  fw::TCustomForm* form = OwnerForm(menu);
+  if (form == nullptr) return 0;
+  fw::TCustomForm* child = form->FormStyle() == fw::fsMDIForm ? form->ActiveMDIChild()
+                           : form->FormStyle() == fw::fsMDIChild ? form
+                                                                 : nullptr;
+  if (child == nullptr || !child->HandleAllocated() || !IsZoomed(child->Handle())) return 0;
+  int room = 0;
+  for (fw::TBorderIcon icon : {fw::biMinimize, fw::biMaximize, fw::biSystemMenu}) {
+    if (child->BorderIcons().Contains(icon)) room += GetSystemMetrics(SM_CXMENUSIZE);
+  }
+  return room;
+}
+
+// The active MDI child's small icon left of the first bar item, on the frame's bar.
+void DrawMDIChildIcon(const ItemPaint& p, const TRect& r) {
+  fw::TCustomForm* form = OwnerForm(p.item->GetParentMenu());
+  if (form == nullptr || form->FormStyle() != fw::fsMDIForm || p.item->MenuIndex() != 0 || r.Left <= 4) return;
+  fw::TCustomForm* child = form->ActiveMDIChild();
+  if (child == nullptr || !child->HandleAllocated()) return;
+  const HWND window = child->Handle();
+  auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+  if (icon == nullptr) return;
+  const auto copy = static_cast<HICON>(
+      CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  if (copy == nullptr) return;
+  ICONINFO info{};
+  BITMAP bitmap{};
+  int iconWidth = GetSystemMetrics(SM_CXSMICON);
+  if (GetIconInfo(copy, &info)) {
+    if (GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap)) {
+      iconWidth = bitmap.bmWidth;
+    }
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  }
+  if (r.Left >= iconWidth && form->HandleAllocated()) {
+    const HDC dc = GetWindowDC(form->Handle());
+    if (dc != nullptr) {
+      fw::TCanvas canvas;
+      canvas.SetHandle(dc);
+      TRootItem* root = p.styler->RootItem();
+      const TRect space{4, r.Top, r.Left, r.Bottom};
+      if (root->GradientDirection() == gdVertical) {
+        DrawMenuGradient(&canvas, space, gdVertical, root->ColorTo(), root->Color());
+      } else {
+        canvas.Brush()->SetColor(root->Color());
+        canvas.FillRect(space);
+      }
+      DrawIconEx(dc, r.Left - 16, r.Top + 2, copy, 16, 16, 0, nullptr, DI_NORMAL);
+      canvas.SetHandle(nullptr);
+      ReleaseDC(form->Handle(), dc);
+    }
+  }
+  DestroyIcon(copy);
+}
+
 // Step 5 for a bar item in its normal state; false when the item is not drawn at all.
 bool DrawBarSlice(const ItemPaint& p, const TRect& r) {
   TRootItem* root = p.styler->RootItem();
-  auto* menu = dynamic_cast<fw::TMainMenu*>(p.item->GetParentMenu());
-  const HWND window = menu != nullptr ? menu->WindowHandle() : nullptr;
+  const HWND window = BarWindow(p.item->GetParentMenu());
   if (window == nullptr || !IsWindow(window)) return false;
   RECT windowRect{};
   GetWindowRect(window, &windowRect);
@@ -264,7 +337,7 @@ bool DrawBarSlice(const ItemPaint& p, const TRect& r) {
   TRect extent = c;
   const HWND canvasWindow = WindowFromDC(p.canvas->Handle());
   if (LastOfRow(p, canvasWindow)) {
-    fill.Right = c.Right;
+    fill.Right = c.Right - MaximisedChildButtons(p.item->GetParentMenu());
     if (canvasWindow == nullptr || canvasWindow == window) {
       extent.Right += 100;
     } else {
@@ -716,6 +789,7 @@ void DrawMainMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRect
   }
   TRect r = ARect;
   if (!p.bar) r.Right -= kRightCut;
+  if (p.bar) DrawMDIChildIcon(p, r);
   DrawItem(p, r);
 }
 
