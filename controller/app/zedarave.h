@@ -101,6 +101,11 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void Load_Input_Assignments(const std::string& file);
   // The Save command: CONFIG.INI's keys and the CDU roles of the assignments file.
   void SaveConfiguration1Click();
+  // The hidden File commands: clear every per-function record (after a question), load another assignments
+  // file, save to a file the user names.
+  void NewConfiguration1Click();
+  void LoadConfiguration1Click();
+  void SaveAs1Click();
   void Check_for_Change();
   // Unsaved changes: a per-function record differs from its saved copy, or the Save button is red.
   bool AssignmentsChanged() const;

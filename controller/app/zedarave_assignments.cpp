@@ -1,10 +1,14 @@
-// The assignments file: the loader that spreads it over the form's roles and axis functions, and Save.
+// The assignments file: the loader that spreads it over the form's roles and axis functions, Save, and the
+// hidden New, Load and Save As commands.
+#include <optional>
 #include <tuple>
 
 #include "controller/app/zedarave.h"
 #include "framework/controls/label.h"
 #include "framework/ini/inifile.h"
 #include "framework/messaging/timer.h"
+#include "framework/services/filedialogs.h"
+#include "framework/services/messagebox.h"
 #include "framework/services/programfolder.h"
 #include "framework/classes/stringlist.h"
 #include "ui/controls/smooth_label.h"
@@ -117,6 +121,46 @@ void TZedArave::SaveConfiguration1Click() {
   save_label->SetVisible(true);
   set_status_text(1, "Assignments Saved");
   save_Timer->SetEnabled(true);
+}
+
+void TZedArave::NewConfiguration1Click() {
+  fw::MessageBoxRequest request;
+  request.Owner = HandleAllocated() ? Handle() : nullptr;
+  request.Text = "Are You Sure ?";
+  request.Caption = "Clear All Assignments";
+  request.Flags = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+  if (fw::ShowMessageBox(request) != IDYES) return;
+  // Roles, axis functions and the file stay as they are.
+  ClearRecords(input_assignments, output_assignments);
+  build_combo_inputs(false);
+  build_combo_outputs(false);
+}
+
+void TZedArave::LoadConfiguration1Click() {
+  fw::FileDialogRequest request;
+  request.Owner = HandleAllocated() ? Handle() : nullptr;
+  request.Filter = "Import/Export File|*.ini";
+  request.DefaultExt = "ini";  // the system appends it to a name typed without one
+  const std::optional<std::string> path = fw::ShowOpenFileDialog(request);
+  if (!path) return;
+  assignments_file = *path;
+  ClearRecords(input_assignments, output_assignments);
+  Load_Input_Assignments(*path);
+  build_combo_inputs(false);
+  build_combo_outputs(false);
+}
+
+void TZedArave::SaveAs1Click() {
+  fw::FileDialogRequest request;
+  request.Owner = HandleAllocated() ? Handle() : nullptr;
+  request.Filter = "Assignment Files|*.ini";
+  request.InitialDir = fw::ProgramFolder();
+  std::optional<std::string> path = fw::ShowSaveFileDialog(request);
+  if (!path) return;
+  // Only an exact lower-case ".ini" counts as the extension.
+  if (path->size() < 4 || path->compare(path->size() - 4, 4, ".ini") != 0) *path += ".ini";
+  assignments_file = *path;
+  SaveConfiguration1Click();
 }
 
 }  // namespace trelvik

@@ -82,10 +82,10 @@ void TZedArave::BuildMenu() {
   MainMenu1->BeginUpdate();  // the items built here get the styled handlers
   fw::TMenuItem* root = MainMenu1->Items();
   File1 = MenuItem(this, root, "File1", "&File");
-  NewConfiguration1 = MenuItem(this, File1, "NewConfiguration1", "New Configuration");
-  LoadConfiguration1 = MenuItem(this, File1, "LoadConfiguration1", "Load Configuration");
+  NewConfiguration1 = MenuItem(this, File1, "NewConfiguration1", "New Configuration", [this] { NewConfiguration1Click(); });
+  LoadConfiguration1 = MenuItem(this, File1, "LoadConfiguration1", "Load Configuration", [this] { LoadConfiguration1Click(); });
   SaveConfiguration1 = MenuItem(this, File1, "SaveConfiguration1", "Save Configuration", [this] { SaveConfiguration1Click(); });
-  SaveAs1 = MenuItem(this, File1, "SaveAs1", "Save As");
+  SaveAs1 = MenuItem(this, File1, "SaveAs1", "Save As", [this] { SaveAs1Click(); });
   Exit1 = MenuItem(this, File1, "Exit1", "E&xit", [this] { Close(); });
   Edit1 = MenuItem(this, root, "Edit1", "&Edit");
   OperationMode1 = MenuItem(this, Edit1, "OperationMode1", "Operation Mode");
