@@ -13,6 +13,8 @@ struct PanelState {
   std::uint8_t cdu_cpt_state = 0;
   std::uint8_t cdu_fo_state = 0;
   std::uint8_t cdu_obs_state = 0;
+  // A change to or from 89 makes the idle pass reload the assignments; nothing in this program sets it.
+  std::uint8_t reload_trigger = 0;
   // The bank-angle limit the ELVL heading knob steps from while in bank-angle mode; nothing fills it yet.
   std::int32_t bank_angle_limit = 0;
 

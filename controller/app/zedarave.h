@@ -380,6 +380,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::uint32_t blink_tick = 0;
   std::uint32_t led_pass_tick = 0;
   std::uint32_t seg_pass_tick = 0;
+  std::int32_t reload_trigger_prev = 0;  // panel_state.reload_trigger as the last idle pass saw it
   // What the switch processing keeps between events.
   std::uint32_t prev_switch_tick = 0;
   aircraft::LastAssignableInput last_assignable_input;

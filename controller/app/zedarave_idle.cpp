@@ -23,6 +23,8 @@ void Age(bool& flag, std::uint32_t& tick, std::uint32_t age) {
   }
 }
 
+constexpr std::int32_t kReloadTrigger = 89;
+
 // Whether a pass with this interval is due; when it is, its start is now.
 bool Due(std::uint32_t& tick, std::int32_t interval) {
   const std::uint32_t now = fw::TickCount();
@@ -62,6 +64,13 @@ void TZedArave::loop() {
   if (Due(monitor_tick, 1000)) write_Output_states();
   // The transponder's code and TCAS mode, and the IDENT blink.
   transponder_pass();
+  // The assignments reloaded when the reload trigger moves to or from 89.
+  if (panel_state.reload_trigger != reload_trigger_prev) {
+    if (panel_state.reload_trigger == kReloadTrigger || reload_trigger_prev == kReloadTrigger) {
+      Reload_Assignment_Options();
+    }
+    reload_trigger_prev = panel_state.reload_trigger;
+  }
   // The joystick axes, at most every 200 ms.
   axis_pass();
 }

@@ -171,5 +171,28 @@ TEST_F(IdleLoopTest, IdleHandlerPassesBetweenBoundedWaitsUntilAMessageIsWaiting)
   EXPECT_FALSE(done);  // the loop asks for the idle handler again once the queue is empty
 }
 
+TEST_F(IdleLoopTest, TheAssignmentsAreReloadedWhenTheReloadTriggerMovesToOrFrom89) {
+  // Each reload reads the assignments file afresh; the captain's CDU role shows which reads happened.
+  struct Step {
+    std::uint8_t trigger;
+    const char* role;  // what the file names when the pass runs
+    const char* held;  // the role afterwards
+  };
+  const Step steps[] = {
+      {89, "3302AAAA0001", "3302AAAA0001"},  // 0 to 89
+      {89, "3302AAAA0002", "3302AAAA0001"},  // unchanged
+      {5, "3302AAAA0003", "3302AAAA0003"},   // 89 to 5
+      {6, "3302AAAA0004", "3302AAAA0003"},   // neither is 89
+  };
+  At(1000);
+  for (const Step& step : steps) {
+    folder_.Write("ASSIGNMENTS.INI", std::string("[CDU_ASSIGNMENTS]\r\nCPT=") + step.role + "\r\n");
+    form_->panel_state.reload_trigger = step.trigger;
+    At(now_ + 10);
+    form_->loop();
+    EXPECT_EQ(form_->cdu_cpt_board, step.held) << int{step.trigger} << " " << step.role;
+  }
+}
+
 }  // namespace
 }  // namespace trelvik::testing
