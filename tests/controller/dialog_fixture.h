@@ -45,12 +45,23 @@ class ModalScript {
   }
   ModalScript& Then(fw::TForm* form, std::function<void()> action) {
     steps_.emplace_back(form, std::move(action));
+    forms_.insert(form);
     return *this;
   }
 
  private:
   void Step() {
-    if (steps_.empty()) return;
+    if (steps_.empty()) {
+      // Every step ran: the dialogs they acted on must end by themselves.
+      if (++idles_ > 20000) {
+        ADD_FAILURE() << "a scripted dialog stayed open after the last step";
+        for (fw::TForm* form : forms_) {
+          if (form->Modal()) form->SetModalResult(fw::mrCancel);
+        }
+        idles_ = 0;
+      }
+      return;
+    }
     fw::TForm* form = steps_.front().first;
     if (form->Modal() && IsWindowEnabled(form->Handle())) {
       idles_ = 0;
@@ -68,6 +79,7 @@ class ModalScript {
 
   fw::TApplication& app_;
   std::deque<std::pair<fw::TForm*, std::function<void()>>> steps_;
+  std::set<fw::TForm*> forms_;
   int idles_ = 0;
 };
 
