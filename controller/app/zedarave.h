@@ -76,6 +76,7 @@ inline constexpr const char* kApplicationTitle = "VDK-Trelvik";
 inline constexpr const char* kMainCaption = "VDK-Trelvik: VDK to ORVA Hardware Interface - Version 2.00";
 
 class FormSwitchHost;
+enum class ExportKind;
 
 struct EncoderControls {
   fw::TEdit* edit = nullptr;
@@ -116,6 +117,18 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void loop();
   // Runs at the start of every discovery to empty the board choices of the output dialogs.
   std::function<void()> OnClearDialogBoards;
+
+  // ---- Export files and import wizard (zedarave_exchange.cpp) ---------------------------------------
+  // Each export writes one panel group's functions (or all of them) into its file in "Import Files".
+  void MIPFile1Click();
+  void PedestalFile1Click();
+  void MainOverheadFile1Click();
+  void AFTOverheadFile1Click();
+  void MiscItemsFile1Click();
+  void RelayFile1Click();
+  void All1Click();
+  // Reads an export file back, asking which board plays each panel group here.
+  void ImportFile1Click();
 
   // ---- Per-function rows (zedarave_rows.cpp) --------------------------------------------------------
   // Row layout restarts: input and output rows counted from 0 at (10, 5). The flag is not used.
@@ -618,6 +631,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // (reported once per model until a read succeeds again).
   std::int32_t OutputBoardSession(const std::string& model);
   void ShowRunningLabel();
+  void ExportAssignments(ExportKind kind);
 
   ProgramSettings settings_;
   ProgramLog log_;

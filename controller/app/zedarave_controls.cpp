@@ -94,6 +94,15 @@ void TZedArave::BuildMenu() {
   Find1 = MenuItem(this, Edit1, "Find1", "&Find");
   Log1 = MenuItem(this, Edit1, "Log1", "Log", [this] { Log1Click(); });
   ImportExport1 = MenuItem(this, root, "ImportExport1", "Import/Export");
+  fw::TMenuItem* exports = MenuItem(this, ImportExport1, "Export1", "Export");
+  MenuItem(this, exports, "MIPFile1", "MIP File", [this] { MIPFile1Click(); });
+  MenuItem(this, exports, "PedestalFile1", "Pedestal File", [this] { PedestalFile1Click(); });
+  MenuItem(this, exports, "MainOverheadFile1", "Main Overhead File", [this] { MainOverheadFile1Click(); });
+  MenuItem(this, exports, "AFTOverheadFile1", "AFT Overhead File", [this] { AFTOverheadFile1Click(); });
+  MenuItem(this, exports, "MiscItemsFile1", "Misc Items File", [this] { MiscItemsFile1Click(); });
+  MenuItem(this, exports, "RelayFile1", "Relay File", [this] { RelayFile1Click(); });
+  MenuItem(this, exports, "All1", "All", [this] { All1Click(); });
+  MenuItem(this, ImportExport1, "ImportFile1", "Import File", [this] { ImportFile1Click(); });
   Logging1 = MenuItem(this, root, "Logging1", "Logging");
   Enable1 = MenuItem(this, Logging1, "Enable1", "Enable", [this] { Enable1Click(); });
   for (fw::TMenuItem* hidden : {NewConfiguration1, LoadConfiguration1, SaveAs1, Find1, ImportExport1, Logging1}) {

@@ -285,7 +285,27 @@ void TZedArave::ConfigureBoard(const tbuffer_id& entry, std::int32_t mode) {
 }
 
 void TZedArave::Add_Card_Name_To_List() {
-  // The per-function records hold no assignment in this program, so no record has a board to describe.
+  const auto slotOf = [this](const std::string& board) -> const tbuffer_id* {
+    if (board.empty()) return nullptr;
+    for (int slot = 1; slot <= kBoardSlots; ++slot) {
+      if (board_table[static_cast<std::size_t>(slot)].name == board) return &board_table[static_cast<std::size_t>(slot)];
+    }
+    return nullptr;
+  };
+  const auto describe = [&](std::string& description, const std::string& board, fw::TLabel* card) {
+    const tbuffer_id* slot = slotOf(board);
+    if (slot == nullptr) return;
+    description = slot->description;
+    if (card != nullptr) card->SetCaption(slot->description + " : " + slot->name);
+  };
+  for (int n = 1; n <= kAssignmentRecords; ++n) {
+    tinput_assignments& record = input_assignments[static_cast<std::size_t>(n)];
+    if (record.switch_no > 0) describe(record.board_desc, record.board, input_rows[static_cast<std::size_t>(n)].main.card);
+  }
+  for (int n = 1; n <= kAssignmentRecords; ++n) {
+    toutput_assignments& record = output_assignments[static_cast<std::size_t>(n)];
+    if (record.output_no > 0) describe(record.board_desc, record.board, output_rows[static_cast<std::size_t>(n)].card);
+  }
 }
 
 void TZedArave::InstallIdleLoop() {

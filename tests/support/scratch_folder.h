@@ -1,4 +1,5 @@
-// A fresh, empty folder in the temporary folder for one test; removed with what it holds at the end.
+// A fresh, empty folder in the temporary folder for one test; removed with what it holds (subfolders too) at
+// the end.
 #pragma once
 
 #include <windows.h>
@@ -35,12 +36,21 @@ class ScratchFolder {
   }
 
  private:
-  void Empty() const {
+  void Empty() const { EmptyFolder(path_); }
+  // Removes everything in the folder, subfolders with what they hold included.
+  static void EmptyFolder(const std::string& folder) {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path_ + "*").c_str(), &data);
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-      if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA((path_ + data.cFileName).c_str());
+      const std::string name = data.cFileName;
+      if (name == "." || name == "..") continue;
+      if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        EmptyFolder(folder + name + "\\");
+        RemoveDirectoryA((folder + name).c_str());
+      } else {
+        DeleteFileA((folder + name).c_str());
+      }
     } while (FindNextFileA(find, &data));
     FindClose(find);
   }
