@@ -111,6 +111,7 @@ Tfind::Tfind(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   // The default button: Enter in the edit box finds too. Esc anywhere on the form is the Cancel button.
   Button1 = Captioned<fw::TButton>(this, "Button1", "Find / Find Next", 10, 45, 140, 25);
   Button1->SetDefault(true);
+  Button1->OnClick = [this](fw::TObject*) { Button1Click(); };
   fw::TButton* cancel = ResultButton(this, "Button2", "Cancel", 160, 45, fw::mrCancel);
   cancel->SetCancel(true);
   OnShow = [this](fw::TObject*) { findtxt->SetText(""); };

@@ -31,6 +31,8 @@ class Tfind : public fw::TForm {
   explicit Tfind(fw::TComponent* AOwner);
   fw::TEdit* findtxt = nullptr;
   fw::TButton* Button1 = nullptr;  // "Find / Find Next"
+
+  void Button1Click();
 };
 
 // Finds the LED behind an annunciator by halving the lit range of an eligible board, or lets the user
