@@ -133,7 +133,7 @@ class PanelOutputs : public ::testing::Test {
     e2e::WaitUntil([&] {
       now = boards().Boards();
       return now.size() == 2 && Differences(now[k330F], f).empty() && Differences(now[k330A], a).empty();
-    }, 15000);
+    }, 60000);
     return now;
   }
 
@@ -187,7 +187,7 @@ TEST_F(PanelOutputs, The737DataAreaLightsExactlyItsLampsAndWindowsWritesOnlyChan
   EXPECT_TRUE(e2e::WaitUntil([&] {
     const auto now = boards().Boards();
     return now.size() == 2 && AllDark(now[k330F]) && AllDark(now[k330A]);
-  }, 15000));
+  }, 60000));
   EXPECT_TRUE(run_.Close(30000));
   for (const HidSimMirrorBoard& board : boards().Boards()) EXPECT_EQ(e2e::NotDarkAndReleased(board), "") << board.serial;
 }
