@@ -37,7 +37,8 @@ std::string PrepareProgramFolder(const std::string& folder, bool is777, const st
   if (!CopyFileA((bin + "simconnect\\SimConnect.dll").c_str(), (folder + "SimConnect.dll").c_str(), FALSE)) {
     return "cannot copy SimConnect.dll";
   }
-  if (!WriteText(folder + "CONFIG.INI", std::string("[SETTINGS]\r\nAIRCRAFT_TYPE=") + (is777 ? "B777" : "B737") + "\r\n") ||
+  if (!WriteText(folder + "CONFIG.INI", std::string("[SETTINGS]\r\nAIRCRAFT_TYPE=") + (is777 ? "B777" : "B737") +
+                                               "\r\nOUTPUT_LED_TIMER=200\r\nOUTPUT_7SEG_TIMER=250\r\n") ||
       !WriteText(folder + "ASSIGNMENTS.INI", "[CDU_ASSIGNMENTS]\r\nCPT=" + cduBoard + "\r\n")) {
     return "cannot write the settings";
   }

@@ -114,7 +114,9 @@ class PanelOutputs : public ::testing::Test {
   PanelOutputs() : run_("panels737", "1FD1:03E8:MCP00001::330F;1FD1:03E8:MCP00002::330A") {}
 
   void SetUp() override {
-    run_.WriteFile("CONFIG.INI", "[SETTINGS]\r\nAIRCRAFT_TYPE=B737\r\n");
+    // The template's pass intervals: without the keys the 7-segment pass (500 ms) would run only when the LED
+    // test dialog's 500 ms timer happens to come late.
+    run_.WriteFile("CONFIG.INI", "[SETTINGS]\r\nAIRCRAFT_TYPE=B737\r\nOUTPUT_LED_TIMER=200\r\nOUTPUT_7SEG_TIMER=250\r\n");
     run_.AddSimConnectStandIn();
     ASSERT_TRUE(boards().Ready());
     ASSERT_TRUE(run_.Start());
