@@ -310,13 +310,15 @@ void TZedArave::Add_Card_Name_To_List() {
 
 void TZedArave::InstallIdleLoop() {
   if (fw::Application == nullptr) return;
-  // Passes follow one another at most a millisecond apart while the queue stays empty; a message (a switch
-  // change above all) ends the wait at once and is dispatched before the next pass. The queue is looked at
-  // only when the wait says it holds something: a look between the passes would cost more than the pass.
+  // Each pass follows a wait of at most a millisecond, as it always has: a wait that a message ended still
+  // runs its pass, and only then is the message dispatched. While the waits time out the passes follow one
+  // another without a look at the queue: such a look would cost more than the pass.
   fw::Application->OnIdle = [this](fw::TObject*, bool& Done) {
+    bool message = false;
     do {
+      message = fw::WaitForMessageMs(1);
       loop();
-    } while (!fw::WaitForMessageMs(1));
+    } while (!message);
     Done = false;
   };
 }

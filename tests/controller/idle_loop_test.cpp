@@ -146,16 +146,17 @@ TEST_F(IdleLoopTest, AircraftValuesAreCopiedEveryPassAndTheDcLabelChangesOnlyWit
   EXPECT_EQ(form_->Label181->Caption(), "DC Power : ON");
 }
 
-// The idle handler runs a pass, waits at most a millisecond for a message, and goes on passing while none
-// comes; the first wait that reports one hands the thread back to the queue, which is not looked at between.
-TEST_F(IdleLoopTest, IdleHandlerPassesBetweenBoundedWaitsUntilAMessageIsWaiting) {
+// The idle handler waits at most a millisecond for a message, then runs a pass, and goes on so while no
+// message comes; the pass after the wait that reports one still runs, then the thread goes back to the
+// queue, which is not looked at in between.
+TEST_F(IdleLoopTest, IdleHandlerPassesAfterEachBoundedWaitUntilAMessageIsWaiting) {
   form_->InstallIdleLoop();
   ASSERT_TRUE(static_cast<bool>(App().OnIdle));
   At(70000);
   form_->blink_tick = now_;
   const int phase = form_->blink_phase;
-  // Each wait notes the blink phase its pass left and lets more than 300 ms go by, so every pass after the
-  // first turns the phase; the third wait reports a message.
+  // Each wait notes the blink phase and lets more than 300 ms go by, so every pass turns the phase; the
+  // third wait reports a message.
   std::vector<std::uint32_t> waits;
   std::vector<int> phases;
   const fw::ServiceDouble<bool(std::uint32_t)> wait{fw::WaitForMessageMs, [&](std::uint32_t ms) {
@@ -168,6 +169,7 @@ TEST_F(IdleLoopTest, IdleHandlerPassesBetweenBoundedWaitsUntilAMessageIsWaiting)
   App().OnIdle(&App(), done);
   EXPECT_EQ(waits, (std::vector<std::uint32_t>{1, 1, 1}));
   EXPECT_EQ(phases, (std::vector<int>{phase, 1 - phase, phase}));
+  EXPECT_EQ(form_->blink_phase, 1 - phase);  // the third pass ran after the wait that ended the handler
   EXPECT_FALSE(done);  // the loop asks for the idle handler again once the queue is empty
 }
 
