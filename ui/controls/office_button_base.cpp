@@ -299,4 +299,13 @@ void TVxOfficeButtonBase::Dispatch(fw::TMessage& Message) {
   fw::TCustomControl::Dispatch(Message);
 }
 
+void TVxOfficeButtonBase::KeyDown(WORD& Key, fw::TShiftState Shift) {
+  if (Key == VK_RETURN && ReturnIsTab()) {
+    Key = VK_TAB;
+    PostMessageA(Handle(), WM_KEYDOWN, VK_TAB, 0);
+  }
+  if (Key == VK_SPACE) down_ = true;
+  fw::TCustomControl::KeyDown(Key, Shift);
+}
+
 }  // namespace ui

@@ -72,6 +72,8 @@ class TVxOfficeButtonBase : public fw::TCustomControl {
   TAnchorClick OnAnchorExit;
 
  protected:
+  // Return moves on like Tab when ReturnIsTab; Space presses the button until its release.
+  void KeyDown(WORD& Key, fw::TShiftState Shift) override;
   void Loaded() override;
   void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
   void Dispatch(fw::TMessage& Message) override;

@@ -96,15 +96,6 @@ void TCustomVxOfficeCheckBox::MouseUp(fw::TMouseButton Button, fw::TShiftState S
   pressed_ = false;
 }
 
-void TCustomVxOfficeCheckBox::KeyDown(WORD& Key, fw::TShiftState Shift) {
-  if (Key == VK_RETURN && ReturnIsTab()) {
-    Key = VK_TAB;
-    PostMessageA(Handle(), WM_KEYDOWN, VK_TAB, 0);
-  }
-  if (Key == VK_SPACE) down_ = true;
-  TVxOfficeButtonBase::KeyDown(Key, Shift);
-}
-
 void TCustomVxOfficeCheckBox::KeyUp(WORD& Key, fw::TShiftState /*Shift*/) {
   if (Key != VK_SPACE) return;
   down_ = false;

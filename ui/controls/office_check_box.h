@@ -29,7 +29,6 @@ class TCustomVxOfficeCheckBox : public TVxOfficeButtonBase {
   void Dispatch(fw::TMessage& Message) override;
   void MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
   void MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
-  void KeyDown(WORD& Key, fw::TShiftState Shift) override;
   void KeyUp(WORD& Key, fw::TShiftState Shift) override;
   void DoEnter() override;
   void DoExit() override;

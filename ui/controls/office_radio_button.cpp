@@ -107,15 +107,6 @@ void TCustomVxOfficeRadioButton::MouseUp(fw::TMouseButton Button, fw::TShiftStat
   Invalidate();
 }
 
-void TCustomVxOfficeRadioButton::KeyDown(WORD& Key, fw::TShiftState Shift) {
-  if (Key == VK_RETURN && ReturnIsTab()) {
-    Key = VK_TAB;
-    PostMessageA(Handle(), WM_KEYDOWN, VK_TAB, 0);
-  }
-  if (Key == VK_SPACE) down_ = true;
-  TVxOfficeButtonBase::KeyDown(Key, Shift);
-}
-
 void TCustomVxOfficeRadioButton::KeyUp(WORD& Key, fw::TShiftState /*Shift*/) {
   if (Key != VK_SPACE) return;
   down_ = false;

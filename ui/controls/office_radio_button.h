@@ -31,7 +31,6 @@ class TCustomVxOfficeRadioButton : public TVxOfficeButtonBase {
   void Dispatch(fw::TMessage& Message) override;
   void MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
   void MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
-  void KeyDown(WORD& Key, fw::TShiftState Shift) override;
   void KeyUp(WORD& Key, fw::TShiftState Shift) override;
   void DoEnter() override;
   void DoExit() override;
