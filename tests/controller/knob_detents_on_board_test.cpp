@@ -4,6 +4,7 @@
 // runs unless a test runs one, so what the board shows after a detent came from the knob.
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "framework/messaging/timer.h"
 #include "main_form_fixture.h"
 #include "sim/channel/remote_boards.h"
+#include "tests/boardapi/fixtures/switch_calls.h"
 #include "tests/boardapi_dll/fixtures/simulated_bank.h"
 
 namespace trelvik::testing {
@@ -72,12 +74,10 @@ class KnobDetentsOnBoardTest : public MainFormTest {
     Switch(sw, true);
     Switch(sw, false);
   }
+  // The switch alone closed, or every switch open, on the board; returns once the form has taken the change.
   void Switch(int sw, bool closed) {
-    const int index = sw <= 64 ? sw - 1 : sw - 65;
-    const auto bit = static_cast<unsigned short>(1u << (index % 8 + (sw <= 64 ? 0 : 8)));
-    unsigned short& word = words_[index / 8];
-    word = static_cast<unsigned short>(closed ? word | bit : word & ~bit);
-    dlltest::Bank().SetSwitchWords(board_, words_);
+    const std::array<uint16_t, 8> words = closed ? ClosedSwitches({sw}) : ClosedSwitches({});
+    dlltest::Bank().SetSwitchWords(board_, words.data());
     const std::string caption = "MCP - Input: " + std::to_string(sw) + (closed ? " ON" : " OFF");
     ASSERT_TRUE(PumpUntil([&] { return form_->last_input->Caption() == caption; }))
         << "waiting for \"" << caption << "\", the form shows \"" << form_->last_input->Caption() << "\"";
@@ -96,7 +96,6 @@ class KnobDetentsOnBoardTest : public MainFormTest {
   fw::ServiceDouble<std::uint32_t()> clock_{fw::TickCount, [this] { return now_; }};
   BoardApiDouble realLibrary_{RealBoardApi()};
   int board_ = -1;
-  unsigned short words_[8] = {};
   TZedArave* form_ = nullptr;
 };
 
