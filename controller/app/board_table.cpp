@@ -52,4 +52,10 @@ int SlotOfSession(const BoardSlotArray& slots, std::int32_t session) {
   return 0;
 }
 
+int SlotOfDevice(const BoardSlotArray& slots, const std::string& device) {
+  if (device.empty()) return 0;
+  const tbuffer_id* slot = Find(slots, device);
+  return slot != nullptr ? static_cast<int>(slot - slots.data()) : 0;
+}
+
 }  // namespace trelvik

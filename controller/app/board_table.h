@@ -41,5 +41,7 @@ std::string Get_Board_Desc2(const BoardSlotArray& slots, const std::string& name
 std::string Get_Board_Name(const BoardSlotArray& slots, const std::string& name);
 // The first slot 1..50 holding session; 0 when none does.
 int SlotOfSession(const BoardSlotArray& slots, std::int32_t session);
+// The first slot 1..50 holding the device name; 0 for an empty name (a free slot has none) or when none does.
+int SlotOfDevice(const BoardSlotArray& slots, const std::string& device);
 
 }  // namespace trelvik

@@ -39,14 +39,6 @@ void AddLedBoards(ui::TColumnComboBox* combo, const TZedArave& form) {
   }
 }
 
-int SlotOfDevice(const TZedArave& form, const std::string& device) {
-  if (device.empty()) return 0;  // a free slot has no name either
-  for (int slot = 1; slot <= kBoardSlots; ++slot) {
-    if (form.board_table[static_cast<std::size_t>(slot)].name == device) return slot;
-  }
-  return 0;
-}
-
 void DirectLedSet(std::int32_t session, std::int32_t led, std::uint8_t state) noexcept {
   Shielded([&] { Api().LED_Set(session, led, state); });
 }

@@ -30,8 +30,6 @@ std::string ChosenText(ui::TColumnComboBox* combo);
 bool HasChoice(ui::TColumnComboBox* combo);
 // One board item per slot whose board has LEDs, in slot order.
 void AddLedBoards(ui::TColumnComboBox* combo, const TZedArave& form);
-// The slot number of the first slot holding the device; 0 when none does.
-int SlotOfDevice(const TZedArave& form, const std::string& device);
 
 // ventrix_LED_Set straight to the library, also while output is suspended. The status is not looked at;
 // an exception or an access fault inside the library ends only this write.

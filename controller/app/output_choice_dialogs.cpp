@@ -17,7 +17,7 @@ void FillOutputs(ui::TColumnComboBox* boards, ui::TColumnComboBox* outputs, fw::
   wait->SetVisible(true);
   outputs->ComboItems()->Clear();
   if (ZedArave != nullptr) {
-    if (const int slot = SlotOfDevice(*ZedArave, ItemDevice(ChosenText(boards))); slot > 0) {
+    if (const int slot = SlotOfDevice(ZedArave->board_table, ItemDevice(ChosenText(boards))); slot > 0) {
       const BoardInfo& info = ZedArave->board_info[static_cast<std::size_t>(slot)];
       outputs->BeginUpdate();
       for (std::int64_t led = fromOne ? 1 : info.firstLed; led <= info.lastLed; ++led) {

@@ -222,8 +222,10 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void Set_ELEC_Panel(const std::string& model);
   void Set_IRS_Panel(const std::string& model);
   // The radio-family boards of one model (4C5A, 3401, 3318, 3305, 3402): the hidden status lines of the
-  // radio page, then every bound board of the model (7-segment pass and the radio switches).
+  // radio page, then every bound board of the model (the radio switches).
   void set_radio_panel(const std::string& model);
+  // The status lines once, then the boards of every radio-family model (7-segment pass).
+  void set_radio_panels();
   // The working standby frequencies from the aircraft's radios (7-segment pass, without switch activity).
   void RefreshRadioValues();
   // The transponder code and TCAS mode sent while they differ from the aircraft's, and the IDENT blink
@@ -631,6 +633,9 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // (reported once per model until a read succeeds again).
   std::int32_t OutputBoardSession(const std::string& model);
   void ShowRunningLabel();
+  // set_radio_panel's two halves: the radio page's status lines, and the bound boards of one model.
+  void ShowRadioStatus();
+  void WriteRadioBoards(const std::string& model);
   void ExportAssignments(ExportKind kind);
 
   ProgramSettings settings_;

@@ -285,18 +285,12 @@ void TZedArave::ConfigureBoard(const tbuffer_id& entry, std::int32_t mode) {
 }
 
 void TZedArave::Add_Card_Name_To_List() {
-  const auto slotOf = [this](const std::string& board) -> const tbuffer_id* {
-    if (board.empty()) return nullptr;
-    for (int slot = 1; slot <= kBoardSlots; ++slot) {
-      if (board_table[static_cast<std::size_t>(slot)].name == board) return &board_table[static_cast<std::size_t>(slot)];
-    }
-    return nullptr;
-  };
-  const auto describe = [&](std::string& description, const std::string& board, fw::TLabel* card) {
-    const tbuffer_id* slot = slotOf(board);
-    if (slot == nullptr) return;
-    description = slot->description;
-    if (card != nullptr) card->SetCaption(slot->description + " : " + slot->name);
+  const auto describe = [this](std::string& description, const std::string& board, fw::TLabel* card) {
+    const int slot = SlotOfDevice(board_table, board);
+    if (slot == 0) return;
+    const tbuffer_id& entry = board_table[static_cast<std::size_t>(slot)];
+    description = entry.description;
+    if (card != nullptr) card->SetCaption(entry.description + " : " + entry.name);
   };
   for (int n = 1; n <= kAssignmentRecords; ++n) {
     tinput_assignments& record = input_assignments[static_cast<std::size_t>(n)];

@@ -135,7 +135,7 @@ void TZedArave::ImportFile1Click() {
     const BoardInfo& info = board_info[static_cast<std::size_t>(slot)];
     const std::string model = ModelOf(info);
     if (IsImportBoardModel(model) && info.switchCount >= 1) AddComboText(list, entry.description + "-" + entry.name);
-    if (entry.session != 0 && (model == "4107" || model == "4109")) {
+    if (entry.session != 0 && IsRelayModel(model)) {
       ++relayBoards;
       relayBoard = entry.name;
     }

@@ -127,7 +127,7 @@ void TZedArave::Output_Loop_7SEG() {
       ReloadWindowFields(panel_state, mcp_switches);
       for (const char* model : kMcpModels) set_mcp_outputs_7seg(model);
       RefreshRadioValues();
-      for (const char* model : {"4C5A", "3401", "3318", "3305", "3402"}) set_radio_panel(model);
+      set_radio_panels();
     }
     panel_state_prev = panel_state;
   } catch (...) {

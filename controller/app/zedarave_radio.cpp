@@ -29,10 +29,22 @@ RadioWorkingValues WorkingValues(const TZedArave& form) {
 }  // namespace
 
 void TZedArave::set_radio_panel(const std::string& model) {
-  const RadioWorkingValues working = WorkingValues(*this);
-  const auto lines = RadioStatusLines(panel_state, working, multicom_activity);
-  for (std::size_t i = 0; i < lines.size(); ++i) radio_status_labels[i]->SetCaption(lines[i]);
+  ShowRadioStatus();
+  WriteRadioBoards(model);
+}
 
+void TZedArave::set_radio_panels() {
+  ShowRadioStatus();
+  for (const char* model : {"4C5A", "3401", "3318", "3305", "3402"}) WriteRadioBoards(model);
+}
+
+void TZedArave::ShowRadioStatus() {
+  const auto lines = RadioStatusLines(panel_state, WorkingValues(*this), multicom_activity);
+  for (std::size_t i = 0; i < lines.size(); ++i) radio_status_labels[i]->SetCaption(lines[i]);
+}
+
+void TZedArave::WriteRadioBoards(const std::string& model) {
+  const RadioWorkingValues working = WorkingValues(*this);
   const std::int32_t radioRoles[] = {captain_com_session, fo_com_session, captain_nav_session,
                                      fo_nav_session,      adf1_session,   adf2_session};
   const std::array<std::int32_t, 4> multicomRoles{captain_multicom_session, fo_multicom_session,
