@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "controller/app/make_control.h"
 #include "controller/app/zedarave.h"
 #include "framework/controls/bit_button.h"
 #include "framework/controls/button.h"
@@ -35,13 +36,10 @@ void Dialog(fw::TForm* form, const char* name, const char* caption, int width, i
   form->SetPosition(fw::poScreenCenter);
 }
 
+// A control of class T owned by the form and on it.
 template <class T>
 T* Child(fw::TForm* form, const char* name, int left, int top, int width, int height) {
-  T* control = fw::Create<T>(form);
-  control->SetName(name);
-  control->SetParent(form);
-  control->SetBounds(left, top, width, height);
-  return control;
+  return Make<T>(form, form, name, left, top, width, height);
 }
 
 // A caption control of class T on the form.

@@ -611,6 +611,9 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   static int RowAfterLastUnderscore(fw::TObject* Sender);
   static int RowAfterPrefix(fw::TObject* Sender, std::size_t prefixLength);
   void ShowInputSwitch(int row, bool second);
+  // A row's controls with nothing assigned: the Assign button and "Unassigned" shown, the rest hidden.
+  static void ShowUnassigned(const SwitchControls& controls);
+  static void ShowUnassigned(const OutputRow& row);
   void AssignInputSwitch(fw::TObject* Sender, bool second);
   void ClearInputSwitch(fw::TObject* Sender, bool second);
   void ShowFsuipcEdits(const FsuipcEdits& edits, bool visible);
@@ -622,6 +625,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void MonitorDrawCell(ui::TVxStringGrid* grid, int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
   fw::TLabel* RoleLabel(int number);
   std::int32_t FindRow(std::int32_t start, const std::string& text, bool outputs) const;
+  // "Are You Sure ?" under the title, Yes / No with No the default; true on Yes.
   bool ConfirmClearAll(const char* title);
   // The scroll box of the input or output assignment page while that page is shown, else null.
   fw::TScrollBox* ActiveRowBox() const;

@@ -8,7 +8,6 @@
 #include "framework/ini/inifile.h"
 #include "framework/messaging/timer.h"
 #include "framework/services/filedialogs.h"
-#include "framework/services/messagebox.h"
 #include "framework/services/programfolder.h"
 #include "framework/classes/stringlist.h"
 #include "ui/controls/smooth_label.h"
@@ -124,12 +123,7 @@ void TZedArave::SaveConfiguration1Click() {
 }
 
 void TZedArave::NewConfiguration1Click() {
-  fw::MessageBoxRequest request;
-  request.Owner = HandleAllocated() ? Handle() : nullptr;
-  request.Text = "Are You Sure ?";
-  request.Caption = "Clear All Assignments";
-  request.Flags = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
-  if (fw::ShowMessageBox(request) != IDYES) return;
+  if (!ConfirmClearAll("Clear All Assignments")) return;
   // Roles, axis functions and the file stay as they are.
   ClearRecords(input_assignments, output_assignments);
   build_combo_inputs(false);

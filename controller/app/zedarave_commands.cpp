@@ -286,12 +286,8 @@ void TZedArave::Button36Click() {
     r.board_desc.clear();
     r.board2_desc.clear();
     const InputRow& row = input_rows[static_cast<std::size_t>(i)];
-    for (const SwitchControls* c : {&row.main, &row.second}) {
-      if (c->assign != nullptr) c->assign->SetVisible(true);
-      if (c->clear != nullptr) c->clear->SetVisible(false);
-      if (c->state != nullptr) c->state->SetVisible(false);
-      if (c->card != nullptr) c->card->SetCaption("Unassigned");
-    }
+    ShowUnassigned(row.main);
+    ShowUnassigned(row.second);
   }
   Check_for_Change();
 }
@@ -303,12 +299,7 @@ void TZedArave::Button37Click() {
     r.board = "NotAssigned";
     r.output_no = 0;
     r.board_desc.clear();
-    const OutputRow& row = output_rows[static_cast<std::size_t>(i)];
-    if (row.assign != nullptr) row.assign->SetVisible(true);
-    if (row.clear != nullptr) row.clear->SetVisible(false);
-    if (row.number != nullptr) row.number->SetVisible(false);
-    if (row.test != nullptr) row.test->SetVisible(false);
-    if (row.card != nullptr) row.card->SetCaption("Unassigned");
+    ShowUnassigned(output_rows[static_cast<std::size_t>(i)]);
   }
   Check_for_Change();
 }

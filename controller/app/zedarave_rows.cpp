@@ -236,6 +236,21 @@ void TZedArave::ResetFsuipcEdits(const FsuipcEdits& e) {
   }
 }
 
+void TZedArave::ShowUnassigned(const SwitchControls& c) {
+  ShowIf(c.assign, true);
+  ShowIf(c.clear, false);
+  CaptionIf(c.card, kUnassigned);
+  ShowIf(c.state, false);
+}
+
+void TZedArave::ShowUnassigned(const OutputRow& row) {
+  ShowIf(row.assign, true);
+  ShowIf(row.clear, false);
+  CaptionIf(row.card, kUnassigned);
+  ShowIf(row.number, false);
+  ShowIf(row.test, false);
+}
+
 // ---- Input rows ------------------------------------------------------------------------------------------
 
 void TZedArave::ShowInputSwitch(int n, bool second) {
@@ -279,11 +294,7 @@ void TZedArave::ClearInputSwitch(fw::TObject* Sender, bool second) {
   (second ? r.switch2_no : r.switch_no) = 0;
   (second ? r.switch2_state : r.switch_state) = 0;
   const InputRow& row = input_rows[static_cast<std::size_t>(n)];
-  const SwitchControls& c = second ? row.second : row.main;
-  ShowIf(c.assign, true);
-  ShowIf(c.clear, false);
-  CaptionIf(c.card, kUnassigned);
-  ShowIf(c.state, false);
+  ShowUnassigned(second ? row.second : row.main);
   if (!second && IsFsuipcFunction(row.label != nullptr ? row.label->Caption() : r.name)) {
     ShowFsuipcEdits(row.fsuipc, false);
     ResetFsuipcEdits(row.fsuipc);
@@ -363,11 +374,7 @@ void TZedArave::clear_key_output(fw::TObject* Sender) {
   r.board_desc.clear();
   r.output_no = 0;
   const OutputRow& row = output_rows[static_cast<std::size_t>(n)];
-  ShowIf(row.assign, true);
-  ShowIf(row.clear, false);
-  CaptionIf(row.card, kUnassigned);
-  ShowIf(row.number, false);
-  ShowIf(row.test, false);
+  ShowUnassigned(row);
   if (IsFsuipcFunction(row.label != nullptr ? row.label->Caption() : r.name)) {
     ShowFsuipcEdits(row.fsuipc, false);
     ResetFsuipcEdits(row.fsuipc);
