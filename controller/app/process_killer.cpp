@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include "framework/rtl/ansicase.h"
+#include "framework/rtl/filenames.h"
 
 namespace trelvik {
 
@@ -30,11 +31,6 @@ bool TerminateById(std::uint32_t id) {
   return ended;
 }
 
-std::string FileNameOf(const std::string& path) {
-  const std::size_t separator = path.find_last_of("\\/:");
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 fw::Service<std::vector<RunningProcess>()> RunningProcesses{SnapshotProcesses};
@@ -45,7 +41,7 @@ bool KillTask(const std::string& name) {
   bool result = false;
   for (const RunningProcess& process : RunningProcesses()) {
     const std::string listed = fw::AnsiUpperCase(process.exe_file);
-    if (fw::AnsiUpperCase(FileNameOf(process.exe_file)) == wanted || listed == wanted) {
+    if (fw::AnsiUpperCase(fw::ExtractFileName(process.exe_file)) == wanted || listed == wanted) {
       result = TerminateProcessById(process.id);
     }
   }
