@@ -3,8 +3,9 @@
 // several clients follow, such as a button and a menu item. A client holds an action link (one per
 // client, of a class the client chooses) that the action reaches whenever one of its properties
 // changes: the link's SetXxx hands the new value to its client when IsXxxLinked answers true. The
-// standard links count a property as linked while the client's value still equals the action's, so a
-// client whose own value differs keeps it. A client calls the link's Execute for a click.
+// standard links (client_action_link.h) count a property as linked while the client's value still
+// equals the action's, so a client whose own value differs keeps it. A client calls the link's Execute
+// for a click.
 //
 // Actions usually belong to an action list (action_list.h), which gives them their images.
 #include <string>

@@ -4,58 +4,26 @@
 
 namespace fw {
 
-bool TControlActionLink::IsCaptionLinked() const {
-  return TActionLink::IsCaptionLinked() && client_->Caption() == CustomAction()->Caption();
-}
-
-bool TControlActionLink::IsEnabledLinked() const {
-  return TActionLink::IsEnabledLinked() && client_->Enabled() == CustomAction()->Enabled();
-}
-
 bool TControlActionLink::IsHelpContextLinked() const {
-  return TActionLink::IsHelpContextLinked() && client_->HelpContext() == CustomAction()->HelpContext();
+  return Follows(&TControl::HelpContext, &TCustomAction::HelpContext);
 }
 
 bool TControlActionLink::IsHelpLinked() const {
-  const TCustomAction* action = CustomAction();
-  return TActionLink::IsHelpLinked() && client_->HelpContext() == action->HelpContext() &&
-         client_->HelpKeyword() == action->HelpKeyword() && client_->HelpType() == action->HelpType();
-}
-
-bool TControlActionLink::IsHintLinked() const {
-  return TActionLink::IsHintLinked() && client_->Hint() == CustomAction()->Hint();
-}
-
-bool TControlActionLink::IsVisibleLinked() const {
-  return TActionLink::IsVisibleLinked() && client_->Visible() == CustomAction()->Visible();
-}
-
-void TControlActionLink::SetCaption(const std::string& value) {
-  if (IsCaptionLinked()) client_->SetCaption(value);
-}
-
-void TControlActionLink::SetEnabled(bool value) {
-  if (IsEnabledLinked()) client_->SetEnabled(value);
+  return Follows(&TControl::HelpContext, &TCustomAction::HelpContext) &&
+         Follows(&TControl::HelpKeyword, &TCustomAction::HelpKeyword) &&
+         Follows(&TControl::HelpType, &TCustomAction::HelpType);
 }
 
 void TControlActionLink::SetHelpContext(int value) {
-  if (IsHelpLinked()) client_->SetHelpContext(value);
+  if (IsHelpLinked()) Client()->SetHelpContext(value);
 }
 
 void TControlActionLink::SetHelpKeyword(const std::string& value) {
-  if (IsHelpLinked()) client_->SetHelpKeyword(value);
+  if (IsHelpLinked()) Client()->SetHelpKeyword(value);
 }
 
 void TControlActionLink::SetHelpType(THelpType value) {
-  if (IsHelpLinked()) client_->SetHelpType(value);
-}
-
-void TControlActionLink::SetHint(const std::string& value) {
-  if (IsHintLinked()) client_->SetHint(value);
-}
-
-void TControlActionLink::SetVisible(bool value) {
-  if (IsVisibleLinked()) client_->SetVisible(value);
+  if (IsHelpLinked()) Client()->SetHelpType(value);
 }
 
 TBasicAction* TControl::Action() const { return actionLink_ != nullptr ? actionLink_->Action() : nullptr; }
