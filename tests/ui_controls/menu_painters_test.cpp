@@ -58,7 +58,7 @@ TEST(MenuUtilTest, CenterRectAndBitmapBounds) {
   bitmap.SetSize(7, 5);
   EXPECT_EQ(BitmapBounds(&bitmap).Right, 7);
   EXPECT_EQ(BitmapBounds(&bitmap).Bottom, 5);
-  EXPECT_EQ(RectWidth(BitmapBounds(nullptr)), 0);
+  EXPECT_EQ(BitmapBounds(nullptr).Width(), 0);
 }
 
 TEST(MenuGradientTest, RowsAndColumnsStepByWholeDivisions) {

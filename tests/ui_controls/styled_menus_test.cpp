@@ -132,7 +132,7 @@ TEST_F(StyledMenuTest, DropDownItemsDrawSelectedDisabledCheckedRadioAndShortcut)
 
   PaintTarget selected(200, 24);
   DrawPopupMenuItem(item, &selected.canvas, all, fw::TOwnerDrawState{fw::odSelected});
-  EXPECT_GT(selected.Count(body, fw::clLime), RectWidth(body) * 20);
+  EXPECT_GT(selected.Count(body, fw::clLime), body.Width() * 20);
 
   item->SetEnabled(false);
   PaintTarget disabled(200, 24);
@@ -172,7 +172,7 @@ TEST_F(StyledMenuTest, DropDownItemsDrawSelectedDisabledCheckedRadioAndShortcut)
   styler->Font()->SetName("DejaVu Sans");
   PaintTarget smooth(200, 24);
   DrawPopupMenuItem(item, &smooth.canvas, all, {});
-  EXPECT_GT(RectWidth(body) * 24 - smooth.Count(body, fw::clWhite), 20);
+  EXPECT_GT(body.Width() * 24 - smooth.Count(body, fw::clWhite), 20);
 }
 
 TEST_F(StyledMenuTest, ImagesSideBarAndArrowsOfDropDowns) {

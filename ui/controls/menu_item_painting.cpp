@@ -15,6 +15,7 @@
 #include "ui/controls/menu_style_host.h"
 #include "ui/controls/menu_styler.h"
 #include "ui/controls/popup_menu.h"
+#include "ui/foundation/draw_utils.h"
 #include "ui/foundation/gdip_brushes.h"
 #include "ui/foundation/gdip_graphics.h"
 #include "ui/foundation/gdip_objects.h"
@@ -170,7 +171,7 @@ TRect MenuArea(const ItemPaint& p, const TRect& fallback) {
     }
   }
   if (!any) return fallback;
-  area = TRect{0, 0, RectWidth(area), RectHeight(area)};
+  area = TRect{0, 0, area.Width(), area.Height()};
   area.Right -= kRightCut;
   return area;
 }
@@ -214,16 +215,15 @@ void DrawDropDownBackground(const ItemPaint& p, const TRect& m, TRect& r) {
   b.Left = column.Right;
   const TRect extent{column.Right, m.Top, r.Right, m.Bottom};
   if (back->MarginX() > 0 || back->MarginY() > 0) {
-    p.canvas->Brush()->SetColor(back->Color());
-    p.canvas->FillRect(b);
+    FillRectColor(p.canvas, b, back->Color());
     b = TRect{b.Left + back->MarginX(), b.Top + back->MarginY(), b.Right - back->MarginX(), b.Bottom - back->MarginY()};
   }
   DrawMenuGradientPart(p.canvas, extent, back->GradientDirection(), back->ColorTo(), back->Color(), b);
   if (back->HeldImage() != nullptr && !back->HeldImage()->Empty()) {
     fw::TBitmap* cache = styler->BackgroundCache();
-    if (cache->Width() != RectWidth(m) || cache->Height() != RectHeight(m)) {
-      cache->SetSize(RectWidth(m), RectHeight(m));
-      DrawMenuBackground(cache->Canvas(), TRect{0, 0, RectWidth(m), RectHeight(m)}, back, false);
+    if (cache->Width() != m.Width() || cache->Height() != m.Height()) {
+      cache->SetSize(m.Width(), m.Height());
+      DrawMenuBackground(cache->Canvas(), TRect{0, 0, m.Width(), m.Height()}, back, false);
     }
     p.canvas->SetCopyMode(fw::cmSrcCopy);
     p.canvas->CopyRect(b, cache->Canvas(), b);
@@ -310,8 +310,7 @@ void DrawMDIChildIcon(const ItemPaint& p, const TRect& r) {
       if (root->GradientDirection() == gdVertical) {
         DrawMenuGradient(&canvas, space, gdVertical, root->ColorTo(), root->Color());
       } else {
-        canvas.Brush()->SetColor(root->Color());
-        canvas.FillRect(space);
+        FillRectColor(&canvas, space, root->Color());
       }
       DrawIconEx(dc, r.Left - 16, r.Top + 2, copy, 16, 16, 0, nullptr, DI_NORMAL);
       canvas.SetHandle(nullptr);
@@ -343,7 +342,7 @@ bool DrawBarSlice(const ItemPaint& p, const TRect& r) {
     } else {
       RECT other{};
       GetClientRect(canvasWindow, &other);
-      const int difference = other.right - RectWidth(extent);
+      const int difference = other.right - extent.Width();
       fill.Right += difference;
       extent.Right = std::max(extent.Right, extent.Right + difference + 50);
     }
@@ -415,7 +414,7 @@ int DrawGlyph(const ItemPaint& p, const TRect& r) {
   TMenuItem* item = p.item;
   const int iconSize = p.styler->IconBar()->Size();
   TRect q{r.Left, r.Top + 1, r.Left + iconSize, r.Bottom - 1};
-  const int side = std::min(RectWidth(q), RectHeight(q));
+  const int side = std::min(q.Width(), q.Height());
   CenterRect(q, side, side);
   fw::TCustomImageList* images = item->GetImageList();
   const int index = item->ImageIndex();
@@ -435,16 +434,16 @@ int DrawGlyph(const ItemPaint& p, const TRect& r) {
         hasActionImage ? actionImages : (item->Enabled() || disabled == nullptr) ? images : disabled;
     TRect glyph = q;
     CenterRect(glyph, list->Width(), list->Height());
-    if (p.bar) glyph = TRect{r.Left + 6, glyph.Top, r.Left + 6 + RectWidth(glyph), glyph.Bottom};
+    if (p.bar) glyph = TRect{r.Left + 6, glyph.Top, r.Left + 6 + glyph.Width(), glyph.Bottom};
     if (hasActionImage) {
       list->Draw(p.canvas, glyph.Left, glyph.Top, action->ImageIndex(), item->Enabled());
     } else if (index < list->Count()) {
       list->Draw(p.canvas, glyph.Left, glyph.Top, index, list == images ? item->Enabled() : true);
     }
-    return RectWidth(glyph);
+    return glyph.Width();
   }
   if (hasBitmap) {
-    if (p.bar) q = TRect{r.Left + 6, q.Top, r.Left + 6 + RectWidth(q), q.Bottom};
+    if (p.bar) q = TRect{r.Left + 6, q.Top, r.Left + 6 + q.Width(), q.Bottom};
     fw::TBitmap copy;
     copy.Assign(item->Bitmap());
     copy.SetTransparentMode(fw::tmAuto);
@@ -452,7 +451,7 @@ int DrawGlyph(const ItemPaint& p, const TRect& r) {
     TRect glyph = q;
     CenterRect(glyph, copy.Width(), copy.Height());
     p.canvas->Draw(glyph.Left, glyph.Top, &copy);
-    return RectWidth(glyph);
+    return glyph.Width();
   }
   fw::TBitmap* mark = item->RadioItem() ? p.styler->Glyphs()->Radio() : p.styler->Glyphs()->Check();
   TRect glyph = q;
@@ -483,8 +482,8 @@ void DrawGdiPlusLine(fw::TCanvas* canvas, TAntiAlias antiAlias, const std::strin
     if (right) format.SetAlignment(StringAlignmentFar);
   }
   TGPSolidBrush brush(ColorToARGB(canvas->Font()->Color()));
-  const GpRectF layout{static_cast<float>(t.Left), static_cast<float>(t.Top), static_cast<float>(RectWidth(t)),
-                       static_cast<float>(RectHeight(t))};
+  const GpRectF layout{static_cast<float>(t.Left), static_cast<float>(t.Top), static_cast<float>(t.Width()),
+                       static_cast<float>(t.Height())};
   graphics.DrawAnsiString(text, -1, &font, layout, &format, &brush);
 }
 
@@ -563,7 +562,7 @@ void DrawItem(const ItemPaint& p, TRect r) {
   if (item->IsLine()) {
     TSeparator* line = styler->Separator();
     r.Left += styler->IconBar()->Size();
-    const int middle = r.Top + RectHeight(r) / 2;
+    const int middle = r.Top + r.Height() / 2;
     const int width = line->Width();
     DrawMenuBand(p.canvas, TRect{r.Left, middle - width / 2, r.Right, middle + (width + 1) / 2}, line->Margin(),
                  line->GradientWidth(), line->GradientType(), gdHorizontal, line->ColorTo(), line->Color());
@@ -597,7 +596,7 @@ void DrawItem(const ItemPaint& p, TRect r) {
   if (p.state.Contains(fw::odDefault)) MakeBold(p.canvas->Font());
   TRect t = text;
   DrawCaption(p, item->Caption(), format | DT_NOCLIP, t, true);
-  const int down = (RectHeight(text) - RectHeight(t)) / 2;
+  const int down = (text.Height() - t.Height()) / 2;
   t = TRect{p.bar ? text.Left : t.Left, t.Top + down, p.bar ? text.Right : t.Right, t.Bottom + down};
   DrawCaption(p, item->Caption(), format, t, false);
   if (item->ShortCut() != fw::scNone && !p.bar) {

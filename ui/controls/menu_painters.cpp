@@ -10,15 +10,11 @@
 #include "ui/controls/menu_style_host.h"
 #include "ui/controls/menu_styler.h"
 #include "ui/controls/menu_util.h"
+#include "ui/foundation/draw_utils.h"
 
 namespace ui {
 
 namespace {
-
-void FillSolid(fw::TCanvas* Canvas, const fw::TRect& R, fw::TColor Color) {
-  Canvas->Brush()->SetColor(Color);
-  Canvas->FillRect(R);
-}
 
 // start + (end - start) x t div n, per channel.
 fw::TColor Between(const RGBParts& start, const RGBParts& end, int t, int n) {
@@ -42,13 +38,13 @@ void DrawMenuGradient(fw::TCanvas* Canvas, const fw::TRect& R, TGradientDirectio
                       fw::TColor StartColor) {
   if (EndColor == fw::clNone) EndColor = StartColor;
   if (StartColor == EndColor) {
-    FillSolid(Canvas, R, StartColor);
+    FillRectColor(Canvas, R, StartColor);
     return;
   }
   const RGBParts start = ColorToRGBParts(StartColor);
   const RGBParts end = ColorToRGBParts(EndColor);
-  const int w = RectWidth(R);
-  const int h = RectHeight(R);
+  const int w = R.Width();
+  const int h = R.Height();
   if (h <= 0) return;
   fw::TPen* pen = Canvas->Pen();
   pen->SetWidth(1);
@@ -71,16 +67,16 @@ void DrawMenuGradientPart(fw::TCanvas* Canvas, const fw::TRect& Extent, TGradien
                           fw::TColor EndColor, fw::TColor StartColor, const fw::TRect& Clip) {
   const fw::TRect part{std::max(Clip.Left, Extent.Left), std::max(Clip.Top, Extent.Top),
                        std::min(Clip.Right, Extent.Right), std::min(Clip.Bottom, Extent.Bottom)};
-  if (RectWidth(part) <= 0 || RectHeight(part) <= 0) return;
+  if (part.Width() <= 0 || part.Height() <= 0) return;
   if (EndColor == fw::clNone) EndColor = StartColor;
   const RGBParts start = ColorToRGBParts(StartColor);
   const RGBParts end = ColorToRGBParts(EndColor);
   if (Direction == gdHorizontal) {
-    const int e = RectWidth(Extent);
+    const int e = Extent.Width();
     DrawMenuGradient(Canvas, part, Direction, Between(start, end, part.Right - Extent.Left, e),
                      Between(start, end, part.Left - Extent.Left, e));
   } else {
-    const int e = RectHeight(Extent);
+    const int e = Extent.Height();
     DrawMenuGradient(Canvas, part, Direction, Between(start, end, part.Bottom - Extent.Top, e),
                      Between(start, end, part.Top - Extent.Top, e));
   }
@@ -98,7 +94,7 @@ void DrawMenuMirrorRect(fw::TCanvas* Canvas, const fw::TRect& R, bool Fill, fw::
     if (MirrorStartColor == fw::clNone) {
       DrawMenuGradient(Canvas, R, Direction, EndColor, StartColor);
     } else {
-      const int middle = R.Top + RectHeight(R) / 2;
+      const int middle = R.Top + R.Height() / 2;
       DrawMenuGradient(Canvas, fw::Rect(R.Left, R.Top, R.Right, middle), Direction, EndColor, StartColor);
       DrawMenuGradient(Canvas, fw::Rect(R.Left, middle, R.Right, R.Bottom), Direction, MirrorEndColor,
                        MirrorStartColor);
@@ -118,14 +114,14 @@ void DrawMenuBand(fw::TCanvas* Canvas, fw::TRect R, int Margin, int GradientWidt
   if (Direction == gdHorizontal) {
     R.Left += Margin;
     R.Right -= Margin;
-    if (g >= RectWidth(R)) {
-      g = RectWidth(R);
+    if (g >= R.Width()) {
+      g = R.Width();
     } else if (GradientType == gtLeft) {
-      FillSolid(Canvas, fw::Rect(R.Left + g, R.Top, R.Right, R.Bottom), t);
+      FillRectColor(Canvas, fw::Rect(R.Left + g, R.Top, R.Right, R.Bottom), t);
     } else if (GradientType == gtRight) {
-      FillSolid(Canvas, fw::Rect(R.Left, R.Top, R.Right - g, R.Bottom), t);
+      FillRectColor(Canvas, fw::Rect(R.Left, R.Top, R.Right - g, R.Bottom), t);
     } else {
-      FillSolid(Canvas, fw::Rect(R.Left + g / 2, R.Top, R.Right - g / 2, R.Bottom), c);
+      FillRectColor(Canvas, fw::Rect(R.Left + g / 2, R.Top, R.Right - g / 2, R.Bottom), c);
     }
     if (g <= 0) return;
     if (GradientType == gtLeft) {
@@ -141,14 +137,14 @@ void DrawMenuBand(fw::TCanvas* Canvas, fw::TRect R, int Margin, int GradientWidt
   R.Top += Margin;
   R.Bottom -= Margin;
   if (GradientType == gtBoth) g *= 2;
-  if (g >= RectHeight(R)) {
-    g = RectHeight(R);
+  if (g >= R.Height()) {
+    g = R.Height();
   } else if (GradientType == gtLeft) {
-    FillSolid(Canvas, fw::Rect(R.Left, R.Top, R.Right, R.Bottom - g), t);
+    FillRectColor(Canvas, fw::Rect(R.Left, R.Top, R.Right, R.Bottom - g), t);
   } else if (GradientType == gtRight) {
-    FillSolid(Canvas, fw::Rect(R.Left, R.Top + g, R.Right, R.Bottom), t);
+    FillRectColor(Canvas, fw::Rect(R.Left, R.Top + g, R.Right, R.Bottom), t);
   } else {
-    FillSolid(Canvas, fw::Rect(R.Left, R.Top + g / 2, R.Right, R.Bottom - g / 2), c);
+    FillRectColor(Canvas, fw::Rect(R.Left, R.Top + g / 2, R.Right, R.Bottom - g / 2), c);
   }
   if (g <= 0) return;
   if (GradientType == gtLeft) {
@@ -169,9 +165,9 @@ void GetBackgroundImagePosition(TBackground* Background, const fw::TRect& R, int
   const int ph = Background->HeldImage()->Height();
   const int dx = Background->OffsetX();
   const int dy = Background->OffsetY();
-  const int centreX = (RectWidth(R) - pw) / 2 + dx;
-  const int rightX = RectWidth(R) + dx - pw;
-  const int bottomY = RectHeight(R) + dy - ph;
+  const int centreX = (R.Width() - pw) / 2 + dx;
+  const int rightX = R.Width() + dx - pw;
+  const int bottomY = R.Height() + dy - ph;
   switch (Background->Position()) {
     case bpTopLeft: X += dx; Y += dy; break;
     case bpTopRight: X += rightX; Y += dy; break;
@@ -179,7 +175,7 @@ void GetBackgroundImagePosition(TBackground* Background, const fw::TRect& R, int
     case bpBottomRight: X += rightX; Y += bottomY; break;
     case bpTopCenter: X += centreX; Y += dy; break;
     case bpBottomCenter: X += centreX; Y += bottomY; break;
-    case bpCenter: X += centreX; Y += (RectHeight(R) - ph) / 2 + dy; break;
+    case bpCenter: X += centreX; Y += (R.Height() - ph) / 2 + dy; break;
     case bpTiled:
     case bpStretched:
     case bpXY: break;
@@ -191,8 +187,8 @@ void DrawMenuBackground(fw::TCanvas* Canvas, fw::TRect R, TBackground* Backgroun
   R.Right -= Background->MarginX();
   R.Top += Background->MarginY();
   R.Bottom -= Background->MarginY();
-  const int w = RectWidth(R);
-  const int h = RectHeight(R);
+  const int w = R.Width();
+  const int h = R.Height();
   if (w <= 0 || h <= 0) return;
   fw::TBitmap* work = Background->WorkBitmap();
   work->SetSize(w, h);
@@ -207,7 +203,7 @@ void DrawMenuBackground(fw::TCanvas* Canvas, fw::TRect R, TBackground* Backgroun
     DrawMenuGradient(canvas, all, Background->GradientDirection(), Background->ColorTo(), Background->Color());
   } else {
     // The bitmap may hold an earlier composition: whatever the picture leaves uncovered shows the colour.
-    FillSolid(canvas, all, Background->Color());
+    FillRectColor(canvas, all, Background->Color());
   }
 
   if (picture) {
@@ -256,11 +252,11 @@ void DrawSideBarCaption(IMenuStyleHost* Host, fw::TCanvas* Canvas, const fw::TRe
   int y;
   const fw::TAlignment alignment = side->Alignment();
   if (alignment == fw::taCenter) {
-    y = static_cast<int>(fw::Round((RectHeight(R) + cx) / 2.0 - 0.5));
+    y = static_cast<int>(fw::Round((R.Height() + cx) / 2.0 - 0.5));
   } else if ((alignment == fw::taRightJustify) != upToDown) {
     y = 6 + cx;
   } else {
-    y = RectHeight(R) - 6;
+    y = R.Height() - 6;
     TBackground* image = side->Image();
     if (HasPicture(image) && (image->Position() == bpBottomLeft || image->Position() == bpBottomRight)) {
       y -= image->HeldImage()->Height();

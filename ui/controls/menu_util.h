@@ -26,8 +26,6 @@ class EInvalidPropertyIndex : public fw::Exception {
 // An RGB colour of the menus' palette.
 constexpr fw::TColor MenuRGB(int r, int g, int b) { return static_cast<fw::TColor>(r | (g << 8) | (b << 16)); }
 
-inline int RectWidth(const fw::TRect& R) { return R.Right - R.Left; }
-inline int RectHeight(const fw::TRect& R) { return R.Bottom - R.Top; }
 // Replaces R by a rectangle of w x h centred in it (integer halves towards zero).
 void CenterRect(fw::TRect& R, int w, int h);
 // (0, 0, width, height) of the bitmap; an empty rectangle for none.
