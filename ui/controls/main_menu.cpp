@@ -133,31 +133,23 @@ void TVxMainMenu::Loaded() {
   Refresh();
 }
 
-void TVxMainMenu::MenuChanged(fw::TObject* Sender, fw::TMenuItem* Source, bool Rebuild) {
-  if (updating_) {
-    if (Source != nullptr) {
-      InstallHandlers(Source);
-    } else {
-      InstallAllHandlers();
-    }
+// Every change makes the items again.
+void TVxMainMenu::MenuChanged(fw::TObject* Sender, fw::TMenuItem* Source, bool) {
+  if (Updating()) {
+    InstallHandlersFor(Source);
   } else {
     Refresh();
   }
   TStyledMenu<fw::TMainMenu>::MenuChanged(Sender, Source, true);
-  static_cast<void>(Rebuild);
 }
 
-void TVxMainMenu::BeginUpdate() {
-  updating_ = true;
-  ++updateCount_;
-}
+void TVxMainMenu::BeginUpdate() { ++updateCount_; }
 
 void TVxMainMenu::EndUpdate() {
   if (updateCount_ > 0) --updateCount_;
   if (updateCount_ != 0) return;
   InstallAllHandlers();
   if (WindowHandle() != nullptr) DrawMenuBar(WindowHandle());
-  updating_ = false;
 }
 
 }  // namespace ui

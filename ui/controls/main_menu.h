@@ -22,7 +22,7 @@ class TVxMainMenu : public TStyledMenu<fw::TMainMenu> {
 
   void BeginUpdate();
   void EndUpdate();
-  bool Updating() const { return updating_; }
+  bool Updating() const { return updateCount_ > 0; }
   int UpdateCount() const { return updateCount_; }
 
  protected:
@@ -40,7 +40,6 @@ class TVxMainMenu : public TStyledMenu<fw::TMainMenu> {
   LRESULT RefreshWindowList(fw::TCustomForm* form);
   void WindowListClick(fw::TObject* Sender);
 
-  bool updating_ = false;
   int updateCount_ = 0;
   HWND hookedWindow_ = nullptr;
   LONG_PTR hookedProc_ = 0;

@@ -28,8 +28,6 @@ BOOL MenuItemRectNow(HWND window, HMENU menu, UINT position, RECT* rect) {
   return GetMenuItemRect(window, menu, position, rect);
 }
 
-// Drop-downs are painted this much narrower than the system measures them.
-constexpr int kRightCut = 17;
 constexpr fw::TShortCut kWinKey = 0x200;
 
 using fw::TMenuItem;
@@ -172,7 +170,7 @@ TRect MenuArea(const ItemPaint& p, const TRect& fallback) {
   }
   if (!any) return fallback;
   area = TRect{0, 0, area.Width(), area.Height()};
-  area.Right -= kRightCut;
+  area.Right -= kDropDownRightCut;
   return area;
 }
 
@@ -660,7 +658,7 @@ void FrameDropDownWindow(const ItemPaint& p) {
   if (GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&DropDownWindowProc)) {
     const LONG_PTR old = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DropDownWindowProc));
     SetWindowLongPtrA(window, GWLP_USERDATA, old);
-    SetWindowRgn(window, CreateRectRgn(1, 1, width - 1 - kRightCut, height - 1), TRUE);
+    SetWindowRgn(window, CreateRectRgn(1, 1, width - 1 - kDropDownRightCut, height - 1), TRUE);
     const int dx = level == 1 ? -1 : right ? -14 : 20;
     const int dy = level == 1 ? -2 : 0;
     MoveWindow(window, screen.left + dx, screen.top + dy, width, height, TRUE);
@@ -670,7 +668,7 @@ void FrameDropDownWindow(const ItemPaint& p) {
   fw::TCanvas canvas;
   canvas.SetHandle(dc);
   TRect frame{1, 1, width - 1, height - 1};
-  frame.Right -= level == 1 ? kRightCut : right ? 2 * kRightCut : 0;
+  frame.Right -= level == 1 ? kDropDownRightCut : right ? 2 * kDropDownRightCut : 0;
   canvas.Brush()->SetColor(p.styler->MenuBorderColor());
   canvas.FrameRect(frame);
   if (level == 1 && menu->IsMenuBar()) {
@@ -787,7 +785,7 @@ void DrawMainMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRect
     return;
   }
   TRect r = ARect;
-  if (!p.bar) r.Right -= kRightCut;
+  if (!p.bar) r.Right -= kDropDownRightCut;
   if (p.bar) DrawMDIChildIcon(p, r);
   DrawItem(p, r);
 }
@@ -796,7 +794,7 @@ void DrawPopupMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRec
   ItemPaint p{};
   if (!PaintFor(Sender, ACanvas, State, p)) return;
   TRect r = ARect;
-  r.Right -= kRightCut;
+  r.Right -= kDropDownRightCut;
   DrawItem(p, r);
 }
 

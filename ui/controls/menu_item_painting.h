@@ -30,6 +30,9 @@ class IMenuStyleHost;
 using TMenuDrawHandler = void (*)(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRect& ARect,
                                   fw::TOwnerDrawState State);
 
+// Drop-downs are painted this much narrower than the system measures them.
+constexpr int kDropDownRightCut = 17;
+
 // The measure handler of both kinds of menu.
 void MeasureMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, int& Width, int& Height);
 // The draw handlers: a main menu draws nothing while it is updating.

@@ -6,21 +6,12 @@
 
 namespace ui {
 
-namespace {
-// The part of a drop-down's width that the painted menu leaves out at its right.
-constexpr int kRightCut = 17;
-}  // namespace
-
 TVxPopupMenu::TVxPopupMenu(fw::TComponent* AOwner) : TStyledMenu<fw::TPopupMenu>(AOwner) {}
 
 TCustomVxMenuStyler* TVxPopupMenu::NewDefaultStyler() { return fw::Create<TCustomVxMenuStyler>(this); }
 
 void TVxPopupMenu::MenuChanged(fw::TObject* Sender, fw::TMenuItem* Source, bool Rebuild) {
-  if (Source != nullptr) {
-    InstallHandlers(Source);
-  } else {
-    InstallAllHandlers();
-  }
+  InstallHandlersFor(Source);
   TStyledMenu<fw::TPopupMenu>::MenuChanged(Sender, Source, Rebuild);
 }
 
@@ -35,12 +26,12 @@ void TVxPopupMenu::Popup(int X, int Y) {
   measure.itemWidth = 10;
   measure.itemHeight = 10;
   SendMessageA(WindowHandle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-  const int width = static_cast<int>(measure.itemWidth) + kRightCut;
+  const int width = static_cast<int>(measure.itemWidth) + kDropDownRightCut;
   const int desktop = fw::Screen->Width();
-  const bool leftLacking = X - kRightCut - width < 0;
-  const bool rightLacking = desktop <= X + 2 * kRightCut + width;
+  const bool leftLacking = X - kDropDownRightCut - width < 0;
+  const bool rightLacking = desktop <= X + 2 * kDropDownRightCut + width;
   if ((Alignment() == fw::paRight && !leftLacking) || (Alignment() == fw::paLeft && rightLacking)) {
-    X += kRightCut;
+    X += kDropDownRightCut;
   } else if (Alignment() == fw::paCenter) {
     X += 8;
   }

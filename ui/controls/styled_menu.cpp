@@ -107,6 +107,15 @@ void TStyledMenu<Base>::InstallAllHandlers() {
   InstallBelow(this->Items());
 }
 
+template <class Base>
+void TStyledMenu<Base>::InstallHandlersFor(fw::TMenuItem* Source) {
+  if (Source != nullptr) {
+    InstallHandlers(Source);
+  } else {
+    InstallAllHandlers();
+  }
+}
+
 template class TStyledMenu<fw::TMainMenu>;
 template class TStyledMenu<fw::TPopupMenu>;
 

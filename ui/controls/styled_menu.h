@@ -48,6 +48,9 @@ class TStyledMenu : public Base, public IMenuStyleHost, public TVersionedCompone
   void InstallHandlers(fw::TMenuItem* Item);
   // The same for every item of the menu, through all levels.
   void InstallAllHandlers();
+  // InstallHandlers for the item a change came from, InstallAllHandlers for a change of the whole menu
+  // (null).
+  void InstallHandlersFor(fw::TMenuItem* Source);
 
  protected:
   void Loaded() override;
