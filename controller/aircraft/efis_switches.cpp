@@ -45,18 +45,9 @@ const char* DisplayOption(std::int32_t switchNumber) {
   return kOptions[switchNumber - 9];
 }
 
-// The VOR/ADF contact check of switches 1-4: position 1 records whether it is closed; position 2 reading
-// open while position 1 is closed means the selector went on to position 1, whose closing said so.
-bool SelectorEventEnds(SwitchHost& host, EfisSide side, std::int32_t session, std::int32_t switchNumber) {
-  const std::size_t flag = EfisPairFlagBase(side) + (switchNumber <= 2 ? 0 : 1);
-  const bool closed = host.SwitchClosed(session, switchNumber);
-  bool& positionOneClosed = host.Mcp().rescan_pair_flag[flag];
-  if (switchNumber % 2 == 1) {
-    positionOneClosed = closed;
-    return false;
-  }
-  return !closed && positionOneClosed;
-}
+// Each side keeps a pair of selector flags of its own, so one side's selector never silences the other's:
+// the captain's 0 and 1, the first officer's 2 and 3.
+std::size_t PairFlagBase(EfisSide side) { return side == EfisSide::kCaptain ? 0 : 2; }
 
 // The range selector (switches 25-32): position k sends range k, or k - 1 with the 777 unless the range
 // option keeps the 737's positions. The captain's first position then sends nothing, the first officer's
@@ -111,13 +102,15 @@ void SendClosed(SwitchHost& host, EfisSide side, std::int32_t switchNumber) {
 
 }  // namespace
 
-std::size_t EfisPairFlagBase(EfisSide side) { return side == EfisSide::kCaptain ? 0 : 2; }
-
 void RunEfisPanel(SwitchHost& host, EfisSide side, std::int32_t session, std::int32_t switchNumber,
                   std::int32_t state) {
   const SideNames& names = side == EfisSide::kCaptain ? kCaptain : kFirstOfficer;
   const bool selector = switchNumber >= 1 && switchNumber <= 4;
-  if (selector && SelectorEventEnds(host, side, session, switchNumber)) return;
+  // Switches 1 and 2 are the left selector's positions 1 and 2, switches 3 and 4 the right one's.
+  if (selector && SelectorEventEnds(host, session, switchNumber, switchNumber % 2 == 1,
+                                    PairFlagBase(side) + (switchNumber <= 2 ? 0 : 1))) {
+    return;
+  }
   if (selector && (state == 0 || state == 1)) {
     const std::string position = state == 0 ? "0" : std::to_string(2 - switchNumber % 2);
     host.SendCommand(std::string(names.nd) + "RADIO_" + (switchNumber <= 2 ? "L=" : "R=") + position);

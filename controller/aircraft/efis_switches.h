@@ -14,8 +14,4 @@ enum class EfisSide { kCaptain, kFirstOfficer };
 void RunEfisPanel(SwitchHost& host, EfisSide side, std::int32_t session, std::int32_t switchNumber,
                   std::int32_t state);
 
-// The first of the two VOR/ADF contact flags (rescan_pair_flag) a side's selectors use; each side keeps a
-// pair of its own, so one side's selector never silences the other's.
-std::size_t EfisPairFlagBase(EfisSide side);
-
 }  // namespace aircraft

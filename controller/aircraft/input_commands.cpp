@@ -53,6 +53,16 @@ bool RunLampTestKeyword(InputCommandHost& host, const std::string& part, Section
   return false;
 }
 
+// The keywords either part of a command may hold for the program itself: the rescan, the lamp tests and the
+// flight-deck door (which does nothing here); false for any other text.
+bool RunProgramKeyword(InputCommandHost& host, const std::string& part, Section section) {
+  if (part == "[RESCAN]") {
+    host.Rescan();
+    return true;
+  }
+  return part == "[FLTDECK_DOOR]" || RunLampTestKeyword(host, part, section);
+}
+
 void FsuipcWrite(InputCommandHost& host, const tinput_assignments& record, double value) {
   if (!host.SimDetected()) return;
   const std::optional<std::uint32_t> offset = FsuipcOffset(record.fsuipc_offset);
@@ -89,10 +99,7 @@ void FsuipcWrite(InputCommandHost& host, const tinput_assignments& record, doubl
 // The left part of a command; false when nothing more may be done for this function.
 bool RunLeftPart(InputCommandHost& host, const std::string& left, const tinput_assignments& record,
                  Section section) {
-  if (left == "[RESCAN]") {
-    host.Rescan();
-  } else if (RunLampTestKeyword(host, left, section)) {
-  } else if (left == "[FLTDECK_DOOR]") {
+  if (RunProgramKeyword(host, left, section)) {
   } else if (left == "PARKING_BRAKE=1") {
     if (section == Section::kMainOn) host.ParkingBrakeSent() = true;
     host.SendCommand(left);
@@ -116,13 +123,7 @@ bool RunLeftPart(InputCommandHost& host, const std::string& left, const tinput_a
 }
 
 void RunRightPart(InputCommandHost& host, const std::string& right, Section section) {
-  if (right == "[RESCAN]") {
-    host.Rescan();
-  } else if (RunLampTestKeyword(host, right, section)) {
-  } else if (right == "[FLTDECK_DOOR]") {
-  } else {
-    host.SendCommand(right);
-  }
+  if (!RunProgramKeyword(host, right, section)) host.SendCommand(right);
 }
 
 // Runs one command; false when nothing more may be done for this function.
@@ -154,11 +155,15 @@ std::optional<std::uint32_t> FsuipcOffset(const std::string& text) {
 void RunInputAssignments(InputCommandHost& host, const std::string& board, std::int32_t switchNumber,
                          std::int32_t state) {
   for (int i = 1; i <= kAssignmentRecords; ++i) {
-    // A copy: a rescan inside a command replays other events before this one goes on.
-    const tinput_assignments record = host.Inputs()[static_cast<std::size_t>(i)];
-    if (record.name.empty()) return;
-    if (record.board == "NotAssigned") continue;
-    if (record.board == board && record.switch_no == switchNumber) {
+    const tinput_assignments& held = host.Inputs()[static_cast<std::size_t>(i)];
+    if (held.name.empty()) return;
+    if (held.board == "NotAssigned") continue;
+    const bool main = held.board == board && held.switch_no == switchNumber;
+    if (!main && !(held.board2 == board && held.switch2_no == switchNumber)) continue;
+    // A copy of a function that answers: a rescan inside a command replays other events before this one goes
+    // on.
+    const tinput_assignments record = held;
+    if (main) {
       const bool on = record.switch_state == state;
       if (!RunCommand(host, on ? record.cmd_on : record.cmd_off, record,
                       on ? Section::kMainOn : Section::kMainOff)) {

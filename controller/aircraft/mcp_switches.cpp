@@ -48,20 +48,11 @@ bool HasCheckedSelectors(McpPanel p) {
          p == McpPanel::kHaldor777 || p == McpPanel::kMx777;
 }
 
-// The contact check of the captain's selectors (69, 70 left; 71, 72 right). Position 1 remembers whether it
-// is closed; position 2 reading open while position 1 is closed means the selector moved on to position 1,
-// whose closing already said so: the event ends here.
-bool SelectorEventEnds(McpEvent& e) {
+// The captain's selectors: 69, 70 left and 71, 72 right.
+bool CaptainSelectorEventEnds(const McpEvent& e) {
   if (e.switch_number < 69 || e.switch_number > 72) return false;
-  const std::size_t selector = e.switch_number <= 70 ? 0 : 1;
-  const bool positionOne = (e.switch_number - 69) % 2 == 0;
-  const bool closed = e.host.SwitchClosed(e.session, e.switch_number);
-  McpSwitchState& mcp = e.host.Mcp();
-  if (positionOne) {
-    mcp.rescan_pair_flag[selector] = closed;
-    return false;
-  }
-  return !closed && mcp.rescan_pair_flag[selector];
+  return SelectorEventEnds(e.host, e.session, e.switch_number, (e.switch_number - 69) % 2 == 0,
+                           e.switch_number <= 70 ? 0 : 1);
 }
 
 }  // namespace
@@ -84,7 +75,7 @@ void RunModeControlPanel(SwitchHost& host, const std::string& model, std::int32_
       }
     }
   }
-  if (HasCheckedSelectors(e.panel) && SelectorEventEnds(e)) return;
+  if (HasCheckedSelectors(e.panel) && CaptainSelectorEventEnds(e)) return;
   if (!(entry->only_737 && is777)) {
     const McpTable& table = McpTableOf(e.panel);
     const auto row = table.find(e.switch_number);

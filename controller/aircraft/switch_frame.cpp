@@ -103,6 +103,17 @@ std::string SwitchLabelText(const std::string& prefix, std::int32_t switchNumber
   return prefix + std::to_string(switchNumber) + (state == 1 ? " ON" : " OFF");
 }
 
+bool SelectorEventEnds(SwitchHost& host, std::int32_t session, std::int32_t switchNumber, bool positionOne,
+                       std::size_t flag) {
+  const bool closed = host.SwitchClosed(session, switchNumber);
+  bool& positionOneClosed = host.Mcp().rescan_pair_flag[flag];
+  if (positionOne) {
+    positionOneClosed = closed;
+    return false;
+  }
+  return !closed && positionOneClosed;
+}
+
 void ProcessSwitch(SwitchHost& host, std::int32_t id, std::int32_t switchNumber, std::int32_t state) {
   EnterEvent(host, id, switchNumber, state);
   const SwitchRoles roles = host.Roles();
