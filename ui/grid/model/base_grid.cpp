@@ -274,7 +274,6 @@ void TBaseGrid::Paint() {
         state.Include(gdSelected);
         if (HandleAllocated() && GetFocus() == Handle()) state.Include(gdFocused);
       }
-      if (c < fixedCols_ || r < fixedRows_) state = TGridDrawState{gdFixed};
       DrawCell(c, r, fw::TRect{x, y, x + w, y + h}, state);
       x += w;
     }
@@ -291,15 +290,15 @@ void TBaseGrid::DrawCell(int col, int row, const fw::TRect& cellRect, TGridDrawS
     TCellProperties* b = GetCellProperties(base.X, base.Y);
     if (b->LastPaintPass == paintPass_) return;
     b->LastPaintPass = paintPass_;
-    DrawCell(base.X, base.Y, cellRect, state);
+    DrawCell(base.X, base.Y, CellRectFromSizes(base.X, base.Y), state);
     return;
   }
   const bool fixed = IsFixed(col, row);
   if (fixed) state = TGridDrawState{gdFixed};
-  const fw::TRect rect = CellRectEx(col, row);
-  if (own != nullptr && (own->CellSpanX > 0 || own->CellSpanY > 0)) {
-    GetCellProperties(col, row)->LastPaintPass = paintPass_;
-  }
+  // The paint loop's rectangle, or the whole area for a merged base cell.
+  const bool mergedBase = own != nullptr && (own->CellSpanX > 0 || own->CellSpanY > 0);
+  const fw::TRect rect = mergedBase ? CellRectEx(col, row) : cellRect;
+  if (mergedBase) GetCellProperties(col, row)->LastPaintPass = paintPass_;
 
   fw::TCanvas* canvas = Canvas();
   canvas->Pen()->SetWidth(1);

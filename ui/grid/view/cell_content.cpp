@@ -25,10 +25,8 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
     canvas->Brush()->SetStyle(fw::bsSolid);
   }
   if (OnDrawCell) {
-    // The content rectangle grown back over the grid lines, less one pixel at the top-left and the line
-    // width at the bottom-right.
-    const fw::TRect grown{rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1};
-    const fw::TRect event{grown.Left + 1, grown.Top + 1, grown.Right - GridLineWidth(), grown.Bottom - GridLineWidth()};
+    // The content rectangle grown back by one pixel at the bottom-right, less the line width there.
+    const fw::TRect event{rect.Left, rect.Top, rect.Right + 1 - GridLineWidth(), rect.Bottom + 1 - GridLineWidth()};
     OnDrawCell(this, col, row, event, state);
   }
 }
