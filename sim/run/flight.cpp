@@ -77,6 +77,10 @@ std::string ClientDataRequest(const std::string& area, const std::vector<std::ui
   return request;
 }
 
+std::string AircraftRequest(const std::string& addon) {
+  return "aircraft SimObjects\\Airplanes\\" + addon + "\\aircraft.cfg";
+}
+
 std::string BoardsText(bool is777) {
   return std::string("1FD1:03E8:MCP00001::") + (is777 ? "3403" : "330F") +
          ";1FD1:03E8:EFS00001::330B;1FD1:03E8:EFS00002::330C;1FD1:03EA:CDU00001::3302";

@@ -35,6 +35,8 @@ std::vector<std::uint8_t> DataArea(bool is777, const FlightState& state);
 std::string DataRequest(bool is777, const FlightState& state);
 // The same for any bytes of a named area.
 std::string ClientDataRequest(const std::string& area, const std::vector<std::uint8_t>& bytes);
+// The stand-in's control request that loads the add-on's aircraft ("ORVA 737", "ORVA 777").
+std::string AircraftRequest(const std::string& addon);
 
 // Boards of the run, in the simulator's order.
 enum BoardIndex : int { kMcp = 0, kEfisCaptain = 1, kEfisFirstOfficer = 2, kCdu = 3 };

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "sim/hidsim_mirror.h"
@@ -37,12 +38,16 @@ std::string PrepareProgramFolder(const std::string& folder, bool is777, const st
   if (!CopyFileA((bin + "simconnect\\SimConnect.dll").c_str(), (folder + "SimConnect.dll").c_str(), FALSE)) {
     return "cannot copy SimConnect.dll";
   }
-  if (!WriteText(folder + "CONFIG.INI", std::string("[SETTINGS]\r\nAIRCRAFT_TYPE=") + (is777 ? "B777" : "B737") +
-                                               "\r\nOUTPUT_LED_TIMER=200\r\nOUTPUT_7SEG_TIMER=250\r\n") ||
+  if (!WriteText(folder + "CONFIG.INI", ProgramSettings(is777)) ||
       !WriteText(folder + "ASSIGNMENTS.INI", "[CDU_ASSIGNMENTS]\r\nCPT=" + cduBoard + "\r\n")) {
     return "cannot write the settings";
   }
   return std::string();
+}
+
+std::string ProgramSettings(bool is777) {
+  return std::string("[SETTINGS]\r\nAIRCRAFT_TYPE=") + (is777 ? "B777" : "B737") +
+         "\r\nOUTPUT_LED_TIMER=200\r\nOUTPUT_7SEG_TIMER=250\r\n";
 }
 
 ProgramProcess::Variables ProgramVariables(const std::string& folder, const SimulatorNames& names) {
@@ -54,5 +59,11 @@ ProgramProcess::Variables ProgramVariables(const std::string& folder, const Simu
 }
 
 std::string JournalFile(const std::string& folder) { return folder + "simconnect.journal"; }
+
+bool ParseAddonEvent(const std::string& line, unsigned& event, unsigned& data) {
+  unsigned session = 0, object = 0;
+  return std::sscanf(line.c_str(), "SimConnect_TransmitClientEvent(%u, %u, %u, 0x%x", &session, &object, &event,
+                     &data) == 4;
+}
 
 }  // namespace trelvikrun

@@ -124,9 +124,8 @@ class Watch {
     bool changed = false;
     for (const std::string& line : journal_.NewLines()) {
       journalText_ += line + "\n";
-      unsigned session = 0, object = 0, event = 0, data = 0;
-      if (std::sscanf(line.c_str(), "SimConnect_TransmitClientEvent(%u, %u, %u, 0x%x", &session, &object, &event,
-                      &data) == 4) {
+      unsigned event = 0, data = 0;
+      if (ParseAddonEvent(line, event, data)) {
         char text[96];
         std::snprintf(text, sizeof text, "add-on event %u data 0x%08X", event, data);
         account_.Line("event", Direction::kOutOfProgram, text);
@@ -273,7 +272,7 @@ class Run {
       return Ended(watch, output, "the program opened no simulator session");
     }
     const std::string addon = options_.is777 ? "ORVA 777" : "ORVA 737";
-    Simulator("aircraft SimObjects\\Airplanes\\" + addon + "\\aircraft.cfg");
+    Simulator(AircraftRequest(addon));
     Simulator("simstart");
     account_.Line("sim", Direction::kIntoProgram, "flight started, aircraft loaded: " + addon);
     if (!program_.WaitForListLine(addon + " Aircraft Detected", kCheckMs)) account_.Failed(addon + " not detected");

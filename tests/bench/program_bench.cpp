@@ -110,7 +110,7 @@ class BenchRun {
     figures_["discovery_per_board_ms"] = Milliseconds(listed - firstOpen) / kBoardCount;
 
     if (!WaitForSession()) return Fail("no simulator session");
-    Simulator("aircraft SimObjects\\Airplanes\\ORVA 737\\aircraft.cfg");
+    Simulator(trelvikrun::AircraftRequest("ORVA 737"));
     Simulator("simstart");
     state_.power = true, state_.course = 45, state_.speed = 160, state_.heading = 90, state_.altitude = 5000;
     if (!SetData() || !WaitForHeading("090")) return Fail("the MCP never showed the aircraft's heading");

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "sim/run/flight.h"
+#include "sim/run/program_folder.h"
 #include "tests/program_e2e/program_run.h"
 
 namespace {
@@ -61,7 +62,7 @@ std::string CduDifferences(const HidSimMirrorBoard& board, const CduLamps& expec
 TEST(EfisAndCdus777, RescanReleaseClicksCduLampsPerRoleAndBrightnessFromEachCdusControl) {
   e2e::ProgramRun run("efis_cdu", "1FD1:03E8:EFS00001::330B;1FD1:03EA:CDU00001::3302;1FD1:03EA:CDU00002::3302");
   // The template's pass intervals (brightness is set by the 7-segment pass).
-  run.WriteFile("CONFIG.INI", "[SETTINGS]\r\nAIRCRAFT_TYPE=B777\r\nOUTPUT_LED_TIMER=200\r\nOUTPUT_7SEG_TIMER=250\r\n");
+  run.WriteFile("CONFIG.INI", trelvikrun::ProgramSettings(true));
   run.WriteFile("ASSIGNMENTS.INI", "[CDU_ASSIGNMENTS]\r\nCPT=03EACDU00001\r\nFO=03EACDU00002\r\n");
   run.AddSimConnectStandIn();
   const simchannel::RemoteBoards& boards = run.ControlBoards();

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "sim/run/flight.h"
+#include "sim/run/program_folder.h"
 #include "tests/program_e2e/program_run.h"
 
 namespace {
@@ -116,7 +117,7 @@ class PanelOutputs : public ::testing::Test {
   void SetUp() override {
     // The template's pass intervals: without the keys the 7-segment pass (500 ms) would run only when the LED
     // test dialog's 500 ms timer happens to come late.
-    run_.WriteFile("CONFIG.INI", "[SETTINGS]\r\nAIRCRAFT_TYPE=B737\r\nOUTPUT_LED_TIMER=200\r\nOUTPUT_7SEG_TIMER=250\r\n");
+    run_.WriteFile("CONFIG.INI", trelvikrun::ProgramSettings(false));
     run_.AddSimConnectStandIn();
     ASSERT_TRUE(boards().Ready());
     ASSERT_TRUE(run_.Start());

@@ -3,27 +3,17 @@
 #include <algorithm>
 #include <sstream>
 
-#include "sim/run/program_windows.h"
-#include <cstdio>
-
-#include "sim/channel/control_pipe.h"
 #include "framework/rtl/filetext.h"
+#include "sim/channel/control_pipe.h"
+#include "sim/run/flight.h"
+#include "sim/run/program_folder.h"
+#include "sim/run/program_windows.h"
 
 namespace e2e {
-namespace {
-
-std::string ThisFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text(path);
-  return text.substr(0, text.find_last_of('\\') + 1);
-}
-
-}  // namespace
 
 ProgramRun::ProgramRun(const std::string& name, const std::string& boards)
     : name_(name), scratch_("e2e_" + name), folder_(scratch_.Path()) {
-  const std::string bin = ThisFolder();
+  const std::string bin = trelvikrun::ToolFolder();
   for (const char* file : {"Trelvik.exe", "ventrixAPI.dll", "ventrix_hidsim.dll"}) {
     CopyFileA((bin + file).c_str(), (folder_ + file).c_str(), FALSE);
   }
@@ -57,7 +47,7 @@ std::vector<std::vector<std::string>> ProgramRun::WaitForListLine(const std::str
 }
 
 void ProgramRun::AddSimConnectStandIn() {
-  CopyFileA((ThisFolder() + "simconnect\\SimConnect.dll").c_str(), (folder_ + "SimConnect.dll").c_str(), FALSE);
+  CopyFileA((trelvikrun::ToolFolder() + "simconnect\\SimConnect.dll").c_str(), (folder_ + "SimConnect.dll").c_str(), FALSE);
   variables_.push_back({"TRELVIK_SIMCONNECT_JOURNAL", folder_ + kSimJournal});
   simulatorPipe_ = "e2e-sim-" + name_ + "-" + std::to_string(GetCurrentProcessId());
   variables_.push_back({"TRELVIK_SIMCONNECT_CONTROL", simulatorPipe_});
@@ -74,17 +64,14 @@ bool ProgramRun::StartFlight(const std::string& aircraft, DWORD timeoutMs) {
           "SimConnect_SubscribeToSystemEvent(") == std::string::npos) {
     return false;
   }
-  return Simulator("aircraft SimObjects\\Airplanes\\" + aircraft + "\\aircraft.cfg") && Simulator("simstart");
+  return Simulator(trelvikrun::AircraftRequest(aircraft)) && Simulator("simstart");
 }
 
 std::vector<AddonEvent> ProgramRun::Events() const {
   std::vector<AddonEvent> events;
   for (const std::string& line : Lines(ReadFile(kSimJournal))) {
-    unsigned session = 0, object = 0, event = 0, data = 0;
-    if (std::sscanf(line.c_str(), "SimConnect_TransmitClientEvent(%u, %u, %u, 0x%x", &session, &object, &event,
-                    &data) == 4) {
-      events.push_back({event, data});
-    }
+    unsigned event = 0, data = 0;
+    if (trelvikrun::ParseAddonEvent(line, event, data)) events.push_back({event, data});
   }
   return events;
 }
