@@ -50,14 +50,17 @@ bool IsFirstLevel(TMenuItem* item) {
   return menu != nullptr && Depth(item) == (menu->IsMenuBar() ? 1 : 0);
 }
 
+// The first visible item below parent, null when none is visible.
+TMenuItem* FirstVisible(TMenuItem* parent) {
+  for (int i = 0; i < parent->Count(); ++i) {
+    if (parent->Items(i)->Visible()) return parent->Items(i);
+  }
+  return nullptr;
+}
+
 bool InFirstVisibleDropDown(TMenuItem* item) {
   const fw::TMenu* menu = item->GetParentMenu();
-  if (menu == nullptr || !menu->IsMenuBar()) return false;
-  TMenuItem* root = menu->Items();
-  for (int i = 0; i < root->Count(); ++i) {
-    if (root->Items(i)->Visible()) return item->Parent() == root->Items(i);
-  }
-  return false;
+  return menu != nullptr && menu->IsMenuBar() && item->Parent() == FirstVisible(menu->Items());
 }
 
 bool InLaterColumn(TMenuItem* item) {
@@ -174,13 +177,14 @@ TRect MenuArea(const ItemPaint& p, const TRect& fallback) {
   return area;
 }
 
-bool IsFirstVisible(TMenuItem* item) {
+// The item's position in its parent's Win32 menu, which holds only the visible items.
+UINT VisiblePosition(TMenuItem* item) {
   TMenuItem* parent = item->Parent();
-  for (int i = 0; i < parent->Count(); ++i) {
-    if (parent->Items(i)->Visible()) return parent->Items(i) == item;
-  }
-  return false;
+  UINT position = 0;
+  for (int i = 0; i < item->MenuIndex(); ++i) position += parent->Items(i)->Visible() ? 1u : 0u;
+  return position;
 }
+
 
 void Line(fw::TCanvas* canvas, fw::TColor color, int x1, int y1, int x2, int y2) {
   canvas->Pen()->SetColor(color);
@@ -191,7 +195,7 @@ void Line(fw::TCanvas* canvas, fw::TColor color, int x1, int y1, int x2, int y2)
 void DrawDropDownBackground(const ItemPaint& p, const TRect& m, TRect& r) {
   TCustomVxMenuStyler* styler = p.styler;
   TSideBar* side = styler->SideBar();
-  if (InSideBarColumn(styler, p.item) && IsFirstVisible(p.item)) {
+  if (InSideBarColumn(styler, p.item) && FirstVisible(p.item->Parent()) == p.item) {
     TRect bar = m;
     bar.Right = m.Left + side->Size() + side->SplitterWidth();
     DrawMenuBackground(p.canvas, bar, side->Background(), true);
@@ -634,11 +638,8 @@ bool OpensToTheRight(const ItemPaint& p, HWND window) {
   RECT first{};
   MenuItemRectService(nullptr, parent->Handle(), 0, &first);
   if (IsRectEmpty(&first)) return true;
-  TMenuItem* grand = parent->Parent();
   RECT own{};
-  int position = 0;
-  for (int i = 0; i < parent->MenuIndex(); ++i) position += grand->Items(i)->Visible() ? 1 : 0;
-  MenuItemRectService(window, grand->Handle(), static_cast<UINT>(position), &own);
+  MenuItemRectService(window, parent->Parent()->Handle(), VisiblePosition(parent), &own);
   return own.left < first.left || (own.left == first.left && own.right < first.right);
 }
 
@@ -672,11 +673,8 @@ void FrameDropDownWindow(const ItemPaint& p) {
   canvas.Brush()->SetColor(p.styler->MenuBorderColor());
   canvas.FrameRect(frame);
   if (level == 1 && menu->IsMenuBar()) {
-    TMenuItem* barItem = p.item->Parent();
-    int position = 0;
-    for (int i = 0; i < barItem->MenuIndex(); ++i) position += menu->Items()->Items(i)->Visible() ? 1 : 0;
     RECT opener{};
-    if (MenuItemRectService(GetParent(window), menu->Handle(), static_cast<UINT>(position), &opener)) {
+    if (MenuItemRectService(GetParent(window), menu->Handle(), VisiblePosition(p.item->Parent()), &opener)) {
       Line(&canvas, p.styler->Background()->Color(), opener.left - screen.left + 1, 1,
            opener.right - screen.left - 1, 1);
     }
