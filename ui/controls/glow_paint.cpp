@@ -100,7 +100,7 @@ void TVxCustomGlowButton::Paint() {
   font.Assign(Font());
   if (hotColors_) font.SetColor(appearance_->TextColorHot());
   if (buttonState_ == gbsPressed) font.SetColor(appearance_->TextColorDown());
-  if (!ParentFont() && appearance_->SystemFont()) font.SetName(IsWinVistaOrLater() ? "Segoe UI" : "Tahoma");
+  if (!ParentFont() && appearance_->SystemFont()) font.SetName(GetDefaultFontName());
   face.Font = &font;
 
   fw::TBitmap glyph;
