@@ -86,19 +86,13 @@ void TVxCustomGlowButton::MouseLeft() {
   mouseInControl_ = false;
   hotColors_ = false;
   overDropDown_ = false;
-  if (pressedGlow_ && mouseDown_) {
-    pressedGlow_ = false;
-    fadeStep_ = -kFadeStep;
-    fadeMode_ = 0;
-    Invalidate();
-    pressedOutside_ = true;
-  } else {
-    pressedGlow_ = false;
-    hotFade_ = 100;
-    fadeStep_ = -kFadeStep;
-    fadeMode_ = 0;
-    Invalidate();
-  }
+  // Held while leaving: the press is remembered for a return; otherwise the hot look fades from full.
+  if (pressedGlow_ && mouseDown_) pressedOutside_ = true;
+  else hotFade_ = 100;
+  pressedGlow_ = false;
+  fadeStep_ = -kFadeStep;
+  fadeMode_ = 0;
+  Invalidate();
   StartFadeTimer();
 }
 
