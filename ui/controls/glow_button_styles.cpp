@@ -80,52 +80,37 @@ const Preset kPresets[] = {
     {15, {0xBFBFBF, 0x919191, 0x919191, 0x919191, 0x6D6D6D}, false, false, kStyle13Hot, kStyle13Down, kStyle13Checked},
 };
 
+// The setters of one look: the four fills, the border and the two gradient kinds.
+struct LookSetters {
+  using ColorSetter = void (TGlowButtonAppearance::*)(fw::TColor);
+  using GradientSetter = void (TGlowButtonAppearance::*)(TGDIPGradient);
+  ColorSetter color, colorTo, mirror, mirrorTo, border;
+  GradientSetter gradient, gradientMirror;
+};
+
+using A = TGlowButtonAppearance;
+// In the order of Group.
+constexpr LookSetters kLookSetters[] = {
+    {&A::SetColor, &A::SetColorTo, &A::SetColorMirror, &A::SetColorMirrorTo, &A::SetBorderColor, &A::SetGradient,
+     &A::SetGradientMirror},
+    {&A::SetColorHot, &A::SetColorHotTo, &A::SetColorMirrorHot, &A::SetColorMirrorHotTo, &A::SetBorderColorHot,
+     &A::SetGradientHot, &A::SetGradientMirrorHot},
+    {&A::SetColorDown, &A::SetColorDownTo, &A::SetColorMirrorDown, &A::SetColorMirrorDownTo, &A::SetBorderColorDown,
+     &A::SetGradientDown, &A::SetGradientMirrorDown},
+    {&A::SetColorChecked, &A::SetColorCheckedTo, &A::SetColorMirrorChecked, &A::SetColorMirrorCheckedTo,
+     &A::SetBorderColorChecked, &A::SetGradientChecked, &A::SetGradientMirrorChecked},
+};
+
 void ApplyLook(TGlowButtonAppearance* a, Group group, const LookColors& look, bool gradients) {
-  switch (group) {
-    case Group::Normal:
-      a->SetColor(look.color);
-      a->SetColorTo(look.colorTo);
-      a->SetColorMirror(look.mirror);
-      a->SetColorMirrorTo(look.mirrorTo);
-      if (look.border) a->SetBorderColor(*look.border);
-      if (gradients) {
-        a->SetGradient(ggVertical);
-        a->SetGradientMirror(ggVertical);
-      }
-      break;
-    case Group::Hot:
-      a->SetColorHot(look.color);
-      a->SetColorHotTo(look.colorTo);
-      a->SetColorMirrorHot(look.mirror);
-      a->SetColorMirrorHotTo(look.mirrorTo);
-      if (look.border) a->SetBorderColorHot(*look.border);
-      if (gradients) {
-        a->SetGradientHot(ggVertical);
-        a->SetGradientMirrorHot(ggVertical);
-      }
-      break;
-    case Group::Down:
-      a->SetColorDown(look.color);
-      a->SetColorDownTo(look.colorTo);
-      a->SetColorMirrorDown(look.mirror);
-      a->SetColorMirrorDownTo(look.mirrorTo);
-      if (look.border) a->SetBorderColorDown(*look.border);
-      if (gradients) {
-        a->SetGradientDown(ggVertical);
-        a->SetGradientMirrorDown(ggVertical);
-      }
-      break;
-    case Group::Checked:
-      a->SetColorChecked(look.color);
-      a->SetColorCheckedTo(look.colorTo);
-      a->SetColorMirrorChecked(look.mirror);
-      a->SetColorMirrorCheckedTo(look.mirrorTo);
-      if (look.border) a->SetBorderColorChecked(*look.border);
-      if (gradients) {
-        a->SetGradientChecked(ggVertical);
-        a->SetGradientMirrorChecked(ggVertical);
-      }
-      break;
+  const LookSetters& set = kLookSetters[static_cast<int>(group)];
+  (a->*set.color)(look.color);
+  (a->*set.colorTo)(look.colorTo);
+  (a->*set.mirror)(look.mirror);
+  (a->*set.mirrorTo)(look.mirrorTo);
+  if (look.border) (a->*set.border)(*look.border);
+  if (gradients) {
+    (a->*set.gradient)(ggVertical);
+    (a->*set.gradientMirror)(ggVertical);
   }
 }
 
