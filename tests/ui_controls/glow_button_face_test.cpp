@@ -174,13 +174,13 @@ TEST_F(GlowDrawingTest, FillGlowHalfColourOrderAndGeometry) {
   {
     TGPGraphics g(bitmap_->DC());
     // Linear: Color1 at the top, Color2 at the bottom.
-    FillGlowHalf(&canvas_, &g, fw::Rect(0, 0, 40, 40), red, blue, ggVertical, true);
+    FillGlowHalf(&g, fw::Rect(0, 0, 40, 40), red, blue, ggVertical, true);
     // Radial upper half: Color1 outside the ellipse (the bottom corners), Color2 at the top middle.
-    FillGlowHalf(&canvas_, &g, fw::Rect(40, 0, 80, 40), red, blue, ggRadial, true);
+    FillGlowHalf(&g, fw::Rect(40, 0, 80, 40), red, blue, ggRadial, true);
     // Radial lower half: Color2 outside the ellipse (the corners), Color1 towards the bottom middle.
-    FillGlowHalf(&canvas_, &g, fw::Rect(80, 0, 120, 40), red, blue, ggRadial, false);
+    FillGlowHalf(&g, fw::Rect(80, 0, 120, 40), red, blue, ggRadial, false);
     // A half without a second colour is all the first.
-    FillGlowHalf(&canvas_, &g, fw::Rect(0, 40, 120, 60), red, fw::clNone, ggVertical, false);
+    FillGlowHalf(&g, fw::Rect(0, 40, 120, 60), red, fw::clNone, ggVertical, false);
   }
   EXPECT_GT(Red(Pixel(20, 1)), Blue(Pixel(20, 1)));
   EXPECT_GT(Blue(Pixel(20, 38)), Red(Pixel(20, 38)));

@@ -32,15 +32,15 @@ bool IsTrueTypeFont(fw::TCanvas* Canvas, fw::TFont* Font) {
 }
 
 // The background halves (step by step as the face is split or not).
-void DrawBackground(fw::TCanvas* Canvas, TGPGraphics* g, const TGlowFace& f) {
+void DrawBackground(TGPGraphics* g, const TGlowFace& f) {
   const fw::TRect& r = f.R;
   const TGlowFaceColors& c = f.Colors;
   const int h = r.Bottom - r.Top;
   const int half = h / 2;
   if (!(f.DropDownButton && c.Highlighted && f.DropDownSplit)) {
-    FillGlowHalf(Canvas, g, fw::TRect{r.Left, r.Top + half - 1, r.Right, r.Bottom}, c.ColorMirrorTo, c.ColorMirror,
+    FillGlowHalf(g, fw::TRect{r.Left, r.Top + half - 1, r.Right, r.Bottom}, c.ColorMirrorTo, c.ColorMirror,
                  c.GradientMirror, false);
-    FillGlowHalf(Canvas, g, fw::TRect{r.Left, r.Top, r.Right, r.Bottom - half}, c.Color, c.ColorTo, c.Gradient, true);
+    FillGlowHalf(g, fw::TRect{r.Left, r.Top, r.Right, r.Bottom - half}, c.Color, c.ColorTo, c.Gradient, true);
     return;
   }
   // Split: the button part and a 12-pixel band for the drop-down part.
@@ -59,24 +59,24 @@ void DrawBackground(fw::TCanvas* Canvas, TGPGraphics* g, const TGlowFace& f) {
     bandUpper = {r.Left, r.Bottom - band, r.Right, r.Bottom};
   }
   if (f.DropDownState == 2) {
-    FillGlowHalf(Canvas, g, buttonLower, c.ColorMirrorTo, c.ColorMirror, c.GradientMirror, false);
-    FillGlowHalf(Canvas, g, buttonUpper, c.Color, c.ColorTo, c.Gradient, true);
+    FillGlowHalf(g, buttonLower, c.ColorMirrorTo, c.ColorMirror, c.GradientMirror, false);
+    FillGlowHalf(g, buttonUpper, c.Color, c.ColorTo, c.Gradient, true);
     if (!f.HotTransparentOn) {
-      FillGlowHalf(Canvas, g, bandUpper, ShadeColor(c.Color, -10), ShadeColor(c.ColorTo, -10), c.Gradient, true);
+      FillGlowHalf(g, bandUpper, ShadeColor(c.Color, -10), ShadeColor(c.ColorTo, -10), c.Gradient, true);
       if (right) {
-        FillGlowHalf(Canvas, g, bandLower, ShadeColor(c.ColorMirrorTo, -10), ShadeColor(c.ColorMirror, -10),
+        FillGlowHalf(g, bandLower, ShadeColor(c.ColorMirrorTo, -10), ShadeColor(c.ColorMirror, -10),
                      c.GradientMirror, false);
       }
     }
     return;
   }
   if (!f.HotTransparentOn) {
-    FillGlowHalf(Canvas, g, buttonLower, ShadeColor(c.ColorMirrorTo, -10), ShadeColor(c.ColorMirror, -10),
+    FillGlowHalf(g, buttonLower, ShadeColor(c.ColorMirrorTo, -10), ShadeColor(c.ColorMirror, -10),
                  c.GradientMirror, false);
-    FillGlowHalf(Canvas, g, buttonUpper, ShadeColor(c.Color, -10), ShadeColor(c.ColorTo, -10), c.Gradient, true);
+    FillGlowHalf(g, buttonUpper, ShadeColor(c.Color, -10), ShadeColor(c.ColorTo, -10), c.Gradient, true);
   }
-  FillGlowHalf(Canvas, g, bandUpper, c.Color, c.ColorTo, ggRadial, true);
-  if (right) FillGlowHalf(Canvas, g, bandLower, c.ColorMirrorTo, c.ColorMirror, c.GradientMirror, false);
+  FillGlowHalf(g, bandUpper, c.Color, c.ColorTo, ggRadial, true);
+  if (right) FillGlowHalf(g, bandLower, c.ColorMirrorTo, c.ColorMirror, c.GradientMirror, false);
 }
 
 void DrawOutline(TGPGraphics* g, const TGlowFace& f, int radius) {
@@ -128,7 +128,7 @@ fw::TSize DrawGlowButton(fw::TCanvas* Canvas, const TGlowFace& f) {
 
   TGPGraphics g(Canvas->Handle());
   const bool faceDrawn = !f.TransparentFace || f.MenuShowing || f.Down;
-  if (faceDrawn) DrawBackground(Canvas, &g, f);
+  if (faceDrawn) DrawBackground(&g, f);
   g.SetSmoothingMode(SmoothingModeAntiAlias);
   if (faceDrawn && f.Border) DrawOutline(&g, f, radius);
   if (f.FocusBorder) {
@@ -373,8 +373,7 @@ fw::TSize DrawGlowButton(fw::TCanvas* Canvas, const TGlowFace& f) {
       }
     } else if (pictureGlyph) {
       if (forced) {
-        DrawGlowPictureStretched(&g, Canvas, fw::Rect(at.X, at.Y, at.X + f.GlyphSize.cx, at.Y + f.GlyphSize.cy),
-                                 f.Picture);
+        f.Picture->Draw(Canvas, fw::Rect(at.X, at.Y, at.X + f.GlyphSize.cx, at.Y + f.GlyphSize.cy));
       } else {
         DrawGlowPicture(&g, at, f.Picture);
       }

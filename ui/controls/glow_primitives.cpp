@@ -13,8 +13,8 @@ float F(int v) { return static_cast<float>(v); }
 
 }  // namespace
 
-void FillGlowHalf(fw::TCanvas* /*Canvas*/, TGPGraphics* Graphics, const fw::TRect& Rect, fw::TColor Color1,
-                  fw::TColor Color2, TGDIPGradient Kind, bool UpperHalf) {
+void FillGlowHalf(TGPGraphics* Graphics, const fw::TRect& Rect, fw::TColor Color1, fw::TColor Color2,
+                  TGDIPGradient Kind, bool UpperHalf) {
   if (Color2 == fw::clNone) Color2 = Color1;
   else if (Color1 == fw::clNone) Color1 = Color2;
   const int w = Rect.Right - Rect.Left;
@@ -169,13 +169,6 @@ void DrawGlowPicture(TGPGraphics* Graphics, fw::TPoint Point, TGDIPPicture* Pict
   attributes.SetColorKey(key, key);
   Graphics->DrawImageRectRect(&image, MakeRect(F(Point.X), F(Point.Y), width, height), 0, 0, width, height, UnitPixel,
                               &attributes);
-}
-
-void DrawGlowPictureStretched(TGPGraphics* /*Graphics*/, fw::TCanvas* Canvas, const fw::TRect& Rect,
-                              TGDIPPicture* Picture) {
-  // The picture's own drawing: a BMP through a framework bitmap, transparent on its bottom-left pixel,
-  // stretched; any other format through GDI+ into the rectangle.
-  Picture->Draw(Canvas, Rect);
 }
 
 }  // namespace ui

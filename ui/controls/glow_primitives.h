@@ -11,8 +11,8 @@ namespace ui {
 // Fills Rect with Color1 (upper half) or Color2 (lower half), then with the half's gradient: linear from
 // Color1 to Color2 (vertical or diagonal), or radial on an ellipse: centred at the top middle in Color2
 // for the upper half, at the bottom middle in Color1 for the lower half. A clNone colour takes the other.
-void FillGlowHalf(fw::TCanvas* Canvas, TGPGraphics* Graphics, const fw::TRect& Rect, fw::TColor Color1,
-                  fw::TColor Color2, TGDIPGradient Kind, bool UpperHalf);
+void FillGlowHalf(TGPGraphics* Graphics, const fw::TRect& Rect, fw::TColor Color1, fw::TColor Color2,
+                  TGDIPGradient Kind, bool UpperHalf);
 
 // The outline of a standalone button (a rectangle for Radius 0, else rounded corners of Radius).
 void DrawGlowBorder(TGPGraphics* Graphics, fw::TColor Color, int X, int Y, int Width, int Height, int Radius);
@@ -33,8 +33,5 @@ void DrawDropDownArrow(fw::TCanvas* Canvas, fw::TPoint Point, fw::TColor Color, 
 // The picture at its natural size; a BMP leaves out the colour of its bottom-left pixel. Raises "Could not
 // allocate memory for image" when the picture cannot be decoded for lack of memory.
 void DrawGlowPicture(TGPGraphics* Graphics, fw::TPoint Point, TGDIPPicture* Picture);
-// The picture stretched into Rect (a BMP transparent on its bottom-left pixel).
-void DrawGlowPictureStretched(TGPGraphics* Graphics, fw::TCanvas* Canvas, const fw::TRect& Rect,
-                              TGDIPPicture* Picture);
 
 }  // namespace ui
