@@ -1,10 +1,7 @@
 #include "ui/controls/caption_brush.h"
 
-#include "framework/rtl/ole.h"
-#include "framework/streams/memory_stream.h"
-#include "ui/foundation/fixed_stream_adapter.h"
+#include "ui/foundation/encoded_picture.h"
 #include "ui/foundation/gdip_brushes.h"
-#include "ui/foundation/gdip_image.h"
 #include "ui/foundation/vx_gdip_picture.h"
 
 namespace ui {
@@ -32,24 +29,15 @@ TCaptionBrush::TCaptionBrush(TVxGradientType Kind, HatchStyle Hatch, TVxGDIPPict
     case gtHatch: brush_ = std::make_unique<TGPHatchBrush>(Hatch, Start, End); break;
     case gtTexture:
       if (Picture != nullptr && !Picture->Empty()) {
-        textureBytes_ = fw::Create<fw::TMemoryStream>();
-        Picture->SaveToStream(textureBytes_);
-        textureBytes_->SetPosition(0);
-        // The adapter starts without references: the ComRef takes the first.
-        const fw::ComRef<IStream> stream =
-            fw::ComRef<IStream>::Share(new TFixedStreamAdapter(textureBytes_, fw::soReference));
-        texture_ = std::make_unique<TGPBitmap>(stream.Get(), false);
-        brush_ = std::make_unique<TGPTextureBrush>(texture_.get(), WrapModeTile);
+        texture_ = std::make_unique<TDecodedImage>(Picture->Data());
+        if (texture_->Decoded()) brush_ = std::make_unique<TGPTextureBrush>(&texture_->Image(), WrapModeTile);
       }
       break;
     default: break;  // radial, angle, path and none draw no caption text
   }
 }
 
-TCaptionBrush::~TCaptionBrush() {
-  brush_.reset();
-  texture_.reset();
-  if (textureBytes_ != nullptr) textureBytes_->Free();
-}
+// The brush goes before the image it tiles (member order).
+TCaptionBrush::~TCaptionBrush() = default;
 
 }  // namespace ui

@@ -7,13 +7,9 @@
 
 #include "ui/foundation/gdip_values.h"
 
-namespace fw {
-class TMemoryStream;
-}
-
 namespace ui {
 
-class TGPBitmap;
+class TDecodedImage;
 class TGPBrush;
 class TVxGDIPPicture;
 
@@ -30,8 +26,7 @@ class TCaptionBrush {
   TGPBrush* Get() const { return brush_.get(); }
 
  private:
-  fw::TMemoryStream* textureBytes_ = nullptr;
-  std::unique_ptr<TGPBitmap> texture_;
+  std::unique_ptr<TDecodedImage> texture_;
   std::unique_ptr<TGPBrush> brush_;
 };
 
