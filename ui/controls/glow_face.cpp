@@ -347,10 +347,8 @@ fw::TSize DrawGlowButton(fw::TCanvas* Canvas, const TGlowFace& f) {
         if (hasNotes) {
           t.Top += R(bb.Height);
           t.Bottom = t.Top + R(nb.Height);
-          std::string lines;
-          for (int i = 0; i < f.Notes->Count(); ++i) lines += f.Notes->Strings(i) + "\r\n";
           Canvas->SetFont(f.NotesFont);
-          fw::DrawCanvasText(Canvas, lines, t, flags);
+          fw::DrawCanvasText(Canvas, notes, t, flags);
         }
       }
     }
