@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/controls/accelerators.h"
 #include "framework/graphics/gdi_handles.h"
 #include "framework/rtl/exceptions.h"
@@ -33,10 +35,6 @@ Edge EdgeOf(TVxSmoothTabPosition position) {
 bool Horizontal(TVxSmoothTabPosition position) {
   const Edge edge = EdgeOf(position);
   return edge == Edge::kTop || edge == Edge::kBottom;
-}
-
-bool StartAligned(TVxSmoothTabPosition position) {
-  return position == tpTopLeft || position == tpLeftTop || position == tpRightTop || position == tpBottomLeft;
 }
 
 GpRectF ToRectF(const fw::TRect& r) {
@@ -245,56 +243,46 @@ int TVxSmoothTabPager::TabLength(TVxSmoothTabPage* page) {
   return length;
 }
 
-fw::TRect TVxSmoothTabPager::CalcTabRect(int first, int wanted, int Extent) {
-  fw::TRect result = kNoTab;
-  if (!IsTabVisible(wanted)) return result;
+// The captions are measured once for the whole run: the run's extent places it in the strip (from the strip's
+// start, at its end or about its middle), then each visible tab follows the one before it.
+std::vector<fw::TRect> TVxSmoothTabPager::TabRects() {
+  const int count = PageCount();
+  const int spacing = tabSettings_->Spacing();
+  std::vector<int> lengths(count, 0);
+  int extent = 0;
+  for (int i = 0; i < count; ++i) {
+    if (!Page(i)->TabVisible()) continue;
+    lengths[i] = TabLength(Page(i));
+    extent += lengths[i] + spacing;
+  }
   fw::TRect strip = GetTabStripRect();
-  if (Extent >= 0) {
-    switch (tabPosition_) {
-      case tpTopRight: case tpBottomRight: strip.Left = strip.Right - Extent; break;
-      case tpTopCenter: case tpBottomCenter: strip.Left = (strip.Right - Extent) / 2; break;
-      case tpLeftBottom: case tpRightBottom: strip.Top = strip.Bottom - Extent; break;
-      case tpLeftCenter: case tpRightCenter: strip.Top = (strip.Bottom - Extent) / 2; break;
-      default: break;
-    }
+  switch (tabPosition_) {
+    case tpTopRight: case tpBottomRight: strip.Left = strip.Right - extent; break;
+    case tpTopCenter: case tpBottomCenter: strip.Left = (strip.Right - extent) / 2; break;
+    case tpLeftBottom: case tpRightBottom: strip.Top = strip.Bottom - extent; break;
+    case tpLeftCenter: case tpRightCenter: strip.Top = (strip.Bottom - extent) / 2; break;
+    default: break;
   }
   const bool horizontal = Horizontal(tabPosition_);
   int at = horizontal ? strip.Left : strip.Top;
-  for (int i = std::max(first, 0); i <= wanted; ++i) {
-    TVxSmoothTabPage* page = Page(i);
-    if (!page->TabVisible()) continue;
-    const int length = TabLength(page);
-    result = horizontal ? fw::TRect{at, strip.Top, at + length, strip.Bottom}
-                        : fw::TRect{strip.Left, at, strip.Right, at + length};
-    at += length + tabSettings_->Spacing();
+  std::vector<fw::TRect> tabs(count, kNoTab);
+  for (int i = 0; i < count; ++i) {
+    if (!Page(i)->TabVisible()) continue;
+    tabs[i] = horizontal ? fw::TRect{at, strip.Top, at + lengths[i], strip.Bottom}
+                         : fw::TRect{strip.Left, at, strip.Right, at + lengths[i]};
+    at += lengths[i] + spacing;
   }
-  return result;
+  return tabs;
 }
 
 void TVxSmoothTabPager::GetTabRect(int index, fw::TRect& rect) { rect = GetTabRect(index); }
 
-fw::TRect TVxSmoothTabPager::GetTabRect(int index) {
-  if (!IsTabVisible(index)) return kNoTab;
-  int firstVisible = -1;
-  int lastVisible = -1;
-  for (int i = 0; i < PageCount(); ++i) {
-    if (!Page(i)->TabVisible()) continue;
-    if (firstVisible < 0) firstVisible = i;
-    lastVisible = i;
-  }
-  int extent = -1;
-  if (!StartAligned(tabPosition_)) {
-    const fw::TRect first = CalcTabRect(0, firstVisible, -1);
-    const fw::TRect last = CalcTabRect(0, lastVisible, -1);
-    extent = (Horizontal(tabPosition_) ? last.Right - first.Left : last.Bottom - first.Top) + tabSettings_->Spacing();
-  }
-  return CalcTabRect(0, index, extent);
-}
+fw::TRect TVxSmoothTabPager::GetTabRect(int index) { return IsTabVisible(index) ? TabRects()[index] : kNoTab; }
 
 int TVxSmoothTabPager::TabAtPos(int X, int Y) {
+  const std::vector<fw::TRect> tabs = TabRects();
   for (int i = 0; i < PageCount(); ++i) {
-    const fw::TRect r = GetTabRect(i);
-    if (r != kNoTab && r.Contains(fw::TPoint{X, Y})) return i;
+    if (tabs[i] != kNoTab && tabs[i].Contains(fw::TPoint{X, Y})) return i;
   }
   return -1;
 }
@@ -362,13 +350,14 @@ void TVxSmoothTabPager::Paint() {
     fill_->Fill(&graphics, MakeRect(0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)), 255,
                 255, 255, 255, 255);
   }
-  for (int i = 0; i < PageCount(); ++i) DrawTab(i);
+  if (tabSettings_->Height() <= 0) return;
+  const std::vector<fw::TRect> tabs = TabRects();
+  for (int i = 0; i < PageCount(); ++i) {
+    if (tabs[i] != kNoTab) DrawTab(i, tabs[i]);
+  }
 }
 
-void TVxSmoothTabPager::DrawTab(int index) {
-  if (!InList(index) || tabSettings_->Height() <= 0) return;
-  const fw::TRect tab = GetTabRect(index);
-  if (tab == kNoTab) return;
+void TVxSmoothTabPager::DrawTab(int index, const fw::TRect& tab) {
   TVxSmoothTabPage* page = Page(index);
   TVxSmoothTabAppearance* look = page->TabAppearance();
   TGDIPButton* painter = look->Appearance();
@@ -466,17 +455,15 @@ void TVxSmoothTabPager::DrawTab(int index) {
     SetBkMode(dc, oldMode);
   }
 
-  TVxSmoothTabStatus* status = look->Status();
-  {
+  if (statusShown) {
+    TVxSmoothTabStatus* status = look->Status();
     TGPGraphics graphics(dc);
     graphics.SetSmoothingMode(SmoothingModeAntiAlias);
     graphics.SetTextRenderingHint(TextRenderingHintClearTypeGridFit);
     TGDIPStatus* bubble = status->Appearance();
     bubble->CalculateSize(&graphics, status->Caption());
-    if (status->Visible()) {
-      bubble->Draw(&graphics, tab.Right - bubble->GetWidth() + status->OffsetLeft(), tab.Top + status->OffsetTop(), 0,
-                   0, true, status->Caption());
-    }
+    bubble->Draw(&graphics, tab.Right - bubble->GetWidth() + status->OffsetLeft(), tab.Top + status->OffsetTop(), 0, 0,
+                 true, status->Caption());
   }
 
   if (TabStop() && focused_ && showFocus_ && index == activeIndex_) {

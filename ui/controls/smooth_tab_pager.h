@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/classes/list.h"
 #include "framework/controls/custom_control.h"
@@ -192,13 +193,13 @@ class TVxSmoothTabPager : public fw::TCustomControl, public IControlStyle, publi
   bool InList(int index) const { return index >= 0 && index < PageCount(); }
   bool Destroying() const { return ComponentState().Contains(fw::csDestroying); }
   bool Loading() const { return ComponentState().Contains(fw::csLoading); }
-  // Layout of tabs from first to wanted; Extent >= 0 aligns the run of tabs.
-  fw::TRect CalcTabRect(int first, int wanted, int Extent);
+  // Every page's tab in client coordinates, (-1, -1, -1, -1) for a hidden one.
+  std::vector<fw::TRect> TabRects();
   int TabLength(TVxSmoothTabPage* page);
   int NextSelectable(int from, bool forward) const;
   void UpdatePageBounds();
   void InvalidateTab(int index);
-  void DrawTab(int index);
+  void DrawTab(int index, const fw::TRect& tab);
   void SettingsChanged();
 
   bool focused_ = false;
