@@ -501,11 +501,7 @@ void TVxSmoothPanel::ApplyStyleColors(const TControlFaceColors& Colors) {
   caption_->Font()->SetName(fontName);
   Font()->SetName(fontName);
   Font()->SetColor(Colors.NormalText);
-  fill_->SetColor(Colors.NormalFill);
-  fill_->SetColorTo(Colors.NormalFill);
-  fill_->SetColorMirror(Colors.NormalFill);
-  fill_->SetColorMirrorTo(Colors.NormalFill);
-  fill_->SetBorderColor(Colors.NormalBorder);
+  SetOneColour(fill_.get(), Colors.NormalFill, Colors.NormalBorder);
   fill_->SetRounding(0);
   fill_->SetShadowColor(fw::clNone);
 }

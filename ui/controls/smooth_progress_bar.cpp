@@ -298,14 +298,8 @@ void TVxSmoothProgressBar::ApplyStyleColors(const TControlFaceColors& Colors) {
   appearance_->SetOverlays(false);
   appearance_->SetShadows(false);
   SetGlowAnimation(false);
-  TGDIPFill* back = appearance_->BackGroundFill();
-  for (const auto& set : {&TGDIPFill::SetColor, &TGDIPFill::SetColorTo, &TGDIPFill::SetColorMirror,
-                          &TGDIPFill::SetColorMirrorTo}) {
-    (back->*set)(Colors.HeaderFill);
-    (appearance_->ProgressFill()->*set)(Colors.DownFill);
-  }
-  back->SetBorderColor(Colors.HeaderBorder);
-  appearance_->ProgressFill()->SetBorderColor(Colors.DownBorder);
+  SetOneColour(appearance_->BackGroundFill(), Colors.HeaderFill, Colors.HeaderBorder);
+  SetOneColour(appearance_->ProgressFill(), Colors.DownFill, Colors.DownBorder);
   appearance_->Font()->SetColor(Colors.DownText);
 }
 

@@ -95,14 +95,6 @@ void ApplyFill(TGDIPFill* fill, const FillColours* row, int style) {
   if (style != 8 && style != 12) fill->SetGradientMirrorType(gtVertical);
 }
 
-void FillWithOneColour(TGDIPFill* fill, fw::TColor colour, fw::TColor border) {
-  fill->SetColor(colour);
-  fill->SetColorTo(colour);
-  fill->SetColorMirror(colour);
-  fill->SetColorMirrorTo(colour);
-  fill->SetBorderColor(border);
-}
-
 }  // namespace
 
 void TVxSmoothTabPager::ApplyStyle(int Style) {
@@ -111,7 +103,7 @@ void TVxSmoothTabPager::ApplyStyle(int Style) {
 }
 
 void TVxSmoothTabPager::ApplyStyleColors(const TControlFaceColors& Colors) {
-  FillWithOneColour(fill_.get(), Colors.HeaderFill, Colors.HeaderBorder);
+  SetOneColour(fill_.get(), Colors.HeaderFill, Colors.HeaderBorder);
   for (int i = 0; i < PageCount(); ++i) Page(i)->ApplyStyleColors(Colors);
 }
 
@@ -142,7 +134,7 @@ void TVxSmoothTabPage::ApplyStyleColors(const TControlFaceColors& Colors) {
   Font()->SetColor(Colors.NormalText);
   TVxSmoothTabAppearance* tab = tabAppearance_.get();
   tab->Appearance()->SetSimpleLayout(true);
-  FillWithOneColour(pageAppearance_.get(), Colors.NormalFill, Colors.NormalBorder);
+  SetOneColour(pageAppearance_.get(), Colors.NormalFill, Colors.NormalBorder);
   tab->Appearance()->Font()->SetColor(Colors.NormalText);
   tab->SetColor(Colors.NormalFill);
   tab->SetBevelColor(Colors.NormalFill);

@@ -250,6 +250,14 @@ TGDIPFill::~TGDIPFill() {
   fw::FreeAndNil(backGroundPicture_);
 }
 
+void SetOneColour(TGDIPFill* Fill, fw::TColor Colour, fw::TColor Border) {
+  Fill->SetColor(Colour);
+  Fill->SetColorTo(Colour);
+  Fill->SetColorMirror(Colour);
+  Fill->SetColorMirrorTo(Colour);
+  Fill->SetBorderColor(Border);
+}
+
 void TGDIPFill::SetBackGroundPicture(TVxGDIPPicture* value) {
   if (value != backGroundPicture_) backGroundPicture_->Assign(value);
 }

@@ -193,6 +193,9 @@ class TGDIPFill : public fw::TPersistent {
   int updateCount_ = 0;
 };
 
+// A flat face for a colour record: the main and mirror parts, start and end, all in Colour, framed by Border.
+void SetOneColour(TGDIPFill* Fill, fw::TColor Colour, fw::TColor Border);
+
 // The renderer's building blocks, shared with the painters.
 
 // One fill of a path or rectangle with a solid, linear-gradient, hatch or texture brush, then an outline.
