@@ -21,7 +21,7 @@ Column ColumnOf(TVxSmoothLabelLocation location) {
   switch (location) {
     case plTopCenter: case plCenterCenter: case plBottomCenter: return Column::kCenter;
     case plTopRight: case plCenterRight: case plBottomRight: return Column::kRight;
-    default: return Column::kLeft;
+    default: return Column::kLeft;  // the left column and custom places
   }
 }
 
@@ -138,9 +138,9 @@ void TVxSmoothLabel::DrawCaption(TGPGraphics* Graphics, TVxSmoothLabelCaption* C
   TGPStringFormat format(wordWrap_ ? 0 : kNoWrap);
   const Column column = ColumnOf(C->Location());
   if (wordWrap_) {
-    format.SetAlignment(C->Location() == plCustom || column == Column::kLeft ? StringAlignmentNear
-                        : column == Column::kCenter                          ? StringAlignmentCenter
-                                                                             : StringAlignmentFar);
+    format.SetAlignment(column == Column::kLeft     ? StringAlignmentNear
+                        : column == Column::kCenter ? StringAlignmentCenter
+                                                    : StringAlignmentFar);
   }
   const std::wstring wide = AnsiToWide(C->Text());
   GpRectF measured{};

@@ -140,23 +140,14 @@ std::string TVxSmoothProgressBar::Version() const { return VersionText(GetVersio
 
 void TVxSmoothProgressBar::EasingTick() {
   if ((EasingEnabled() && pending_) || target_ != animated_) {
-    const double step = std::fabs(target_ - animated_) / 15;
-    double value = animated_;
-    bool moved = true;
-    if (std::fabs(value - target_) < kSettled) {
-      value = target_;
-      moved = false;
-    } else if (value >= target_) {
-      value -= std::max(step, kSettled);
-    } else {
-      value += std::max(step, kSettled);
-    }
-    if (moved) {
-      position_ = animated_ = value;
-    } else {
+    const double gap = target_ - animated_;
+    if (std::fabs(gap) < kSettled) {
       pending_ = false;
-      position_ = animated_ = target_;
+      animated_ = target_;
+    } else {
+      animated_ += std::copysign(std::max(std::fabs(gap) / 15, kSettled), gap);
     }
+    position_ = animated_;
     ReportPosition();
     Invalidate();
   }
