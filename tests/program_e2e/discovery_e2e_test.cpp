@@ -130,7 +130,7 @@ TEST(ProgramDiscovery, AnUnpluggedBoardLeavesTheListAndIsBoundAgainWithItsRoleWh
   EXPECT_TRUE(BoardBecomes(boards, 1, Bound, 10000));
   EXPECT_TRUE(KeyReachesTheAddOn(run, boards, 1, 2, {69980, 0x20000000}));
 
-  // At the end every board is dark (its LED matrix off) and released.
+  // At the end every board is dark (no LED lit, or its LED matrix off) and released.
   EXPECT_TRUE(run.Close(30000));
   for (const HidSimMirrorBoard& board : boards.Boards()) EXPECT_EQ(e2e::NotDarkAndReleased(board), "") << board.serial;
 }
