@@ -18,8 +18,13 @@ std::string Pattern(std::size_t size) {
 }
 
 TEST_F(SocketTransfer, ASendWinsockTakesAtOnceStillEndsInDataSent) {
+  // The peer holds the connection open until the client closes it: a peer that closed at once could have
+  // its close handled before the data-sent notification, and a closed session reports no more sends.
   std::string received;
-  LoopbackPeer peer([&](SOCKET& s) { received = RecvExactly(s, 5); });
+  LoopbackPeer peer([&](SOCKET& s) {
+    received = RecvExactly(s, 5);
+    ReceiveUntilClosed(s);
+  });
   ConnectTo(peer);
   int dataSent = 0;
   std::int32_t reported = 0;
@@ -32,6 +37,7 @@ TEST_F(SocketTransfer, ASendWinsockTakesAtOnceStillEndsInDataSent) {
   EXPECT_EQ(socket_->BufferedByteCount(), 0);
   EXPECT_EQ(reported, 5);
   EXPECT_TRUE(PumpUntil([&] { return dataSent > 0; }));
+  socket_->Close();
   ASSERT_TRUE(peer.Join());
   EXPECT_EQ(received, "hello");
 }
