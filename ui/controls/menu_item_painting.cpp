@@ -185,7 +185,6 @@ UINT VisiblePosition(TMenuItem* item) {
   return position;
 }
 
-
 void Line(fw::TCanvas* canvas, fw::TColor color, int x1, int y1, int x2, int y2) {
   canvas->Pen()->SetColor(color);
   canvas->MoveTo(x1, y1);
@@ -282,6 +281,9 @@ int MaximisedChildButtons(fw::TMenu* menu) {
 void DrawMDIChildIcon(const ItemPaint& p, const TRect& r) {
   fw::TCustomForm* form = OwnerForm(p.item->GetParentMenu());
   if (form == nullptr || form->FormStyle() != fw::fsMDIForm || p.item->MenuIndex() != 0 || r.Left <= 4) return;
+  // The icon is copied at the small-icon size; it goes only where the bar leaves that much room.
+  const int iconWidth = GetSystemMetrics(SM_CXSMICON);
+  if (r.Left < iconWidth || !form->HandleAllocated()) return;
   fw::TCustomForm* child = form->ActiveMDIChild();
   if (child == nullptr || !child->HandleAllocated()) return;
   const HWND window = child->Handle();
@@ -289,35 +291,22 @@ void DrawMDIChildIcon(const ItemPaint& p, const TRect& r) {
   if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
   if (icon == nullptr) return;
-  const auto copy = static_cast<HICON>(
-      CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  const auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, iconWidth, GetSystemMetrics(SM_CYSMICON), 0));
   if (copy == nullptr) return;
-  ICONINFO info{};
-  BITMAP bitmap{};
-  int iconWidth = GetSystemMetrics(SM_CXSMICON);
-  if (GetIconInfo(copy, &info)) {
-    if (GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap)) {
-      iconWidth = bitmap.bmWidth;
+  const HDC dc = GetWindowDC(form->Handle());
+  if (dc != nullptr) {
+    fw::TCanvas canvas;
+    canvas.SetHandle(dc);
+    TRootItem* root = p.styler->RootItem();
+    const TRect space{4, r.Top, r.Left, r.Bottom};
+    if (root->GradientDirection() == gdVertical) {
+      DrawMenuGradient(&canvas, space, gdVertical, root->ColorTo(), root->Color());
+    } else {
+      FillRectColor(&canvas, space, root->Color());
     }
-    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
-  }
-  if (r.Left >= iconWidth && form->HandleAllocated()) {
-    const HDC dc = GetWindowDC(form->Handle());
-    if (dc != nullptr) {
-      fw::TCanvas canvas;
-      canvas.SetHandle(dc);
-      TRootItem* root = p.styler->RootItem();
-      const TRect space{4, r.Top, r.Left, r.Bottom};
-      if (root->GradientDirection() == gdVertical) {
-        DrawMenuGradient(&canvas, space, gdVertical, root->ColorTo(), root->Color());
-      } else {
-        FillRectColor(&canvas, space, root->Color());
-      }
-      DrawIconEx(dc, r.Left - 16, r.Top + 2, copy, 16, 16, 0, nullptr, DI_NORMAL);
-      canvas.SetHandle(nullptr);
-      ReleaseDC(form->Handle(), dc);
-    }
+    DrawIconEx(dc, r.Left - 16, r.Top + 2, copy, 16, 16, 0, nullptr, DI_NORMAL);
+    canvas.SetHandle(nullptr);
+    ReleaseDC(form->Handle(), dc);
   }
   DestroyIcon(copy);
 }
@@ -783,8 +772,11 @@ void DrawMainMenuItem(fw::TObject* Sender, fw::TCanvas* ACanvas, const fw::TRect
     return;
   }
   TRect r = ARect;
-  if (!p.bar) r.Right -= kDropDownRightCut;
-  if (p.bar) DrawMDIChildIcon(p, r);
+  if (p.bar) {
+    DrawMDIChildIcon(p, r);
+  } else {
+    r.Right -= kDropDownRightCut;
+  }
   DrawItem(p, r);
 }
 
