@@ -26,9 +26,7 @@ class SmoothLabelTest : public testing::StyledControlTest {
   }
   // A transparent 200 x 50 label at (10, 10) with a solid red caption.
   TVxSmoothLabel* MakeLabel(const std::string& text = "Saved") {
-    auto* label = fw::Create<TVxSmoothLabel>(Form());
-    label->SetParent(Form());
-    label->SetBounds(10, 10, 200, 50);
+    auto* label = Make<TVxSmoothLabel>(fw::Rect(10, 10, 210, 60));
     for (TVxSmoothLabelCaption* c : {label->Caption(), label->CaptionShadow()}) {
       c->Font()->SetName("DejaVu Sans");
       c->Font()->SetSize(14);

@@ -37,8 +37,7 @@ Row RowOf(TVxSmoothLabelLocation location) {
 
 // ---- caption ----
 
-TVxSmoothLabelCaption::TVxSmoothLabelCaption(TVxSmoothLabel* Owner)
-    : owner_(Owner), picture_(std::make_unique<TVxGDIPPicture>()) {
+TVxSmoothLabelCaption::TVxSmoothLabelCaption() : picture_(std::make_unique<TVxGDIPPicture>()) {
   font_.SetName("Tahoma");
   font_.SetSize(20);
   font_.OnChange = [this](fw::TObject*) { Changed(); };
@@ -79,9 +78,9 @@ void TVxSmoothLabelCaption::Assign(fw::TPersistent* Source) {
 
 TVxSmoothLabel::TVxSmoothLabel(fw::TComponent* AOwner)
     : fw::TGraphicControl(AOwner),
-      caption_(std::make_unique<TVxSmoothLabelCaption>(this)),
+      caption_(std::make_unique<TVxSmoothLabelCaption>()),
       fill_(std::make_unique<TGDIPFill>()),
-      captionShadow_(std::make_unique<TVxSmoothLabelCaption>(this)) {
+      captionShadow_(std::make_unique<TVxSmoothLabelCaption>()) {
   caption_->OnChange = [this](fw::TObject*) { Changed(); };
   captionShadow_->OnChange = [this](fw::TObject*) { Changed(); };
   fill_->OnChange = [this](fw::TObject*) { Changed(); };

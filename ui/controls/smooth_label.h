@@ -21,7 +21,6 @@ namespace ui {
 class TGDIPFill;
 class TGPGraphics;
 class TVxGDIPPicture;
-class TVxSmoothLabel;
 
 // The label's places are the panel's (plTopLeft .. plCustom), and its text renderings tAntiAlias and
 // tClearType are the panel's values of those names.
@@ -30,7 +29,7 @@ using TVxSmoothLabelTextRendering = TVxSmoothPanelTextRenderingHint;
 
 class TVxSmoothLabelCaption : public fw::TPersistent {
  public:
-  explicit TVxSmoothLabelCaption(TVxSmoothLabel* Owner);
+  TVxSmoothLabelCaption();
   ~TVxSmoothLabelCaption() override;
   // Location, place, colours, brush kind, hatch, opacities, picture and text of another caption (not the
   // font), then one change report; any other source is ignored.
@@ -72,7 +71,6 @@ class TVxSmoothLabelCaption : public fw::TPersistent {
   }
   void Changed();
 
-  TVxSmoothLabel* owner_;
   TVxGradientType gradientType_ = gtVertical;
   TVxSmoothLabelLocation location_ = plCenterCenter;
   std::unique_ptr<TVxGDIPPicture> picture_;
