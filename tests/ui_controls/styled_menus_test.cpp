@@ -1,6 +1,6 @@
 // The styled main and pop-up menus: the measure handler's sizes, ShortCutText, drop-down and bar item
 // drawing on a memory bitmap (item geometry from a stand-in), new menus' defaults and stylers, handler
-// installation, the pop-up position correction and the menu-animation setting.
+// installation, the pop-up position correction, the menu-animation setting and an MDI frame's window list.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -401,16 +401,8 @@ TEST(StyledMenuModule, MenuAnimationIsOffWhileRunningAndPutBack) {
   SystemParametersInfoA(SPI_SETMENUANIMATION, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(before)), 0);
 }
 
-}  // namespace
-}  // namespace ui
-
-namespace ui {
-namespace {
-
-using testing::MemoryBitmap;
-
 // An MDI frame with the styled menu and a Window menu, and its children.
-class MdiMenuTest : public testing::StyledControlTest {
+class MdiMenuTest : public StyledControlTest {
  protected:
   void SetUp() override {
     StyledControlTest::SetUp();
@@ -482,12 +474,10 @@ TEST_F(MdiMenuTest, TheWindowMenuListsTheChildrenSortedWithTheActiveOneChecked) 
   ShowWindow(b->Handle(), SW_MAXIMIZE);
   menu_->GetCurrentMenuStyler()->RootItem()->SetColor(fw::clAqua);
   menu_->GetCurrentMenuStyler()->RootItem()->SetColorTo(fw::clNone);
-  MemoryBitmap bitmap(100, 20);
-  fw::TCanvas canvas;
-  canvas.SetHandle(bitmap.DC());
-  DrawMainMenuItem(window_, &canvas, fw::TRect{40, 0, 100, 20}, {});
-  canvas.SetHandle(nullptr);
-  EXPECT_GT(bitmap.Count(RECT{40, 0, 100, 20}, fw::clAqua), 60 * 10);
+  const fw::TRect bar{40, 0, 100, 20};
+  PaintTarget target(100, 20);
+  DrawMainMenuItem(window_, &target.canvas, bar, {});
+  EXPECT_GT(target.Count(bar, fw::clAqua), 60 * 10);
 }
 
 TEST_F(MdiMenuTest, ChildFormsNeedAnMdiFrame) {
