@@ -232,15 +232,7 @@ void TZedArave::FormDestroy() {
     const tbuffer_id& slot = board_table[static_cast<std::size_t>(i)];
     if (slot.session == 0) continue;  // every bound slot, not only those before the first free one
     const std::int32_t session = slot.session;
-    const bool cduRole = (cdu_cpt_session >= 0 && session == cdu_cpt_session) ||
-                         (cdu_fo_session >= 0 && session == cdu_fo_session) ||
-                         (cdu_obs1_session >= 0 && session == cdu_obs1_session) ||
-                         (cdu_obs2_session >= 0 && session == cdu_obs2_session);
-    if (cduRole) {
-      for (std::int32_t line : {9, 10, 11, 12, 13, 16, 15}) interface_Dataline_Set(session, line, 0);
-      for (std::int32_t led = 1; led <= 5; ++led) interface_LED_Set(session, led, 0);
-      interface_Dataline_Set(session, 6, 0);
-    }
+    SetCduRoleLamps(session, 0);
     const BoardInfo& info = board_info[static_cast<std::size_t>(i)];
     api.Switch_Enable_Callback(session, 0, &OnBoardSwitch);
     if (info.ledCount > 0) api.LED_Enable(session, 0);

@@ -526,7 +526,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
 
   // Radio page (hidden): the last board whose key was pressed, and the role labels by number.
   fw::TLabel* last_input3 = nullptr;
-  std::array<fw::TLabel*, 44> role_labels{};  // Label23 ... Label43 by number
+  std::array<fw::TLabel*, 44> role_labels{};  // Label23 ... Label43, and the CDU page's Label9 ... Label18, by number
   // The radios as the aircraft has them: COM1, COM2, NAV1, NAV2, ADF1, ADF2, XPNDR (set_radio_panel).
   std::array<fw::TLabel*, 7> radio_status_labels{};
 
@@ -623,10 +623,12 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildMonitorPage();
   void FillSwitchGrid();
   void MonitorDrawCell(ui::TVxStringGrid* grid, int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
-  fw::TLabel* RoleLabel(int number);
   std::int32_t FindRow(std::int32_t start, const std::string& text, bool outputs) const;
   // "Are You Sure ?" under the title, Yes / No with No the default; true on Yes.
   bool ConfirmClearAll(const char* title);
+  // A board in the captain, first-officer, first- or second-observer CDU role: data lines 9-13, 16 and 15 and
+  // LEDs 1-5 set to state (guarded writes), and data line 6 low when going dark. Other boards: nothing.
+  void SetCduRoleLamps(std::int32_t session, std::uint8_t state);
   // The scroll box of the input or output assignment page while that page is shown, else null.
   fw::TScrollBox* ActiveRowBox() const;
   int aircraft_type_index() const;

@@ -1,5 +1,5 @@
-// The main form's CDU outputs: the lamps of the CDU roles (LED pass) and each role's display brightness
-// (7-segment pass). GUI thread.
+// The main form's CDU outputs: the lamps of the CDU roles (LED pass; all lit or dark for test mode and at
+// shut-down) and each role's display brightness (7-segment pass). GUI thread.
 #include <string>
 
 #include "controller/aircraft/cockpit_state.h"
@@ -26,6 +26,16 @@ void TZedArave::Set_CDU_LEDs(const std::string& model) {
     // One board's failure leaves the others served.
     Shielded([&] { WriteCduLamps(entry.session, roles, tests, led_pass_phase, lamps, out); });
   }
+}
+
+void TZedArave::SetCduRoleLamps(std::int32_t session, std::uint8_t state) {
+  // Sessions are positive; a role without a board holds 0.
+  const bool cduRole = session > 0 && (session == cdu_cpt_session || session == cdu_fo_session ||
+                                       session == cdu_obs1_session || session == cdu_obs2_session);
+  if (!cduRole) return;
+  for (std::int32_t line : {9, 10, 11, 12, 13, 16, 15}) interface_Dataline_Set(session, line, state);
+  for (std::int32_t led = 1; led <= 5; ++led) interface_LED_Set(session, led, state);
+  if (state == 0) interface_Dataline_Set(session, 6, 0);
 }
 
 void TZedArave::SetCduBrightness() {

@@ -91,17 +91,6 @@ fw::TShiftState Modifiers(fw::TShiftState shift) {
 
 // ---- Role buttons ----------------------------------------------------------------------------------------
 
-fw::TLabel* TZedArave::RoleLabel(int number) {
-  switch (number) {
-    case 9: return Label9;
-    case 10: return Label10;
-    case 16: return Label16;
-    case 17: return Label17;
-    case 18: return Label18;
-    default: return role_labels[static_cast<std::size_t>(number)];
-  }
-}
-
 void TZedArave::AssignRoleClick(int assignButton) {
   for (const Role& role : kRoles) {
     if (role.assign != assignButton) continue;
@@ -119,7 +108,7 @@ void TZedArave::AssignRoleClick(int assignButton) {
     }
     this->*role.session = session;
     this->*role.board = name;
-    RoleLabel(role.label)->SetCaption(name);
+    role_labels[static_cast<std::size_t>(role.label)]->SetCaption(name);
     if (role.cdu) mark_unsaved();
     return;
   }
@@ -130,7 +119,7 @@ void TZedArave::ClearRoleClick(int clearButton) {
     if (role.clear != clearButton) continue;
     this->*role.session = 0;
     (this->*role.board).clear();
-    RoleLabel(role.label)->SetCaption("Not Assigned");
+    role_labels[static_cast<std::size_t>(role.label)]->SetCaption("Not Assigned");
     if (role.cdu) mark_unsaved();
     return;
   }
@@ -241,12 +230,7 @@ void TZedArave::CheckBox1Click() {
   for (int slot = 1; slot <= kBoardSlots; ++slot) {
     const std::int32_t session = board_table[static_cast<std::size_t>(slot)].session;
     if (session == 0) continue;
-    if (session == cdu_cpt_session || session == cdu_fo_session || session == cdu_obs1_session ||
-        session == cdu_obs2_session) {
-      for (std::int32_t line : {9, 10, 11, 12, 13, 16, 15}) interface_Dataline_Set(session, line, state);
-      for (std::int32_t led = 1; led <= 5; ++led) interface_LED_Set(session, led, state);
-      if (!on) interface_Dataline_Set(session, 6, 0);
-    }
+    SetCduRoleLamps(session, state);
     if (on && IsRelayModel(ModelOf(board_info[static_cast<std::size_t>(slot)]))) continue;
     Shielded([&] { Api().LED_Test(session, state); });
   }

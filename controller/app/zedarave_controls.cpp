@@ -349,14 +349,14 @@ void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
     int assign, clear;
     const char* caption;
     fw::TLabel** label;
-    const char* labelName;
+    int labelNumber;
     bool visible;
   } roles[] = {
-      {10, 5, "Assign CAPTAIN CDU", &Label9, "Label9", true},
-      {11, 6, "Assign FO CDU", &Label10, "Label10", true},
-      {12, 7, "Assign OBSERVER 1 CDU", &Label16, "Label16", true},
-      {13, 8, "Assign OBSERVER 2 CDU", &Label17, "Label17", false},
-      {14, 9, "Assign OBSERVER 3 CDU", &Label18, "Label18", false},
+      {10, 5, "Assign CAPTAIN CDU", &Label9, 9, true},
+      {11, 6, "Assign FO CDU", &Label10, 10, true},
+      {12, 7, "Assign OBSERVER 1 CDU", &Label16, 16, true},
+      {13, 8, "Assign OBSERVER 2 CDU", &Label17, 17, false},
+      {14, 9, "Assign OBSERVER 3 CDU", &Label18, 18, false},
   };
   int top = 30;
   for (const auto& r : roles) {
@@ -366,8 +366,9 @@ void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
     auto* clear = Make<ui::TW7SpeedButton>(this, page, ("W7SpeedButton" + std::to_string(r.clear)).c_str(), 190, top,
                                            60, 25);
     clear->SetCaption("Clear");
-    *r.label = Make<fw::TLabel>(this, page, r.labelName, 260, top + 4, 200, 16);
+    *r.label = Make<fw::TLabel>(this, page, "Label" + std::to_string(r.labelNumber), 260, top + 4, 200, 16);
     (*r.label)->SetCaption("Not Assigned");
+    role_labels[static_cast<std::size_t>(r.labelNumber)] = *r.label;
     const std::size_t role = static_cast<std::size_t>(r.assign - 10);
     brightness_labels[role] =
         Make<fw::TLabel>(this, page, ("Label" + std::to_string(61 + role)).c_str(), 470, top + 4, 150, 16);
