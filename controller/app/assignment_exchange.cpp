@@ -148,7 +148,7 @@ void ImportOutputLines(const std::vector<std::string>& lines, const AssignmentRo
     SplitAt(lines[line], "=", key, number);
     SplitAt(number, ",", tag, number);
     const std::int32_t output = strtoint_t(number);
-    if (number == "0" || output <= 0) continue;
+    if (output <= 0) continue;
     // The second forward overhead's outputs are exported with the first's; its tag stays as it is.
     const std::string board = tag == "[OVH2]" ? tag : boards.BoardOf(tag).value_or(tag);
     for (int row = 1; row <= kAssignmentRecords; ++row) {

@@ -11,20 +11,18 @@ std::string TcpRecordText(const TcpRecord& record) {
 }
 
 void TcpRecordReader::DataAvailable(const Receive& receive, const RecordHandler& handle) {
-  // Reads never go past the record being filled, so the buffer holds at most one record: it is made once
-  // and never grows.
+  // Reads never go past the record being filled, so the buffer holds at most one record and a read completes
+  // at most one: the buffer is made once and never grows.
   if (buffer_.empty()) buffer_.resize(kTcpReceiveCapacity);
   const std::int32_t count = receive(buffer_.data() + filled_, kTcpRecordSize - filled_);
   if (count <= 0 || count == kTcpAcknowledgementSize) return;
   filled_ += std::min(count, kTcpRecordSize - filled_);
-  while (filled_ - consumed_ >= kTcpRecordSize) {
-    TcpRecord record;
-    std::memcpy(record.data(), buffer_.data() + consumed_, kTcpRecordSize);
-    consumed_ += kTcpRecordSize;
-    // Emptied before the record is handled, so a handler that fails leaves the reader ready for the next.
-    if (consumed_ == filled_) filled_ = consumed_ = 0;
-    handle(record);
-  }
+  if (filled_ < kTcpRecordSize) return;
+  TcpRecord record;
+  std::memcpy(record.data(), buffer_.data(), kTcpRecordSize);
+  // Emptied before the record is handled, so a handler that fails leaves the reader ready for the next.
+  filled_ = 0;
+  handle(record);
 }
 
 }  // namespace trelvik

@@ -27,7 +27,7 @@ class TcpRecordReader {
   using Receive = std::function<std::int32_t(void* buffer, std::int32_t size)>;
   using RecordHandler = std::function<void(const TcpRecord& record)>;
 
-  // One data event of the socket: one read, then every complete record in order.
+  // One data event of the socket: one read, then the record it completed, if any.
   void DataAvailable(const Receive& receive, const RecordHandler& handle);
 
   std::int32_t filled() const { return filled_; }
@@ -36,7 +36,6 @@ class TcpRecordReader {
  private:
   std::vector<std::uint8_t> buffer_;
   std::int32_t filled_ = 0;
-  std::int32_t consumed_ = 0;
 };
 
 }  // namespace trelvik
