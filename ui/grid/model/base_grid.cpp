@@ -82,39 +82,43 @@ void TBaseGrid::SetDefaultRowHeight(int value) {
   Invalidate();
 }
 
-int TBaseGrid::ColWidths(int col) const {
+std::size_t TBaseGrid::ColumnIndex(int col) const {
   if (col < 0 || col >= colCount_) throw EVxGridError("Invalid column index");
-  return colWidths_[static_cast<std::size_t>(col)];
+  return static_cast<std::size_t>(col);
 }
 
+std::size_t TBaseGrid::RowIndex(int row) const {
+  if (row < 0 || row >= rowCount_) throw EVxGridError("Invalid row index");
+  return static_cast<std::size_t>(row);
+}
+
+int TBaseGrid::ColWidths(int col) const { return colWidths_[ColumnIndex(col)]; }
+
 void TBaseGrid::SetColWidths(int col, int width) {
-  if (col < 0 || col >= colCount_) throw EVxGridError("Invalid column index");
-  colWidths_[static_cast<std::size_t>(col)] = width;
+  colWidths_[ColumnIndex(col)] = width;
   Invalidate();
 }
 
-int TBaseGrid::RowHeights(int row) const {
-  if (row < 0 || row >= rowCount_) throw EVxGridError("Invalid row index");
-  return rowHeights_[static_cast<std::size_t>(row)];
-}
+int TBaseGrid::RowHeights(int row) const { return rowHeights_[RowIndex(row)]; }
 
 void TBaseGrid::SetRowHeights(int row, int height) {
-  if (row < 0 || row >= rowCount_) throw EVxGridError("Invalid row index");
-  rowHeights_[static_cast<std::size_t>(row)] = height;
+  rowHeights_[RowIndex(row)] = height;
   Invalidate();
 }
 
 // ---- Cells ---------------------------------------------------------------------------------------------
 
+bool TBaseGrid::InGrid(int col, int row) const { return col >= 0 && col < colCount_ && row >= 0 && row < rowCount_; }
+
 const TCellProperties* TBaseGrid::Props(int col, int row) const {
-  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) return nullptr;
+  if (!InGrid(col, row)) return nullptr;
   return props_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].get();
 }
 
 bool TBaseGrid::HasCellProperties(int col, int row) const { return Props(col, row) != nullptr; }
 
 TCellProperties* TBaseGrid::GetCellProperties(int col, int row) {
-  if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_) throw EVxGridError("Invalid cell");
+  if (!InGrid(col, row)) throw EVxGridError("Invalid cell");
   auto& slot = props_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
   if (!slot) {
     slot = std::make_unique<TCellProperties>();
@@ -177,19 +181,19 @@ void TBaseGrid::UnmergeCells(int col, int row) {
   --mergedAreaCount_;
 }
 
-std::string TBaseGrid::GetCellEx(int col, int row) const {
+fw::TPoint TBaseGrid::TextCellOf(int col, int row) const {
   const fw::TPoint base = BaseCellOf(col, row);
-  if (base.X < 0 || base.X >= colCount_ || base.Y < 0 || base.Y >= rowCount_) {
-    throw EVxGridError("Invalid cell");
-  }
+  if (!InGrid(base.X, base.Y)) throw EVxGridError("Invalid cell");
+  return base;
+}
+
+std::string TBaseGrid::GetCellEx(int col, int row) const {
+  const fw::TPoint base = TextCellOf(col, row);
   return texts_[static_cast<std::size_t>(base.Y)][static_cast<std::size_t>(base.X)];
 }
 
 void TBaseGrid::SetCellEx(int col, int row, const std::string& text) {
-  const fw::TPoint base = BaseCellOf(col, row);
-  if (base.X < 0 || base.X >= colCount_ || base.Y < 0 || base.Y >= rowCount_) {
-    throw EVxGridError("Invalid cell");
-  }
+  const fw::TPoint base = TextCellOf(col, row);
   texts_[static_cast<std::size_t>(base.Y)][static_cast<std::size_t>(base.X)] = text;
   InvalidateCellArea(base.X, base.Y);
 }
@@ -272,7 +276,7 @@ void TBaseGrid::Paint() {
       TGridDrawState state;
       if (c == col_ && r == row_) {
         state.Include(gdSelected);
-        if (HandleAllocated() && GetFocus() == Handle()) state.Include(gdFocused);
+        if (Focused()) state.Include(gdFocused);
       }
       DrawCell(c, r, fw::TRect{x, y, x + w, y + h}, state);
       x += w;

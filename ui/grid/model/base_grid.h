@@ -4,6 +4,7 @@
 // lines and hands the content to PaintCellContent. GUI thread only.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -111,11 +112,17 @@ class TBaseGrid : public fw::TCustomControl {
   // The content of a cell: the base grid draws its text centred on one line.
   virtual void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, TGridDrawState state);
   void InvalidateCellArea(int col, int row);
-  // rowCount_ without the string grid's additions.
   void ResizeStore(int cols, int rows);
+  // The index of a column or row into the grid's stores; EVxGridError for one outside the grid.
+  std::size_t ColumnIndex(int col) const;
+  std::size_t RowIndex(int row) const;
+  // The row count last written through the string grid's SetRowCount; rows at or beyond it are scratch rows.
   int dataRowCount_ = 0;
 
  private:
+  bool InGrid(int col, int row) const;
+  // The base cell whose text the cell shows; EVxGridError when it lies outside the grid.
+  fw::TPoint TextCellOf(int col, int row) const;
   fw::TRect CellRectFromSizes(int col, int row) const;
   const TCellProperties* Props(int col, int row) const;
 

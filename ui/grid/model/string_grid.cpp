@@ -50,9 +50,9 @@ void TVxStringGrid::SetFixedRows(int value) {
 }
 
 TGridRowStrings* TVxStringGrid::Rows(int row) {
-  if (row < 0 || row >= RowCount()) throw EVxGridError("Invalid row index");
-  if (rows_.size() <= static_cast<std::size_t>(row)) rows_.resize(static_cast<std::size_t>(row) + 1);
-  auto& strings = rows_[static_cast<std::size_t>(row)];
+  const std::size_t index = RowIndex(row);
+  if (rows_.size() <= index) rows_.resize(index + 1);
+  auto& strings = rows_[index];
   if (!strings) strings = std::make_unique<TGridRowStrings>(this, row);
   return strings.get();
 }
