@@ -3,7 +3,6 @@
 // window and leaves them to DefMDIChildProc. The client lists and activates the children itself.
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
-#include "framework/forms/screen.h"
 #include "framework/menus/menu.h"
 #include "framework/rtl/exceptions.h"
 
