@@ -194,8 +194,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // The output grid's refill, only while the monitor page is shown (the idle loop, once a second). The
   // switch grid's refill is installed as write_switch_states.
   void write_Output_states();
-  void stringgrid1DrawCell(int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
-  void stringgrid2DrawCell(int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
+  void stringgrid1DrawCell(int ACol, int ARow, const fw::TRect& Rect, fw::TGridDrawState State);
+  void stringgrid2DrawCell(int ACol, int ARow, const fw::TRect& Rect, fw::TGridDrawState State);
 
   // ---- Guarded writes ----------------------------------------------------------------------------
   void interface_LED_Set(std::int32_t session, std::int32_t led, std::uint8_t state);
@@ -622,7 +622,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void ConnectCommands();
   void BuildMonitorPage();
   void FillSwitchGrid();
-  void MonitorDrawCell(ui::TVxStringGrid* grid, int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State);
+  void MonitorDrawCell(ui::TVxStringGrid* grid, int ACol, int ARow, const fw::TRect& Rect, fw::TGridDrawState State);
   std::int32_t FindRow(std::int32_t start, const std::string& text, bool outputs) const;
   // "Are You Sure ?" under the title, Yes / No with No the default; true on Yes.
   bool ConfirmClearAll(const char* title);

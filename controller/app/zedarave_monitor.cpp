@@ -45,14 +45,14 @@ void FillRow(ui::TVxStringGrid* grid, int j, const std::string& board, const std
 void TZedArave::BuildMonitorPage() {
   VxSmoothTabPage3 = pages[5];
   const auto grid = [this](const char* name, int top, void (TZedArave::*draw)(int, int, const fw::TRect&,
-                                                                             ui::TGridDrawState)) {
+                                                                             fw::TGridDrawState)) {
     auto* g = Make<ui::TVxStringGrid>(this, VxSmoothTabPage3, name, 4, top, 780, 180);
     g->SetColCount(4);
     g->SetFixedCols(0);
     g->SetFixedRowAlways(true);
     g->SetRowCount(1);
     g->SetFixedRows(1);
-    g->OnDrawCell = [this, draw](fw::TObject*, int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State) {
+    g->OnDrawCell = [this, draw](fw::TObject*, int ACol, int ARow, const fw::TRect& Rect, fw::TGridDrawState State) {
       (this->*draw)(ACol, ARow, Rect, State);
     };
     return g;
@@ -107,16 +107,16 @@ void TZedArave::write_Output_states() {
   }
 }
 
-void TZedArave::stringgrid1DrawCell(int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State) {
+void TZedArave::stringgrid1DrawCell(int ACol, int ARow, const fw::TRect& Rect, fw::TGridDrawState State) {
   MonitorDrawCell(stringgrid1, ACol, ARow, Rect, State);
 }
 
-void TZedArave::stringgrid2DrawCell(int ACol, int ARow, const fw::TRect& Rect, ui::TGridDrawState State) {
+void TZedArave::stringgrid2DrawCell(int ACol, int ARow, const fw::TRect& Rect, fw::TGridDrawState State) {
   MonitorDrawCell(stringgrid2, ACol, ARow, Rect, State);
 }
 
 void TZedArave::MonitorDrawCell(ui::TVxStringGrid* grid, int ACol, int ARow, const fw::TRect& Rect,
-                                ui::TGridDrawState) {
+                                fw::TGridDrawState) {
   fw::TCanvas* canvas = grid->Canvas();
   const std::string text = grid->Cells(ACol, ARow);
   const int middle = Rect.Left + Rect.Width() / 2;

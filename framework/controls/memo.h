@@ -6,10 +6,9 @@
 
 #include "framework/classes/strings.h"
 #include "framework/controls/edit.h"
+#include "framework/controls/std_types.h"
 
 namespace fw {
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class TCustomMemo : public TCustomEdit {
  public:

@@ -149,9 +149,9 @@ TEST_F(GridTest, EveryShownCellIsPaintedThenHandedToOnDrawCell) {
   grid->SetCells(1, 0, "Head");
   grid->MergeCells(1, 2, 2, 2);
   std::vector<DrawCall> calls;
-  grid->OnDrawCell = [&](fw::TObject* sender, int col, int row, const fw::TRect& rect, TGridDrawState state) {
+  grid->OnDrawCell = [&](fw::TObject* sender, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) {
     EXPECT_EQ(sender, grid);
-    calls.push_back({col, row, rect, state.Contains(gdFixed)});
+    calls.push_back({col, row, rect, state.Contains(fw::gdFixed)});
   };
   MemoryBitmap bitmap(300, 100);
   grid->PaintTo(bitmap.DC(), 0, 0);

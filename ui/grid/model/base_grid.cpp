@@ -273,10 +273,10 @@ void TBaseGrid::Paint() {
     const int h = rowHeights_[static_cast<std::size_t>(r)];
     for (int c = 0; c < colCount_ && x < client.Right; ++c) {
       const int w = colWidths_[static_cast<std::size_t>(c)];
-      TGridDrawState state;
+      fw::TGridDrawState state;
       if (c == col_ && r == row_) {
-        state.Include(gdSelected);
-        if (Focused()) state.Include(gdFocused);
+        state.Include(fw::gdSelected);
+        if (Focused()) state.Include(fw::gdFocused);
       }
       DrawCell(c, r, fw::TRect{x, y, x + w, y + h}, state);
       x += w;
@@ -286,7 +286,7 @@ void TBaseGrid::Paint() {
   ++paintPass_;
 }
 
-void TBaseGrid::DrawCell(int col, int row, const fw::TRect& cellRect, TGridDrawState state) {
+void TBaseGrid::DrawCell(int col, int row, const fw::TRect& cellRect, fw::TGridDrawState state) {
   // A merged area is painted once per pass, from its base cell, over the whole area.
   const TCellProperties* own = Props(col, row);
   if (own != nullptr && !own->IsBaseCell) {
@@ -298,7 +298,7 @@ void TBaseGrid::DrawCell(int col, int row, const fw::TRect& cellRect, TGridDrawS
     return;
   }
   const bool fixed = IsFixed(col, row);
-  if (fixed) state = TGridDrawState{gdFixed};
+  if (fixed) state = fw::TGridDrawState{fw::gdFixed};
   // The paint loop's rectangle, or the whole area for a merged base cell.
   const bool mergedBase = own != nullptr && (own->CellSpanX > 0 || own->CellSpanY > 0);
   const fw::TRect rect = mergedBase ? CellRectEx(col, row) : cellRect;
@@ -312,7 +312,7 @@ void TBaseGrid::DrawCell(int col, int row, const fw::TRect& cellRect, TGridDrawS
     FillBandedGradient(canvas, kFixedGradientFrom, static_cast<fw::TColor>(fw::ColorToRGB(fixedColor_)), false, rect,
                        64, fw::clNone);
   } else {
-    canvas->Brush()->SetColor(state.Contains(gdSelected) ? selectionColor_ : Color());
+    canvas->Brush()->SetColor(state.Contains(fw::gdSelected) ? selectionColor_ : Color());
     canvas->FillRect(rect);
   }
 
@@ -342,7 +342,7 @@ void TBaseGrid::DrawCell(int col, int row, const fw::TRect& cellRect, TGridDrawS
   canvas->Pen()->SetStyle(fw::psSolid);
 }
 
-void TBaseGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, TGridDrawState) {
+void TBaseGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState) {
   RECT r = rect.ToRECT();
   const std::string text = GetCellEx(col, row);
   canvas->Brush()->SetStyle(fw::bsClear);

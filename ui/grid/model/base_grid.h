@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/controls/custom_control.h"
+#include "framework/controls/grid_types.h"
 #include "framework/graphics/font.h"
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/set.h"
@@ -22,14 +23,6 @@ class EVxGridError : public fw::Exception {
  public:
   using Exception::Exception;
 };
-
-// The draw state of a cell: selected (the current cell), focused (the grid has the focus), fixed.
-enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
-using TGridDrawState = fw::Set<TGridDrawStateItem>;
-
-// Sender, the cell's column and row, its rectangle inside the grid lines and its draw state.
-using TDrawCellEvent =
-    std::function<void(fw::TObject* Sender, int ACol, int ARow, const fw::TRect& Rect, TGridDrawState State)>;
 
 // The properties a cell gets on first use. Merged areas: a base cell holds the area's extent less one in
 // CellSpanX/CellSpanY; every other cell of the area holds its distance from the base with IsBaseCell
@@ -108,9 +101,9 @@ class TBaseGrid : public fw::TCustomControl {
  protected:
   void Paint() override;
   // The base cell painter for one cell of the paint loop.
-  void DrawCell(int col, int row, const fw::TRect& rect, TGridDrawState state);
+  void DrawCell(int col, int row, const fw::TRect& rect, fw::TGridDrawState state);
   // The content of a cell: the base grid draws its text centred on one line.
-  virtual void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, TGridDrawState state);
+  virtual void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state);
   void InvalidateCellArea(int col, int row);
   void ResizeStore(int cols, int rows);
   // The index of a column or row into the grid's stores; EVxGridError for one outside the grid.

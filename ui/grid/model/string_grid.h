@@ -55,10 +55,10 @@ class TVxStringGrid : public TBaseGrid {
   // The row's texts; raises EVxGridError for a row outside the grid.
   TGridRowStrings* Rows(int row);
 
-  TDrawCellEvent OnDrawCell;
+  fw::TDrawCellEvent OnDrawCell;
 
  protected:
-  void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, TGridDrawState state) override;
+  void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
 
  private:
   int largestRowCount_ = 0;

@@ -15,7 +15,7 @@ constexpr int kCellMarginY = 2;
 }  // namespace
 
 void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect,
-                                     TGridDrawState state) {
+                                     fw::TGridDrawState state) {
   const std::string text = GetCellEx(col, row);
   if (!text.empty()) {
     RECT r{rect.Left + kCellMarginX, rect.Top + kCellMarginY, rect.Right - kCellMarginX, rect.Bottom};
