@@ -39,41 +39,33 @@ void TCustomGrid::CheckRow(int ARow) const {
   if (ARow < 0 || ARow >= RowCount()) throw EInvalidGridOperation("Grid index out of range");
 }
 
-void TCustomGrid::SetColCount(int value) {
-  value = std::max(value, 1);
-  if (value == ColCount()) return;
-  const int oldCols = ColCount();
-  if (FixedCols() >= value) cols_.SetFixedCount(value - 1);
-  cols_.SetCount(value);
-  StructureChanged(oldCols, RowCount());
-}
+void TCustomGrid::SetColCount(int value) { ChangeCount(cols_, std::max(value, 1)); }
+void TCustomGrid::SetRowCount(int value) { ChangeCount(rows_, std::max(value, 1)); }
 
-void TCustomGrid::SetRowCount(int value) {
-  value = std::max(value, 1);
-  if (value == RowCount()) return;
+void TCustomGrid::ChangeCount(TGridAxis& axis, int value) {
+  if (value == axis.Count()) return;
+  const int oldCols = ColCount();
   const int oldRows = RowCount();
-  if (FixedRows() >= value) rows_.SetFixedCount(value - 1);
-  rows_.SetCount(value);
-  StructureChanged(ColCount(), oldRows);
+  if (axis.FixedCount() >= value) axis.SetFixedCount(value - 1);
+  axis.SetCount(value);
+  StructureChanged(oldCols, oldRows);
 }
 
 void TCustomGrid::SetFixedCols(int value) {
-  if (value < 0) throw EInvalidGridOperation("Grid index out of range");
-  if (value >= ColCount()) throw EInvalidGridOperation("Fixed column count must be less than column count");
-  if (value == FixedCols()) return;
-  cols_.SetFixedCount(value);
-  LeaveFixed(current_.X, value);
-  LeaveFixed(anchor_.X, value);
-  StructureChanged(ColCount(), RowCount());
+  ChangeFixedCount(cols_, value, current_.X, anchor_.X, "Fixed column count must be less than column count");
 }
 
 void TCustomGrid::SetFixedRows(int value) {
+  ChangeFixedCount(rows_, value, current_.Y, anchor_.Y, "Fixed row count must be less than row count");
+}
+
+void TCustomGrid::ChangeFixedCount(TGridAxis& axis, int value, int& current, int& anchor, const char* tooMany) {
   if (value < 0) throw EInvalidGridOperation("Grid index out of range");
-  if (value >= RowCount()) throw EInvalidGridOperation("Fixed row count must be less than row count");
-  if (value == FixedRows()) return;
-  rows_.SetFixedCount(value);
-  LeaveFixed(current_.Y, value);
-  LeaveFixed(anchor_.Y, value);
+  if (value >= axis.Count()) throw EInvalidGridOperation(tooMany);
+  if (value == axis.FixedCount()) return;
+  axis.SetFixedCount(value);
+  LeaveFixed(current, value);
+  LeaveFixed(anchor, value);
   StructureChanged(ColCount(), RowCount());
 }
 
@@ -130,20 +122,21 @@ void TCustomGrid::SetFixedColor(TColor value) {
 
 void TCustomGrid::DeleteRow(int ARow) {
   CheckRow(ARow);
-  const int oldRows = RowCount();
-  rows_.Delete(ARow);
-  if (RowCount() == 0) rows_.SetCount(1);  // the last row was emptied, the grid keeps one
-  if (FixedRows() >= RowCount()) rows_.SetFixedCount(RowCount() - 1);
-  StructureChanged(ColCount(), oldRows);
+  DeleteLine(rows_, ARow);
 }
 
 void TCustomGrid::DeleteColumn(int ACol) {
   CheckCol(ACol);
+  DeleteLine(cols_, ACol);
+}
+
+void TCustomGrid::DeleteLine(TGridAxis& axis, int index) {
   const int oldCols = ColCount();
-  cols_.Delete(ACol);
-  if (ColCount() == 0) cols_.SetCount(1);
-  if (FixedCols() >= ColCount()) cols_.SetFixedCount(ColCount() - 1);
-  StructureChanged(oldCols, RowCount());
+  const int oldRows = RowCount();
+  axis.Delete(index);
+  if (axis.Count() == 0) axis.SetCount(1);  // the last line was emptied, the grid keeps one
+  if (axis.FixedCount() >= axis.Count()) axis.SetFixedCount(axis.Count() - 1);
+  StructureChanged(oldCols, oldRows);
 }
 
 void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {

@@ -150,6 +150,10 @@ class TCustomGrid : public TCustomControl {
   TGridDrawState DrawStateOf(int col, int row);
   // The client extent along an axis.
   int ClientExtent(const TGridAxis& axis) const;
+  void ChangeCount(TGridAxis& axis, int value);
+  // tooMany: the message for a count not below the axis's count.
+  void ChangeFixedCount(TGridAxis& axis, int value, int& current, int& anchor, const char* tooMany);
+  void DeleteLine(TGridAxis& axis, int index);
   // Counts or fixed counts changed: the current cell, the view and the window follow.
   void StructureChanged(int oldCols, int oldRows);
   // Puts a coordinate that fell out of a shrunk axis (or into its fixed cells) back inside.

@@ -236,7 +236,7 @@ TEST_F(GridTest, AFixedCountNotBelowItsCountIsRefused) {
   EXPECT_EQ(grid->Row(), 2);
 }
 
-TEST_F(GridTest, DefaultSizesResetEveryRowAndColumn) {
+TEST_F(GridTest, DefaultSizesResetEveryRowAndColumnAndScaleWithTheRest) {
   auto* grid = MakeGrid(200, 100);
   grid->SetRowHeights(2, 40);
   grid->SetColWidths(3, 10);
@@ -249,6 +249,11 @@ TEST_F(GridTest, DefaultSizesResetEveryRowAndColumn) {
   grid->SetRowCount(7);
   EXPECT_EQ(grid->RowHeights(6), 30);
   EXPECT_EQ(grid->Hooks, (std::vector<std::string>{"RowHeightsChanged", "ColWidthsChanged", "SizeChanged 5 5"}));
+  grid->ChangeScale(3, 2);
+  EXPECT_EQ(grid->DefaultRowHeight(), 45);
+  EXPECT_EQ(grid->DefaultColWidth(), 105);
+  EXPECT_EQ(grid->RowHeights(6), 45);
+  EXPECT_EQ(grid->ColWidths(0), 105);
   EXPECT_THROW(grid->RowHeights(7), EInvalidGridOperation);
   EXPECT_THROW(grid->SetColWidths(-1, 5), EInvalidGridOperation);
 }
