@@ -14,6 +14,6 @@ extern Service<SHORT(int virtualKey)> KeyState;
 extern Service<SHORT(int virtualKey)> AsyncKeyState;
 
 // The key is down (bit 15 of KeyState).
-inline bool KeyDown(int virtualKey) { return (KeyState(virtualKey) & 0x8000) != 0; }
+inline bool IsKeyDown(int virtualKey) { return (KeyState(virtualKey) & 0x8000) != 0; }
 
 }  // namespace fw
