@@ -50,7 +50,7 @@ TEST_F(StdControlTest, AFormShownWithoutActivationLeavesTheActiveWindowAndFocus)
   auto* popup = Create<TForm>(&App());
   popup->SetBorderStyle(bsNone);
   popup->SetFormStyle(fsStayOnTop);
-  auto* inPopup = MakeChild<TEdit>(popup, popup, Rect(5, 5, 80, 26));
+  auto* inPopup = testing::MakeChild<TEdit>(popup, popup, Rect(5, 5, 80, 26));
   int shown = 0;
   popup->OnShow = [&](TObject*) { ++shown; };
   popup->ShowNoActivate();
@@ -67,7 +67,7 @@ TEST_F(StdControlTest, AFormShownWithoutActivationLeavesTheActiveWindowAndFocus)
   EXPECT_EQ(GetParentForm(popup), popup);
   EXPECT_EQ(GetParentForm(edit), Form());
   auto* loose = Create<TPanel>(&App());
-  auto* onLoose = MakeChild<TPanel>(Form(), loose);
+  auto* onLoose = testing::MakeChild<TPanel>(Form(), loose);
   EXPECT_EQ(GetParentForm(onLoose), nullptr);
   EXPECT_EQ(GetParentForm(nullptr), nullptr);
   popup->Free();
