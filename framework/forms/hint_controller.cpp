@@ -148,6 +148,7 @@ void THintController::Notification(TComponent* AComponent, TOperation Operation)
   if (Operation != opRemove) return;
   if (AComponent == control_) {
     control_ = nullptr;
+    cursorRectSet_ = false;
     StopTimers();
     if (window_ != nullptr) window_->ReleaseHandle();
   }

@@ -159,8 +159,11 @@ bool ScanTime(Scanner& in, TDateTime& value) {
 // A date's day with a time of day: before 1899-12-30 the time still counts forward from midnight.
 TDateTime Combine(TDateTime date, TDateTime time) { return date < 0 ? date - time : date + time; }
 
-[[noreturn]] void RaiseNotValid(std::string_view text, const char* what) {
-  throw EConvertError("'" + std::string(text) + "' is not a valid " + what);
+// The value a Try form reads, or EConvertError naming what the text is not.
+TDateTime ReadOrRaise(bool (*tryRead)(std::string_view, TDateTime&), std::string_view text, const char* what) {
+  TDateTime value = 0;
+  if (!tryRead(text, value)) throw EConvertError("'" + std::string(text) + "' is not a valid " + what);
+  return value;
 }
 
 }  // namespace
@@ -198,23 +201,11 @@ bool TryStrToDateTime(std::string_view text, TDateTime& value) {
   return TryStrToTime(text, value);
 }
 
-TDateTime StrToDate(std::string_view text) {
-  TDateTime value = 0;
-  if (!TryStrToDate(text, value)) RaiseNotValid(text, "date");
-  return value;
-}
+TDateTime StrToDate(std::string_view text) { return ReadOrRaise(&TryStrToDate, text, "date"); }
 
-TDateTime StrToTime(std::string_view text) {
-  TDateTime value = 0;
-  if (!TryStrToTime(text, value)) RaiseNotValid(text, "time");
-  return value;
-}
+TDateTime StrToTime(std::string_view text) { return ReadOrRaise(&TryStrToTime, text, "time"); }
 
-TDateTime StrToDateTime(std::string_view text) {
-  TDateTime value = 0;
-  if (!TryStrToDateTime(text, value)) RaiseNotValid(text, "date and time");
-  return value;
-}
+TDateTime StrToDateTime(std::string_view text) { return ReadOrRaise(&TryStrToDateTime, text, "date and time"); }
 
 TDateTime IncMonth(TDateTime value, int Months) {
   std::uint16_t year = 0, month = 0, day = 0;
