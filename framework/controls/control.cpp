@@ -287,6 +287,15 @@ void TControl::Dispatch(TMessage& Message) {
     case WM_CONTEXTMENU:
       if (ShowPopupMenu(Message)) return;
       break;
+    case CM_MOUSEWHEEL: {
+      const WheelArguments wheel = ReadWheel(Message);
+      if (DoMouseWheel(wheel.shift, wheel.delta, wheel.point)) {
+        Message.Result = 1;
+      } else {
+        Message.Result = parent_ != nullptr ? parent_->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam) : 0;
+      }
+      return;
+    }
     case CM_BIDIMODECHANGED:
       Invalidate();
       break;
@@ -311,12 +320,48 @@ void TControl::Dispatch(TMessage& Message) {
 
 void TControl::DefaultHandler(TMessage&) {}
 
+TControl::WheelArguments TControl::ReadWheel(const TMessage& Message) {
+  return WheelArguments{MouseKeysToShiftState(GET_KEYSTATE_WPARAM(Message.WParam)), GET_WHEEL_DELTA_WPARAM(Message.WParam),
+                        TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}};
+}
+
+bool TControl::MouseWheelHandled(const TMessage& Message) {
+  if (parent_ != nullptr && parent_->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam) != 0) return true;
+  const WheelArguments wheel = ReadWheel(Message);
+  return DoMouseWheel(wheel.shift, wheel.delta, wheel.point);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  if (handled) return true;
+  if (WheelDelta < 0) return DoMouseWheelDown(Shift, MousePos);
+  if (WheelDelta > 0) return DoMouseWheelUp(Shift, MousePos);
+  return false;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+  return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+  return handled;
+}
+
 void TControl::HandleMouseButton(TMessage& Message, TMouseButton Button, bool down, bool doubleClick) {
   const int x = GET_X_LPARAM(Message.LParam);
   const int y = GET_Y_LPARAM(Message.LParam);
   TShiftState shift = MouseKeysToShiftState(Message.WParam);
   const bool stdEvents = !controlStyle_.Contains(csNoStdEvents);
   if (down) {
+    // The focused control of the form ends a mode of its own (a dropped-down list) at a press elsewhere.
+    if (TWinControl* top = GetTopParent(this)) {
+      top->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(this));
+    }
     // Without csDoubleClicks a double-click is just a second press.
     const bool asDouble = doubleClick && controlStyle_.Contains(csDoubleClicks);
     if (Button == mbLeft && dragMode_ == dmAutomatic) BeginDrag(false);

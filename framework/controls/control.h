@@ -26,6 +26,12 @@ class TWinControl;
 class TPopupMenu;
 class TControlActionLink;
 
+// The wheel turned by WheelDelta (WHEEL_DELTA per notch, positive away from the user) with the mouse at
+// MousePos (screen coordinates). Handled starts false; setting it keeps the wheel from the default handling.
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* AOwner);
@@ -174,6 +180,9 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown;  // towards the user
+  TMouseWheelUpDownEvent OnMouseWheelUp;    // away from the user
 
  protected:
   virtual std::string GetText() { return text_; }
@@ -184,6 +193,15 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
+  // The wheel reached the control (its parents did not take it): fires OnMouseWheel, then, unless that
+  // handled it, DoMouseWheelDown (negative delta) or DoMouseWheelUp. True when handled.
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  // Fire OnMouseWheelDown / OnMouseWheelUp; true when the event handled the wheel.
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // A WM_MOUSEWHEEL for this control: the parents are asked first (CM_MOUSEWHEEL), then DoMouseWheel.
+  // True when one of them took it.
+  bool MouseWheelHandled(const TMessage& Message);
   // The window or parent area of the control changed position or size.
   virtual void BoundsChanged() {}
   // The size changed: fires OnResize.
@@ -217,6 +235,12 @@ class TControl : public TComponent {
   TControlState controlState_;
 
  private:
+  struct WheelArguments {
+    TShiftState shift;
+    int delta;
+    TPoint point;
+  };
+  static WheelArguments ReadWheel(const TMessage& Message);
   void FontChanged();
   // The parent's client area grew by (dx, dy): the anchored edges keep their distance.
   void AnchorTo(int dx, int dy);

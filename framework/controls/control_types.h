@@ -58,6 +58,9 @@ constexpr TCursor crAppStart = -19;
 constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
+// Splitter cursors: moving a vertical divider left and right (HSplit), a horizontal one up and down (VSplit).
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;

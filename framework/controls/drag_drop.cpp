@@ -7,6 +7,7 @@
 #include "framework/controls/cursors.h"
 #include "framework/controls/find_vcl_window.h"
 #include "framework/controls/win_control.h"
+#include "framework/services/cursorpos.h"
 
 namespace fw {
 
@@ -76,8 +77,7 @@ namespace drag_detail {
 
 void Begin(TControl* source, bool immediate, int threshold) {
   if (drag.source != nullptr) End(drag.source, false);
-  POINT cursor{};
-  GetCursorPos(&cursor);
+  const POINT cursor = CursorPos();
   drag = DragState{};
   drag.source = source;
   drag.start = TPoint{cursor.x, cursor.y};
@@ -95,8 +95,6 @@ void End(TControl* source, bool drop) {
   const DragState ended = drag;
   drag = DragState{};
   if (ended.capture != nullptr && GetCapture() == ended.capture) ReleaseCapture();
-  POINT cursor{};
-  GetCursorPos(&cursor);
   TControl* target = ended.started && drop && ended.accepted ? ended.target : nullptr;
   int x = 0;
   int y = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "framework/services/keystate.h"
+
 namespace fw {
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
@@ -21,6 +23,8 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (charCase_ == ecUpperCase) Params.Style |= ES_UPPERCASE;
   if (charCase_ == ecLowerCase) Params.Style |= ES_LOWERCASE;
   if (borderStyle_ != bsNone) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (passwordChar_ != '\0' && !multiLine_) Params.Style |= ES_PASSWORD;
+  if (!hideSelection_) Params.Style |= ES_NOHIDESEL;
 }
 
 void TCustomEdit::CreateWnd() {
@@ -28,6 +32,9 @@ void TCustomEdit::CreateWnd() {
   SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
   SendMessageA(Handle(), EM_SETMODIFY, modified_, 0);
   SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(selStart_), selStart_ + selLength_);
+  if (passwordChar_ != '\0' && !multiLine_) {
+    SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+  }
 }
 
 void TCustomEdit::DestroyWnd() {
@@ -74,6 +81,21 @@ void TCustomEdit::SetReadOnly(bool value) {
   if (readOnly_ == value) return;
   readOnly_ = value;
   if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, value, 0);
+}
+
+void TCustomEdit::SetPasswordChar(char value) {
+  if (passwordChar_ == value) return;
+  passwordChar_ = value;
+  if (!HandleAllocated() || multiLine_) return;
+  // The control sets or clears its password style with the character.
+  SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(value), 0);
+  Invalidate();
+}
+
+void TCustomEdit::SetHideSelection(bool value) {
+  if (hideSelection_ == value) return;
+  hideSelection_ = value;
+  RecreateWnd();
 }
 
 void TCustomEdit::SetBorderStyle(TFormBorderStyle value) {
@@ -156,7 +178,7 @@ void TCustomEdit::SelectAll() {
 
 void TCustomEdit::DoEnter() {
   // A click places the caret where the user clicked; only keyboard focus selects everything.
-  if (autoSelect_ && !multiLine_ && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) SelectAll();
+  if (autoSelect_ && !multiLine_ && !IsKeyDown(VK_LBUTTON)) SelectAll();
   TWinControl::DoEnter();
 }
 

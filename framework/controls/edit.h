@@ -26,6 +26,12 @@ class TCustomEdit : public TWinControl {
   void SetAutoSelect(bool value) { autoSelect_ = value; }
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle value);
+  // A character shown for every character of the text ('\0': the text itself); one-line edits only.
+  char PasswordChar() const { return passwordChar_; }
+  void SetPasswordChar(char value);
+  // The selection is shown only while the edit has the focus (false: always).
+  bool HideSelection() const { return hideSelection_; }
+  void SetHideSelection(bool value);
   // True once the user changed the text; the program may clear it.
   bool Modified();
   void SetModified(bool value);
@@ -64,6 +70,8 @@ class TCustomEdit : public TWinControl {
   bool autoSelect_ = true;
   bool modified_ = false;
   bool multiLine_ = false;
+  char passwordChar_ = '\0';
+  bool hideSelection_ = true;
   TFormBorderStyle borderStyle_ = bsSingle;
   int selStart_ = 0;
   int selLength_ = 0;

@@ -4,6 +4,7 @@
 
 #include "framework/controls/draw_text.h"
 #include "framework/graphics/canvas_scope.h"
+#include "framework/services/screenmetrics.h"
 
 namespace fw {
 
@@ -48,7 +49,7 @@ void THintWindow::CreateParams(TCreateParams& Params) {
   Params.WinClassName = "Trelvik.HintWindow";
 }
 
-TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint) {
+TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint, void*) {
   WindowDC screen(nullptr);
   TCanvas canvas;
   CanvasDCScope scope(&canvas, screen.Get());
@@ -60,13 +61,12 @@ TRect THintWindow::CalcHintRect(int MaxWidth, const std::string& AHint) {
 }
 
 void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
-  // Kept on the screen.
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  if (Rect.Right > screenWidth) Rect = Rect.Offset(screenWidth - Rect.Right, 0);
-  if (Rect.Bottom > screenHeight) Rect = Rect.Offset(0, screenHeight - Rect.Bottom);
-  if (Rect.Left < 0) Rect = Rect.Offset(-Rect.Left, 0);
-  if (Rect.Top < 0) Rect = Rect.Offset(0, -Rect.Top);
+  // Kept on the monitor.
+  const RECT area = NearestMonitor(POINT{Rect.Left, Rect.Top}).WorkArea;
+  if (Rect.Right > area.right) Rect = Rect.Offset(area.right - Rect.Right, 0);
+  if (Rect.Bottom > area.bottom) Rect = Rect.Offset(0, area.bottom - Rect.Bottom);
+  if (Rect.Left < area.left) Rect = Rect.Offset(area.left - Rect.Left, 0);
+  if (Rect.Top < area.top) Rect = Rect.Offset(0, area.top - Rect.Top);
   SetCaption(AHint);
   SetBoundsRect(Rect);
   SetWindowPos(Handle(), HWND_TOPMOST, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(),

@@ -50,6 +50,14 @@ constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 32;
 constexpr UINT CM_DRAG = CM_BASE + 33;            // reserved for drag and drop
 constexpr UINT CM_ACTIONUPDATE = CM_BASE + 34;
 constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 35;
+// WParam, LParam: those of the WM_MOUSEWHEEL (keys and delta; the point in screen coordinates); a control
+// that takes the wheel answers non-zero, one that does not hands the question to its parent.
+constexpr UINT CM_MOUSEWHEEL = CM_BASE + 36;
+// A press on a control tells the focused control of its form to end any mode of its own (a dropped-down
+// list, a drag); LParam: the control that was pressed.
+constexpr UINT CM_CANCELMODE = CM_BASE + 37;
+// To the focused control when its form becomes active.
+constexpr UINT CM_UIACTIVATE = CM_BASE + 38;
 
 // Messages a parent window receives about a child and hands to the child's object as CN_BASE + message.
 constexpr UINT CN_BASE = CM_BASE + 0xC00;

@@ -1,5 +1,7 @@
 #include "framework/controls/control_types.h"
 
+#include "framework/services/keystate.h"
+
 namespace fw {
 
 TShiftState MouseKeysToShiftState(WPARAM keys) {
@@ -9,15 +11,15 @@ TShiftState MouseKeysToShiftState(WPARAM keys) {
   if (keys & MK_LBUTTON) shift.Include(ssLeft);
   if (keys & MK_RBUTTON) shift.Include(ssRight);
   if (keys & MK_MBUTTON) shift.Include(ssMiddle);
-  if (GetKeyState(VK_MENU) < 0) shift.Include(ssAlt);
+  if (IsKeyDown(VK_MENU)) shift.Include(ssAlt);
   return shift;
 }
 
 TShiftState KeyboardShiftState() {
   TShiftState shift;
-  if (GetKeyState(VK_SHIFT) < 0) shift.Include(ssShift);
-  if (GetKeyState(VK_CONTROL) < 0) shift.Include(ssCtrl);
-  if (GetKeyState(VK_MENU) < 0) shift.Include(ssAlt);
+  if (IsKeyDown(VK_SHIFT)) shift.Include(ssShift);
+  if (IsKeyDown(VK_CONTROL)) shift.Include(ssCtrl);
+  if (IsKeyDown(VK_MENU)) shift.Include(ssAlt);
   return shift;
 }
 

@@ -140,6 +140,7 @@ class TWinControl : public TControl {
   void HandleDialogKey(TMessage& Message);
   void HandleDialogChar(TMessage& Message);
   void HandleSetCursor(TMessage& Message);
+  void HandleMouseWheel(TMessage& Message);
   void EraseBackground(TMessage& Message);
   void HandlePaint(TMessage& Message);
   void PaintDoubleBuffered();

@@ -8,6 +8,7 @@
 #include "framework/controls/win_control.h"
 #include "framework/forms/screen.h"
 #include "framework/graphics/gdi_handles.h"
+#include "framework/services/cursorpos.h"
 
 namespace fw {
 
@@ -62,6 +63,10 @@ HWND NotifyingChild(HWND parent, const TMessage& m) {
   }
 }
 
+// The window a child's default procedure is handing a wheel message to: its parents were asked already
+// (CM_MOUSEWHEEL), so there the message only travels on.
+thread_local HWND wheelPassedTo = nullptr;
+
 }  // namespace
 
 void TWinControl::WndProc(TMessage& Message) {
@@ -113,6 +118,7 @@ void TWinControl::Dispatch(TMessage& Message) {
       Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
       return;
     case WM_SETCURSOR: HandleSetCursor(Message); return;
+    case WM_MOUSEWHEEL: HandleMouseWheel(Message); return;
     case WM_SETFOCUS:
       if (TWinControl* top = GetTopParent(this)) top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
       Perform(CM_ENTER);
@@ -219,6 +225,27 @@ bool TWinControl::RouteMouseToGraphicChild(TMessage& Message) {
   return true;
 }
 
+void TWinControl::HandleMouseWheel(TMessage& Message) {
+  const bool passedOn = handle_ != nullptr && handle_ == wheelPassedTo;
+  if (!passedOn && MouseWheelHandled(Message)) {
+    Message.Result = 1;
+    return;
+  }
+  // Unhandled: the default procedure passes it on to the parent window (a child's), where the form and
+  // whatever subclasses it see it as before.
+  const HWND previous = wheelPassedTo;
+  const bool child = handle_ != nullptr && (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD) != 0;
+  wheelPassedTo = child ? GetAncestor(handle_, GA_PARENT) : nullptr;
+  try {
+    DefaultHandler(Message);
+  } catch (...) {
+    wheelPassedTo = previous;
+    throw;
+  }
+  wheelPassedTo = previous;
+  if (!passedOn) Message.Result = 0;
+}
+
 void TWinControl::HandleSetCursor(TMessage& Message) {
   // The screen's cursor, while set, is every window's.
   if (Screen->Cursor() != crDefault) {
@@ -227,8 +254,7 @@ void TWinControl::HandleSetCursor(TMessage& Message) {
     return;
   }
   if (LOWORD(Message.LParam) == HTCLIENT && reinterpret_cast<HWND>(Message.WParam) == handle_) {
-    POINT p{};
-    GetCursorPos(&p);
+    POINT p = CursorPos();
     ::ScreenToClient(handle_, &p);
     TControl* child = ControlAtPos(TPoint{p.x, p.y}, false);
     const TCursor cursor = child != nullptr && child->Cursor() != crDefault ? child->Cursor() : Cursor();

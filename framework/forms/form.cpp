@@ -8,6 +8,7 @@
 #include "framework/menus/menu_commands.h"
 #include "framework/messaging/exception_boundary.h"
 #include "framework/rtl/exceptions.h"
+#include "framework/services/keystate.h"
 
 namespace fw {
 
@@ -136,6 +137,49 @@ void TCustomForm::CreateWnd() {
   // Windows may have chosen the position or size.
   UpdateBoundsFromWindow();
   if (menu_ != nullptr) menu_->SetWindowHandle(Handle());
+  ApplyAlphaBlend();
+}
+
+void TCustomForm::SetAlphaBlend(bool value) {
+  if (alphaBlend_ == value) return;
+  alphaBlend_ = value;
+  ApplyAlphaBlend();
+}
+
+void TCustomForm::SetAlphaBlendValue(BYTE value) {
+  if (alphaBlendValue_ == value) return;
+  alphaBlendValue_ = value;
+  ApplyAlphaBlend();
+}
+
+void TCustomForm::ApplyAlphaBlend() {
+  if (!HandleAllocated()) return;
+  const HWND window = Handle();
+  const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  if (alphaBlend_) {
+    if ((exStyle & WS_EX_LAYERED) == 0) SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window, 0, alphaBlendValue_, LWA_ALPHA);
+  } else if ((exStyle & WS_EX_LAYERED) != 0) {
+    SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+}
+
+void TCustomForm::ShowNoActivate() {
+  if (Visible()) return;
+  showingNoActivate_ = true;
+  try {
+    SetVisible(true);
+  } catch (...) {
+    showingNoActivate_ = false;
+    throw;
+  }
+  showingNoActivate_ = false;
+}
+
+TCustomForm* GetParentForm(TControl* Control) {
+  if (auto* form = dynamic_cast<TCustomForm*>(Control)) return form;
+  return dynamic_cast<TCustomForm*>(GetTopParent(Control));
 }
 
 void TCustomForm::DestroyWnd() {
@@ -248,6 +292,10 @@ void TCustomForm::ApplyVisibility() {
     ApplyPosition();
     positioned_ = true;
   }
+  if (showingNoActivate_) {
+    ShowWindow(Handle(), windowState_ == wsMinimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+    return;
+  }
   const int command = windowState_ == wsMinimized   ? SW_SHOWMINIMIZED
                       : windowState_ == wsMaximized ? SW_SHOWMAXIMIZED
                                                     : SW_SHOWNORMAL;
@@ -354,8 +402,8 @@ void TCustomForm::PreviewKeyPress(char& Key) {
 
 void TCustomForm::HandleDialogKey(TMessage& Message) {
   const auto key = static_cast<WORD>(Message.WParam);
-  if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
-    SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);
+  if (key == VK_TAB && !IsKeyDown(VK_CONTROL)) {
+    SelectNext(activeControl_, !IsKeyDown(VK_SHIFT), true);
     Message.Result = 1;
     return;
   }
@@ -412,6 +460,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
       if (activating) {
         if (activeControl_ != nullptr && activeControl_->HandleAllocated() && activeControl_->CanFocus()) {
           ::SetFocus(activeControl_->Handle());
+          if (GetFocus() == activeControl_->Handle()) activeControl_->Perform(CM_UIACTIVATE);
         }
         if (OnActivate) OnActivate(this);
       } else if (OnDeactivate) {
@@ -426,6 +475,10 @@ void TCustomForm::Dispatch(TMessage& Message) {
       if (!DispatchMenuMessage(Message)) TWinControl::Dispatch(Message);
       return;
     case CM_VISIBLECHANGED: ApplyVisibility(); return;
+    case CM_CANCELMODE:
+      // From a pressed control: the focused control hears it (and compares itself with the sender).
+      if (activeControl_ != nullptr) activeControl_->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
+      return;
     case CM_DIALOGKEY: HandleDialogKey(Message); return;
     case CM_FOCUSCHANGED: {
       auto* focused = reinterpret_cast<TWinControl*>(Message.LParam);

@@ -57,6 +57,16 @@ class TCustomForm : public TWinControl {
   TCustomForm* MDIChildren(int Index) const;
   TCustomForm* ActiveMDIChild() const;
 
+  // Translucency: with AlphaBlend the window is layered and drawn with AlphaBlendValue (0 invisible,
+  // 255 opaque).
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool value);
+  BYTE AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(BYTE value);
+
+  // Shows the form (Visible, OnShow) without activating it: the active window and the focus stay where
+  // they are.
+  void ShowNoActivate();
   void Close();
   virtual bool CloseQuery();
   TModalResult ShowModal();
@@ -93,6 +103,7 @@ class TCustomForm : public TWinControl {
 
  private:
   void ApplyVisibility();
+  void ApplyAlphaBlend();
   void RecreateKeepingVisibility();
   void ApplyPosition();
   void FocusFirstControl();
@@ -119,11 +130,18 @@ class TCustomForm : public TWinControl {
   TMenuItem* windowMenu_ = nullptr;
   bool modal_ = false;
   bool positioned_ = false;
+  bool alphaBlend_ = false;
+  BYTE alphaBlendValue_ = 255;
+  bool showingNoActivate_ = false;
 };
 
 class TForm : public TCustomForm {
  public:
   using TCustomForm::TCustomForm;
 };
+
+// The form a control is on: the control itself when it is a form, else the form at the top of its
+// parent chain; null when the chain ends in no form.
+TCustomForm* GetParentForm(TControl* Control);
 
 }  // namespace fw

@@ -1,6 +1,8 @@
 #include "framework/forms/hint_controller.h"
 
 #include "framework/forms/application.h"
+#include "framework/services/cursorpos.h"
+#include "framework/services/screenmetrics.h"
 
 namespace fw {
 
@@ -25,8 +27,18 @@ THintController::THintController(TApplication* application)
   };
 }
 
-THintWindow* THintController::HintWindow() {
-  if (window_ == nullptr) window_ = Create<THintWindow>(this);
+THintWindow* THintController::HintWindow() { return window_ != nullptr ? window_ : HintWindowOf(nullptr); }
+
+THintWindow* THintController::HintWindowOf(THintWindowClass windowClass) {
+  if (windowClass == nullptr) windowClass = &CreateHintWindow<THintWindow>;
+  if (window_ != nullptr && windowClass_ == windowClass) return window_;
+  if (window_ != nullptr) {
+    THintWindow* old = window_;
+    window_ = nullptr;
+    old->Free();
+  }
+  window_ = windowClass(this);
+  windowClass_ = windowClass;
   return window_;
 }
 
@@ -40,7 +52,9 @@ void THintController::Observe(const MSG& msg) {
     case WM_MOUSEMOVE: {
       if (window_ != nullptr && window_->HandleAllocated() && msg.hwnd == window_->Handle()) return;
       POINT point{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
-      MouseOver(FindControlAt(msg.hwnd, point));
+      TControl* control = FindControlAt(msg.hwnd, point);
+      ClientToScreen(msg.hwnd, &point);
+      MouseMovedOn(control, point);
       return;
     }
     case WM_MOUSELEAVE:
@@ -55,13 +69,32 @@ void THintController::Observe(const MSG& msg) {
   }
 }
 
+void THintController::MouseMovedOn(TControl* control, POINT screenPoint) {
+  if (control != control_ || !cursorRectSet_ || cursorRect_.Contains(TPoint{screenPoint.x, screenPoint.y})) {
+    MouseOver(control);
+    return;
+  }
+  // Out of the shown hint's rectangle on the same control: the control is asked for its hint again.
+  cursorRectSet_ = false;
+  const bool wasShowing = window_ != nullptr && window_->IsShowing();
+  if (window_ != nullptr) window_->ReleaseHandle();
+  StopTimers();
+  StartShowTimer(wasShowing);
+}
+
 void THintController::MouseOver(TControl* control) {
   if (control == control_) return;
   const bool wasShowing = window_ != nullptr && window_->IsShowing();
   if (window_ != nullptr) window_->ReleaseHandle();
   StopTimers();
+  cursorRectSet_ = false;
   SetControl(control);
-  if (control == nullptr || !application_->ShowHint() || !control->ShowHint() || GetShortHint(control->Hint()).empty()) {
+  StartShowTimer(wasShowing);
+}
+
+void THintController::StartShowTimer(bool wasShowing) {
+  if (control_ == nullptr || !application_->ShowHint() || !control_->ShowHint() ||
+      GetShortHint(control_->Hint()).empty()) {
     return;
   }
   showTimer_->SetInterval(static_cast<unsigned>(wasShowing ? application_->HintShortPause() : application_->HintPause()));
@@ -71,23 +104,25 @@ void THintController::MouseOver(TControl* control) {
 void THintController::ShowHintNow() {
   showTimer_->SetEnabled(false);
   if (control_ == nullptr) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
+  const POINT cursor = CursorPos();
   THintInfo info;
   info.HintControl = control_;
   const TPoint origin = control_->ClientToScreen(TPoint{0, 0});
   info.CursorPos = TPoint{cursor.x - origin.X, cursor.y - origin.Y};
-  info.HintMaxWidth = GetSystemMetrics(SM_CXSCREEN);
+  // Below the cursor, clear of its arrow.
+  info.HintPos = TPoint{cursor.x, cursor.y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4};
+  info.HintMaxWidth = ScreenSize().cx;
   info.HintColor = application_->HintColor();
+  info.CursorRect = control_->ClientRect();
   info.HintStr = GetShortHint(control_->Hint());
   info.HideTimeout = application_->HintHidePause();
   if (control_->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
-  THintWindow* window = HintWindow();
+  cursorRect_ = info.CursorRect.Offset(origin.X, origin.Y);
+  cursorRectSet_ = true;
+  THintWindow* window = HintWindowOf(info.HintWindowClass);
   window->SetColor(info.HintColor);
-  const TRect size = window->CalcHintRect(info.HintMaxWidth, info.HintStr);
-  // Below the cursor, clear of its arrow.
-  const int below = GetSystemMetrics(SM_CYCURSOR) / 2 + 4;
-  window->ActivateHint(Bounds(cursor.x, cursor.y + below, size.Width(), size.Height()), info.HintStr);
+  const TRect size = window->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+  window->ActivateHint(Bounds(info.HintPos.X, info.HintPos.Y, size.Width(), size.Height()), info.HintStr);
   if (info.HideTimeout > 0) {
     hideTimer_->SetInterval(static_cast<unsigned>(info.HideTimeout));
     hideTimer_->SetEnabled(true);
@@ -96,6 +131,7 @@ void THintController::ShowHintNow() {
 
 void THintController::CancelHint() {
   StopTimers();
+  cursorRectSet_ = false;
   if (window_ != nullptr) window_->ReleaseHandle();
   SetControl(nullptr);
 }
@@ -112,10 +148,14 @@ void THintController::Notification(TComponent* AComponent, TOperation Operation)
   if (Operation != opRemove) return;
   if (AComponent == control_) {
     control_ = nullptr;
+    cursorRectSet_ = false;
     StopTimers();
     if (window_ != nullptr) window_->ReleaseHandle();
   }
-  if (AComponent == window_) window_ = nullptr;
+  if (AComponent == window_) {
+    window_ = nullptr;
+    windowClass_ = nullptr;
+  }
 }
 
 }  // namespace fw

@@ -1,9 +1,14 @@
 #include "framework/forms/screen.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 #include "framework/controls/cursors.h"
 #include "framework/forms/form.h"
+#include "framework/rtl/exceptions.h"
+#include "framework/services/cursorpos.h"
+#include "framework/services/screenmetrics.h"
 
 namespace fw {
 
@@ -24,6 +29,32 @@ TScreen* Screen = &screenInstance;
 TScreen::TScreen() : TComponent(nullptr) {
   fonts_.SetSorted(true);
   fonts_.SetDuplicates(dupIgnore);
+}
+
+int TScreen::Width() const { return ScreenSize().cx; }
+
+int TScreen::Height() const { return ScreenSize().cy; }
+
+TMonitor TScreen::MonitorFromPoint(TPoint Point) const {
+  const MonitorArea area = NearestMonitor(Point.ToPOINT());
+  return TMonitor{area.Handle, TRect::FromRECT(area.Bounds), TRect::FromRECT(area.WorkArea)};
+}
+
+HCURSOR TScreen::Cursors(TCursor Index) const { return CursorHandle(Index); }
+
+void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
+  RegisterApplicationCursor(Index, Handle);
+  // A control showing that number shows the new cursor from the next mouse move on; the screen's own at once.
+  if (Index == cursor_ && cursor_ != crDefault) ::SetCursor(CursorHandle(cursor_));
+}
+
+void TScreen::LoadCursors(TCursor Index, HINSTANCE Module, const char* Name) {
+  auto* cursor = static_cast<HCURSOR>(LoadImageA(Module, Name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+  if (cursor == nullptr) {
+    throw EResNotFound(IS_INTRESOURCE(Name) ? "Cursor resource " + std::to_string(reinterpret_cast<uintptr_t>(Name)) + " not found"
+                                            : std::string("Cursor resource ") + Name + " not found");
+  }
+  SetCursors(Index, cursor);
 }
 
 int TScreen::PixelsPerInch() const {
@@ -72,8 +103,7 @@ void TScreen::SetCursor(TCursor value) {
     return;
   }
   // Let the window under the mouse choose its cursor again.
-  POINT p{};
-  GetCursorPos(&p);
+  const POINT p = CursorPos();
   SetCursorPos(p.x, p.y);
 }
 

@@ -41,4 +41,25 @@ std::string DateToStr(TDateTime value);
 std::string TimeToStr(TDateTime value);
 std::string DateTimeToStr(TDateTime value);
 
+// Reading dates and times (datetimeparse.cpp), by FormatSettings:
+// - a date is two or three numbers joined by DateSeparator in the order of ShortDateFormat's d, m and y
+//   (two numbers: day and month of the current year); a year of one or two digits falls in the hundred
+//   years that TwoDigitYearCenturyWindow gives;
+// - a time is hours[:minutes[:seconds[<DecimalSeparator>fraction]]] with TimeSeparator, optionally
+//   followed by TimeAMString/TimePMString or AM/PM (then hours run 0-12);
+// - a date and time is a date, a date followed by a space and a time, or a time.
+// Spaces around the parts are allowed. Texts that are no such value, and impossible dates or times, raise
+// EConvertError ("'<text>' is not a valid date", "... time", "... date and time"); the Try forms answer
+// false instead and leave value untouched.
+TDateTime StrToDate(std::string_view text);
+TDateTime StrToTime(std::string_view text);
+TDateTime StrToDateTime(std::string_view text);
+bool TryStrToDate(std::string_view text, TDateTime& value);
+bool TryStrToTime(std::string_view text, TDateTime& value);
+bool TryStrToDateTime(std::string_view text, TDateTime& value);
+
+// The same day and time Months months later (earlier when negative); a day the month does not have
+// becomes its last (January 31 + 1 month: February 28 or 29). EConvertError past the years 1-9999.
+TDateTime IncMonth(TDateTime value, int Months = 1);
+
 }  // namespace fw

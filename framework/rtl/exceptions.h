@@ -47,6 +47,8 @@ FW_DECLARE_EXCEPTION(EMathError, Exception);
 FW_DECLARE_EXCEPTION(EInvalidOp, EMathError);
 FW_DECLARE_EXCEPTION(EIntError, Exception);
 FW_DECLARE_EXCEPTION(EDivByZero, EIntError);
+// The system could not give a handle or memory a call needed.
+FW_DECLARE_EXCEPTION(EOutOfResources, Exception);
 
 // A failed system call: the message is the system's text for the error code.
 class EOSError : public Exception {

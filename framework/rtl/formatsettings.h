@@ -26,6 +26,9 @@ struct TFormatSettings {
   // Sunday first, as the day-of-week numbering.
   std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   std::array<std::string, 7> LongDayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  // A year of one or two digits read from a text lies in the hundred years that start this many years
+  // before the current one (50 in 2026: 1976-2075); 0 puts it in the current century.
+  int TwoDigitYearCenturyWindow = 50;
 };
 
 // Read and written by the GUI thread; other threads only read it.

@@ -98,6 +98,30 @@ INSTANTIATE_TEST_SUITE_P(
                        "", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(StdControlTest, PasswordCharAndHideSelectionReachTheWindowAndKeepTheText) {
+  auto* edit = Make<TEdit>(Rect(10, 10, 120, 31));
+  edit->SetText("s3cret");
+  edit->SetPasswordChar('*');
+  auto style = [&] { return GetWindowLongPtrA(edit->Handle(), GWL_STYLE); };
+  EXPECT_NE(style() & ES_PASSWORD, 0);
+  EXPECT_EQ(SendMessageA(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');
+  EXPECT_EQ(edit->Text(), "s3cret");  // the text itself, not the stars
+  edit->SetPasswordChar('#');
+  EXPECT_EQ(SendMessageA(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), '#');
+  edit->SetPasswordChar('\0');
+  EXPECT_EQ(style() & ES_PASSWORD, 0);
+  EXPECT_EQ(SendMessageA(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
+
+  EXPECT_TRUE(edit->HideSelection());
+  EXPECT_EQ(style() & ES_NOHIDESEL, 0);
+  edit->SetSelStart(1);
+  edit->SetSelLength(3);
+  edit->SetHideSelection(false);
+  EXPECT_NE(style() & ES_NOHIDESEL, 0);
+  EXPECT_EQ(edit->Text(), "s3cret");
+  EXPECT_EQ(edit->SelText(), "3cr");  // the window made anew keeps the selection
+}
+
 TEST_F(StdControlTest, EditSelectionWithoutAndWithWindow) {
   auto* edit = Make<TEdit>(Rect(10, 10, 130, 31));
   edit->SetAutoSelect(false);  // the edit gets the focus when the form shows

@@ -10,12 +10,12 @@
 #include "framework/controls/hint_window.h"
 #include "framework/controls/messages.h"
 #include "framework/services/service.h"
+#include "framework/services/shellopen.h"
 #include "tests/ui_controls/styled_test_support.h"
 #include "ui/controls/html_text_office.h"
 #include "ui/controls/office_check_box.h"
 #include "ui/controls/office_radio_button.h"
 #include "ui/controls/office_radio_group.h"
-#include "ui/controls/shell_open.h"
 #include "ui/controls/vx_group_box.h"
 #include "ui/foundation/banded_gradient.h"
 #include "ui/foundation/theme_library.h"
@@ -179,8 +179,11 @@ TEST_F(OfficeCheckBoxTest, ReadOnlyIgnoresTogglesButReportsTheClicks) {
 TEST_F(OfficeCheckBoxTest, AnchorsActOnlyWhileFocused) {
   box_->SetCaption("<A HREF=\"http://example.invalid\">web</A> <A HREF=\"local\">here</A>");
   std::vector<std::string> opened;
-  const fw::ServiceDouble<void(const std::string&)> shell(ShellOpen,
-                                                          [&](const std::string& t) { opened.push_back(t); });
+  std::vector<HWND> owners;
+  const fw::ServiceDouble<void(HWND, const std::string&)> shell(fw::ShellOpen, [&](HWND owner, const std::string& t) {
+    owners.push_back(owner);
+    opened.push_back(t);
+  });
   std::vector<std::string> anchors;
   box_->OnAnchorClick = [&](fw::TObject*, const std::string& a) { anchors.push_back(a); };
   // Find the two anchors once focused.
@@ -205,6 +208,7 @@ TEST_F(OfficeCheckBoxTest, AnchorsActOnlyWhileFocused) {
   PostClick(box_->Handle(), web + 1, 10);
   PostClick(box_->Handle(), local + 1, 10);
   EXPECT_EQ(opened, std::vector<std::string>{"http://example.invalid"});
+  EXPECT_EQ(owners, std::vector<HWND>{nullptr});  // the shell opens it with no owner window
   EXPECT_EQ(anchors, std::vector<std::string>{"local"});
   EXPECT_EQ(box_->Checked(), checked);  // an anchor click toggles nothing
 }

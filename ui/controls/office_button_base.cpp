@@ -5,8 +5,8 @@
 #include "framework/controls/messages.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/image_list.h"
+#include "framework/services/shellopen.h"
 #include "ui/controls/html_text_office.h"
-#include "ui/controls/shell_open.h"
 #include "ui/controls/transparent_painting.h"
 #include "ui/foundation/banded_gradient.h"
 #include "ui/foundation/html_picture.h"
@@ -248,7 +248,7 @@ bool TVxOfficeButtonBase::ClickAnchor(int X, int Y) {
   const std::string anchor = IsAnchor(X, Y);
   if (anchor.empty()) return false;
   if (anchor.find("://") != std::string::npos || anchor.find("mailto:") != std::string::npos) {
-    ShellOpen(anchor);
+    fw::ShellOpen(nullptr, anchor);
   } else if (OnAnchorClick) {
     OnAnchorClick(this, anchor);
   }
