@@ -81,11 +81,18 @@ void MessageBoxWatch::Look() {
       },
       reinterpret_cast<LPARAM>(&search));
   for (HWND box : search.boxes) {
-    if (std::find(known_.begin(), known_.end(), box) != known_.end()) continue;
-    known_.push_back(box);
-    const std::string line = WindowText(box) + ": " + BoxMessage(box);
+    auto known = std::find_if(known_.begin(), known_.end(), [box](const Known& k) { return k.box == box; });
+    if (known != known_.end() && known->read) continue;
+    const std::string message = BoxMessage(box);
+    const std::string line = WindowText(box) + ": " + message;
     std::lock_guard<std::mutex> lock(mutex_);
-    seen_.push_back(line);
+    if (known == known_.end()) {
+      known_.push_back({box, seen_.size(), !message.empty()});
+      seen_.push_back(line);
+    } else {
+      known->read = !message.empty();
+      seen_[known->line] = line;
+    }
   }
 }
 

@@ -33,7 +33,14 @@ class MessageBoxWatch {
   std::atomic<bool> stop_{false};
   std::thread thread_;
   mutable std::mutex mutex_;
-  std::vector<HWND> known_;
+  // The boxes seen, each with its place in seen_ and whether its message has been read (a box just made
+  // may not hold its text yet).
+  struct Known {
+    HWND box;
+    std::size_t line;
+    bool read;
+  };
+  std::vector<Known> known_;
   std::vector<std::string> seen_;
 };
 
