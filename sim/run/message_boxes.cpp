@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sim/run/program_windows.h"
+
 namespace trelvikrun {
 
 namespace {
@@ -65,22 +67,13 @@ std::vector<std::string> MessageBoxWatch::Seen() const {
 }
 
 void MessageBoxWatch::Look() {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> boxes;
-  } search{processId_, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner == s->processId && std::string(name) == "#32770") s->boxes.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  for (HWND box : search.boxes) {
+  std::vector<HWND> boxes;
+  for (HWND window : TopLevelWindows(processId_)) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32770") boxes.push_back(window);
+  }
+  for (HWND box : boxes) {
     auto known = std::find_if(known_.begin(), known_.end(), [box](const Known& k) { return k.box == box; });
     if (known != known_.end() && known->read) continue;
     const std::string message = BoxMessage(box);
