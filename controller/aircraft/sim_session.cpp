@@ -12,6 +12,7 @@
 #include "controller/aircraft/simconnect_binding.h"
 #include "controller/aircraft/simconnect_names.h"
 #include "framework/classes/strings.h"
+#include "framework/messaging/exception_boundary.h"
 #include "framework/rtl/format.h"
 
 namespace aircraft {
@@ -62,13 +63,14 @@ void SetDetected(bool detected) {
   if (AircraftHost* host = AttachedAircraftHost()) host->SetSimDetected(detected);
 }
 
-// The simulator is gone: the session is dropped and the reconnect timer opens a new one.
+// The simulator is gone: the session is dropped and the reconnect timer opens a new one. The link's own
+// state changes first, so a window that fails to show the news cannot keep a dead session.
 void SimulatorClosed() {
+  session = nullptr;
+  SetDetected(false);
   if (AircraftHost* host = AttachedAircraftHost()) host->SimInfo().Clear();
   AddInfo("Flight Sim Closed");
   SetStatus(3, "Flight Sim Closed");
-  SetDetected(false);
-  session = nullptr;
 }
 
 // A text field of a record: at most `capacity` bytes from `offset`, never past the record, up to its zero.
@@ -106,10 +108,10 @@ void HandleOpen(const std::uint8_t* bytes, std::size_t size) {
   AddInfo(fw::Format("%s %1d.%1d.%1d.%1d", "SimConnect", record.simConnectVersionMajor, record.simConnectVersionMinor,
                  record.simConnectBuildMajor, record.simConnectBuildMinor));
   AddInfo("");
+  SetDetected(true);
   DeleteFirstInfoContaining("Closed");
   AddInfo("Flight Sim Detected");
   SetStatus(3, "Flight Sim Detected");
-  SetDetected(true);
 }
 
 void HandleEvent(const std::uint8_t* bytes, std::size_t size) {
@@ -183,11 +185,13 @@ void HandleSimMessage(const AircraftLink& link, const void* record, std::size_t 
   }
 }
 
-// Nothing escapes into the library that called the procedure; a record that fails is dropped.
+// Nothing escapes into the library that called the procedure: a record whose handling fails is reported
+// as the program reports every handler's failure, and the dispatch goes on with the next record.
 void CALLBACK SimDispatch737(simconnect::RecordHeader* record, DWORD size, void*) {
   try {
     HandleSimMessage(kLink737, record, size);
   } catch (...) {
+    fw::HandleException(nullptr);
   }
 }
 
@@ -195,6 +199,7 @@ void CALLBACK SimDispatch777(simconnect::RecordHeader* record, DWORD size, void*
   try {
     HandleSimMessage(kLink777, record, size);
   } catch (...) {
+    fw::HandleException(nullptr);
   }
 }
 

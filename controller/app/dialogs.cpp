@@ -190,10 +190,12 @@ TTestLED::TTestLED(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   Timer1 = fw::Create<fw::TTimer>(this);
   Timer1->SetName("Timer1");
   Timer1->SetInterval(500);
-  // Every tick restarts both output passes' intervals.
+  // While the dialog is shown its lamp tests own the outputs, and every tick restarts both output passes'
+  // intervals. Hidden, it leaves the passes to their own intervals: restarting them there would hold back
+  // for good a pass whose interval is 500 ms or more.
   Timer1->OnTimer = [this](fw::TObject*) {
     last_tick = fw::TickCount();
-    if (ZedArave != nullptr) ZedArave->led_pass_tick = ZedArave->seg_pass_tick = last_tick;
+    if (ZedArave != nullptr && Visible()) ZedArave->led_pass_tick = ZedArave->seg_pass_tick = last_tick;
   };
   Timer1->SetEnabled(true);
 }

@@ -128,7 +128,8 @@ class Tboard_selector : public fw::TForm {
 class TTestLED : public fw::TForm {
  public:
   explicit TTestLED(fw::TComponent* AOwner);
-  // The 500 ms timer runs for the whole run, shown or not; its last tick restarts the output intervals.
+  // The 500 ms timer runs for the whole run, shown or not; while the dialog is shown each tick restarts the
+  // output passes' intervals.
   fw::TTimer* Timer1 = nullptr;
   std::uint32_t last_tick = 0;
   ui::TColumnComboBox* outputboard = nullptr;

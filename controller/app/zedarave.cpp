@@ -27,6 +27,7 @@
 #include "framework/forms/application.h"
 #include "framework/ini/inifile.h"
 #include "framework/menus/menu_item.h"
+#include "framework/messaging/exception_boundary.h"
 #include "framework/messaging/timer.h"
 #include "framework/services/clock.h"
 #include "framework/services/messagebox.h"
@@ -51,7 +52,13 @@ constexpr fw::TColor kSavedColor = 0xFFFFFF;
 
 }  // namespace
 
-TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
+TZedArave::TZedArave(fw::TComponent* AOwner)
+    : fw::TForm(AOwner),
+      error_reports_([this](const std::string& text) { log_.force_log(text); },
+                     [](const std::string& text) {
+                       fw::ShowExceptionMessage(fw::Application != nullptr ? fw::Application->Title() : "",
+                                                fw::Exception(text));
+                     }) {
   SetName("ZedArave");
   SetBorderStyle(fw::bsToolWindow);
   SetBounds(0, 100, 790, 115);
@@ -71,7 +78,9 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
   StatusBar1->SetName("StatusBar1");
   StatusBar1->SetParent(this);
   StatusBar1->SetAlign(fw::alTop);
-  for (int i = 0; i < 3; ++i) StatusBar1->Panels()->Add()->SetWidth(250);
+  // Panel 0 the last switch or rescan, 1 the loaded aircraft and the file commands, 2 the multicom mode,
+  // 3 the simulator (the last panel takes the rest of the bar).
+  for (const int width : {190, 260, 170, 170}) StatusBar1->Panels()->Add()->SetWidth(width);
   BuildTimers();
   BuildComponents();
   ConnectCommands();
@@ -81,6 +90,7 @@ TZedArave::TZedArave(fw::TComponent* AOwner) : fw::TForm(AOwner) {
 }
 
 TZedArave::~TZedArave() {
+  if (fw::Application != nullptr && reporting_errors_) fw::Application->OnException = nullptr;
   if (aircraft::AttachedAircraftHost() == this) aircraft::AttachAircraftHost(nullptr);
   if (ZedArave == this) ZedArave = nullptr;
 }
@@ -99,6 +109,11 @@ void TZedArave::DestroyWnd() {
 
 void TZedArave::FormCreate() {
   ZedArave = this;
+  // Every handler's failure from here on: logged, and shown once (error_reports.h).
+  if (fw::Application != nullptr) {
+    fw::Application->OnException = [this](fw::TObject*, fw::Exception& E) { error_reports_.Report(E.Message()); };
+    reporting_errors_ = true;
+  }
   aircraft::AttachAircraftHost(this);
   SetCaption(kMainCaption);
   SetTop(100);

@@ -15,6 +15,7 @@
 #include "controller/app/assignment_rows.h"
 #include "controller/app/board_catalogue.h"
 #include "controller/app/board_table.h"
+#include "controller/app/error_reports.h"
 #include "controller/app/joystick_axes.h"
 #include "controller/app/mcp_windows.h"
 #include "controller/app/panel_state.h"
@@ -281,6 +282,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void Enable1Click();
   void Clear_Log_Details();
   ProgramLog& program_log() { return log_; }
+  // What became of the failures of the program's handlers (the application's exception handler).
+  const ErrorReports& error_reports() const { return error_reports_; }
 
   // ---- Switch events ---------------------------------------------------------------------------------
   // One switch event on the GUI thread: a board session, or 10000 plus the joystick number.
@@ -646,6 +649,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
 
   ProgramSettings settings_;
   ProgramLog log_;
+  ErrorReports error_reports_;
+  bool reporting_errors_ = false;  // the application's exception handler is this form's
   bool startup_done_ = false;
   std::int32_t pending_discovery_mode_ = 0;
   bool destroyed_ = false;

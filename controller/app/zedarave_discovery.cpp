@@ -15,6 +15,7 @@
 #include "framework/controls/label.h"
 #include "framework/controls/list_box.h"
 #include "framework/forms/application.h"
+#include "framework/messaging/exception_boundary.h"
 #include "framework/messaging/timer.h"
 #include "framework/rtl/textutils.h"
 #include "framework/services/clock.h"
@@ -306,12 +307,17 @@ void TZedArave::InstallIdleLoop() {
   if (fw::Application == nullptr) return;
   // Each pass follows a wait of at most a millisecond, as it always has: a wait that a message ended still
   // runs its pass, and only then is the message dispatched. While the waits time out the passes follow one
-  // another without a look at the queue: such a look would cost more than the pass.
+  // another without a look at the queue: such a look would cost more than the pass. A pass that fails is
+  // reported (once, error_reports.h) and the next pass starts from its top.
   fw::Application->OnIdle = [this](fw::TObject*, bool& Done) {
     bool message = false;
     do {
       message = fw::WaitForMessageMs(1);
-      loop();
+      try {
+        loop();
+      } catch (...) {
+        fw::HandleException(this);
+      }
     } while (!message);
     Done = false;
   };

@@ -6,24 +6,30 @@
 
 namespace trelvikrun {
 
-HWND FindMainWindow(DWORD processId) {
+std::vector<HWND> TopLevelWindows(DWORD processId) {
   struct Search {
     DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
+    std::vector<HWND> found;
+  } search{processId, {}};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        char caption[128] = {};
-        GetWindowTextA(window, caption, sizeof caption);
-        if (owner != s->processId || std::string(caption) != trelvik::kMainCaption) return TRUE;
-        s->found = window;
-        return FALSE;
+        if (owner == s->processId) s->found.push_back(window);
+        return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindMainWindow(DWORD processId) {
+  for (HWND window : TopLevelWindows(processId)) {
+    char caption[128] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (std::string(caption) == trelvik::kMainCaption) return window;
+  }
+  return nullptr;
 }
 
 std::vector<std::vector<std::string>> ListBoxLines(HWND window) {

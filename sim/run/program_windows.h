@@ -9,6 +9,9 @@
 
 namespace trelvikrun {
 
+// The process's top-level windows, in window order.
+std::vector<HWND> TopLevelWindows(DWORD processId);
+
 // The process's top-level window with the main form's caption, or null.
 HWND FindMainWindow(DWORD processId);
 

@@ -17,6 +17,7 @@
 #include "sim/channel/remote_boards.h"
 #include "sim/run/account.h"
 #include "sim/run/flight.h"
+#include "sim/run/message_boxes.h"
 #include "sim/run/panels.h"
 #include "sim/run/program_folder.h"
 #include "sim/run/program_process.h"
@@ -257,6 +258,7 @@ class Run {
         ProgramVariables(folder_, {BoardsText(options_.is777), boards.Name(), simulatorPipe_});
     const std::string output = folder_ + "program-output.txt";
     if (!program_.Start(folder_, variables, output)) return Fail(kNotStarted, "Trelvik.exe did not start");
+    boxes_.Start(GetProcessId(program_.Handle()));
     if (program_.WaitForMainWindow(kStartMs) == nullptr) return Fail(kNotStarted, "no main window within 60 s");
     account_.Line("program", Direction::kNone,
                   "started: main window shown (process " + std::to_string(GetProcessId(program_.Handle())) + ")");
@@ -389,6 +391,7 @@ class Run {
   // released.
   int Closed(Watch& watch, const std::string& output) {
     watch.Poll();
+    NoMessageBoxes();
     if (Crashed(output)) return Fail(kCrashed, "the program crashed (see " + output + ")");
     const DWORD code = program_.ExitCode();
     if (code != 0) return Fail(kCrashed, "the program ended with exit code " + std::to_string(code));
@@ -412,6 +415,7 @@ class Run {
   // The program ended, or could not go on, before the run closed it.
   int Ended(Watch& watch, const std::string& output, const std::string& what) {
     watch.Poll();
+    NoMessageBoxes();
     if (!program_.Running()) {
       return Fail(kCrashed, what + (Crashed(output) ? ": the program crashed (see " + output + ")" : ": the program ended by itself"));
     }
@@ -421,6 +425,12 @@ class Run {
       return Fail(kNotClosed, what + "; then the program did not close");
     }
     return Fail(kChecksFailed, what);
+  }
+
+  // The program runs unattended here: any message box it showed is a failure.
+  void NoMessageBoxes() {
+    boxes_.Stop();
+    for (const std::string& box : boxes_.Seen()) account_.Failed("message box shown: " + box);
   }
 
   bool Crashed(const std::string& output) const {
@@ -438,6 +448,7 @@ class Run {
   const Options& options_;
   Account& account_;
   ProgramProcess program_;
+  MessageBoxWatch boxes_;
   std::string folder_;
   std::string simulatorPipe_;
 };

@@ -1,5 +1,5 @@
 // The idle pass on a fake clock: the activity flags, the blink phase, the aircraft's values, and the output
-// passes' schedule with the LED test dialog's 500 ms timer restarting both intervals.
+// passes' schedule, with the LED test dialog's 500 ms timer restarting both intervals while it is shown.
 #include <vector>
 
 #include "controller/aircraft/cockpit_state.h"
@@ -55,34 +55,42 @@ class IdleLoopTest : public MainFormTest {
   TTestLED* testLed_ = nullptr;
 };
 
-TEST_F(IdleLoopTest, PassesRunOnTheirIntervalsWithinEachTestTimerPeriod) {
+TEST_F(IdleLoopTest, PassesRunOnTheirIntervalsAndTheShownTestDialogRestartsThem) {
   struct Case {
+    bool dialogShown;
     std::int32_t ledInterval, segInterval;
     std::vector<std::uint32_t> dialogTicks;
     std::vector<std::uint32_t> led, seg;
   };
   const Case cases[] = {
-      // The template's values, ticks exactly 500 ms apart.
-      {200, 250, {0, 500, 1000}, {200, 400, 700, 900, 1200, 1400}, {250, 750, 1250}},
-      // The defaults: 500 ms or more runs only when a tick comes late.
-      {300, 500, {0, 500, 1000}, {300, 800, 1300}, {}},
-      {300, 500, {0, 500, 1100}, {300, 800, 1400}, {1000}},
+      // Shown, the template's values, ticks exactly 500 ms apart.
+      {true, 200, 250, {0, 500, 1000}, {200, 400, 700, 900, 1200, 1400}, {250, 750, 1250}},
+      // Shown, the defaults: 500 ms or more runs only when a tick comes late.
+      {true, 300, 500, {0, 500, 1000}, {300, 800, 1300}, {}},
+      {true, 300, 500, {0, 500, 1100}, {300, 800, 1400}, {1000}},
+      // Hidden (the rest of the run), the defaults: each pass keeps its own interval.
+      {false, 300, 500, {0, 500, 1000}, {300, 600, 900, 1200}, {500, 1000}},
   };
   for (const Case& c : cases) {
     form_->settings().output_led_timer = c.ledInterval;
     form_->settings().output_7seg_timer = c.segInterval;
+    testLed_->SetVisible(c.dialogShown);
     const std::uint32_t start = 100000 * (1 + static_cast<std::uint32_t>(&c - cases));
+    form_->led_pass_tick = form_->seg_pass_tick = start;
     const Runs runs = Run(start, start + 1500, c.dialogTicks);
-    EXPECT_EQ(runs.led, c.led) << c.ledInterval;
-    EXPECT_EQ(runs.seg, c.seg) << c.segInterval;
+    EXPECT_EQ(runs.led, c.led) << c.ledInterval << (c.dialogShown ? " shown" : " hidden");
+    EXPECT_EQ(runs.seg, c.seg) << c.segInterval << (c.dialogShown ? " shown" : " hidden");
   }
+  testLed_->SetVisible(false);
 }
 
 TEST_F(IdleLoopTest, TickDifferencesHoldAcrossTheWrap) {
   form_->settings().output_led_timer = 200;
   form_->settings().output_7seg_timer = 250;
   const std::uint32_t start = 0xFFFFFF00u;  // wraps 256 ms in
+  testLed_->SetVisible(true);
   const Runs runs = Run(start, start + 1000, {0, 500});
+  testLed_->SetVisible(false);
   EXPECT_EQ(runs.led, (std::vector<std::uint32_t>{200, 400, 700, 900}));
   EXPECT_EQ(runs.seg, (std::vector<std::uint32_t>{250, 750}));
 }

@@ -9,36 +9,14 @@
 
 #include "sim/run/flight.h"
 #include "sim/run/program_folder.h"
+#include "tests/program_e2e/addon_area737.h"
 #include "tests/program_e2e/program_run.h"
 
 namespace {
 
 enum : int { k330F = 0, k330A = 1 };
 
-// The 737 add-on's data area, byte by byte.
-class Area737 {
- public:
-  Area737() : bytes_(668, 0) {}
-  Area737& Powered(bool on) {
-    for (std::size_t bus = 101; bus <= 104; ++bus) bytes_[bus] = on ? 0 : 1;  // powered while any bus reads 0
-    return *this;
-  }
-  Area737& Word(std::size_t at, std::uint16_t value) { return Put(at, value); }
-  Area737& Speed(float knots) { return Put(260, knots); }
-  Area737& Flag(std::size_t at, bool on) {
-    bytes_[at] = on ? 1 : 0;
-    return *this;
-  }
-  std::string Request() const { return trelvikrun::ClientDataRequest("ORVA_QTX_Data", bytes_); }
-
- private:
-  template <class Value>
-  Area737& Put(std::size_t at, Value value) {
-    std::memcpy(bytes_.data() + at, &value, sizeof value);
-    return *this;
-  }
-  std::vector<std::uint8_t> bytes_;
-};
+using e2e::Area737;
 
 // Courses 045 and 270, IAS 160, HDG 090, ALT 5000, V/S -800 in V/S mode, flight director (captain),
 // autothrottle armed, N1, LVL CHG, HDG SEL and CMD A.

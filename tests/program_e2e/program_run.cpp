@@ -1,5 +1,7 @@
 #include "tests/program_e2e/program_run.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -21,7 +23,11 @@ ProgramRun::ProgramRun(const std::string& name, const std::string& boards)
 }
 
 // A program still running is ended by its ChildProcess before the scratch folder goes.
-ProgramRun::~ProgramRun() { process_.reset(); }
+ProgramRun::~ProgramRun() {
+  boxes_.Stop();
+  process_.reset();
+  for (const std::string& box : boxes_.Seen()) ADD_FAILURE() << name_ << ": the program showed a message box: " << box;
+}
 
 std::string ProgramRun::ReadFile(const std::string& name) const {
   return fw::TryReadFileText(folder_ + name).value_or(std::string("<missing>"));
@@ -76,7 +82,7 @@ std::vector<AddonEvent> ProgramRun::Events() const {
   return events;
 }
 
-std::string ProgramRun::StatusText() const { return trelvikrun::StatusPanelText(window_, 0); }
+std::string ProgramRun::StatusText(int panel) const { return trelvikrun::StatusPanelText(window_, panel); }
 
 simchannel::RemoteBoards& ProgramRun::ControlBoards() {
   if (!remote_) {
@@ -91,7 +97,9 @@ bool ProgramRun::Start() {
                                                  {"VENTRIX_HIDSIM_BOARDS", boards_}};
   variables.insert(variables.end(), variables_.begin(), variables_.end());
   process_ = std::make_unique<testsupport::ChildProcess>(folder_ + "Trelvik.exe", "", variables);
-  return process_->Started();
+  if (!process_->Started()) return false;
+  boxes_.Start(process_->ProcessId());
+  return true;
 }
 
 std::string ProgramRun::Output() const { return process_ ? process_->Output() : std::string(); }

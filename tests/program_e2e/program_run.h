@@ -1,6 +1,7 @@
 // One run of the real Trelvik.exe: a scratch folder holding the program, the board library and the
 // simulated boards' DLL; the program started there, found by its main window's caption, closed with
-// WM_CLOSE. Every wait is bounded.
+// WM_CLOSE. Every wait is bounded. Every message box the program shows is noticed, and a run that showed
+// one fails when it goes.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "sim/channel/remote_boards.h"
+#include "sim/run/message_boxes.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 
@@ -52,8 +54,8 @@ class ProgramRun {
   bool StartFlight(const std::string& aircraft, DWORD timeoutMs);
   // The add-on events sent so far, in order.
   std::vector<AddonEvent> Events() const;
-  // Panel 0 of the main window's status bar.
-  std::string StatusText() const;
+  // A panel of the main window's status bar.
+  std::string StatusText(int panel = 0) const;
   // The simulated boards seen and steered from the test (sim/hidsim_mirror.h): made before Start; their last
   // state stays readable after the program ended.
   simchannel::RemoteBoards& ControlBoards();
@@ -73,6 +75,8 @@ class ProgramRun {
   std::vector<std::vector<std::string>> WaitForListLine(const std::string& line, DWORD timeoutMs);
   // Posts WM_CLOSE and waits for the process to end; true when it ended in time.
   bool Close(DWORD timeoutMs);
+  // The message boxes shown so far ("caption: text").
+  std::vector<std::string> MessageBoxes() const { return boxes_.Seen(); }
 
  private:
   std::string name_;
@@ -83,6 +87,7 @@ class ProgramRun {
   std::unique_ptr<simchannel::RemoteBoards> remote_;
   std::string simulatorPipe_;
   std::unique_ptr<testsupport::ChildProcess> process_;
+  trelvikrun::MessageBoxWatch boxes_;
   HWND window_ = nullptr;
 };
 
