@@ -6,9 +6,8 @@
 
 #include <string>
 
-#include "framework/graphics/bitmap.h"
-#include "framework/graphics/image_list.h"
 #include "framework/streams/memory_stream.h"
+#include "tests/support/square_image_list.h"
 #include "tests/ui_controls/styled_test_support.h"
 #include "tests/ui_foundation/test_images.h"
 #include "ui/controls/html_text_gdip.h"
@@ -30,21 +29,13 @@ class BuildTagsTest : public ::testing::Test {
   BuildTagsTest()
       : bitmap_(200, 60),
         graphics_(bitmap_.DC()),
-        list_(fw::Create<fw::TImageList>(nullptr)),
+        list_(testsupport::MakeSquareImageList({kRed, kGreen})),
         pictures_(fw::Create<TGDIPPictureContainer>(nullptr)) {
     canvas_.SetHandle(bitmap_.DC());
     canvas_.Font()->SetName("DejaVu Sans");
     canvas_.Font()->SetSize(10);
     canvas_.Font()->SetColor(fw::clBlack);
     font_.Assign(canvas_.Font());
-    list_->SetSize(16, 16);
-    for (fw::TColor color : {kRed, kGreen}) {
-      fw::TBitmap square;
-      square.SetSize(16, 16);
-      square.Canvas()->Brush()->SetColor(color);
-      square.Canvas()->FillRect(fw::Rect(0, 0, 16, 16));
-      list_->Add(&square, nullptr);
-    }
     gdip::TPictureItem* dot = pictures_->Items()->Add();
     dot->SetName("dot");
     const auto png = testing::MakePng(6, 4, [](int, int) { return 0xFF0000FFu; });

@@ -10,6 +10,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/image_list.h"
 #include "tests/framework/ui_test_support.h"
+#include "tests/support/square_image_list.h"
 #include "ui/foundation/html_engine.h"
 #include "ui/foundation/html_picture.h"
 
@@ -78,15 +79,7 @@ class HtmlEngineTest : public ::testing::Test {
 class HtmlPictureTest : public HtmlEngineTest {
  protected:
   HtmlPictureTest()
-      : list_(fw::Create<fw::TImageList>(nullptr)), container_(fw::Create<TPictureContainer>(nullptr)) {
-    list_->SetSize(16, 16);
-    for (fw::TColor color : {kRed, kGreen}) {
-      fw::TBitmap square;
-      square.SetSize(16, 16);
-      square.Canvas()->Brush()->SetColor(color);
-      square.Canvas()->FillRect(fw::Rect(0, 0, 16, 16));
-      list_->Add(&square, nullptr);
-    }
+      : list_(testsupport::MakeSquareImageList({kRed, kGreen})), container_(fw::Create<TPictureContainer>(nullptr)) {
     TPictureItem* item = container_->Items()->Add();
     item->SetName("Quad");
     item->Picture()->LoadFromURL("RES://TWOBYTWO");

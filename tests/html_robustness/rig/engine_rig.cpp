@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "framework/streams/memory_stream.h"
-#include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
 #include "framework/services/service.h"
 #include "tests/framework/ui_test_support.h"
 #include "tests/html_robustness/rig/markup_generator.h"
 #include "tests/support/gdi_object_count.h"
+#include "tests/support/square_image_list.h"
 #include "ui/controls/html_text_gdip.h"
 #include "ui/controls/html_text_office.h"
 #include "ui/foundation/gdip_base.h"
@@ -132,7 +132,7 @@ struct TEngineRig::TState {
                 }),
         bitmap(kWidth, kHeight),
         graphics(bitmap.DC()),
-        images(fw::Create<fw::TImageList>(nullptr)),
+        images(testsupport::MakeSquareImageList({0x00FF00, 0x0000FF})),
         pictures(fw::Create<ui::TPictureContainer>(nullptr)),
         gdipPictures(fw::Create<ui::TGDIPPictureContainer>(nullptr)) {
     canvas.SetHandle(bitmap.DC());
@@ -140,13 +140,6 @@ struct TEngineRig::TState {
     canvas.Font()->SetSize(10);
     font.SetName("DejaVu Sans");
     font.SetSize(10);
-    images->SetSize(16, 16);
-    fw::TBitmap square;
-    square.SetSize(16, 16);
-    square.Canvas()->Brush()->SetColor(0x00FF00);
-    square.Canvas()->FillRect(fw::Rect(0, 0, 16, 16));
-    images->Add(&square, nullptr);
-    images->Add(&square, nullptr);
 
     ui::TPictureItem* quad = pictures->Items()->Add();
     quad->SetName("Quad");
