@@ -6,7 +6,11 @@
 #include <string>
 
 #include "tests/ui_controls/styled_test_support.h"
+#include "framework/streams/memory_stream.h"
+#include "tests/ui_foundation/test_images.h"
 #include "ui/foundation/gdip_graphics.h"
+#include "ui/foundation/gdip_picture_container.h"
+#include "ui/foundation/html_picture.h"
 
 namespace ui {
 namespace {
@@ -88,6 +92,76 @@ TEST_F(HtmlTextGdipTest, TextIsDrawnInTheFontColourOnTheBodyColour) {
   EXPECT_GT(bitmap_.Count(RECT{0, 0, 300, h + 2}, 0x00FF00), 0);
   EXPECT_GT(bitmap_.Count(RECT{RunWidth("WWW "), 0, 300, h + 2}, 0x0000FF), 0);
   EXPECT_EQ(bitmap_.Count(RECT{0, h + 4, 300, 200}, 0x00FF00), 0);
+}
+
+
+TEST_F(HtmlTextGdipTest, HitTestsAfterTheOffsetTagUseTheShiftedPosition) {
+  const std::string text = "ab<OF X=\"120\"><A HREF=\"far\">link</A><BR><A HREF=\"next\">line</A>";
+  const int h = graphics_.TextHeight("gh", &font_);
+  struct Case {
+    int x, y;
+    const char* link;
+  };
+  const Case cases[] = {
+      {124, h / 2, "far"},  // right of the offset, on the link
+      {1 + RunWidth("ab") + 2, h / 2, ""},  // where the link would be without the offset
+      {124, h + h / 2, "next"},  // the next line starts at the offset too
+      {4, h + h / 2, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.x);
+    SCOPED_TRACE(c.y);
+    THTMLTextParams p = Params(text);
+    p.HitTestOnly = true;
+    p.HitX = c.x;
+    p.HitY = c.y;
+    EXPECT_EQ(DrawHTMLTextGDIP(&graphics_, &font_, p, nullptr, 0), *c.link != '\0');
+    EXPECT_EQ(p.HitLink, c.link);
+  }
+}
+
+// The GDI+ build's pictures come from a GDI+ picture container; the HTML picture container (a class of its
+// own with items of the same names in another namespace) sits in the same program.
+TEST_F(HtmlTextGdipTest, ContainerPicturesAreDrawnAtTheirOwnOrTheGivenSize) {
+  TGDIPPictureContainer* pictures = fw::Create<TGDIPPictureContainer>(nullptr);
+  TPictureContainer* htmlPictures = fw::Create<TPictureContainer>(nullptr);
+  gdip::TPictureItem* item = pictures->Items()->Add();
+  item->SetName("Dot");
+  const auto png = testing::MakePng(6, 4, [](int, int) { return 0xFF0000FFu; });  // opaque blue
+  fw::TMemoryStream stream;
+  stream.WriteBuffer(png.data(), static_cast<std::int32_t>(png.size()));
+  stream.SetPosition(0);
+  item->Picture()->LoadFromStream(&stream);
+  TPictureItem* htmlItem = htmlPictures->Items()->Add();
+  htmlItem->SetName("Dot");
+  EXPECT_EQ(htmlPictures->FindPicture("dot"), htmlItem->Picture());
+  EXPECT_EQ(pictures->FindPicture("dot"), item->Picture());
+
+  struct Case {
+    const char* markup;
+    int width;
+  };
+  const Case cases[] = {
+      {"<IMG SRC=\"dot\">x", 6 + RunWidth("x")},
+      {"<IMG SRC=\"dot\" WIDTH=\"20\" HEIGHT=\"10\">x", 20 + RunWidth("x")},
+      {"<IMG SRC=\"dot\" WIDTH=\"20\">x", 6 + RunWidth("x")},  // both sizes or the picture's own
+      {"<IMG SRC=\"nothing\">x", RunWidth("x")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.markup);
+    THTMLTextParams m = Params(c.markup);
+    m.MeasureOnly = true;
+    DrawHTMLTextGDIP(&graphics_, &font_, m, pictures, 0);
+    EXPECT_EQ(m.TextWidth, c.width + 2);
+  }
+  THTMLTextParams p = Params("<IMG SRC=\"dot\" WIDTH=\"20\" HEIGHT=\"10\">");
+  DrawHTMLTextGDIP(&graphics_, &font_, p, pictures, 0);
+  // Stretched to 20 x 10 from the line's start (the edges blend with the white around).
+  EXPECT_EQ(bitmap_.Count(RECT{4, 3, 18, 7}, 0xFF0000), 14 * 4);
+  EXPECT_EQ(bitmap_.Count(RECT{23, 0, 60, 20}, 0xFF0000), 0);
+  EXPECT_EQ(bitmap_.Count(RECT{0, 12, 60, 30}, 0xFF0000), 0);
+  htmlPictures->Free();
+  pictures->Free();
 }
 
 }  // namespace

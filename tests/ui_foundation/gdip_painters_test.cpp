@@ -282,7 +282,7 @@ TEST_F(GDIPButtonTest, NoGlowMakesEveryGlassShadeTheFaceColour) {
 
 TEST_F(GDIPButtonTest, PictureComesFromTheContainerByNameOrTheImageList) {
   auto* container = fw::Create<TGDIPPictureContainer>(nullptr);
-  TPictureItem* item = container->Items()->Add();
+  gdip::TPictureItem* item = container->Items()->Add();
   item->SetName("Green");
   const auto png = testing::MakePng(6, 6, [](int, int) { return 0xFF00FF00u; });
   fw::TMemoryStream stream;

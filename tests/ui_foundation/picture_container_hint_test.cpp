@@ -20,8 +20,8 @@ class PictureContainerTest : public ::testing::Test {
  protected:
   void SetUp() override { container_ = fw::Create<TGDIPPictureContainer>(nullptr); }
   void TearDown() override { container_->Free(); }
-  TPictureItem* Add(const std::string& name, int tag) {
-    TPictureItem* item = container_->Items()->Add();
+  gdip::TPictureItem* Add(const std::string& name, int tag) {
+    gdip::TPictureItem* item = container_->Items()->Add();
     item->SetName(name);
     item->SetTag(tag);
     return item;
@@ -32,9 +32,9 @@ class PictureContainerTest : public ::testing::Test {
 TEST_F(PictureContainerTest, FindsTheFirstItemOfTheNameIgnoringCase) {
   EXPECT_EQ(nullptr, container_->FindPicture("anything"));
   EXPECT_EQ(nullptr, container_->FindPicture(""));
-  TPictureItem* first = Add("ARROW", 1);
-  TPictureItem* second = Add("Arrow", 2);
-  TPictureItem* unnamed = Add("", 3);
+  gdip::TPictureItem* first = Add("ARROW", 1);
+  gdip::TPictureItem* second = Add("Arrow", 2);
+  gdip::TPictureItem* unnamed = Add("", 3);
   EXPECT_EQ(first->Picture(), container_->FindPicture("arrow"));
   EXPECT_NE(second->Picture(), container_->FindPicture("Arrow"));
   EXPECT_EQ(unnamed->Picture(), container_->FindPicture(""));
@@ -42,9 +42,9 @@ TEST_F(PictureContainerTest, FindsTheFirstItemOfTheNameIgnoringCase) {
 }
 
 TEST_F(PictureContainerTest, ItemsCopyNameTagAndPicture) {
-  TPictureItem* source = Add("Glyph", 7);
+  gdip::TPictureItem* source = Add("Glyph", 7);
   LoadPng(*source->Picture(), 4, 3);
-  TPictureItem* copy = Add("", 0);
+  gdip::TPictureItem* copy = Add("", 0);
   copy->Assign(source);
   EXPECT_EQ("Glyph", copy->Name());
   EXPECT_EQ(7, copy->Tag());

@@ -2,75 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 
-#include "framework/graphics/bitmap.h"
-#include "framework/graphics/image_list.h"
-#include "tests/framework/ui_test_support.h"
-#include "ui/foundation/html_picture.h"
+#include "framework/streams/memory_stream.h"
+#include "tests/support/gdi_object_count.h"
+#include "tests/ui_text/html_engine_fixture.h"
+#include "ui/foundation/html_controls.h"
 #include "ui/foundation/html_text_routines.h"
 #include "ui/foundation/theme_library.h"
 
 using namespace ui;
-using fw::testing::MemoryBitmap;
+using namespace html_engine_test;
 
 namespace {
 
-constexpr fw::TColor kRed = 0x0000FF;
-constexpr fw::TColor kGreen = 0x00FF00;
-constexpr fw::TColor kBlue = 0xFF0000;
-
-// A canvas on a 320 x 200 white memory bitmap, black text in a fixed font.
-class HtmlEngineTest : public ::testing::Test {
- protected:
-  HtmlEngineTest() : bitmap_(320, 200) {
-    canvas_.SetHandle(bitmap_.DC());
-    canvas_.Font()->SetName("DejaVu Sans");
-    canvas_.Font()->SetSize(10);
-    canvas_.Font()->SetColor(fw::clBlack);
-  }
-  ~HtmlEngineTest() override { canvas_.SetHandle(nullptr); }
-
-  THTMLTextParams Params(const std::string& text, fw::TRect bounds = fw::Rect(0, 0, 320, 200)) {
-    THTMLTextParams p;
-    p.Text = text;
-    p.Bounds = bounds;
-    return p;
-  }
-  bool Draw(THTMLTextParams& p) { return DrawHTMLText(&canvas_, p); }
-  THTMLTextParams Measure(const std::string& text, fw::TRect bounds = fw::Rect(0, 0, 320, 200)) {
-    THTMLTextParams p = Params(text, bounds);
-    p.MeasureOnly = true;
-    Draw(p);
-    return p;
-  }
-
-  // The width of a text in the canvas font changed by Change (put back afterwards).
-  int WidthIn(const std::string& text, const std::function<void(fw::TFont*)>& change = nullptr) {
-    fw::TFont saved;
-    saved.Assign(canvas_.Font());
-    if (change) change(canvas_.Font());
-    const int width = canvas_.TextWidth(text);
-    canvas_.Font()->Assign(&saved);
-    return width;
-  }
-  int GhHeight() { return canvas_.TextHeight("gh"); }
-
-  // The first column in the band of rows [top, bottom) with a pixel that is not white; -1 when none.
-  int FirstInkColumn(int top, int bottom) {
-    for (int x = 0; x < 320; ++x) {
-      for (int y = top; y < bottom; ++y) {
-        if (bitmap_.Pixel(x, y) != fw::clWhite) return x;
-      }
-    }
-    return -1;
-  }
-  int Count(const RECT& r, fw::TColor c) { return bitmap_.Count(r, c); }
-
-  MemoryBitmap bitmap_;
-  fw::TCanvas canvas_;
-};
 
 TEST_F(HtmlEngineTest, TagsSetTheFontOfTheTextThatFollows) {
   struct Case {
@@ -336,42 +282,6 @@ TEST_F(HtmlEngineTest, SubscriptAndSuperscriptExtendTheLine) {
   EXPECT_EQ(Measure("a<Z>hidden</Z>b").TextWidth, WidthIn("ab"));
 }
 
-// Pictures: an image list of solid squares, a container and the URL cache with the 2 x 2 test picture
-// (top row blue, white; bottom row red, green).
-class HtmlPictureTest : public HtmlEngineTest {
- protected:
-  HtmlPictureTest()
-      : list_(fw::Create<fw::TImageList>(nullptr)), container_(fw::Create<TPictureContainer>(nullptr)) {
-    list_->SetSize(16, 16);
-    for (fw::TColor color : {kRed, kGreen}) {
-      fw::TBitmap square;
-      square.SetSize(16, 16);
-      square.Canvas()->Brush()->SetColor(color);
-      square.Canvas()->FillRect(fw::Rect(0, 0, 16, 16));
-      list_->Add(&square, nullptr);
-    }
-    TPictureItem* item = container_->Items()->Add();
-    item->SetName("Quad");
-    item->Picture()->LoadFromURL("RES://TWOBYTWO");
-  }
-
-  THTMLTextParams WithSources(const std::string& text, fw::TRect bounds = fw::Rect(0, 0, 320, 200)) {
-    THTMLTextParams p = Params(text, bounds);
-    p.ImageList = list_;
-    p.PictureContainer = container_;
-    p.PictureCache = &cache_;
-    return p;
-  }
-
-  ~HtmlPictureTest() override {
-    list_->Free();
-    container_->Free();
-  }
-
-  fw::TImageList* list_;
-  TPictureContainer* container_;
-  THTMLPictureCache cache_;
-};
 
 TEST_F(HtmlPictureTest, ImageListPicturesAreDrawnAndTakeTheirSpace) {
   THTMLTextParams p = WithSources("<IMG SRC=\"IDX:1\">x");
@@ -556,6 +466,154 @@ TEST_F(HtmlEngineTest, ThemedFormControlsSmokeTest) {
   // Themed frames are drawn in the themed border colour.
   EXPECT_GT(Count(RECT{0, 0, 52, 30}, 0xB99D7F), 50);
   EXPECT_EQ(p.TextWidth, 50 + 60 + 16 + 16 + 40);
+}
+
+
+// ---- robustness: what the caller's canvas looks like, and markup that used to throw, leak or lie ----
+
+// The caller's view of its canvas: the canvas objects and the DC settings the engine touches.
+struct CanvasLook {
+  std::string fontName;
+  int fontSize;
+  bool bold;
+  fw::TColor fontColor, penColor, brushColor;
+  int penWidth, brushStyle, backMode;
+  COLORREF textColor, backColor;
+  LONG dcFontEscapement;
+  bool dcFontValid;
+  bool operator==(const CanvasLook&) const = default;
+};
+
+CanvasLook LookOf(fw::TCanvas& c) {
+  LOGFONTA font{};
+  const HDC dc = c.Handle();
+  const bool valid = GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font) == sizeof(font);
+  return CanvasLook{c.Font()->Name(),          c.Font()->Size(),   c.Font()->Style().Contains(fw::fsBold),
+                    c.Font()->Color(),         c.Pen()->Color(),   c.Brush()->Color(),
+                    c.Pen()->Width(),          static_cast<int>(c.Brush()->Style()), GetBkMode(dc),
+                    GetTextColor(dc),          GetBkColor(dc),     font.lfEscapement,
+                    valid};
+}
+
+TEST_F(HtmlPictureTest, HostileMarkupThrowsNothingAndLeavesTheCanvasAsItWas) {
+  // A broken picture in the container: bytes that start like a PNG and are not one.
+  TPictureItem* broken = container_->Items()->Add();
+  broken->SetName("Broken");
+  try {
+    fw::TMemoryStream junk;
+    const char bytes[] = "\x89PNG\r\n\x1A\n-not-a-picture-";
+    junk.WriteBuffer(bytes, sizeof(bytes));
+    junk.SetPosition(0);
+    broken->Picture()->LoadFromStream(&junk);
+  } catch (...) {
+  }
+  const char* const cases[] = {
+      "<FONT SIZE=\"99999999999999999999\">big</FONT>",
+      "<FONT SIZE=\"2147483647\">big",
+      "<IND X=\"2147483648\">x<IND X=\"-2147483649\">y",
+      "<P INDENT=\"-2147483648\">x</P><P INDENT=\"2147483647\">y",
+      "<CONTROL TYPE=\"EDIT\" ID=\"a\" WIDTH=\"99999999999\" HEIGHT=\"2147483648\">",
+      "<CONTROL TYPE=\"BUTTON\" ID=\"b\" WIDTH=\"2147483647\" HEIGHT=\"4294967296\" VALUE=\"Go\">",
+      "<IMG SRC=\"IDX:99999999999\"><IMG SRC=\"SSYS:4294967296\"><IMG SRC=\"quad\" WIDTH=\"-5\" HEIGHT=\"99999\">",
+      "<IMG SRC=\"Broken\"><IMG SRC=\"res://NOTTHERE\"><IMG SRC=\"file://Z:/none.png\"><BODY BACKGROUND=\"Broken\">",
+      "<R A=\"90\">turned<B>bold</B>and <FONT SIZE=\"14\">big</FONT></R>after",
+      "<R A=\"2147483647\">unclosed turn",
+      "<B><I><U><A HREF=\"x\"><FONT COLOR=\"#GG\" BGCOLOR=\"#\"><HI><SHAD><E><SUB><SUP>unclosed",
+      "</A></B></FONT></P></HI></R></UL></Z>closing only",
+      "<A HREF=\"x\"<B>a<</",
+      "<P BGCOLOR=\"clRed\"><BODY BGCOLOR=\"#00FF00\">fills",
+  };
+  for (const char* markup : cases) {
+    SCOPED_TRACE(markup);
+    canvas_.Font()->SetColor(fw::clBlack);
+    canvas_.Pen()->SetColor(kGreen);
+    canvas_.Pen()->SetWidth(3);
+    canvas_.Brush()->SetColor(kBlue);
+    canvas_.Brush()->SetStyle(fw::bsSolid);
+    SetBkMode(canvas_.Handle(), OPAQUE);
+    const CanvasLook before = LookOf(canvas_);
+    for (bool measure : {false, true}) {
+      THTMLTextParams p = WithSources(markup);
+      p.MeasureOnly = measure;
+      p.HitX = 20;
+      p.HitY = 5;
+      EXPECT_NO_THROW(Draw(p));
+      EXPECT_TRUE(LookOf(canvas_) == before);
+    }
+  }
+}
+
+TEST_F(HtmlEngineTest, TheRotationTagTurnsTheTextWithoutLeakingOrLeavingItsFont) {
+  const auto gdiObjects = [] { return testsupport::GdiObjectCount(); };
+  THTMLTextParams warm = Params("<R A=\"90\">a<B>b</B></R>");
+  Draw(warm);
+  const long before = gdiObjects();
+  for (int i = 0; i < 20; ++i) {
+    THTMLTextParams p = Params("<R A=\"90\">ab<B>cd</B><FONT SIZE=\"12\">ef</FONT>gh</R><R A=\"45\">open");
+    Draw(p);
+  }
+  EXPECT_EQ(gdiObjects(), before);
+  LOGFONTA font{};
+  ASSERT_EQ(GetObjectA(GetCurrentObject(canvas_.Handle(), OBJ_FONT), sizeof(font), &font), sizeof(font));
+  EXPECT_EQ(font.lfEscapement, 0);
+
+}
+
+TEST_F(HtmlPictureTest, TheRotationTagTurnsTheText) {
+  // A 64 pixel high picture makes the line tall enough to show text turned upwards from its baseline.
+  const int gh = GhHeight();
+  const auto highestInk = [&](const std::string& markup) {
+    bitmap_.Fill(fw::clWhite);
+    THTMLTextParams p = WithSources("<IMG SRC=\"quad\" WIDTH=\"4\" HEIGHT=\"64\">" + markup);
+    Draw(p);
+    for (int y = 0; y < 64; ++y) {
+      if (Count(RECT{6, y, 320, y + 1}, fw::clBlack) > 0) return y;
+    }
+    return -1;
+  };
+  EXPECT_GE(highestInk("WWWW"), 64 - gh);
+  const int turned = highestInk("<R A=\"90\">WWWW</R>");
+  EXPECT_GE(turned, 0);
+  EXPECT_LT(turned, 64 - gh - 8);
+}
+
+TEST_F(HtmlEngineTest, ControlValuesSurviveTheEntityPassAndTheValueCodec) {
+  const char* const values[] = {"a & b", "say \"hi\"", "<", ">", "", "&amp;", "x&quot;y", "&&", "\xE9t\xE9"};
+  for (const char* value : values) {
+    SCOPED_TRACE(value);
+    std::string text = "pick <CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"old\" WIDTH=\"80\"> &amp; go";
+    ASSERT_TRUE(SetHTMLControlValue(text, "e", value));
+    THTMLTextParams p = Params(text);
+    p.HitTestOnly = true;
+    p.ControlId = "e";
+    EXPECT_TRUE(Draw(p));
+    EXPECT_EQ(p.ControlValue, value);
+    // Written back unchanged, the text is unchanged.
+    std::string again = text;
+    ASSERT_TRUE(SetHTMLControlValue(again, "e", p.ControlValue));
+    EXPECT_EQ(again, text);
+    // The text around the control still has its entities read.
+    EXPECT_EQ(Measure(text).PlainText, "pick  && go");
+  }
+}
+
+TEST_F(HtmlEngineTest, LocatingAControlNeedsAnId) {
+  const std::string text = "<CONTROL TYPE=\"EDIT\" WIDTH=\"50\"><CONTROL TYPE=\"CHECK\" ID=\"\" WIDTH=\"20\">";
+  THTMLTextParams p = Params(text);
+  p.HitTestOnly = true;
+  p.HitX = 300;
+  p.HitY = 150;
+  EXPECT_FALSE(Draw(p));
+  EXPECT_EQ(p.ControlRect, fw::TRect{});
+  EXPECT_EQ(p.ControlType, "");
+}
+
+TEST_F(HtmlEngineTest, SubscriptAndSuperscriptEndWithTheLine) {
+  const int gh = GhHeight();
+  const int quarter = canvas_.TextHeight("2") / 4;
+  // Only the first line carries the extent; the next starts as normal text.
+  EXPECT_EQ(Measure("H<SUB>2<BR>O").TextHeight, 2 * gh + quarter);
+  EXPECT_EQ(Measure("x<SUP>2<BR>y<BR>z").TextHeight, 3 * gh + quarter);
 }
 
 }  // namespace

@@ -174,6 +174,16 @@ TEST(HtmlPicture, LoadingFailuresAndAssignment) {
   EXPECT_TRUE(picture->Empty());
   EXPECT_EQ(picture->Frame(), 1);
   EXPECT_EQ(picture->Width(), 0);
+
+  // An empty picture copies as an empty picture (its ID with it), whatever the target held before.
+  picture->Assign(source);
+  THTMLPicture* empty = fw::Create<THTMLPicture>();
+  empty->SetID("blank");
+  EXPECT_NO_THROW(picture->Assign(empty));
+  EXPECT_TRUE(picture->Empty());
+  EXPECT_EQ(picture->ID(), "blank");
+  EXPECT_EQ(picture->Width(), 0);
+  empty->Free();
   source->Free();
   picture->Free();
 }

@@ -1,7 +1,6 @@
 #include "ui/controls/column_combo_box.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "framework/forms/form.h"
 #include "framework/graphics/image_list.h"
 #include "framework/rtl/exceptions.h"
+#include "ui/foundation/html_text_routines.h"
 
 namespace ui {
 
@@ -354,7 +354,7 @@ void TColumnComboBox::DrawItem(int Index, const fw::TRect& Rect, fw::TOwnerDrawS
     return;
   }
   if (selected) canvas->Rectangle(Rect);
-  const int image = std::atoi(RowField(Index, 0).c_str());
+  const int image = IntOfText(RowField(Index, 0));
   int x = Rect.Left;
   int textField = 0;
   const int rows = comboItems_.Count();

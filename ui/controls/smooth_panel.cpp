@@ -21,12 +21,11 @@
 #include "ui/foundation/hint_info.h"
 #include "ui/foundation/style_detection.h"
 #include "ui/foundation/vx_gdip_picture.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
 
 namespace {
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
 
 ARGB AlphaColor(std::uint8_t alpha, fw::TColor color) { return MakeAlphaColor(alpha, color); }
 

@@ -5,14 +5,9 @@
 #include <algorithm>
 
 #include "framework/rtl/arith.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
-
-namespace {
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
-
-}  // namespace
 
 void FillBandedGradient(fw::TCanvas* Canvas, fw::TColor StartColor, fw::TColor EndColor, bool Horizontal,
                         const fw::TRect& Rect, int Count, fw::TColor BorderColor) {

@@ -10,14 +10,13 @@
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/format.h"
 #include "ui/foundation/draw_utils.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
 
 fw::TRect Grown(const fw::TRect& r, int by) { return fw::TRect{r.Left - by, r.Top - by, r.Right + by, r.Bottom + by}; }
 

@@ -6,12 +6,11 @@
 
 #include "framework/rtl/arith.h"
 #include "ui/foundation/theme_library.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
 
 namespace {
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
 
 fw::TColor MakeRGB(int r, int g, int b) { return static_cast<fw::TColor>(RGB(r, g, b)); }
 

@@ -18,6 +18,8 @@ class EGdiplusOutOfMemory : public fw::Exception {
 
 // GDI+'s allocator (GdipAlloc); a test replaces it to make allocations fail.
 extern fw::Service<void*(std::size_t)> GdiplusAllocate;
+// GDI+'s release (GdipFree); a test replaces it with the allocator to count the wrappers alive.
+extern fw::Service<void(void*)> GdiplusRelease;
 
 class TGdiplusBase : public fw::TObject {
  public:

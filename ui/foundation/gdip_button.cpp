@@ -5,14 +5,13 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/rtl/arith.h"
 #include "ui/foundation/color_conversions.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
 
 namespace {
 
 float F(int value) { return static_cast<float>(value); }
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
-
 StringAlignment AlignmentOf(fw::TAlignment alignment) {
   switch (alignment) {
     case fw::taLeftJustify: return StringAlignmentNear;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/rtl/arith.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
 
@@ -13,8 +14,6 @@ std::uint16_t clipboardFormat = 0;
 std::uint8_t OrOwn(std::uint8_t argument, std::uint8_t own) { return argument == 255 ? own : argument; }
 
 float F(int value) { return static_cast<float>(value); }
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
 
 fw::TRect RoundRect(const GpRectF& R) {
   return fw::TRect{RoundToInt(R.X), RoundToInt(R.Y), RoundToInt(R.X + R.Width), RoundToInt(R.Y + R.Height)};

@@ -4,6 +4,8 @@
 
 namespace ui {
 
+namespace gdip {
+
 TPictureItem::TPictureItem(fw::TCollection* Collection)
     : TCollectionItem(Collection), picture_(fw::Create<TVxGDIPPicture>()) {}
 
@@ -20,15 +22,17 @@ void TPictureItem::Assign(fw::TPersistent* Source) {
 TPictureCollection::TPictureCollection(TGDIPPictureContainer* Owner)
     : TCollection(fw::ItemClass<TPictureItem>(), Owner) {}
 
+}  // namespace gdip
+
 TGDIPPictureContainer::TGDIPPictureContainer(fw::TComponent* AOwner)
-    : TComponent(AOwner), items_(fw::Create<TPictureCollection>(this)) {}
+    : TComponent(AOwner), items_(fw::Create<gdip::TPictureCollection>(this)) {}
 
 TGDIPPictureContainer::~TGDIPPictureContainer() { fw::FreeAndNil(items_); }
 
 TVxGDIPPicture* TGDIPPictureContainer::FindPicture(const std::string& Name) {
   const std::string wanted = fw::UpperCase(Name);
   for (int i = 0; i < items_->Count(); ++i) {
-    TPictureItem* item = items_->Items(i);
+    gdip::TPictureItem* item = items_->Items(i);
     if (fw::UpperCase(item->Name()) == wanted) return item->Picture();
   }
   return nullptr;

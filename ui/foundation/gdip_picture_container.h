@@ -10,6 +10,12 @@
 
 namespace ui {
 
+class TGDIPPictureContainer;
+
+// The container's items live in their own namespace: the HTML picture container (html_picture.h) has
+// an item and a collection class of the same names, and one program uses both.
+namespace gdip {
+
 class TPictureItem : public fw::TCollectionItem {
  public:
   explicit TPictureItem(fw::TCollection* Collection);
@@ -31,14 +37,14 @@ class TPictureItem : public fw::TCollectionItem {
   std::string name_;
 };
 
-class TGDIPPictureContainer;
-
 class TPictureCollection : public fw::TCollection {
  public:
   explicit TPictureCollection(TGDIPPictureContainer* Owner);
   TPictureItem* Add() { return static_cast<TPictureItem*>(TCollection::Add()); }
   TPictureItem* Items(int index) const { return static_cast<TPictureItem*>(TCollection::Items(index)); }
 };
+
+}  // namespace gdip
 
 class TGDIPPictureContainer : public fw::TComponent, public TVersionedComponent {
  public:
@@ -48,12 +54,12 @@ class TGDIPPictureContainer : public fw::TComponent, public TVersionedComponent 
   // The picture of the first item whose name matches, ignoring case; nullptr when none does.
   virtual TVxGDIPPicture* FindPicture(const std::string& Name);
 
-  TPictureCollection* Items() { return items_; }
-  void SetItems(TPictureCollection* value) { items_->Assign(value); }
+  gdip::TPictureCollection* Items() { return items_; }
+  void SetItems(gdip::TPictureCollection* value) { items_->Assign(value); }
   std::uint32_t GetVersionNr() const override { return MakeVersionNr(1, 0, 0, 0); }
 
  private:
-  TPictureCollection* items_;
+  gdip::TPictureCollection* items_;
 };
 
 }  // namespace ui

@@ -33,10 +33,12 @@ bool WantsNotificationHook() {
 }
 
 void* AllocateFromGdiplus(std::size_t size) { return flat::GdipAlloc(size); }
+void ReleaseToGdiplus(void* block) { flat::GdipFree(block); }
 
 }  // namespace
 
 fw::Service<void*(std::size_t)> GdiplusAllocate(AllocateFromGdiplus);
+fw::Service<void(void*)> GdiplusRelease(ReleaseToGdiplus);
 
 void* TGdiplusBase::operator new(std::size_t size) {
   void* block = GdiplusAllocate(size);
@@ -53,7 +55,7 @@ void* TGdiplusBase::operator new(std::size_t size) {
 }
 
 void TGdiplusBase::operator delete(void* block) noexcept {
-  if (block != nullptr) flat::GdipFree(block);
+  if (block != nullptr) GdiplusRelease(block);
 }
 
 void StartGdiplus() {

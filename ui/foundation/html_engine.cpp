@@ -13,17 +13,6 @@ namespace {
 
 constexpr UINT kBaseTextFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;  // 0x268
 
-bool ReadWholeInteger(const std::string& text, int& value) {
-  if (text.empty()) return false;
-  std::size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
-  if (i == text.size()) return false;
-  for (std::size_t k = i; k < text.size(); ++k) {
-    if (text[k] < '0' || text[k] > '9') return false;
-  }
-  value = std::stoi(text);
-  return true;
-}
-
 // Leading and trailing blanks and control characters off.
 std::string Trimmed(const std::string& text) {
   std::size_t first = 0;
@@ -42,6 +31,51 @@ std::string RemoveFirstFieldMarker(std::string text) {
   if (close != std::string::npos) text.erase(close, 1);
   return text;
 }
+
+// The caller's canvas as it was when the engine was called: its font, pen and brush, and the DC's
+// background mode and colours (the engine sets the mode itself). Put back when the call ends, however
+// it ends.
+class TCanvasKeeper {
+ public:
+  explicit TCanvasKeeper(fw::TCanvas* canvas) : canvas_(canvas) {
+    if (!canvas_) return;
+    font_.Assign(canvas_->Font());
+    pen_.Assign(canvas_->Pen());
+    brush_.Assign(canvas_->Brush());
+    if (canvas_->HandleAllocated()) {
+      dc_ = canvas_->Handle();
+      backMode_ = GetBkMode(dc_);
+      textColor_ = GetTextColor(dc_);
+      backColor_ = GetBkColor(dc_);
+    }
+  }
+  ~TCanvasKeeper() {
+    if (!canvas_) return;
+    try {
+      canvas_->Font()->Assign(&font_);
+      canvas_->Pen()->Assign(&pen_);
+      canvas_->Brush()->Assign(&brush_);
+    } catch (...) {  // a destructor lets nothing out; the DC settings below are still put back
+    }
+    if (dc_) {
+      SetBkMode(dc_, backMode_);
+      SetTextColor(dc_, textColor_);
+      SetBkColor(dc_, backColor_);
+    }
+  }
+  TCanvasKeeper(const TCanvasKeeper&) = delete;
+  TCanvasKeeper& operator=(const TCanvasKeeper&) = delete;
+
+ private:
+  fw::TCanvas* canvas_;
+  fw::TFont font_;
+  fw::TPen pen_;
+  fw::TBrush brush_;
+  HDC dc_ = nullptr;
+  int backMode_ = 0;
+  COLORREF textColor_ = 0;
+  COLORREF backColor_ = 0;
+};
 
 }  // namespace
 
@@ -75,6 +109,16 @@ THTMLEngine::THTMLEngine(const THTMLEngineSetup& Setup, THTMLTextParams& Params)
 THTMLEngine::~THTMLEngine() = default;
 
 bool THTMLEngine::Run() {
+  // Whatever the markup, nothing is thrown at the caller and the caller's canvas comes back unchanged.
+  try {
+    const TCanvasKeeper keeper(Canvas() ? canvas_ : nullptr);
+    return Layout();
+  } catch (...) {
+    return false;
+  }
+}
+
+bool THTMLEngine::Layout() {
   const bool keepPen = build_ == THTMLBuild::Canvas;
   const fw::TColor penColor = keepPen ? canvas_->Pen()->Color() : fw::clNone;
   const int penWidth = keepPen ? canvas_->Pen()->Width() : 0;
@@ -114,11 +158,16 @@ bool THTMLEngine::Run() {
       if (markup.empty()) break;
     }
     line_ = TLine{};
+    for (TFlow* flow : {&measureFlow_, &drawFlow_}) flow->subscript = flow->superscript = false;
     font_->Assign(&measureFont_);
     line_.ghHeight = GhHeight();
     line_.height = line_.ghHeight;
     line_.box = fw::Rect(p_.Bounds.Left + 1 + indent_, top, p_.Bounds.Right, top + line_.height);
 
+    const std::string hitLinkBefore = p_.HitLink;
+    const std::string hitTitleBefore = p_.HitTitle;
+    const int hitIndexBefore = p_.HitLinkIndex;
+    const fw::TRect hitRectBefore = p_.HitLinkRect;
     TPass measure;
     measure.measuring = true;
     std::string consumed;
@@ -142,6 +191,14 @@ bool THTMLEngine::Run() {
       draw.paint = !p_.HitTestOnly;
       LinePass(draw, drawFlow_, consumed, nullptr);
       drawFont_.Assign(font_);
+      // The measuring pass tests the point against the line before it is aligned and offset; when the
+      // hit-testing drawing pass finds nothing there, the measuring pass's finding does not stand.
+      if (!draw.paint && measure.hitRecorded && !draw.hitRecorded) {
+        p_.HitLink = hitLinkBefore;
+        p_.HitTitle = hitTitleBefore;
+        p_.HitLinkIndex = hitIndexBefore;
+        p_.HitLinkRect = hitRectBefore;
+      }
       const int textBottom = box.Bottom - line_.textOffset;
       if (draw.pictureHit || draw.controlHit ||
           (draw.linkTextHit && p_.HitY > textBottom - line_.ghHeight && p_.HitY < textBottom)) {
@@ -177,7 +234,11 @@ bool THTMLEngine::Run() {
 
 void THTMLEngine::LinePass(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
   pass.draw = line_.box;
-  if (!pass.measuring && build_ != THTMLBuild::Canvas) pass.draw.Left += xOffset_;
+  flow_ = &flow;
+  if (!pass.measuring && build_ != THTMLBuild::Canvas) {
+    pass.draw.Left += xOffset_;
+    pass.x = xOffset_;
+  }
   if (flow.insideLink) pass.anchorStart = fw::Point(line_.box.Left, line_.box.Top);
   if (pass.paint && Canvas()) {
     if (flow.paragraphBackground) {
@@ -227,6 +288,7 @@ void THTMLEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::st
                                  : line_.box.Top < p_.HitY;
       if (onLine) {
         p_.HitLink = flow.linkRef;
+        pass.hitRecorded = true;
         p_.HitTitle = flow.linkTitle;
         pass.linkHit = true;
       }
@@ -400,6 +462,7 @@ void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, c
       if (second == 'F' && build_ != THTMLBuild::Canvas && !pass.measuring) {
         const int offset = IntOfText(HTMLTagValue(tag, upper, "X"));
         pass.draw.Left = offset;
+        pass.x = offset - line_.box.Left;  // hit tests after the tag compare against the shifted x
         xOffset_ = offset;
       }
       break;
@@ -407,7 +470,10 @@ void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, c
       ParagraphTag(pass, flow, upper);
       break;
     case 'R':
-      if (Canvas()) SelectRotatedFont(canvas_, IntOfText(HTMLTagValue(tag, upper, "A")), rotation_);
+      if (Canvas()) {
+        flow.rotated = true;
+        flow.rotationAngle = IntOfText(HTMLTagValue(tag, upper, "A"));
+      }
       break;
     case 'S':
       if (upper == "S") AddStyle(fw::fsStrikeOut);
@@ -476,7 +542,7 @@ void THTMLEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& upper)
       }
       break;
     case 'R':
-      if (Canvas()) RestoreRotatedFont(canvas_, rotation_);
+      flow.rotated = false;
       break;
     case 'S':
       if (second == 'U') {
@@ -517,7 +583,7 @@ void THTMLEngine::OpenLink(TPass& pass, TFlow& flow, const std::string& tag, con
       flow.linkRef = HTMLTagValue(tag, upper, "HREF");
       flow.insideLink = true;
     }
-    if (HTMLTagHas(upper, "TITLE")) flow.linkTitle = HTMLTagValue(tag, upper, "TITLE");
+    flow.linkTitle = HTMLTagHas(upper, "TITLE") ? HTMLTagValue(tag, upper, "TITLE") : std::string();
   }
   const bool hovered = flow.linkCounter == p_.HoverLink;
   if (pass.paint && (!p_.HoverOnly || hovered)) {
@@ -667,6 +733,7 @@ int THTMLEngine::RunWidth(const std::string& run, fw::TRect area) {
   if (GDIP()) return GDIPTextWidth(run, area);
   PrepareCanvas();
   RECT r = area.ToRECT();
+  const TRotation rotation(*this);
   DrawTextExA(canvas_->Handle(), const_cast<char*>(run.c_str()), static_cast<int>(run.size()), &r,
               (flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS)) | DT_CALCRECT, nullptr);
   return r.right - r.left;
@@ -675,6 +742,7 @@ int THTMLEngine::RunWidth(const std::string& run, fw::TRect area) {
 void THTMLEngine::DrawText(const std::string& text, fw::TRect area, UINT flags) {
   PrepareCanvas();
   RECT r = area.ToRECT();
+  const TRotation rotation(*this);
   DrawTextExA(canvas_->Handle(), const_cast<char*>(text.c_str()), static_cast<int>(text.size()), &r, flags, nullptr);
 }
 

@@ -9,6 +9,7 @@
 
 #include "framework/graphics/brush.h"
 #include "framework/graphics/font.h"
+#include "framework/graphics/pen.h"
 #include "ui/foundation/html_engine.h"
 #include "ui/foundation/html_text_routines.h"
 
@@ -46,6 +47,8 @@ class THTMLEngine {
     bool superscript = false;
     bool error = false;
     bool paragraphBackground = false;
+    bool rotated = false;
+    int rotationAngle = 0;
     int linkCounter = 0;
     int listLevel = 0;
     int pictureCounter = 0;
@@ -80,6 +83,7 @@ class THTMLEngine {
     bool linkTextHit = false;
     bool pictureHit = false;
     bool controlHit = false;
+    bool hitRecorded = false;  // the pass wrote HitLink
     bool focusOpen = false;
     fw::TRect focus{};
   };
@@ -88,6 +92,7 @@ class THTMLEngine {
   bool Office() const { return build_ == THTMLBuild::Office; }
   bool GDIP() const { return build_ == THTMLBuild::GDIP; }
 
+  bool Layout();
   void LinePass(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed);
   void TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed);
   void AcceptRun(TPass& pass, const TFlow& flow, const std::string& run, int height);
@@ -174,7 +179,26 @@ class THTMLEngine {
   fw::TColor highlightBrushColor_ = fw::clNone;
   fw::TColor paragraphBrushColor_ = fw::clNone;
   fw::TColor bodyBrushColor_ = fw::clNone;
-  TRotatedFontState rotation_;
+  // The rotation tag turns the text drawn until its closing tag. The turned font is selected around each
+  // DrawText only and deleted right after, so font changes inside the tag, an unclosed tag and an
+  // exception all leave the canvas's own font in the DC.
+  class TRotation {
+   public:
+    explicit TRotation(THTMLEngine& engine)
+        : canvas_(engine.flow_ && engine.flow_->rotated ? engine.canvas_ : nullptr) {
+      if (canvas_) SelectRotatedFont(canvas_, engine.flow_->rotationAngle, state_);
+    }
+    ~TRotation() {
+      if (canvas_) RestoreRotatedFont(canvas_, state_);
+    }
+    TRotation(const TRotation&) = delete;
+    TRotation& operator=(const TRotation&) = delete;
+
+   private:
+    fw::TCanvas* canvas_;
+    TRotatedFontState state_;
+  };
+  const TFlow* flow_ = nullptr;  // the flow of the pass that runs
   bool focusCarry_ = false;  // the focus link goes on into the next line
   fw::TPoint focusCarryAt_{};
   bool result_ = false;

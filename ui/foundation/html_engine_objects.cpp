@@ -10,28 +10,15 @@
 #include "framework/rtl/arith.h"
 #include "ui/foundation/html_controls.h"
 #include "ui/foundation/html_engine_core.h"
+#include "ui/foundation/html_text_routines.h"
 #include "ui/foundation/html_images.h"
 #include "ui/foundation/html_markup.h"
 #include "ui/foundation/gdip_graphics.h"
 #include "ui/foundation/html_picture.h"
 #include "ui/foundation/theme_library.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
-
-namespace {
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
-
-bool ReadNumber(const std::string& text, int& value) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  value = std::stoi(text);
-  return true;
-}
-
-}  // namespace
 
 THTMLPicture* THTMLEngine::FindPicture(const std::string& reference) {
   THTMLPicture* picture = nullptr;
@@ -63,6 +50,7 @@ void THTMLEngine::ImageTag(TPass& pass, TFlow& flow, const std::string& upper) {
       p_.HitY < line_.box.Top + size.cy) {
     pass.pictureHit = true;
     p_.HitLink = flow.linkRef;
+    pass.hitRecorded = true;
     p_.HitTitle = flow.linkTitle;
     hitPicture_ = flow.pictureCounter;
   }
@@ -267,13 +255,13 @@ void THTMLEngine::BodyTag(TPass& pass, const std::string& upper) {
 void THTMLEngine::ControlTag(TPass& pass, const std::string& tag) {
   const THTMLControlTag control = ParseHTMLControlTag(tag.size() > 7 ? tag.substr(7) : std::string());
   int height = 25;
-  if (!ReadNumber(control.Height, height)) height = 25;
+  if (!ReadWholeInteger(control.Height, height, false)) height = 25;
   if (control.Width.empty()) return;
 
   int width = 0;
   int objectWidth = 0;
   int objectHeight = 0;
-  if (ReadNumber(control.Width, width)) {
+  if (ReadWholeInteger(control.Width, width, false)) {
     objectWidth = width;
     objectHeight = GhHeight() + 10;
   }
@@ -289,9 +277,10 @@ void THTMLEngine::ControlTag(TPass& pass, const std::string& tag) {
   const int testX = p_.HitX - line_.box.Left;
   const bool under = testX > pass.x && testX < pass.x + objectWidth && p_.HitY > line_.box.Top &&
                      p_.HitY < line_.box.Top + objectHeight;
-  if (under || (p_.HitTestOnly && p_.ControlId == control.ID)) {
+  if (under || (p_.HitTestOnly && !p_.ControlId.empty() && p_.ControlId == control.ID)) {
     pass.controlHit = true;
     p_.HitLink = "ctrl";
+    pass.hitRecorded = true;
     p_.ControlRect = fw::Rect(line_.box.Left + pass.x, line_.box.Top, line_.box.Left + pass.x + objectWidth,
                               line_.box.Top + objectHeight);
     p_.ControlValue = control.Value;

@@ -4,27 +4,14 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/gdi_handles.h"
 #include "framework/rtl/arith.h"
+#include "ui/foundation/html_text_routines.h"
 
 namespace ui {
-
-namespace {
-
-bool ReadInteger(const std::string& text, int& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  const long parsed = std::strtol(text.c_str(), &end, 10);
-  if (end == text.c_str() || *end != '\0') return false;
-  value = static_cast<int>(parsed);
-  return true;
-}
-
-}  // namespace
 
 bool IsDirectory(const std::string& Path) {
   const DWORD attributes = GetFileAttributesA(Path.c_str());
@@ -34,7 +21,7 @@ bool IsDirectory(const std::string& Path) {
 void DrawShellIcon(fw::TCanvas* Canvas, int X, int Y, fw::TSize& Size, double Scale, bool Scaled, bool Draw,
                    bool Large, const std::string& Reference) {
   int index = 0;
-  if (!Reference.empty() && !ReadInteger(Reference, index)) {
+  if (!Reference.empty() && !ReadWholeInteger(Reference, index)) {
     SHFILEINFOA info{};
     const bool exists = GetFileAttributesA(Reference.c_str()) != INVALID_FILE_ATTRIBUTES;
     const UINT flags = exists ? SHGFI_SYSICONINDEX : SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES;

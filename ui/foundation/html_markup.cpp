@@ -47,11 +47,17 @@ fw::TColor HTMLBodyColorValue(std::string_view Value) {
   return HTMLColorValue(Value);
 }
 
+namespace {
+constexpr int kMaxFontPoints = 1638;
+}  // namespace
+
 int HTMLFontSize(std::string_view Value) {
+  std::size_t digits = 0;
+  while (digits < Value.size() && Value[digits] >= '0' && Value[digits] <= '9') ++digits;
   int size = 0;
-  for (char c : Value) {
-    if (c < '0' || c > '9') break;
-    size = size * 10 + (c - '0');
+  // Sizes beyond what a font can be are the largest one: GDI would fail or crawl on them.
+  if (!ReadWholeInteger(Value.substr(0, digits), size, false) || size > kMaxFontPoints) {
+    size = digits == 0 ? 0 : kMaxFontPoints;
   }
   switch (size) {
     case 1: return 8;
@@ -96,8 +102,9 @@ void ReplaceAll(std::string& text, std::string_view what, std::string_view with)
 
 }  // namespace
 
-std::string ReplaceHTMLEntities(std::string Text) {
-  if (Text.find('&') == std::string::npos) return Text;
+namespace {
+
+std::string ReplaceEntitiesIn(std::string Text) {
   bool replaced = true;
   while (replaced) {
     replaced = false;
@@ -106,6 +113,29 @@ std::string ReplaceHTMLEntities(std::string Text) {
     }
   }
   return Text;
+}
+
+}  // namespace
+
+std::string ReplaceHTMLEntities(std::string Text) {
+  if (Text.find('&') == std::string::npos) return Text;
+  // A CONTROL tag keeps its entities: its VALUE and PROP are encoded and decoded by the control value
+  // codec, and an "&quot;" turned into a quote here would cut the value short.
+  const std::string upper = UpperCaseANSI(Text);
+  std::string result;
+  result.reserve(Text.size());
+  std::size_t from = 0;
+  while (from < Text.size()) {
+    const std::size_t control = upper.find("<CONTROL ", from);
+    const std::size_t textEnd = control == std::string::npos ? Text.size() : control;
+    result += ReplaceEntitiesIn(Text.substr(from, textEnd - from));
+    if (control == std::string::npos) break;
+    const std::size_t close = Text.find('>', control);
+    const std::size_t tagEnd = close == std::string::npos ? Text.size() : close + 1;
+    result.append(Text, control, tagEnd - control);
+    from = tagEnd;
+  }
+  return result;
 }
 
 std::string ReplaceRunEntities(std::string Run) {

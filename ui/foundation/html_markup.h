@@ -24,11 +24,13 @@ bool HTMLTagHas(std::string_view UpperTag, std::string_view Keyword);
 fw::TColor HTMLColorValue(std::string_view Value);
 // A BODY colour value: a name when it contains "CL", hexadecimal when it contains "#".
 fw::TColor HTMLBodyColorValue(std::string_view Value);
-// A FONT SIZE value: 1..5 are 8, 10, 12, 14, 16 points; other numbers are points.
+// A FONT SIZE value (its leading digits): 1..5 are 8, 10, 12, 14, 16 points; other numbers are points,
+// at most 1638.
 int HTMLFontSize(std::string_view Value);
 
 // The entity pass over a whole text before layout ("&amp;" becomes "&&", "&quot;", "&sect;", ...),
-// repeated until nothing is replaced.
+// repeated until nothing is replaced. CONTROL tags keep their entities: their values are the control
+// value codec's (html_controls.h).
 std::string ReplaceHTMLEntities(std::string Text);
 // "&nbsp;", "&lt;" and "&gt;" inside one text run.
 std::string ReplaceRunEntities(std::string Run);

@@ -231,9 +231,13 @@ void THTMLPicture::Assign(fw::TPersistent* Source) {
     stretch_ = other->stretch_;
     frame_ = other->frame_;
     id_ = other->id_;
-    data_.LoadFromStream(&other->data_);
-    isEmpty_ = false;
-    Decode();
+    if (other->isEmpty_) {  // an empty picture has no data to decode: the copy is empty too
+      data_.Clear();
+    } else {
+      data_.LoadFromStream(&other->data_);
+      isEmpty_ = false;
+      Decode();
+    }
     Changed(this);
     return;
   }

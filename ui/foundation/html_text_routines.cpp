@@ -1,6 +1,8 @@
 #include "ui/foundation/html_text_routines.h"
 
 #include <array>
+#include <climits>
+#include <cstdint>
 
 #include "framework/graphics/canvas.h"
 #include "framework/rtl/ansicase.h"
@@ -134,7 +136,23 @@ int IntOfText(std::string_view Text) {
     if (digit < 0) return static_cast<int>(value);  // other characters follow: the digits so far, unsigned
     value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
   }
-  return negative ? -static_cast<int>(value) : static_cast<int>(value);
+  return static_cast<int>(negative ? 0u - value : value);  // unsigned: no overflow at the int limits
+}
+
+bool ReadWholeInteger(std::string_view Text, int& Value, bool Signed) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (Signed && !Text.empty() && (Text[0] == '-' || Text[0] == '+')) negative = Text[i++] == '-';
+  if (i == Text.size()) return false;
+  const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+  std::int64_t value = 0;
+  for (; i < Text.size(); ++i) {
+    if (Text[i] < '0' || Text[i] > '9') return false;
+    value = value * 10 + (Text[i] - '0');
+    if (value > limit) return false;
+  }
+  Value = static_cast<int>(negative ? -value : value);
+  return true;
 }
 
 std::string LineBreaksToBR(std::string_view Text, bool BreakToBR) {

@@ -32,6 +32,10 @@ bool ReplaceFirstNoCase(std::string_view Pattern, std::string_view Replacement, 
 // The leading integer of a text: blanks skipped, "$", "x", "X" or "0x" for hexadecimal. When other
 // characters follow, the digits read so far without a sign.
 int IntOfText(std::string_view Text);
+// The toolkit's strict integer reader: the whole text is decimal digits (after one sign when Signed)
+// and the number fits an int. False, and Value untouched, for anything else: empty, blanks, other
+// characters, too large. Never throws.
+bool ReadWholeInteger(std::string_view Text, int& Value, bool Signed = true);
 std::string LineBreaksToBR(std::string_view Text, bool BreakToBR);
 std::string RemoveFieldMarkers(std::string_view Text);
 // DrawText flags for right-to-left text; unchanged unless the system locale reads right to left.
