@@ -8,6 +8,7 @@
 #include "framework/controls/label.h"
 #include "framework/controls/status_bar.h"
 #include "framework/controls/check_box.h"
+#include "framework/services/timing_trace.h"
 #include "ui/controls/smooth_progress_bar.h"
 
 namespace trelvik {
@@ -61,7 +62,10 @@ std::string FormSwitchHost::DeviceNameOfSession(std::int32_t id) const {
   return slot == 0 ? kUnknownBoard : form_.board_table[static_cast<std::size_t>(slot)].name;
 }
 
-void FormSwitchHost::SendCommand(const std::string& command) { aircraft::SendServerMessage(command); }
+void FormSwitchHost::SendCommand(const std::string& command) {
+  fw::TracePoint(fw::TraceKind::kCommand, 0);
+  aircraft::SendServerMessage(command);
+}
 
 bool FormSwitchHost::Is777Selected() const { return form_.Is777Selected(); }
 

@@ -19,6 +19,7 @@
 #include "framework/rtl/textutils.h"
 #include "framework/services/clock.h"
 #include "framework/services/messagebox.h"
+#include "framework/services/timing_trace.h"
 #include "ui/controls/smooth_label.h"
 
 namespace trelvik {
@@ -84,6 +85,7 @@ void TZedArave::EndDiscoveryEarly() {
 
 void TZedArave::RunDiscovery(std::int32_t mode) {
   const BoardApi& api = Api();
+  fw::TraceLap lap(fw::TraceKind::kDiscovery);
   discovery_busy = true;
   output_suspended = true;
   output_suspend_tick = fw::TickCount();
@@ -105,6 +107,7 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     EndDiscoveryEarly();
     return;
   }
+  lap.Lap(fw::kDiscoveryOpen);
   reload_input_assignments = true;
   fw::TStrings* list = board_info_disp->Items();
   list->Clear();
@@ -143,6 +146,7 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     board_table[static_cast<std::size_t>(i)].name = name;
   }
 
+  lap.Lap(fw::kDiscoveryList);
   int ignored = 0;
   int slot = 1;
   for (; slot <= kBoardSlots; ++slot) {
@@ -160,10 +164,12 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
       continue;
     }
     entry.session = session;
+    lap.Lap(fw::kDiscoveryBind);
     if (api.GetBoardInfo(session, &info) != 0) {
       ShowMessage("Unable to get Board Info");
       continue;
     }
+    lap.Lap(fw::kDiscoveryInfo);
     const std::string model = ModelOf(info);
     const std::string description = trelvik::Get_Board_Desc(fw::Trim(model));
     force_log("Board Detected : " + model + " - " + description);
@@ -192,11 +198,13 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     if (info.datalineCount > 0) api.Dataline_Enable(session, 1);
     if (info.digitCount > 0) api.SevenSegment_Enable(session, 1);
 
+    lap.Lap(fw::kDiscoveryEnable);
     const int settle = IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2 : settings_.device_load_delay;
     for (int n = 0; n < settle; ++n) {
       fw::SleepMs(10);
       if (fw::Application != nullptr) fw::Application->ProcessMessages();
     }
+    lap.Lap(fw::kDiscoverySettle);
   }
 
   const int connected = slot - 1;
@@ -311,6 +319,7 @@ void TZedArave::InstallIdleLoop() {
     bool message = false;
     do {
       message = fw::WaitForMessageMs(1);
+      const fw::TraceScope trace(fw::TraceKind::kIdlePass);
       loop();
     } while (!message);
     Done = false;
