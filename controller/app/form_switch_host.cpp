@@ -19,8 +19,9 @@ const char* const kUnknownBoard = " Unknown Board";
 
 }  // namespace
 
+// The status bar paints on its next WM_PAINT, after the event the switch causes has left.
 void FormSwitchHost::ShowSwitchReceived(const std::string& text) {
-  form_.StatusBar1->Repaint();
+  form_.StatusBar1->Invalidate();
   form_.set_status_text(0, text);
 }
 

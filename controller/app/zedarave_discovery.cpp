@@ -26,6 +26,7 @@ namespace trelvik {
 namespace {
 
 constexpr int kMaxListedBoards = 20;
+constexpr std::uint32_t kSettleStepMs = 10;
 
 std::string PadRight(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
@@ -81,6 +82,18 @@ void TZedArave::EndDiscoveryEarly() {
   Api().Enable_DeviceChange_Notification_Callback(1, &OnBoardDeviceChange);
   discovery_busy = false;
   initializing_devices->SetVisible(false);
+}
+
+// The settling wait: `steps` steps of 10 ms, each followed by the pending messages. Each step sleeps only up to its
+// own end on the clock, so the time the messages took is not added to the wait.
+void TZedArave::SettleBoard(int steps) {
+  const std::uint32_t start = fw::TickCount();
+  for (int n = 1; n <= steps; ++n) {
+    const std::uint32_t stepEnd = static_cast<std::uint32_t>(n) * kSettleStepMs;
+    const std::uint32_t elapsed = fw::TickCount() - start;
+    if (elapsed < stepEnd) fw::SleepMs(stepEnd - elapsed);
+    if (fw::Application != nullptr) fw::Application->ProcessMessages();
+  }
 }
 
 void TZedArave::RunDiscovery(std::int32_t mode) {
@@ -200,10 +213,7 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
 
     lap.Lap(fw::kDiscoveryEnable);
     const int settle = IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2 : settings_.device_load_delay;
-    for (int n = 0; n < settle; ++n) {
-      fw::SleepMs(10);
-      if (fw::Application != nullptr) fw::Application->ProcessMessages();
-    }
+    SettleBoard(settle);
     lap.Lap(fw::kDiscoverySettle);
   }
 

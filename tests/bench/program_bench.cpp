@@ -222,6 +222,7 @@ class BenchRun {
   }
 
   bool MeasureIdle() {
+    const long long traceBefore = trace_ != nullptr ? trace_->count : 0;
     const std::vector<long long> before = ReportKinds();
     const long long start = Ticks();
     const auto first = Usage();
@@ -236,6 +237,20 @@ class BenchRun {
                                  "idle_other_per_s"};
     for (std::size_t kind = 0; kind < 4; ++kind) {
       figures_[names[kind]] = static_cast<double>(after[kind] - before[kind]) * 1000.0 / wallMs;
+    }
+    // The idle passes themselves (the newest of them, as many as the trace keeps).
+    if (trace_ != nullptr) {
+      const long long traceAfter = trace_->count;
+      double busyMs = 0;
+      long long passes = 0;
+      for (long long n = std::max(traceBefore, traceAfter - fw::TimingTraceBlock::kSpans + 16); n < traceAfter; ++n) {
+        const auto& span = trace_->spans[n % fw::TimingTraceBlock::kSpans];
+        if (span.kind != static_cast<int>(fw::TraceKind::kIdlePass)) continue;
+        busyMs += Milliseconds(span.end - span.begin);
+        ++passes;
+      }
+      if (passes > 0) figures_["idle_pass_mean_us"] = 1000.0 * busyMs / static_cast<double>(passes);
+      figures_["idle_passes_per_s"] = static_cast<double>(traceAfter - traceBefore) * 1000.0 / wallMs;
     }
     return true;
   }
@@ -540,6 +555,8 @@ const Row kRows[] = {
     {"  worst change, reports / fewest", "reports_over_minimum_max", "x", "target: 1.0"},
     {"idle: program CPU, share of one core", "idle_cpu_percent", "%", "target: <= 1 %"},
     {"  floor: an empty 1 ms pass under this Wine", "empty_pass_cpu_percent", "%", "no program work"},
+    {"  traced GUI-thread spans per second", "idle_passes_per_s", "/s", "about one pass per 1 ms wait"},
+    {"  time in one idle pass, mean", "idle_pass_mean_us", "us", ""},
     {"idle: working set", "working_set_mb", "MiB", ""},
     {"idle: LED-row reports per second", "idle_led_rows_per_s", "/s", "target: 0"},
     {"idle: data-line reports per second", "idle_ports_per_s", "/s", "target: 0"},
