@@ -19,17 +19,30 @@ const char* const kUnknownBoard = " Unknown Board";
 
 }  // namespace
 
-// The status bar paints on its next WM_PAINT, after the event the switch causes has left.
-void FormSwitchHost::ShowSwitchReceived(const std::string& text) {
-  form_.StatusBar1->Invalidate();
-  form_.set_status_text(0, text);
-}
+void FormSwitchHost::ShowSwitchReceived(const std::string& text) { pendingReceived_ = text; }
 
 void FormSwitchHost::Log(const std::string& text) { form_.log(text); }
 
-void FormSwitchHost::AdvanceInputProgress() {
-  ui::TVxSmoothProgressBar* bar = form_.input_progress;
-  if (bar->Position() < 100) bar->SetPosition(bar->Position() + 1);
+void FormSwitchHost::AdvanceInputProgress() { ++pendingProgress_; }
+
+void FormSwitchHost::ShowEntrySteps() noexcept {
+  try {
+    if (pendingReceived_) {
+      const std::string text = std::move(*pendingReceived_);
+      pendingReceived_.reset();
+      // The status bar paints on its next WM_PAINT.
+      form_.StatusBar1->Invalidate();
+      form_.StatusBar1->Panels()->Items(0)->SetText(text);
+    }
+    for (; pendingProgress_ > 0; --pendingProgress_) {
+      ui::TVxSmoothProgressBar* bar = form_.input_progress;
+      if (bar->Position() < 100) bar->SetPosition(bar->Position() + 1);
+    }
+  } catch (...) {
+    // A window that cannot take the text keeps its old one; the event itself is done.
+    pendingReceived_.reset();
+    pendingProgress_ = 0;
+  }
 }
 
 void FormSwitchHost::SetLabel(aircraft::SwitchLabel label, const std::string& text) {
@@ -66,6 +79,7 @@ std::string FormSwitchHost::DeviceNameOfSession(std::int32_t id) const {
 void FormSwitchHost::SendCommand(const std::string& command) {
   fw::TracePoint(fw::TraceKind::kCommand, 0);
   aircraft::SendServerMessage(command);
+  ShowEntrySteps();
 }
 
 bool FormSwitchHost::Is777Selected() const { return form_.Is777Selected(); }

@@ -560,7 +560,7 @@ const Row kRows[] = {
     {"idle: working set", "working_set_mb", "MiB", ""},
     {"idle: LED-row reports per second", "idle_led_rows_per_s", "/s", "target: 0"},
     {"idle: data-line reports per second", "idle_ports_per_s", "/s", "target: 0"},
-    {"idle: other reports per second", "idle_other_per_s", "/s", "target: 0"},
+    {"idle: other reports per second", "idle_other_per_s", "/s", "kept: CDU brightness read + set per 7-seg pass"},
     {"idle: key-matrix requests per second", "idle_key_matrix_per_s", "/s", "the reader's poll"},
     {"start-up: program start -> first board open", "startup_first_board_ms", "ms", ""},
     {"start-up: discovery per board", "discovery_per_board_ms", "ms", "incl. settling waits"},
