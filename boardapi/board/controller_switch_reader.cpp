@@ -56,6 +56,8 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context, con
   });
   stop.WaitFor(kFirstReadingDelayMs);
 
+  // Set by the pipe's reader whenever it files a report: the pause after an empty read ends on it.
+  const UniqueHandle arrival(HidLayer_DuplicateInputEvent(Device(), kPipeSpecial));
   KeyMatrixAssembler assembler;
   HeldRequestLock request(requestLock_);
   bool goOn = true;
@@ -95,8 +97,13 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context, con
       // A board that sends 0x19 first ends its reading with 0x1A-0x1C; with the queue empty the reading is done.
       handOver();
     }
-    // An empty read gives the request lock to the other exchanges for a moment.
-    Sleep(kPollMs);
+    // An empty read gives the request lock to the other exchanges for a moment, which a report arriving meanwhile
+    // ends at once.
+    if (arrival) {
+      WaitForSingleObject(arrival.get(), kPollMs);
+    } else {
+      Sleep(kPollMs);
+    }
   }
   // A reader that ends by itself says so; one asked to stop leaves that to whoever stopped it (a new reader of
   // the board may already run).

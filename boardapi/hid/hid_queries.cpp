@@ -43,6 +43,19 @@ HANDLE HidLayer_ReaderThreadHandle(HidDeviceHandle handle, int pipe) {
                             [pipe](HidDevice& d) { return d.pipes[pipe].reader.Handle(); });
 }
 
+HANDLE HidLayer_DuplicateInputEvent(HidDeviceHandle handle, int pipe) {
+  if (pipe < 0) return HidResult<HANDLE>(nullptr, ERROR_INVALID_PARAMETER);
+  return WithDevice<HANDLE>(handle, kHidModePolling, pipe, nullptr, [pipe](HidDevice& d) -> HANDLE {
+    HANDLE copy = nullptr;
+    if (!d.pipes[pipe].dataEvent ||
+        !DuplicateHandle(GetCurrentProcess(), d.pipes[pipe].dataEvent, GetCurrentProcess(), &copy, SYNCHRONIZE,
+                         FALSE, 0)) {
+      return nullptr;
+    }
+    return copy;
+  });
+}
+
 bool HidLayer_SerialNumber(HidDeviceHandle handle, wchar_t serial[9]) {
   if (!serial) return HidResult(false, ERROR_INVALID_PARAMETER);
   return WithDevice<bool>(handle, kAnyMode, kNoPipe, false, [serial](HidDevice& d) {

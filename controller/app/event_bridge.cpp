@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "framework/services/timing_trace.h"
+
 namespace trelvik {
 namespace {
 
@@ -21,6 +23,7 @@ LPARAM SwitchEventLParam(std::int32_t number, std::int32_t state) {
 
 int32_t VENTRIX_STDCALL OnBoardSwitch(int32_t session, int32_t switchNumber, int32_t direction) {
   if (switchNumber < 1) return 0;  // the call made when per-switch reporting is enabled
+  fw::TraceSwitchPosted();
   PostMessageA(BridgeWindow(), WM_SWITCH_EVENT, static_cast<WPARAM>(static_cast<std::uint32_t>(session)),
                SwitchEventLParam(switchNumber, direction));
   return 1;

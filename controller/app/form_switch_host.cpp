@@ -8,6 +8,7 @@
 #include "framework/controls/label.h"
 #include "framework/controls/status_bar.h"
 #include "framework/controls/check_box.h"
+#include "framework/services/timing_trace.h"
 #include "ui/controls/smooth_progress_bar.h"
 
 namespace trelvik {
@@ -18,16 +19,30 @@ const char* const kUnknownBoard = " Unknown Board";
 
 }  // namespace
 
-void FormSwitchHost::ShowSwitchReceived(const std::string& text) {
-  form_.StatusBar1->Repaint();
-  form_.set_status_text(0, text);
-}
+void FormSwitchHost::ShowSwitchReceived(const std::string& text) { pendingReceived_ = text; }
 
 void FormSwitchHost::Log(const std::string& text) { form_.log(text); }
 
-void FormSwitchHost::AdvanceInputProgress() {
-  ui::TVxSmoothProgressBar* bar = form_.input_progress;
-  if (bar->Position() < 100) bar->SetPosition(bar->Position() + 1);
+void FormSwitchHost::AdvanceInputProgress() { ++pendingProgress_; }
+
+void FormSwitchHost::ShowEntrySteps() noexcept {
+  try {
+    if (pendingReceived_) {
+      const std::string text = std::move(*pendingReceived_);
+      pendingReceived_.reset();
+      // The status bar paints on its next WM_PAINT.
+      form_.StatusBar1->Invalidate();
+      form_.StatusBar1->Panels()->Items(0)->SetText(text);
+    }
+    for (; pendingProgress_ > 0; --pendingProgress_) {
+      ui::TVxSmoothProgressBar* bar = form_.input_progress;
+      if (bar->Position() < 100) bar->SetPosition(bar->Position() + 1);
+    }
+  } catch (...) {
+    // A window that cannot take the text keeps its old one; the event itself is done.
+    pendingReceived_.reset();
+    pendingProgress_ = 0;
+  }
 }
 
 void FormSwitchHost::SetLabel(aircraft::SwitchLabel label, const std::string& text) {
@@ -61,7 +76,11 @@ std::string FormSwitchHost::DeviceNameOfSession(std::int32_t id) const {
   return slot == 0 ? kUnknownBoard : form_.board_table[static_cast<std::size_t>(slot)].name;
 }
 
-void FormSwitchHost::SendCommand(const std::string& command) { aircraft::SendServerMessage(command); }
+void FormSwitchHost::SendCommand(const std::string& command) {
+  fw::TracePoint(fw::TraceKind::kCommand, 0);
+  aircraft::SendServerMessage(command);
+  ShowEntrySteps();
+}
 
 bool FormSwitchHost::Is777Selected() const { return form_.Is777Selected(); }
 

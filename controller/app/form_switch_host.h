@@ -59,8 +59,15 @@ class FormSwitchHost final : public aircraft::SwitchHost, public aircraft::Famil
   std::int32_t ElecConfigWiring() const override;
   aircraft::PressurisationValues Pressurisation() const override;
 
+  // The entry steps' window changes (the status line, the progress bar) wait until the event's first command has
+  // left, or the event ended, so the window's work never delays the aircraft. Shown in the order they came, before
+  // any later status text.
+  void ShowEntrySteps() noexcept;
+
  private:
   TZedArave& form_;
+  std::optional<std::string> pendingReceived_;
+  int pendingProgress_ = 0;
 };
 
 }  // namespace trelvik

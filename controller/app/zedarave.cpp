@@ -344,6 +344,7 @@ fw::TStrings* TZedArave::fs_info_lines() { return fs_info->Items(); }
 fw::TStrings* TZedArave::board_list_lines() { return board_info_disp->Items(); }
 
 void TZedArave::set_status_text(int index, const std::string& text) {
+  if (switch_host_) switch_host_->ShowEntrySteps();  // an event's status line comes before any later text
   StatusBar1->Panels()->Items(index)->SetText(text);
 }
 
@@ -391,6 +392,13 @@ void TZedArave::reconnectTimer() { aircraft::ReconnectTimerTick(); }
 // ---- Switch events and the aircraft link's view of the form --------------------------------------
 
 void TZedArave::process_switch(std::uint32_t id, std::int32_t number, std::int32_t state) {
+  // What an outer event (a rescan replays switches from inside one) still holds is shown first; this event's own
+  // entry steps are shown at the latest when it ends, however it ends.
+  switch_host_->ShowEntrySteps();
+  struct ShowAtEnd {
+    FormSwitchHost& host;
+    ~ShowAtEnd() { host.ShowEntrySteps(); }
+  } showAtEnd{*switch_host_};
   if (switch_processing) switch_processing(id, number, state);
 }
 

@@ -606,6 +606,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void ApplySettings();
   void RunDiscovery(std::int32_t mode);
   void EndDiscoveryEarly();
+  void SettleBoard(int steps);
   void ConfigureBoard(const tbuffer_id& entry, std::int32_t mode);
   bool ModelSeenBefore(const std::string& model) const;
   bool FamilyEnabled(BoardFamily family) const;

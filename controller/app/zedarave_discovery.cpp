@@ -20,12 +20,14 @@
 #include "framework/rtl/textutils.h"
 #include "framework/services/clock.h"
 #include "framework/services/messagebox.h"
+#include "framework/services/timing_trace.h"
 #include "ui/controls/smooth_label.h"
 
 namespace trelvik {
 namespace {
 
 constexpr int kMaxListedBoards = 20;
+constexpr std::uint32_t kSettleStepMs = 10;
 
 std::string PadRight(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
@@ -83,8 +85,21 @@ void TZedArave::EndDiscoveryEarly() {
   initializing_devices->SetVisible(false);
 }
 
+// The settling wait: `steps` steps of 10 ms, each followed by the pending messages. Each step sleeps only up to its
+// own end on the clock, so the time the messages took is not added to the wait.
+void TZedArave::SettleBoard(int steps) {
+  const std::uint32_t start = fw::TickCount();
+  for (int n = 1; n <= steps; ++n) {
+    const std::uint32_t stepEnd = static_cast<std::uint32_t>(n) * kSettleStepMs;
+    const std::uint32_t elapsed = fw::TickCount() - start;
+    if (elapsed < stepEnd) fw::SleepMs(stepEnd - elapsed);
+    if (fw::Application != nullptr) fw::Application->ProcessMessages();
+  }
+}
+
 void TZedArave::RunDiscovery(std::int32_t mode) {
   const BoardApi& api = Api();
+  fw::TraceLap lap(fw::TraceKind::kDiscovery);
   discovery_busy = true;
   output_suspended = true;
   output_suspend_tick = fw::TickCount();
@@ -106,6 +121,7 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     EndDiscoveryEarly();
     return;
   }
+  lap.Lap(fw::kDiscoveryOpen);
   reload_input_assignments = true;
   fw::TStrings* list = board_info_disp->Items();
   list->Clear();
@@ -144,6 +160,7 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     board_table[static_cast<std::size_t>(i)].name = name;
   }
 
+  lap.Lap(fw::kDiscoveryList);
   int ignored = 0;
   int slot = 1;
   for (; slot <= kBoardSlots; ++slot) {
@@ -161,10 +178,12 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
       continue;
     }
     entry.session = session;
+    lap.Lap(fw::kDiscoveryBind);
     if (api.GetBoardInfo(session, &info) != 0) {
       ShowMessage("Unable to get Board Info");
       continue;
     }
+    lap.Lap(fw::kDiscoveryInfo);
     const std::string model = ModelOf(info);
     const std::string description = trelvik::Get_Board_Desc(fw::Trim(model));
     force_log("Board Detected : " + model + " - " + description);
@@ -193,11 +212,10 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     if (info.datalineCount > 0) api.Dataline_Enable(session, 1);
     if (info.digitCount > 0) api.SevenSegment_Enable(session, 1);
 
+    lap.Lap(fw::kDiscoveryEnable);
     const int settle = IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2 : settings_.device_load_delay;
-    for (int n = 0; n < settle; ++n) {
-      fw::SleepMs(10);
-      if (fw::Application != nullptr) fw::Application->ProcessMessages();
-    }
+    SettleBoard(settle);
+    lap.Lap(fw::kDiscoverySettle);
   }
 
   const int connected = slot - 1;
@@ -314,6 +332,7 @@ void TZedArave::InstallIdleLoop() {
     do {
       message = fw::WaitForMessageMs(1);
       try {
+        const fw::TraceScope trace(fw::TraceKind::kIdlePass);
         loop();
       } catch (...) {
         fw::HandleException(this);

@@ -12,6 +12,7 @@
 #include "framework/controls/label.h"
 #include "framework/messaging/timer.h"
 #include "framework/services/clock.h"
+#include "framework/services/timing_trace.h"
 #include "ui/controls/smooth_label.h"
 
 namespace trelvik {
@@ -67,6 +68,7 @@ void TZedArave::ShowRunningLabel() {
 }
 
 void TZedArave::Output_Loop_LED() {
+  const fw::TraceScope trace(fw::TraceKind::kLedPass);
   if (at_test_ticked) output_suspended = false;
   if (test_mode_active) {
     Test_Mode_Label->Show();
@@ -110,6 +112,7 @@ void TZedArave::set_mcp_outputs_7seg(const std::string& model) {
 }
 
 void TZedArave::Output_Loop_7SEG() {
+  const fw::TraceScope trace(fw::TraceKind::kSegmentPass);
   if (test_mode_active || output_suspended) return;
   try {
     // A CDU's lamp test starts when its state byte turns 1, or after discovery marked it 9 for a new model.

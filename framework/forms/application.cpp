@@ -3,6 +3,7 @@
 #include "framework/forms/hint_controller.h"
 #include "framework/rtl/filenames.h"
 #include "framework/services/messagebox.h"
+#include "framework/services/timing_trace.h"
 
 namespace fw {
 
@@ -98,6 +99,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   try {
     hints_->Observe(msg);
+    const TraceScope trace(TraceKind::kDispatch, static_cast<std::int32_t>(msg.message));
     if (!IsKeyMsg(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);

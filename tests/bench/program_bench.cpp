@@ -12,7 +12,11 @@
 //   when a data line changed);
 // - idle: nothing changing, everything bound and the simulator connected: the program's CPU time as a share of
 //   one core, its working set, and the reports the boards received per second by kind;
-// - start-up: from the program's start to its first board opened, and the discovery after that per board.
+// - start-up: from the program's start to its first board opened, and the discovery after that per board;
+// - the program's share broken down, from the program's own timing trace (a shared block the program writes when
+//   TRELVIK_TIMING_TRACE names it): reading arrived -> switch message posted -> taken by the GUI thread -> command
+//   formed -> event sent -> painting done, and for the slowest presses what the GUI thread was doing while the
+//   switch message waited (an output pass and its report writes, a paint, a timer, another message).
 #include <windows.h>
 
 #include <algorithm>
@@ -31,6 +35,7 @@
 #include "sim/run/flight.h"
 #include "sim/run/program_folder.h"
 #include "sim/run/program_process.h"
+#include "framework/services/timing_trace.h"
 #include "sim/run/program_windows.h"
 
 namespace {
@@ -44,7 +49,8 @@ constexpr int kCdu = 2;
 constexpr int kHdgSelSwitch = 12;
 constexpr int kCduKey = 1;
 constexpr DWORD kWaitMs = 60000;
-constexpr DWORD kAfterRescanMs = 3000;  // the outputs' two-second pause after the rescan, and their passes
+constexpr DWORD kAfterRescanMs = 3000;
+constexpr DWORD kPaintWaitMs = 15;  // after a press's event, before its trace is read  // the outputs' two-second pause after the rescan, and their passes
 
 double Frequency() {
   LARGE_INTEGER frequency;
@@ -82,14 +88,28 @@ class BenchRun {
       : presses_(presses), changes_(changes), idleSeconds_(idleSeconds),
         tag_(std::to_string(GetCurrentProcessId()) + "-" + std::to_string(index)),
         boards_("bench-boards-" + tag_), simulatorPipe_("bench-simulator-" + tag_),
-        folder_(trelvikrun::ToolFolder() + "bench_run\\") {}
+        folder_(trelvikrun::ToolFolder() + "bench_run\\"), traceName_("bench-trace-" + tag_),
+        traceMapping_(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                         sizeof(fw::TimingTraceBlock), traceName_.c_str())),
+        trace_(traceMapping_ != nullptr ? static_cast<const fw::TimingTraceBlock*>(
+                                              MapViewOfFile(traceMapping_, FILE_MAP_READ, 0, 0, 0))
+                                        : nullptr) {}
+
+  ~BenchRun() {
+    if (trace_ != nullptr) UnmapViewOfFile(trace_);
+    if (traceMapping_ != nullptr) CloseHandle(traceMapping_);
+  }
+  BenchRun(const BenchRun&) = delete;
+  BenchRun& operator=(const BenchRun&) = delete;
 
   std::optional<Figures> Measure() {
     const std::string prepared = trelvikrun::PrepareProgramFolder(folder_, false, trelvikrun::kCduBoardName);
     if (!prepared.empty()) return Fail(prepared);
     const long long start = Ticks();
-    if (!program_.Start(folder_, trelvikrun::ProgramVariables(folder_, {kBoards, boards_.Name(), simulatorPipe_}),
-                        folder_ + "program-output.txt")) {
+    trelvikrun::ProgramProcess::Variables variables =
+        trelvikrun::ProgramVariables(folder_, {kBoards, boards_.Name(), simulatorPipe_});
+    if (trace_ != nullptr) variables.emplace_back(fw::kTimingTraceVariable, traceName_);
+    if (!program_.Start(folder_, variables, folder_ + "program-output.txt")) {
       return Fail("the program did not start");
     }
     // Start-up: the first board opened, then the board list complete.
@@ -108,6 +128,7 @@ class BenchRun {
     const long long listed = Ticks();
     figures_["startup_first_board_ms"] = Milliseconds(firstOpen - start);
     figures_["discovery_per_board_ms"] = Milliseconds(listed - firstOpen) / kBoardCount;
+    DiscoverySteps(start);
 
     if (!WaitForSession()) return Fail("no simulator session");
     Simulator(trelvikrun::AircraftRequest("ORVA 737"));
@@ -201,6 +222,7 @@ class BenchRun {
   }
 
   bool MeasureIdle() {
+    const long long traceBefore = trace_ != nullptr ? trace_->count : 0;
     const std::vector<long long> before = ReportKinds();
     const long long start = Ticks();
     const auto first = Usage();
@@ -215,6 +237,20 @@ class BenchRun {
                                  "idle_other_per_s"};
     for (std::size_t kind = 0; kind < 4; ++kind) {
       figures_[names[kind]] = static_cast<double>(after[kind] - before[kind]) * 1000.0 / wallMs;
+    }
+    // The idle passes themselves (the newest of them, as many as the trace keeps).
+    if (trace_ != nullptr) {
+      const long long traceAfter = trace_->count;
+      double busyMs = 0;
+      long long passes = 0;
+      for (long long n = std::max(traceBefore, traceAfter - fw::TimingTraceBlock::kSpans + 16); n < traceAfter; ++n) {
+        const auto& span = trace_->spans[n % fw::TimingTraceBlock::kSpans];
+        if (span.kind != static_cast<int>(fw::TraceKind::kIdlePass)) continue;
+        busyMs += Milliseconds(span.end - span.begin);
+        ++passes;
+      }
+      if (passes > 0) figures_["idle_pass_mean_us"] = 1000.0 * busyMs / static_cast<double>(passes);
+      figures_["idle_passes_per_s"] = static_cast<double>(traceAfter - traceBefore) * 1000.0 / wallMs;
     }
     return true;
   }
@@ -283,7 +319,11 @@ class BenchRun {
       const auto delivered = boards_.Request("delivered", 10000);
       if (delivered && delivered->rfind("ok ", 0) == 0) {
         const long long arrived = std::stoll(delivered->substr(3));
-        if (arrived >= *changed && arrived <= events.front()) program.push_back(Milliseconds(events.front() - arrived));
+        if (arrived >= *changed && arrived <= events.front()) {
+          program.push_back(Milliseconds(events.front() - arrived));
+          Sleep(kPaintWaitMs);  // the painting that the press causes follows its event
+          Breakdown(arrived, events.front(), name);
+        }
       }
       if (!boards_.Press(board, switchNumber, false)) return false;
       Sleep(40);  // the opening is taken in before the next press; whatever it sends is not a sample
@@ -294,8 +334,140 @@ class BenchRun {
     figures_[name + "_max_ms"] = Percentile(samples, 1.0);
     figures_[name + "_program_p50_ms"] = Percentile(program, 0.5);
     figures_[name + "_program_p99_ms"] = Percentile(program, 0.99);
+    SummariseBreakdown(name);
     return true;
   }
+
+  // The discovery's steps from the trace: the start-up up to it, the opening and the list once, each board's
+  // steps as a mean over the boards.
+  void DiscoverySteps(long long start) {
+    if (trace_ == nullptr) return;
+    static const char* const kSteps[] = {"", "open", "list", "bind", "info", "enable", "settle"};
+    std::map<int, std::pair<double, int>> steps;  // step -> total ms, count
+    long long first = 0;
+    for (long long n = 0; n < trace_->count && n < fw::TimingTraceBlock::kSpans; ++n) {
+      const auto& span = trace_->spans[n];
+      if (span.kind != static_cast<int>(fw::TraceKind::kDiscovery) || span.detail < 1 || span.detail > 6) continue;
+      if (first == 0) first = span.begin;
+      steps[span.detail].first += Milliseconds(span.end - span.begin);
+      ++steps[span.detail].second;
+    }
+    if (first != 0) figures_["startup_to_discovery_ms"] = Milliseconds(first - start);
+    for (const auto& [step, total] : steps) {
+      figures_[std::string("discovery_") + kSteps[step] + "_ms"] = total.first / total.second;
+    }
+  }
+
+  // One press's road through the program, from the trace.
+  struct Road {
+    double handOver = 0;    // reading arrived -> switch message posted (the library's hand-over)
+    double queued = 0;      // posted -> taken by the GUI thread
+    double frame = 0;       // taken -> command formed
+    double send = 0;        // command formed -> event sent
+    double paint = 0;       // event sent -> painting done (the later of the message handled and its paints)
+    double total = 0;       // arrived -> event sent
+    std::map<std::string, double> waitedOn;  // while queued: what the GUI thread did, ms by kind
+    double longestWrite = 0;                 // the longest report write while the message waited
+  };
+
+  static std::string KindName(const fw::TimingTraceBlock::Span& span) {
+    switch (static_cast<fw::TraceKind>(span.kind)) {
+      case fw::TraceKind::kLedPass: return "LED pass";
+      case fw::TraceKind::kSegmentPass: return "7-segment pass";
+      case fw::TraceKind::kIdlePass: return "idle pass (rest)";
+      case fw::TraceKind::kDispatch:
+        if (span.detail == WM_PAINT) return "WM_PAINT";
+        if (span.detail == WM_TIMER) return "WM_TIMER";
+        if (span.detail == WM_USER + 3) return "another switch message";
+        return "other message";
+      default: return "";
+    }
+  }
+
+  void Breakdown(long long arrived, long long sent, const std::string& name) {
+    if (trace_ == nullptr) return;
+    const long long posted = trace_->posted;
+    const long long count = trace_->count;
+    std::vector<fw::TimingTraceBlock::Span> spans;
+    for (long long n = std::max(0LL, count - fw::TimingTraceBlock::kSpans + 16); n < count; ++n) {
+      spans.push_back(trace_->spans[n % fw::TimingTraceBlock::kSpans]);
+    }
+    if (posted < arrived || posted > sent) return;
+    long long taken = 0, handled = 0, command = 0, painted = 0;
+    for (const auto& span : spans) {
+      if (taken == 0 && span.kind == static_cast<int>(fw::TraceKind::kDispatch) && span.detail == WM_USER + 3 &&
+          span.begin >= posted) {
+        taken = span.begin, handled = span.end;
+      }
+    }
+    if (taken == 0) return;
+    for (const auto& span : spans) {
+      if (command == 0 && span.kind == static_cast<int>(fw::TraceKind::kCommand) && span.begin >= taken) command = span.begin;
+      if (span.kind == static_cast<int>(fw::TraceKind::kDispatch) && span.detail == WM_PAINT && span.begin >= taken &&
+          span.begin < handled + Frequency() / 100) {
+        painted = std::max(painted, span.end);
+      }
+    }
+    if (command == 0 || command > sent) return;
+    Road road;
+    road.handOver = Milliseconds(posted - arrived);
+    road.queued = Milliseconds(taken - posted);
+    road.frame = Milliseconds(command - taken);
+    road.send = Milliseconds(sent - command);
+    road.paint = Milliseconds(std::max(handled, painted) - sent);
+    road.total = Milliseconds(sent - arrived);
+    // What filled the wait: each span's overlap with it; passes count without the writes and passes inside them.
+    const auto overlap = [&](const fw::TimingTraceBlock::Span& span) {
+      return Milliseconds(std::max(0LL, std::min(span.end, taken) - std::max(span.begin, posted)));
+    };
+    double covered = 0;
+    for (const auto& span : spans) {
+      const double ms = overlap(span);
+      if (ms <= 0) continue;
+      if (span.kind == static_cast<int>(fw::TraceKind::kReportWrite)) road.longestWrite = std::max(road.longestWrite, ms);
+      const std::string kind = KindName(span);
+      if (kind.empty()) continue;
+      road.waitedOn[kind] += ms;
+    }
+    // Nested spans: an idle pass holds the output passes, which hold the writes.
+    road.waitedOn["idle pass (rest)"] -= road.waitedOn["LED pass"] + road.waitedOn["7-segment pass"];
+    for (const auto& [kind, ms] : road.waitedOn) covered += ms;
+    road.waitedOn["waiting for a message"] = std::max(0.0, road.queued - covered);
+    roads_[name].push_back(road);
+  }
+
+  void SummariseBreakdown(const std::string& name) {
+    std::vector<Road>& roads = roads_[name];
+    if (roads.empty()) return;
+    const auto field = [&](double Road::*member, const std::string& figure) {
+      std::vector<double> values;
+      for (const Road& road : roads) values.push_back(road.*member);
+      figures_[name + "_" + figure + "_p50_ms"] = Percentile(values, 0.5);
+      figures_[name + "_" + figure + "_p99_ms"] = Percentile(values, 0.99);
+    };
+    field(&Road::handOver, "handover");
+    field(&Road::queued, "queued");
+    field(&Road::frame, "frame");
+    field(&Road::send, "send");
+    field(&Road::paint, "paint");
+    field(&Road::longestWrite, "longest_write");
+    // The slowest presses (the worst 5 %, at least one): what the GUI thread did while their message waited.
+    std::sort(roads.begin(), roads.end(), [](const Road& a, const Road& b) { return a.total > b.total; });
+    const std::size_t slow = std::max<std::size_t>(1, roads.size() / 20);
+    std::map<std::string, double> sums;
+    for (std::size_t i = 0; i < slow; ++i) {
+      for (const auto& [kind, ms] : roads[i].waitedOn) sums[kind] += ms;
+    }
+    for (const auto& [kind, ms] : sums) stalls_[name][kind] = ms / static_cast<double>(slow);
+    figures_[name + "_slow_total_ms"] = 0;
+    for (std::size_t i = 0; i < slow; ++i) figures_[name + "_slow_total_ms"] += roads[i].total / static_cast<double>(slow);
+  }
+
+ public:
+  // What the slowest presses waited on, ms by kind, per board type.
+  const std::map<std::string, std::map<std::string, double>>& Stalls() const { return stalls_; }
+
+ private:
 
   int presses_;
   int changes_;
@@ -307,6 +479,11 @@ class BenchRun {
   trelvikrun::ProgramProcess program_;
   FlightState state_;
   Figures figures_;
+  std::string traceName_;
+  HANDLE traceMapping_;
+  const fw::TimingTraceBlock* trace_;
+  std::map<std::string, std::vector<Road>> roads_;
+  std::map<std::string, std::map<std::string, double>> stalls_;
 };
 
 // The floor under Wine: a thread that does nothing but what frames every idle pass (look for a message, sleep
@@ -344,23 +521,56 @@ const Row kRows[] = {
     {"                                          max", "latency_per_switch_max_ms", "ms", ""},
     {"  program's share (reading -> event)      p50", "latency_per_switch_program_p50_ms", "ms", ""},
     {"                                          p99", "latency_per_switch_program_p99_ms", "ms", "target: 2 ms"},
+    {"  reading -> posted (library hand-over)   p50", "latency_per_switch_handover_p50_ms", "ms", ""},
+    {"                                          p99", "latency_per_switch_handover_p99_ms", "ms", ""},
+    {"  posted -> taken by the GUI thread       p50", "latency_per_switch_queued_p50_ms", "ms", ""},
+    {"                                          p99", "latency_per_switch_queued_p99_ms", "ms", ""},
+    {"  taken -> command formed                 p50", "latency_per_switch_frame_p50_ms", "ms", ""},
+    {"                                          p99", "latency_per_switch_frame_p99_ms", "ms", ""},
+    {"  command formed -> event sent            p50", "latency_per_switch_send_p50_ms", "ms", ""},
+    {"                                          p99", "latency_per_switch_send_p99_ms", "ms", ""},
+    {"  event sent -> painting done             p50", "latency_per_switch_paint_p50_ms", "ms", ""},
+    {"                                          p99", "latency_per_switch_paint_p99_ms", "ms", ""},
+    {"  longest report write while queued      p99", "latency_per_switch_longest_write_p99_ms", "ms", "target: one write"},
+    {"  slowest 5 %, reading -> event (mean)", "latency_per_switch_slow_total_ms", "ms", "see the stalls below"},
     {"switch -> add-on event, whole-state board p50", "latency_whole_state_p50_ms", "ms", "USB interval 1 ms"},
     {"                                          p99", "latency_whole_state_p99_ms", "ms", "target: poll + 2 ms"},
     {"                                          max", "latency_whole_state_max_ms", "ms", ""},
     {"  program's share (reading -> event)      p50", "latency_whole_state_program_p50_ms", "ms", ""},
     {"                                          p99", "latency_whole_state_program_p99_ms", "ms", "target: 2 ms"},
+    {"  reading -> posted (library hand-over)   p50", "latency_whole_state_handover_p50_ms", "ms", ""},
+    {"                                          p99", "latency_whole_state_handover_p99_ms", "ms", ""},
+    {"  posted -> taken by the GUI thread       p50", "latency_whole_state_queued_p50_ms", "ms", ""},
+    {"                                          p99", "latency_whole_state_queued_p99_ms", "ms", ""},
+    {"  taken -> command formed                 p50", "latency_whole_state_frame_p50_ms", "ms", ""},
+    {"                                          p99", "latency_whole_state_frame_p99_ms", "ms", ""},
+    {"  command formed -> event sent            p50", "latency_whole_state_send_p50_ms", "ms", ""},
+    {"                                          p99", "latency_whole_state_send_p99_ms", "ms", ""},
+    {"  event sent -> painting done             p50", "latency_whole_state_paint_p50_ms", "ms", ""},
+    {"                                          p99", "latency_whole_state_paint_p99_ms", "ms", ""},
+    {"  longest report write while queued      p99", "latency_whole_state_longest_write_p99_ms", "ms", "target: one write"},
+    {"  slowest 5 %, reading -> event (mean)", "latency_whole_state_slow_total_ms", "ms", "see the stalls below"},
     {"data change -> reports per change", "reports_per_change", "", ""},
     {"  fewest reports that show it", "minimum_reports_per_change", "", "target: equal"},
     {"  worst change, reports / fewest", "reports_over_minimum_max", "x", "target: 1.0"},
     {"idle: program CPU, share of one core", "idle_cpu_percent", "%", "target: <= 1 %"},
     {"  floor: an empty 1 ms pass under this Wine", "empty_pass_cpu_percent", "%", "no program work"},
+    {"  traced GUI-thread spans per second", "idle_passes_per_s", "/s", "about one pass per 1 ms wait"},
+    {"  time in one idle pass, mean", "idle_pass_mean_us", "us", ""},
     {"idle: working set", "working_set_mb", "MiB", ""},
     {"idle: LED-row reports per second", "idle_led_rows_per_s", "/s", "target: 0"},
     {"idle: data-line reports per second", "idle_ports_per_s", "/s", "target: 0"},
-    {"idle: other reports per second", "idle_other_per_s", "/s", "target: 0"},
+    {"idle: other reports per second", "idle_other_per_s", "/s", "kept: CDU brightness read + set per 7-seg pass"},
     {"idle: key-matrix requests per second", "idle_key_matrix_per_s", "/s", "the reader's poll"},
     {"start-up: program start -> first board open", "startup_first_board_ms", "ms", ""},
     {"start-up: discovery per board", "discovery_per_board_ms", "ms", "incl. settling waits"},
+    {"  program start -> discovery begins", "startup_to_discovery_ms", "ms", "start-up timer 1000 ms"},
+    {"  unbinds, close and open the controllers", "discovery_open_ms", "ms", "once"},
+    {"  version and device list", "discovery_list_ms", "ms", "once"},
+    {"  bind, per board", "discovery_bind_ms", "ms", ""},
+    {"  description read, per board", "discovery_info_ms", "ms", ""},
+    {"  configuration and enables, per board", "discovery_enable_ms", "ms", ""},
+    {"  settling wait, per board", "discovery_settle_ms", "ms", "DEVICE_LOAD_DELAY x 10 ms"},
 };
 
 }  // namespace
@@ -380,11 +590,15 @@ int main(int argc, char** argv) {
     }
   }
   std::vector<Figures> results;
+  std::map<std::string, std::map<std::string, std::vector<double>>> stalls;  // board type -> kind -> per run
   for (int run = 0; run < runs; ++run) {
     std::fprintf(stderr, "program_bench: run %d of %d\n", run + 1, runs);
     BenchRun bench(run, presses, changes, idleSeconds);
     std::optional<Figures> figures = bench.Measure();
     if (!figures) return 1;
+    for (const auto& [board, kinds] : bench.Stalls()) {
+      for (const auto& [kind, ms] : kinds) stalls[board][kind].push_back(ms);
+    }
     (*figures)["empty_pass_cpu_percent"] = EmptyPassCpuPercent(5);
     results.push_back(*figures);
   }
@@ -402,6 +616,14 @@ int main(int argc, char** argv) {
     std::snprintf(spread, sizeof spread, "[%.2f .. %.2f]", *std::min_element(values.begin(), values.end()),
                   *std::max_element(values.begin(), values.end()));
     std::printf("%-46s %10.2f %-3s %-18s %s\n", row.label, Percentile(values, 0.5), row.unit, spread, row.limit);
+  }
+  std::printf("\nThe slowest 5 %% of presses: what the GUI thread did while the switch message waited (ms, mean of "
+              "those presses, median of the runs)\n");
+  for (const auto& [board, kinds] : stalls) {
+    std::printf("  %s\n", board == "latency_per_switch" ? "per-switch board" : "whole-state board");
+    for (const auto& [kind, values] : kinds) {
+      std::printf("    %-42s %10.2f ms\n", kind.c_str(), Percentile(values, 0.5));
+    }
   }
   return 0;
 }

@@ -224,3 +224,22 @@ TEST_F(HidIo, BadArgumentsAreInvalidParameter) {
 }
 
 }  // namespace
+
+// The copy of a pipe's input event that the key-matrix reader waits on between its reads: set when a report is
+// filed, still a valid handle after the layer closed, and none for a pipe or handle the layer refuses.
+TEST_F(HidIo, InputEventCopyIsSetWhenAReportArrivesAndOutlivesTheLayer) {
+  AddBoards(1);
+  HidDeviceHandle device = OpenLayer();
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(HidLayer_DuplicateInputEvent(device, -1), nullptr);
+  EXPECT_EQ(HidLayer_DuplicateInputEvent(nullptr, 1), nullptr);
+  HANDLE arrival = HidLayer_DuplicateInputEvent(device, 1);
+  ASSERT_NE(arrival, nullptr);
+
+  ASSERT_EQ(HidLayer_Write(device, 1, kStatusRequest, 8), 8);
+  EXPECT_EQ(WaitForSingleObject(arrival, 10000), WAIT_OBJECT_0);
+
+  HidLayer_Close();
+  EXPECT_NE(WaitForSingleObject(arrival, 0), WAIT_FAILED);
+  EXPECT_TRUE(CloseHandle(arrival));
+}
