@@ -235,6 +235,8 @@ class TCustomNetSocket : public fw::TComponent, public SocketWindowTarget {
   void SocketError(const std::string& Operation);
   void ChangeState(TSocketState NewState);
   void TriggerSendData(std::int32_t BytesSent);
+  // send, or sendto the remote address for datagrams, with the send flags; fires nothing.
+  std::int32_t WinsockSend(const void* Data, std::int32_t Len);
   bool IsDestroying() const { return ComponentState().Contains(fw::csDestroying); }
   std::string LogPrefix() const;
 

@@ -40,48 +40,56 @@ void TCustomNetSocket::PutDataInSendBuffer(const void* Data, std::int32_t Len) {
   allSent_ = false;
 }
 
-std::int32_t TCustomNetSocket::RealSend(const void* Data, std::int32_t Len) {
+std::int32_t TCustomNetSocket::WinsockSend(const void* Data, std::int32_t Len) {
   const auto* bytes = static_cast<const char*>(Data);
-  const int sent = socketType_ == SOCK_DGRAM
-                       ? ws::sendto(socket_, bytes, Len, sendFlags_, reinterpret_cast<const sockaddr*>(&remoteAddr_),
-                                    sizeof(remoteAddr_))
-                       : ws::send(socket_, bytes, Len, sendFlags_);
+  return socketType_ == SOCK_DGRAM ? ws::sendto(socket_, bytes, Len, sendFlags_,
+                                                reinterpret_cast<const sockaddr*>(&remoteAddr_), sizeof(remoteAddr_))
+                                   : ws::send(socket_, bytes, Len, sendFlags_);
+}
+
+std::int32_t TCustomNetSocket::RealSend(const void* Data, std::int32_t Len) {
+  const std::int32_t sent = WinsockSend(Data, Len);
   if (sent > 0) TriggerSendData(sent);
   return sent;
 }
 
 void TCustomNetSocket::TryToSend() {
   int failure = 0;
-  {
-    ScopedUnitLock guard(SendQueueLock());
-    if (socket_ == INVALID_SOCKET || sendQueue_.empty()) {
-      allSent_ = true;
-      return;
-    }
-    for (;;) {
+  for (;;) {
+    std::int32_t sent = 0;
+    bool partial = false;
+    {
+      ScopedUnitLock guard(SendQueueLock());
+      if (socket_ == INVALID_SOCKET || sendQueue_.empty()) {
+        allSent_ = true;
+        return;
+      }
       TBuffer* chunk = sendQueue_.front().get();
       std::int32_t pending = 0;
       const std::uint8_t* data = chunk->Peek(pending);
-      if (pending > 0) {
-        const std::int32_t sent = RealSend(data, pending);
-        if (sent > 0) {
-          bufferedByteCount_ = std::max(0, bufferedByteCount_ - sent);
-          chunk->Remove(sent);
-          if (sent < pending) return;  // the next FD_WRITE goes on
+      if (pending == 0) {
+        if (sendQueue_.size() > 1) {
+          sendQueue_.pop_front();
           continue;
         }
-        if (sent == 0) return;
+        allSent_ = true;
+        return;
+      }
+      sent = WinsockSend(data, pending);
+      if (sent == 0) return;
+      if (sent < 0) {
         failure = ws::WSAGetLastError();
         if (failure == WSAEWOULDBLOCK) return;
         break;
       }
-      if (sendQueue_.size() > 1) {
-        sendQueue_.pop_front();
-        continue;
-      }
-      allSent_ = true;
-      return;
+      bufferedByteCount_ = std::max(0, bufferedByteCount_ - sent);
+      chunk->Remove(sent);
+      partial = sent < pending;
     }
+    // The bytes are off the queue and the lock is free before OnSendData runs: a handler that sends again
+    // comes back in here and finds only its own bytes, and no chunk pointer is held across the call.
+    TriggerSendData(sent);
+    if (partial) return;  // the next FD_WRITE goes on
   }
   // Reported outside the lock: the handlers may queue data again.
   if (IsFatalSendError(failure)) {

@@ -1,6 +1,7 @@
 #include "controller/aircraft/mcp_switches.h"
 
 #include "controller/aircraft/mcp_panels.h"
+#include "controller/aircraft/model_code.h"
 #include "controller/aircraft/switch_frame.h"
 #include "framework/services/clock.h"
 
@@ -25,9 +26,8 @@ const ModelEntry kModels[] = {
 };
 
 const ModelEntry* EntryOf(const std::string& model) {
-  if (model.size() < 4) return nullptr;
   for (const ModelEntry& entry : kModels) {
-    if (model.compare(0, 4, entry.code) == 0) return &entry;
+    if (HasModelCode(model, entry.code)) return &entry;
   }
   return nullptr;
 }

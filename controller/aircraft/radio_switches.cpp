@@ -1,5 +1,6 @@
 #include "controller/aircraft/radio_switches.h"
 
+#include "controller/aircraft/model_code.h"
 #include "controller/aircraft/radio_frequency.h"
 #include "controller/aircraft/switch_frame.h"
 #include "framework/services/clock.h"
@@ -200,7 +201,7 @@ void RunMulticom(SwitchHost& host, FamilyHost& family, std::int32_t role, const 
                  std::int32_t switchNumber, std::int32_t state) {
   static const char* const kLabels[] = {"CPT MULTICOM - Input: ", "FO MULTICOM - Input: ", "OBS1 MULTICOM - Input: ",
                                         "OBS2 MULTICOM - Input: "};
-  const bool haldorLayout = model.compare(0, 4, "3401") == 0;
+  const bool haldorLayout = HasModelCode(model, "3401");
   MulticomSwitch(host, family, haldorLayout, family.MulticomMode(role), switchNumber, state);
   family.MarkMulticomActivity(fw::TickCount());
   if (state == 1) family.ShowRadioPanel(haldorLayout ? "3401" : "3318");

@@ -4,6 +4,7 @@
 
 #include "controller/aircraft/efis_switches.h"
 #include "controller/aircraft/mcp_switches.h"
+#include "controller/aircraft/model_code.h"
 #include "framework/services/clock.h"
 
 namespace aircraft {
@@ -49,7 +50,7 @@ bool HandleCduKey(SwitchHost& host, const SwitchRoles& roles, std::int32_t id, s
 
 bool ModelIs(const std::string& model, std::initializer_list<const char*> codes) {
   for (const char* code : codes) {
-    if (model.compare(0, 4, code) == 0 && model.size() >= 4) return true;
+    if (HasModelCode(model, code)) return true;
   }
   return false;
 }

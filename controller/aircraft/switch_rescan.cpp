@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controller/aircraft/knob_release.h"
+#include "controller/aircraft/model_code.h"
 #include "controller/aircraft/sim_session.h"
 #include "framework/services/clock.h"
 
@@ -39,7 +40,7 @@ const ReplayedModel kReplayedModels[] = {
 
 const ReplayedModel* ReplayedModelOf(const std::string& model) {
   for (const ReplayedModel& m : kReplayedModels) {
-    if (model.size() >= 4 && model.compare(0, 4, m.code) == 0) return &m;
+    if (HasModelCode(model, m.code)) return &m;
   }
   return nullptr;
 }

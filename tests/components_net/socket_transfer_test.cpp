@@ -81,6 +81,46 @@ TEST_F(SocketTransfer, DataWinsockCannotTakeWaitsInTheQueueAndDrainsInOrder) {
   CloseHandle(startReading);
 }
 
+// A handler that answers OnSendData with another Send: every byte reaches the peer once and in order, both
+// for a short first send and for one that fills a whole chunk, so that the answer opens a second chunk and
+// the drain frees the first while the handler runs.
+TEST(SocketSendFromHandler, SendingFromOnSendDataSendsEveryByteOnce) {
+  for (const std::size_t firstSize : {std::size_t{5}, std::size_t{1460}, std::size_t{4000}}) {
+    SCOPED_TRACE("first send of " + std::to_string(firstSize) + " bytes");
+    const std::string first = Pattern(firstSize);
+    const std::string answer = "answer";
+    std::string received;
+    std::string extra;
+    LoopbackPeer peer([&](SOCKET& s) {
+      received = RecvExactly(s, first.size() + answer.size());
+      extra = ReceiveUntilClosed(s, 2000);
+    });
+    auto* socket = new net::TNetSocket(nullptr);
+    socket->SetAddr("127.0.0.1");
+    socket->SetPort(peer.PortText());
+    socket->Connect();
+    ASSERT_TRUE(PumpUntil([&] { return socket->State() == net::wsConnected; }));
+    bool answered = false;
+    std::int32_t reported = 0;
+    socket->OnSendData = [&](fw::TObject*, std::int32_t count) {
+      reported += count;
+      if (answered) return;
+      answered = true;
+      EXPECT_EQ(socket->SendStr(answer), static_cast<std::int32_t>(answer.size()));
+    };
+    EXPECT_EQ(socket->Send(first.data(), static_cast<std::int32_t>(first.size())),
+              static_cast<std::int32_t>(first.size()));
+    EXPECT_TRUE(PumpUntil([&] { return socket->AllSent(); }));
+    EXPECT_EQ(socket->BufferedByteCount(), 0);
+    EXPECT_EQ(reported, static_cast<std::int32_t>(first.size() + answer.size()));
+    socket->Close();
+    ASSERT_TRUE(peer.Join());
+    EXPECT_TRUE(received == first + answer) << "the bytes arrived changed";
+    EXPECT_EQ(extra, "") << "bytes were sent twice";
+    socket->Free();
+  }
+}
+
 // Counts the FD_READ notifications besides the data events.
 class CountingSocket : public net::TNetSocket {
  public:

@@ -183,6 +183,11 @@ TEST_F(ColumnComboTest, TheLabelIsPlacedBesideTheComboAndFollowsIt) {
   EXPECT_EQ(label->Font()->Size(), 20);
   combo_->SetVisible(false);
   EXPECT_FALSE(label->Visible());
+  // A change of showing brings the label back in line with the combo's visibility.
+  combo_->SetVisible(true);
+  label->SetVisible(false);
+  combo_->Perform(fw::CM_SHOWINGCHANGED, 0, 0);
+  EXPECT_TRUE(label->Visible());
 }
 
 TEST_F(ColumnComboTest, ADisabledComboDrawsItsTextGrey) {

@@ -577,6 +577,32 @@ TEST_F(GlowActionTest, GroupIndexComesFromTheActionAndFollowsIt) {
   EXPECT_EQ(button_->GroupIndex(), 5);
 }
 
+// ActionChange as the framework calls it: with the defaults being checked (an action set while loading)
+// the action's group index replaces the button's own; on a later change of the action only a button
+// without one takes it.
+class ActionChangeButton : public TVxGlowButton {
+ public:
+  using TVxGlowButton::TVxGlowButton;
+  using TVxCustomGlowButton::ActionChange;
+};
+
+TEST_F(GlowActionTest, TheActionsGroupIndexReplacesTheButtonsOwnOnlyWhileDefaultsAreChecked) {
+  struct Case {
+    bool checkDefaults;
+    int own;
+    int expected;
+  };
+  for (const Case c : {Case{true, 5, 2}, Case{true, 0, 2}, Case{false, 5, 5}, Case{false, 0, 2}}) {
+    SCOPED_TRACE(std::string(c.checkDefaults ? "checking defaults" : "not checking") + ", own index " +
+                 std::to_string(c.own));
+    auto* b = Make<ActionChangeButton>(fw::Rect(10, 60, 110, 101));
+    b->SetGroupIndex(c.own);
+    action_->SetGroupIndex(2);
+    b->ActionChange(action_, c.checkDefaults);
+    EXPECT_EQ(b->GroupIndex(), c.expected);
+  }
+}
+
 TEST_F(GlowActionTest, TheActionListsImageIsDrawn) {
   list_->SetImages(Images16());
   action_->SetImageIndex(0);

@@ -454,6 +454,53 @@ TEST_F(OfficeRadioGroupTest, ItemIndexIsClampedAndReportedOnce) {
   EXPECT_TRUE(group_->Buttons(1)->Checked());
 }
 
+TEST_F(OfficeRadioGroupTest, AStoredIndexIsCheckedAfterReadingWithoutAClick) {
+  struct Case {
+    int stored;
+    int expected;
+  };
+  for (const Case c : {Case{1, 1}, Case{5, 1}, Case{-3, -1}}) {
+    SCOPED_TRACE("stored " + std::to_string(c.stored));
+    auto* group = Make<TVxOfficeRadioGroup>(fw::Rect(4, 50, 262, 88));
+    group->HandleNeeded();
+    int clicks = 0;
+    group->OnClick = [&](fw::TObject*) { ++clicks; };
+    fw::TReader reader(Form(), Form());
+    reader.ReadComponent(group, [&] {
+      group->Items()->Add("ORVA 737QTX");
+      group->Items()->Add("ORVA 777");
+      group->SetItemIndex(c.stored);
+    });
+    EXPECT_EQ(group->ItemIndex(), c.expected);
+    ASSERT_EQ(group->ButtonCount(), 2);
+    EXPECT_EQ(group->Buttons(1)->Checked(), c.expected == 1);
+    EXPECT_EQ(clicks, 0);
+  }
+}
+
+TEST_F(OfficeRadioGroupTest, ButtonsDoNotTakeTheGroupsHintSettingAndMoveOnce) {
+  group_->SetShowHint(true);
+  group_->Items()->Add("A");
+  group_->Items()->Add("B");
+  for (int i = 0; i < 2; ++i) EXPECT_FALSE(group_->Buttons(i)->ParentShowHint());
+
+  // Each button window is moved by one positioning when the layout changes.
+  static int moves = 0;
+  static WNDPROC original = nullptr;
+  HWND second = group_->Buttons(1)->Handle();
+  original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(second, GWLP_WNDPROC));
+  SetWindowLongPtrA(second, GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(+[](HWND window, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+                      if (msg == WM_WINDOWPOSCHANGED) ++moves;
+                      return CallWindowProcA(original, window, msg, w, l);
+                    }));
+  moves = 0;
+  group_->SetColumns(2);
+  SetWindowLongPtrA(second, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(group_->Buttons(1)->Left(), 132);
+}
+
 TEST_F(OfficeRadioGroupTest, ButtonsAskWhetherTheyAreEnabled) {
   group_->OnIsEnabled = [](fw::TObject*, int index, bool& enabled) { enabled = enabled && index != 1; };
   for (const char* item : {"A", "B", "C"}) group_->Items()->Add(item);

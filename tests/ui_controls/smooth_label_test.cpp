@@ -179,12 +179,18 @@ TEST_F(SmoothLabelTest, EveryChangeIsReportedOnceAndAnUnchangedTextNotAtAll) {
   label->Fill()->SetColor(kRed);
   label->SetTransparent(false);
   label->SetTransparent(false);
-  EXPECT_EQ(changes, 4);
+  // The label's own rendering type: two values, stored by their position.
+  static_assert(TVxSmoothLabel::tAntiAlias == 0 && TVxSmoothLabel::tClearType == 1);
+  EXPECT_EQ(label->TextRendering(), TVxSmoothLabel::tAntiAlias);
+  label->SetTextRendering(TVxSmoothLabel::tClearType);
+  label->SetTextRendering(TVxSmoothLabel::tClearType);
+  EXPECT_EQ(changes, 5);
   TVxSmoothLabel* copy = MakeLabel("");
   copy->OnChange = [&](fw::TObject*) { ++changes; };
   copy->Assign(label);
-  EXPECT_EQ(changes, 5);
+  EXPECT_EQ(changes, 6);
   EXPECT_EQ(copy->Caption()->Text(), "Assignments Saved");
+  EXPECT_EQ(copy->TextRendering(), TVxSmoothLabel::tClearType);
   EXPECT_FALSE(copy->Transparent());
   EXPECT_EQ(copy->Fill()->Color(), kRed);
   EXPECT_EQ(label->Version(), "1.5.0.1");

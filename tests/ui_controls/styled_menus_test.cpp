@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,41 @@ TEST_F(StyledMenuTest, ImagesSideBarAndArrowsOfDropDowns) {
   DrawPopupMenuItem(item, &side.canvas, fw::TRect{0, 0, 240, 24}, {});
   EXPECT_GT(side.Count(fw::TRect{0, 0, sideWidth, 24}, fw::clNavy), sideWidth * 12);
   EXPECT_EQ(side.Count(fw::TRect{sideWidth, 0, sideWidth + 24, 24}, fw::clFuchsia), 16 * 16);
+}
+
+// A right-to-left menu reads its captions right to left on any system, not only on Middle-East ones: the
+// full stop of "Save." then stands before the word, so the first inked columns hold only the dot.
+TEST_F(StyledMenuTest, ARightToLeftMenuReadsItsCaptionsRightToLeftOnAnyLocale) {
+  auto* menu = fw::Create<TVxPopupMenu>(Form());
+  TCustomVxMenuStyler* styler = menu->GetCurrentMenuStyler();
+  styler->IconBar()->SetColor(fw::clWhite);
+  styler->IconBar()->SetColorTo(fw::clNone);
+  styler->Background()->SetColor(fw::clWhite);
+  styler->Background()->SetColorTo(fw::clNone);
+  fw::TMenuItem* item = Item(menu->Items(), "Save.");
+  const bool wasMiddleEast = fw::SysLocale.MiddleEast;
+  fw::SysLocale.MiddleEast = false;
+  // The highest inked row in the first two inked columns.
+  const auto topOfFirstInk = [&](fw::TBiDiMode mode) {
+    menu->SetBiDiMode(mode);
+    PaintTarget target(200, 24);
+    DrawPopupMenuItem(item, &target.canvas, fw::TRect{0, 0, 200, 24}, {});
+    for (int x = 0; x < 200; ++x) {
+      int top = 24;
+      for (int column = x; column < x + 2; ++column) {
+        for (int y = 0; y < 24; ++y) {
+          if (target.bitmap.Pixel(column, y) != fw::clWhite) top = std::min(top, y);
+        }
+      }
+      if (top < 24) return top;
+    }
+    return 24;
+  };
+  const int leftToRight = topOfFirstInk(fw::bdLeftToRight);
+  const int rightToLeft = topOfFirstInk(fw::bdRightToLeft);
+  fw::SysLocale.MiddleEast = wasMiddleEast;
+  EXPECT_LT(leftToRight, 24);
+  EXPECT_GT(rightToLeft, leftToRight + 4) << "the caption was drawn left to right";
 }
 
 TEST_F(StyledMenuTest, BarItemsDrawTheirSliceOnlyWithAWindowButAlwaysWhenHotOrSelected) {

@@ -400,7 +400,12 @@ TEST(GDIPFill, ProgramFillsRender) {
       {"progress_lime", fw::clLime, fw::clLime, fw::clLime, fw::clLime, 0xFFD1AD, 0, 0, stRightBottom, fw::clGray, gtVertical},
       {"progress_lime_green", fw::clLime, 0x00CC99, 0x00CC99, fw::clLime, 0xFFD1AD, 0, 0, stRightBottom, fw::clGray, gtVertical},
   };
-  CreateDirectoryA("fill_renders", nullptr);
+  // Beside the test program in the build tree, wherever the test is started from.
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring folder(self);
+  folder = folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"fill_renders\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
   for (const Stored& s : fills) {
     TGDIPFill fill;
     fill.SetColor(s.color);
@@ -420,7 +425,7 @@ TEST(GDIPFill, ProgramFillsRender) {
     const int x = static_cast<int>(inner.X + inner.Width / 2);
     const int y = static_cast<int>(inner.Y) + 2;
     EXPECT_TRUE(Near(surface.Pixel(x, y), ColorToARGB(s.color), 12)) << s.name;
-    EXPECT_TRUE(surface.SaveAsPng(L"fill_renders\\" + std::wstring(s.name, s.name + std::strlen(s.name)) + L".png"))
+    EXPECT_TRUE(surface.SaveAsPng(folder + std::wstring(s.name, s.name + std::strlen(s.name)) + L".png"))
         << s.name;
   }
 }

@@ -543,6 +543,7 @@ void TColumnComboBox::Dispatch(fw::TMessage& Message) {
       if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(Enabled());
       return;
     case fw::CM_VISIBLECHANGED:
+    case fw::CM_SHOWINGCHANGED:
       TVxCustomCombo::Dispatch(Message);
       if (label_) label_->SetVisible(Visible());
       return;

@@ -162,7 +162,7 @@ class TColumnComboBox : public TVxCustomCombo {
   fw::TNotifyEvent OnLabelClick;
   fw::TNotifyEvent OnLabelDblClick;
 
-  std::uint32_t GetVersionNr() const override { return (1u << 24) | (4u << 16) | 2u; }
+  std::uint32_t GetVersionNr() const override { return MakeVersionNr(1, 4, 0, 2); }
 
   // The text of a 0-based column of a row; "Item index out of range" for a row index past the rows.
   std::string GetColumnText(int Index, int Column);

@@ -1,7 +1,8 @@
 // The glow button's action link: besides caption, enabled state, hint, visibility and help, a glow button
 // follows its action's checked state (Down), group index and image.
 #include "framework/actions/action_list.h"
-#include "ui/controls/glow_button.h"
+#include "ui/controls/glow_action_link.h"
+#include "ui/controls/custom_glow_button.h"
 
 namespace ui {
 
@@ -47,7 +48,7 @@ void TVxCustomGlowButton::ActionChange(fw::TObject* Sender, bool CheckDefaults) 
   fw::TCustomControl::ActionChange(Sender, CheckDefaults);
   auto* action = dynamic_cast<fw::TCustomAction*>(Sender);
   if (action == nullptr) return;
-  if (!CheckDefaults || groupIndex_ == 0) SetGroupIndex(action->GroupIndex());
+  if (CheckDefaults || groupIndex_ == 0) SetGroupIndex(action->GroupIndex());
   if (autoSize_ && Parent() != nullptr && HandleAllocated()) {
     sizing_ = true;
     try {

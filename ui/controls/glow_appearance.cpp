@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "framework/rtl/arith.h"
-#include "ui/controls/glow_button.h"
+#include "ui/controls/glow_appearance.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The glow button's style presets and face-colour sets (the toolkit's two style interfaces).
 #include <optional>
 
-#include "ui/controls/glow_button.h"
+#include "ui/controls/custom_glow_button.h"
 #include "ui/foundation/style_detection.h"
 
 namespace ui {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/controls/glow_button.h"
+#include "ui/controls/custom_glow_button.h"
 
 namespace ui {
 

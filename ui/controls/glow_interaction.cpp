@@ -10,7 +10,7 @@
 #include "framework/forms/form.h"
 #include "framework/menus/menu.h"
 #include "framework/messaging/timer.h"
-#include "ui/controls/glow_button.h"
+#include "ui/controls/custom_glow_button.h"
 #include "ui/controls/glow_face.h"
 
 namespace ui {

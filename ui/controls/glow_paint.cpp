@@ -5,7 +5,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/gdi_handles.h"
 #include "framework/messaging/timer.h"
-#include "ui/controls/glow_button.h"
+#include "ui/controls/custom_glow_button.h"
 #include "ui/controls/glow_face.h"
 #include "ui/controls/transparent_painting.h"
 #include "ui/foundation/style_detection.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/graphics/canvas.h"
-#include "ui/controls/glow_button.h"
+#include "ui/controls/custom_glow_button.h"
 #include "ui/foundation/gdip_graphics.h"
 
 namespace ui {

@@ -1,6 +1,7 @@
 #include "ui/controls/menu_item_painting.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "framework/actions/action_list.h"
@@ -9,11 +10,13 @@
 #include "framework/forms/screen.h"
 #include "framework/menus/menu.h"
 #include "framework/rtl/ansicase.h"
+#include "framework/rtl/arith.h"
 #include "framework/rtl/syslocale.h"
 #include "ui/controls/main_menu.h"
 #include "ui/controls/menu_painters.h"
 #include "ui/controls/menu_style_host.h"
 #include "ui/controls/menu_styler.h"
+#include "ui/controls/menu_window_shape.h"
 #include "ui/controls/popup_menu.h"
 #include "ui/foundation/draw_utils.h"
 #include "ui/foundation/gdip_brushes.h"
@@ -185,12 +188,6 @@ UINT VisiblePosition(TMenuItem* item) {
   return position;
 }
 
-void Line(fw::TCanvas* canvas, fw::TColor color, int x1, int y1, int x2, int y2) {
-  canvas->Pen()->SetColor(color);
-  canvas->MoveTo(x1, y1);
-  canvas->LineTo(x2, y2);
-}
-
 void DrawDropDownBackground(const ItemPaint& p, const TRect& m, TRect& r) {
   TCustomVxMenuStyler* styler = p.styler;
   TSideBar* side = styler->SideBar();
@@ -209,7 +206,7 @@ void DrawDropDownBackground(const ItemPaint& p, const TRect& m, TRect& r) {
   const TRect column{r.Left, m.Top, r.Left + icons->Size(), m.Bottom};
   DrawMenuGradientPart(p.canvas, column, icons->GradientDirection(), icons->ColorTo(), icons->Color(), r);
   if (icons->SeparatorColor() != fw::clNone) {
-    Line(p.canvas, icons->SeparatorColor(), column.Right - 1, column.Top, column.Right - 1, column.Bottom);
+    DrawLineColor(p.canvas, icons->SeparatorColor(), column.Right - 1, column.Top, column.Right - 1, column.Bottom);
   }
   TBackground* back = styler->Background();
   TRect b = r;
@@ -280,7 +277,10 @@ int MaximisedChildButtons(fw::TMenu* menu) {
 // The active MDI child's small icon left of the first bar item, on the frame's bar.
 void DrawMDIChildIcon(const ItemPaint& p, const TRect& r) {
   fw::TCustomForm* form = OwnerForm(p.item->GetParentMenu());
-  if (form == nullptr || form->FormStyle() != fw::fsMDIForm || p.item->MenuIndex() != 0 || r.Left <= 4) return;
+  // The first bar item: index 0 of the menu's items, or an item that is not among them.
+  if (form == nullptr || form->FormStyle() != fw::fsMDIForm || p.item->GetParentMenu()->Items()->IndexOf(p.item) > 0 ||
+      r.Left <= 4)
+    return;
   // The icon is copied at the small-icon size; it goes only where the bar leaves that much room.
   const int iconWidth = GetSystemMetrics(SM_CXSMICON);
   if (r.Left < iconWidth || !form->HandleAllocated()) return;
@@ -359,7 +359,7 @@ bool DrawItemBackground(const ItemPaint& p, const TRect& r) {
         DrawMenuMirrorRect(p.canvas, r, true, border, direction, colors(3), colors(2), colors(1), colors(0));
       }
       if (selected && p.item->Count() > 0) {
-        Line(p.canvas, p.styler->Background()->Color(), r.Left, r.Bottom - 1, r.Right - 1, r.Bottom - 1);
+        DrawLineColor(p.canvas, p.styler->Background()->Color(), r.Left, r.Bottom - 1, r.Right - 1, r.Bottom - 1);
       }
       return true;
     }
@@ -456,13 +456,32 @@ bool RightToLeftMenu(fw::TMenu* menu) { return fw::SysLocale.MiddleEast && menu-
 
 constexpr int kStringFormatNoWrap = 0x1000;
 
+// The canvas font's face and point size in the regular style, for GDI+.
+std::unique_ptr<TGPFont> GdiPlusFont(fw::TCanvas* canvas, TGPFontFamily& family) {
+  return std::make_unique<TGPFont>(&family, static_cast<float>(canvas->Font()->Size()), 0, UnitPoint);
+}
+
+std::wstring WideFace(fw::TCanvas* canvas) {
+  const std::string face = canvas->Font()->Name();
+  return std::wstring(face.begin(), face.end());
+}
+
+// The rounded GDI+ height of "gh" in the canvas font: the step between GDI+ note lines.
+int GdiPlusLineStep(fw::TCanvas* canvas) {
+  TGPGraphics graphics(canvas->Handle());
+  TGPFontFamily family(WideFace(canvas));
+  const std::unique_ptr<TGPFont> font = GdiPlusFont(canvas, family);
+  GpRectF box{};
+  graphics.MeasureStringSimple(L"gh", -1, font.get(), GpRectF{0, 0, 0, 0}, box);
+  return static_cast<int>(fw::Round(box.Height));
+}
+
 // One line of a caption through GDI+ in the canvas font's face and point size, regular style.
 void DrawGdiPlusLine(fw::TCanvas* canvas, TAntiAlias antiAlias, const std::string& text, const TRect& t,
                      bool aligned, bool centred, bool right) {
   TGPGraphics graphics(canvas->Handle());
-  const std::string face = canvas->Font()->Name();
-  TGPFontFamily family(std::wstring(face.begin(), face.end()));
-  TGPFont font(&family, static_cast<float>(canvas->Font()->Size()), 0, UnitPoint);
+  TGPFontFamily family(WideFace(canvas));
+  const std::unique_ptr<TGPFont> font = GdiPlusFont(canvas, family);
   graphics.SetTextRenderingHint(antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
                                                          : TextRenderingHintAntiAlias);
   TGPStringFormat format(kStringFormatNoWrap);
@@ -475,13 +494,13 @@ void DrawGdiPlusLine(fw::TCanvas* canvas, TAntiAlias antiAlias, const std::strin
   TGPSolidBrush brush(ColorToARGB(canvas->Font()->Color()));
   const GpRectF layout{static_cast<float>(t.Left), static_cast<float>(t.Top), static_cast<float>(t.Width()),
                        static_cast<float>(t.Height())};
-  graphics.DrawAnsiString(text, -1, &font, layout, &format, &brush);
+  graphics.DrawAnsiString(text, -1, font.get(), layout, &format, &brush);
 }
 
 // Step E: the caption (or, measuring, its rectangle) with the item's font and colours.
 void DrawCaption(const ItemPaint& p, std::string text, UINT format, TRect& t, bool measuring) {
   fw::TMenu* menu = p.item->GetParentMenu();
-  if (menu->BiDiMode() == fw::bdRightToLeft && menu->UseRightToLeftReading()) format |= DT_RIGHT | DT_RTLREADING;
+  if (menu->BiDiMode() == fw::bdRightToLeft) format |= DT_RIGHT | DT_RTLREADING;
   if (measuring && (text.empty() || text == "&")) text += " ";
   fw::TCanvas* canvas = p.canvas;
   canvas->Brush()->SetStyle(fw::bsClear);
@@ -530,7 +549,8 @@ void DrawCaption(const ItemPaint& p, std::string text, UINT format, TRect& t, bo
   TSelectedItem* sel = p.styler->SelectedItem();
   canvas->Font()->Assign(selected ? sel->NotesFont() : p.styler->NotesFont());
   disabledColors();
-  const int step = canvas->TextHeight("gh");
+  // GDI steps by the notes font's GDI height of "gh", GDI+ by its GDI+ height.
+  const int step = antiAlias == aaNone ? canvas->TextHeight("gh") : GdiPlusLineStep(canvas);
   for (size_t i = 1; i < lines.size(); ++i, y += step) {
     const TRect line{t.Left, y, t.Right, y + step};
     if (antiAlias == aaNone) {
@@ -606,20 +626,6 @@ bool PaintFor(fw::TObject* sender, fw::TCanvas* canvas, fw::TOwnerDrawState stat
   return true;
 }
 
-// The procedure of a drop-down window the menus have shaped: no erasing, and the window's own shape and
-// procedure given back when it hides or goes.
-LRESULT CALLBACK DropDownWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto old = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_ERASEBKGND) return 1;
-  if ((message == WM_SHOWWINDOW && wParam == FALSE) || message == WM_CLOSE || message == WM_DESTROY) {
-    SetWindowRgn(window, nullptr, TRUE);
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  }
-  return old != nullptr ? CallWindowProcA(old, window, message, wParam, lParam)
-                        : DefWindowProcA(window, message, wParam, lParam);
-}
-
 bool OpensToTheRight(const ItemPaint& p, HWND window) {
   TMenuItem* parent = p.item->Parent();
   if (parent == nullptr || parent->Parent() == nullptr || IsBarItem(parent)) return true;
@@ -639,39 +645,18 @@ void FrameDropDownWindow(const ItemPaint& p) {
   fw::TMenu* menu = p.item->GetParentMenu();
   if (auto* main = dynamic_cast<fw::TMainMenu*>(menu); main != nullptr && main->WindowHandle() == window) return;
   if (auto* popup = dynamic_cast<fw::TPopupMenu*>(menu); popup != nullptr && popup->WindowHandle() == window) return;
-  RECT screen{};
-  GetWindowRect(window, &screen);
-  const int width = screen.right - screen.left;
-  const int height = screen.bottom - screen.top;
-  const int level = Depth(p.item) + (menu->IsMenuBar() ? 0 : 1);
-  const bool right = OpensToTheRight(p, window);
-  if (GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&DropDownWindowProc)) {
-    const LONG_PTR old = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DropDownWindowProc));
-    SetWindowLongPtrA(window, GWLP_USERDATA, old);
-    SetWindowRgn(window, CreateRectRgn(1, 1, width - 1 - kDropDownRightCut, height - 1), TRUE);
-    const int dx = level == 1 ? -1 : right ? -14 : 20;
-    const int dy = level == 1 ? -2 : 0;
-    MoveWindow(window, screen.left + dx, screen.top + dy, width, height, TRUE);
-  }
-  const HDC dc = GetWindowDC(window);
-  if (dc == nullptr) return;
-  fw::TCanvas canvas;
-  canvas.SetHandle(dc);
-  TRect frame{1, 1, width - 1, height - 1};
-  frame.Right -= level == 1 ? kDropDownRightCut : right ? 2 * kDropDownRightCut : 0;
-  canvas.Brush()->SetColor(p.styler->MenuBorderColor());
-  canvas.FrameRect(frame);
-  if (level == 1 && menu->IsMenuBar()) {
+  TDropDownWindowLook look;
+  look.level = Depth(p.item) + (menu->IsMenuBar() ? 0 : 1);
+  look.opensRight = OpensToTheRight(p, window);
+  look.borderColor = p.styler->MenuBorderColor();
+  look.backgroundColor = p.styler->Background()->Color();
+  if (look.level == 1 && menu->IsMenuBar()) {
     RECT opener{};
     if (MenuItemRectService(GetParent(window), menu->Handle(), VisiblePosition(p.item->Parent()), &opener)) {
-      Line(&canvas, p.styler->Background()->Color(), opener.left - screen.left + 1, 1,
-           opener.right - screen.left - 1, 1);
+      look.opener = opener;
     }
   }
-  canvas.Brush()->SetColor(p.styler->Background()->Color());
-  canvas.FrameRect(TRect{frame.Left + 1, frame.Top + 1, frame.Right - 1, frame.Bottom - 1});
-  canvas.SetHandle(nullptr);
-  ReleaseDC(window, dc);
+  ShapeAndFrameDropDownWindow(window, look);
 }
 
 }  // namespace

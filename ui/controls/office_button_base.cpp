@@ -107,7 +107,7 @@ void TVxOfficeButtonBase::SetBounds(int ALeft, int ATop, int AWidth, int AHeight
 }
 
 bool TVxOfficeButtonBase::UseThemes() const {
-  return IsXPOrLater() && themed_ && ThemeLib.IsThemeActive != nullptr && ThemeLib.IsThemeActive() &&
+  return IsWinXPOrLater() && themed_ && ThemeLib.IsThemeActive != nullptr && ThemeLib.IsThemeActive() &&
          IsComCtlVersion6();
 }
 

@@ -10,6 +10,7 @@
 
 #include "framework/controls/custom_control.h"
 #include "framework/controls/std_types.h"
+#include "ui/foundation/version_info.h"
 
 namespace fw {
 class TCustomImageList;
@@ -23,7 +24,7 @@ struct THTMLTextParams;
 
 using TAnchorClick = std::function<void(fw::TObject* Sender, const std::string& Anchor)>;
 
-class TVxOfficeButtonBase : public fw::TCustomControl {
+class TVxOfficeButtonBase : public fw::TCustomControl, public TVersionedComponent {
  public:
   explicit TVxOfficeButtonBase(fw::TComponent* AOwner);
   ~TVxOfficeButtonBase() override;
@@ -59,9 +60,7 @@ class TVxOfficeButtonBase : public fw::TCustomControl {
   void SetParentBackground(bool value) { background_ = value; }
   bool Hot() const { return hot_; }
 
-  std::string Version() const { return "1.3.4.1"; }
-  void SetVersion(const std::string&) {}  // read-only
-  std::uint32_t GetVersionNr() const { return (1u << 24) | (3u << 16) | (4u << 8) | 1u; }
+  std::uint32_t GetVersionNr() const override { return MakeVersionNr(1, 3, 4, 1); }
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   // The anchor of the caption under a point; empty when none.

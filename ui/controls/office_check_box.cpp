@@ -3,6 +3,7 @@
 #include "framework/controls/accelerators.h"
 #include "framework/controls/messages.h"
 #include "ui/foundation/banded_gradient.h"
+#include "ui/foundation/style_detection.h"
 #include "ui/foundation/html_engine.h"
 
 namespace ui {
@@ -39,7 +40,7 @@ void TCustomVxOfficeCheckBox::Toggle() {
 
 void TCustomVxOfficeCheckBox::Paint() {
   Canvas()->SetFont(Font());
-  if (background_ || IsXPOrLater()) PaintParentBackground();
+  if (background_ || IsWinXPOrLater()) PaintParentBackground();
   DrawButton();
   fw::TRect text = TextRect(TextIndent());
   const fw::TSize size = DrawCaption(text);

@@ -3,6 +3,7 @@
 #include "framework/controls/accelerators.h"
 #include "framework/controls/messages.h"
 #include "ui/foundation/banded_gradient.h"
+#include "ui/foundation/style_detection.h"
 #include "ui/controls/html_text_office.h"
 
 namespace ui {
@@ -34,7 +35,7 @@ void TCustomVxOfficeRadioButton::DoClick() {
 void TCustomVxOfficeRadioButton::Paint() {
   fw::TCanvas* canvas = Canvas();
   canvas->SetFont(Font());
-  if (background_ || IsXPOrLater()) PaintParentBackground();
+  if (background_ || IsWinXPOrLater()) PaintParentBackground();
   DrawButton();
   fw::TRect text = TextRect(TextIndent());
   if (ButtonVertAlign() != fw::tlTop) {

@@ -16,6 +16,7 @@ TVxGroupButton::TVxGroupButton(TCustomVxOfficeRadioGroup* Group) : TVxOfficeRadi
   group_->buttons_.push_back(this);
   SetVisible(false);
   SetEnabled(group_->Enabled());
+  SetParentShowHint(false);
   OnClick = [group = group_](fw::TObject* Sender) { group->ButtonClick(Sender); };
   SetParent(group_);
 }
@@ -179,10 +180,10 @@ void TCustomVxOfficeRadioGroup::ReadState(fw::TReader* Reader) {
     throw;
   }
   reading_ = false;
-  const int stored = itemIndex_;
-  itemIndex_ = -1;
-  UpdateButtons();
-  SetItemIndex(stored);
+  // The stored index is checked by UpdateButtons without a click; one past the stored items is pulled
+  // back as an items change does.
+  itemIndex_ = std::max(itemIndex_, -1);
+  ItemsChanged();
 }
 
 void TCustomVxOfficeRadioGroup::Loaded() {
@@ -241,11 +242,13 @@ void TCustomVxOfficeRadioGroup::ArrangeButtons() {
       int left = (i / perColumn) * buttonWidth + 8;
       if (button->UseRightToLeftReading()) left = ClientWidth() - left - buttonWidth;
       const int top = (i % perColumn) * buttonHeight + topMargin;
-      button->SetBounds(left, top, buttonWidth, buttonHeight);
+      // A button with a window moves with the others at the end (its bounds follow WM_WINDOWPOSCHANGED);
+      // one without, or when the deferral failed, takes its bounds at once.
       if (positions && button->HandleAllocated()) {
         positions = DeferWindowPos(positions, button->Handle(), nullptr, left, top, buttonWidth, buttonHeight,
                                    SWP_NOZORDER | SWP_NOACTIVATE);
       }
+      if (!positions || !button->HandleAllocated()) button->SetBounds(left, top, buttonWidth, buttonHeight);
       button->SetVisible(true);
     }
   } catch (...) {

@@ -67,9 +67,7 @@ class TCustomVxOfficeRadioGroup : public TVxGroupBox {
   void SetDisabledFontColor(fw::TColor value) { disabledFontColor_ = value; }
   bool Themed() const { return themed_; }
   void SetThemed(bool value);
-  std::string Version() const { return "1.3.4.1"; }
-  void SetVersion(const std::string&) {}  // read-only
-  std::uint32_t GetVersionNr() const { return (1u << 24) | (3u << 16) | (4u << 8) | 1u; }
+  std::uint32_t GetVersionNr() const override { return MakeVersionNr(1, 3, 4, 1); }
   virtual bool CanModify() { return true; }
 
   TEnabledEvent OnIsEnabled;

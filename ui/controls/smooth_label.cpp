@@ -14,25 +14,6 @@ namespace {
 
 constexpr int kNoWrap = 4096;  // StringFormatFlagsNoWrap
 
-enum class Column { kLeft, kCenter, kRight };
-enum class Row { kTop, kCenter, kBottom };
-
-Column ColumnOf(TVxSmoothLabelLocation location) {
-  switch (location) {
-    case plTopCenter: case plCenterCenter: case plBottomCenter: return Column::kCenter;
-    case plTopRight: case plCenterRight: case plBottomRight: return Column::kRight;
-    default: return Column::kLeft;  // the left column and custom places
-  }
-}
-
-Row RowOf(TVxSmoothLabelLocation location) {
-  switch (location) {
-    case plCenterLeft: case plCenterCenter: case plCenterRight: return Row::kCenter;
-    case plBottomLeft: case plBottomCenter: case plBottomRight: return Row::kBottom;
-    default: return Row::kTop;
-  }
-}
-
 }  // namespace
 
 // ---- caption ----
@@ -118,8 +99,6 @@ void TVxSmoothLabel::Assign(fw::TPersistent* Source) {
 
 std::uint32_t TVxSmoothLabel::GetVersionNr() const { return MakeVersionNr(1, 5, 0, 1); }
 
-std::string TVxSmoothLabel::Version() const { return VersionText(GetVersionNr()); }
-
 void TVxSmoothLabel::Paint() {
   if (Width() < 2 || Height() < 2) return;
   TGPGraphics graphics(Canvas()->Handle());
@@ -135,10 +114,10 @@ void TVxSmoothLabel::DrawCaption(TGPGraphics* Graphics, TVxSmoothLabelCaption* C
                                  const GpRectF& Layout) {
   const std::unique_ptr<TGPFont> font = Graphics->MakeFont(C->Font());  // unknown families draw in Arial
   TGPStringFormat format(wordWrap_ ? 0 : kNoWrap);
-  const Column column = ColumnOf(C->Location());
+  const TLocationColumn column = LocationColumn(C->Location());
   if (wordWrap_) {
-    format.SetAlignment(column == Column::kLeft     ? StringAlignmentNear
-                        : column == Column::kCenter ? StringAlignmentCenter
+    format.SetAlignment(column == TLocationColumn::Left     ? StringAlignmentNear
+                        : column == TLocationColumn::Center ? StringAlignmentCenter
                                                     : StringAlignmentFar);
   }
   const std::wstring wide = AnsiToWide(C->Text());
@@ -155,9 +134,9 @@ void TVxSmoothLabel::DrawCaption(TGPGraphics* Graphics, TVxSmoothLabelCaption* C
     x = static_cast<float>(caption_->Left());
     y = static_cast<float>(caption_->Top());
   } else {
-    x = column == Column::kLeft ? 0 : column == Column::kCenter ? (Layout.Width - w) / 2 : Layout.Width - w;
-    const Row row = RowOf(C->Location());
-    y = row == Row::kTop ? 0 : row == Row::kCenter ? (Layout.Height - h) / 2 : Layout.Height - h;
+    x = column == TLocationColumn::Left ? 0 : column == TLocationColumn::Center ? (Layout.Width - w) / 2 : Layout.Width - w;
+    const TLocationRow row = LocationRow(C->Location());
+    y = row == TLocationRow::Top ? 0 : row == TLocationRow::Center ? (Layout.Height - h) / 2 : Layout.Height - h;
   }
   x += static_cast<float>(DX);
   y += static_cast<float>(DY);

@@ -15,6 +15,7 @@
 #include "ui/controls/smooth_panel.h"
 #include "ui/foundation/control_style.h"
 #include "ui/foundation/gdip_values.h"
+#include "ui/foundation/version_info.h"
 
 namespace ui {
 
@@ -22,10 +23,8 @@ class TGDIPFill;
 class TGPGraphics;
 class TVxGDIPPicture;
 
-// The label's places are the panel's (plTopLeft .. plCustom), and its text renderings tAntiAlias and
-// tClearType are the panel's values of those names.
+// The label's places are the panel's (plTopLeft .. plCustom).
 using TVxSmoothLabelLocation = TVxSmoothPanelLocation;
-using TVxSmoothLabelTextRendering = TVxSmoothPanelTextRenderingHint;
 
 class TVxSmoothLabelCaption : public fw::TPersistent {
  public:
@@ -85,8 +84,12 @@ class TVxSmoothLabelCaption : public fw::TPersistent {
   fw::TColor colorStart_ = RGB(159, 224, 255);
 };
 
-class TVxSmoothLabel : public fw::TGraphicControl, public IControlStyle {
+class TVxSmoothLabel : public fw::TGraphicControl, public IControlStyle, public TVersionedComponent {
  public:
+  // The label's own two GDI+ text renderings (anti-alias grid-fit and ClearType grid-fit); the panel's
+  // hint of the same value names has three.
+  enum TTextRenderingHint : std::uint8_t { tAntiAlias, tClearType };
+
   explicit TVxSmoothLabel(fw::TComponent* AOwner);
   ~TVxSmoothLabel() override;
   // Fill, both captions and the label's own settings of another label, then one change; any other source
@@ -103,8 +106,8 @@ class TVxSmoothLabel : public fw::TGraphicControl, public IControlStyle {
   void SetFill(TGDIPFill* value);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool value) { Update(wordWrap_, value); }
-  TVxSmoothLabelTextRendering TextRendering() const { return textRendering_; }
-  void SetTextRendering(TVxSmoothLabelTextRendering value) { Update(textRendering_, value); }
+  TTextRenderingHint TextRendering() const { return textRendering_; }
+  void SetTextRendering(TTextRenderingHint value) { Update(textRendering_, value); }
   bool CaptionShadowVisible() const { return captionShadowVisible_; }
   void SetCaptionShadowVisible(bool value) { Update(captionShadowVisible_, value); }
   int CaptionShadowOffsetTop() const { return captionShadowOffsetTop_; }
@@ -112,9 +115,7 @@ class TVxSmoothLabel : public fw::TGraphicControl, public IControlStyle {
   int CaptionShadowOffsetLeft() const { return captionShadowOffsetLeft_; }
   void SetCaptionShadowOffsetLeft(int value) { Update(captionShadowOffsetLeft_, value); }
 
-  std::string Version() const;
-  void SetVersion(const std::string&) {}  // read-only
-  std::uint32_t GetVersionNr() const;
+  std::uint32_t GetVersionNr() const override;
   // The label has no presets.
   void SetComponentStyle(int) override {}
 
@@ -138,7 +139,7 @@ class TVxSmoothLabel : public fw::TGraphicControl, public IControlStyle {
   bool transparent_ = true;
   std::unique_ptr<TGDIPFill> fill_;
   bool wordWrap_ = false;
-  TVxSmoothLabelTextRendering textRendering_ = tAntiAlias;
+  TTextRenderingHint textRendering_ = tAntiAlias;
   std::unique_ptr<TVxSmoothLabelCaption> captionShadow_;
   bool captionShadowVisible_ = false;
   int captionShadowOffsetTop_ = 1;

@@ -29,10 +29,6 @@ namespace {
 
 ARGB AlphaColor(std::uint8_t alpha, fw::TColor color) { return MakeAlphaColor(alpha, color); }
 
-bool InBottomRow(TVxSmoothPanelLocation location) {
-  return location == plBottomLeft || location == plBottomCenter || location == plBottomRight;
-}
-
 }  // namespace
 
 // ---- caption ----
@@ -165,13 +161,7 @@ void TVxSmoothPanel::Notification(fw::TComponent* AComponent, fw::TOperation Ope
   fw::TCustomControl::Notification(AComponent, Operation);
 }
 
-std::uint32_t TVxSmoothPanel::GetVersionNr() const { return (1u << 24) | (2u << 16) | (1u << 8) | 0u; }
-
-std::string TVxSmoothPanel::Version() const {
-  const std::uint32_t v = GetVersionNr();
-  return std::to_string(v >> 24) + "." + std::to_string((v >> 16) & 0xFF) + "." + std::to_string((v >> 8) & 0xFF) +
-         "." + std::to_string(v & 0xFF);
-}
+std::uint32_t TVxSmoothPanel::GetVersionNr() const { return MakeVersionNr(1, 2, 1, 0); }
 
 void TVxSmoothPanel::InvalidateFace() {
   rebuild_ = true;
@@ -287,7 +277,7 @@ void TVxSmoothPanel::DrawFace(TGPGraphics* Graphics) {
     }
     if (c->LineColor() != fw::clNone && c->Line()) {
       TGPPen pen(ColorToARGB(c->LineColor()), 1.0f);
-      const float lineY = InBottomRow(c->Location()) ? y - 2 : y + measured.Height;
+      const float lineY = LocationRow(c->Location()) == TLocationRow::Bottom ? y - 2 : y + measured.Height;
       Graphics->DrawLine(&pen, static_cast<float>(RoundToInt(inner.X + 2)), lineY,
                          static_cast<float>(RoundToInt(w0 - 2)), lineY);
     }
@@ -339,15 +329,15 @@ fw::TPoint TVxSmoothPanel::CalcPosition(TVxSmoothPanelLocation Location, int Tex
   const int w = RoundToInt(Rect.Width);
   const int h = RoundToInt(Rect.Height);
   fw::TPoint at{x, y};
-  switch (Location) {
-    case plTopRight: case plCenterRight: case plBottomRight: at.X = std::max(w - TextWidth, x); break;
-    case plTopCenter: case plCenterCenter: case plBottomCenter: at.X = std::max(w - TextWidth, x) / 2; break;
-    default: break;
+  switch (LocationColumn(Location)) {
+    case TLocationColumn::Right: at.X = std::max(w - TextWidth, x); break;
+    case TLocationColumn::Center: at.X = std::max(w - TextWidth, x) / 2; break;
+    case TLocationColumn::Left: break;
   }
-  switch (Location) {
-    case plBottomLeft: case plBottomCenter: case plBottomRight: at.Y = h - TextHeight; break;
-    case plCenterLeft: case plCenterCenter: case plCenterRight: at.Y = (h - TextHeight) / 2; break;
-    default: break;
+  switch (LocationRow(Location)) {
+    case TLocationRow::Bottom: at.Y = h - TextHeight; break;
+    case TLocationRow::Center: at.Y = (h - TextHeight) / 2; break;
+    case TLocationRow::Top: break;
   }
   return at;
 }

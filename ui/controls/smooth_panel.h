@@ -14,6 +14,7 @@
 #include "framework/graphics/font.h"
 #include "ui/foundation/control_style.h"
 #include "ui/foundation/gdip_values.h"
+#include "ui/foundation/version_info.h"
 
 namespace fw {
 class TCustomImageList;
@@ -33,6 +34,24 @@ enum TVxSmoothPanelLocation {
   plTopLeft, plTopCenter, plTopRight, plCenterLeft, plCenterCenter, plCenterRight, plBottomLeft, plBottomCenter,
   plBottomRight, plCustom
 };
+
+// The column and the row of a place; plCustom counts as top left.
+enum class TLocationColumn { Left, Center, Right };
+enum class TLocationRow { Top, Center, Bottom };
+constexpr TLocationColumn LocationColumn(TVxSmoothPanelLocation Location) {
+  switch (Location) {
+    case plTopCenter: case plCenterCenter: case plBottomCenter: return TLocationColumn::Center;
+    case plTopRight: case plCenterRight: case plBottomRight: return TLocationColumn::Right;
+    default: return TLocationColumn::Left;
+  }
+}
+constexpr TLocationRow LocationRow(TVxSmoothPanelLocation Location) {
+  switch (Location) {
+    case plCenterLeft: case plCenterCenter: case plCenterRight: return TLocationRow::Center;
+    case plBottomLeft: case plBottomCenter: case plBottomRight: return TLocationRow::Bottom;
+    default: return TLocationRow::Top;
+  }
+}
 enum TVxSmoothPanelTextRenderingHint { tAntiAlias, tAntiAliasGridFit, tClearType };
 
 class TVxSmoothPanelCaption : public fw::TPersistent {
@@ -136,7 +155,10 @@ class TVxSmoothPanelCaption : public fw::TPersistent {
 using TVxSmoothPanelAnchorClickEvent = std::function<void(fw::TObject* Sender, const std::string& Anchor)>;
 using TVxSmoothPanelDrawEvent = std::function<void(fw::TObject* Sender, fw::TCanvas* Canvas, const fw::TRect& Rect)>;
 
-class TVxSmoothPanel : public fw::TCustomControl, public IControlStyle, public IControlFaceColors {
+class TVxSmoothPanel : public fw::TCustomControl,
+                       public IControlStyle,
+                       public IControlFaceColors,
+                       public TVersionedComponent {
  public:
   explicit TVxSmoothPanel(fw::TComponent* AOwner);
   ~TVxSmoothPanel() override;
@@ -160,9 +182,7 @@ class TVxSmoothPanel : public fw::TCustomControl, public IControlStyle, public I
   void SetImages(fw::TCustomImageList* value);
   void SetCursor(fw::TCursor value);
 
-  std::string Version() const;
-  void SetVersion(const std::string&) {}  // read-only
-  virtual std::uint32_t GetVersionNr() const;
+  std::uint32_t GetVersionNr() const override;
 
   // Style presets 0..15 and a colour record.
   void ApplyStyle(int Style);

@@ -134,8 +134,6 @@ void TVxSmoothProgressBar::SetMarqueeInterval(int value) {
 
 std::uint32_t TVxSmoothProgressBar::GetVersionNr() const { return MakeVersionNr(1, 7, 0, 0); }
 
-std::string TVxSmoothProgressBar::Version() const { return VersionText(GetVersionNr()); }
-
 // ---- timers ----
 
 void TVxSmoothProgressBar::EasingTick() {

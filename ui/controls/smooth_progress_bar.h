@@ -15,6 +15,7 @@
 #include "framework/controls/custom_control.h"
 #include "ui/foundation/control_style.h"
 #include "ui/foundation/gdip_progress.h"
+#include "ui/foundation/version_info.h"
 
 namespace fw {
 class TTimer;
@@ -28,7 +29,10 @@ enum TProgressBarStyle { pbstNormal, pbstMarquee };
 
 using TVxSmoothProgressBarPositionChanged = std::function<void(fw::TObject* Sender, double Value)>;
 
-class TVxSmoothProgressBar : public fw::TCustomControl, public IControlStyle, public IControlFaceColors {
+class TVxSmoothProgressBar : public fw::TCustomControl,
+                             public IControlStyle,
+                             public IControlFaceColors,
+                             public TVersionedComponent {
  public:
   explicit TVxSmoothProgressBar(fw::TComponent* AOwner);
   ~TVxSmoothProgressBar() override;
@@ -66,9 +70,7 @@ class TVxSmoothProgressBar : public fw::TCustomControl, public IControlStyle, pu
   TGDIPProgressDirection Direction() const { return direction_; }
   void SetDirection(TGDIPProgressDirection value) { Update(direction_, value); }
 
-  std::string Version() const;
-  void SetVersion(const std::string&) {}  // read-only
-  std::uint32_t GetVersionNr() const;
+  std::uint32_t GetVersionNr() const override;
 
   // Style presets 0..15 and a colour record.
   void ApplyStyle(int Style);

@@ -339,8 +339,6 @@ void TVxSmoothTabPager::SetFill(TGDIPFill* value) { fill_->Assign(value); }
 
 std::uint32_t TVxSmoothTabPager::GetVersionNr() const { return MakeVersionNr(1, 2, 0, 0); }
 
-std::string TVxSmoothTabPager::Version() const { return VersionText(GetVersionNr()); }
-
 // ---- painting ----
 
 void TVxSmoothTabPager::Paint() {

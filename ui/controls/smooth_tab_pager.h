@@ -18,6 +18,7 @@
 #include "ui/controls/smooth_tab_appearance.h"
 #include "ui/foundation/control_style.h"
 #include "ui/foundation/fill_types.h"
+#include "ui/foundation/version_info.h"
 
 namespace ui {
 
@@ -103,7 +104,10 @@ using TTabChangingEvent = std::function<void(fw::TObject* Sender, int FromPage, 
 using TTabMovedEvent = std::function<void(fw::TObject* Sender, int FromPos, int ToPos)>;
 using TDrawTabEvent = std::function<void(fw::TObject* Sender, int TabIndex, const fw::TRect& TabRect)>;
 
-class TVxSmoothTabPager : public fw::TCustomControl, public IControlStyle, public IControlFaceColors {
+class TVxSmoothTabPager : public fw::TCustomControl,
+                          public IControlStyle,
+                          public IControlFaceColors,
+                          public TVersionedComponent {
  public:
   explicit TVxSmoothTabPager(fw::TComponent* AOwner);
   ~TVxSmoothTabPager() override;
@@ -153,9 +157,7 @@ class TVxSmoothTabPager : public fw::TCustomControl, public IControlStyle, publi
   TGDIPFill* Fill() const { return fill_.get(); }
   void SetFill(TGDIPFill* value);
 
-  std::string Version() const;
-  void SetVersion(const std::string&) {}  // read-only
-  std::uint32_t GetVersionNr() const;
+  std::uint32_t GetVersionNr() const override;
 
   // Style presets 0..15 and a colour record, for the pager and every page.
   void ApplyStyle(int Style);

@@ -10,18 +10,10 @@ namespace ui {
 
 TVxCustomCombo::TVxCustomCombo(fw::TComponent* AOwner) : fw::TCustomComboBox(AOwner) {
   buttonWidth_ = GetSystemMetrics(SM_CXVSCROLL) + 2;
-  const DWORD version = GetVersion();
-  const DWORD major = version & 0xFF;
-  const DWORD minor = (version >> 8) & 0xFF;
-  xpOrLater_ = major > 5 || (major == 5 && minor >= 1);
+  xpOrLater_ = IsWinXPOrLater();
   comCtl6_ = ComCtl6FromVersion(GetFileVersionMS("COMCTL32.DLL"));
 }
 
-std::string TVxCustomCombo::Version() const {
-  const std::uint32_t v = GetVersionNr();
-  return std::to_string(v >> 24) + "." + std::to_string((v >> 16) & 0xFF) + "." + std::to_string((v >> 8) & 0xFF) +
-         "." + std::to_string(v & 0xFF);
-}
 
 void TVxCustomCombo::SetColor(fw::TColor value) {
   if (ComponentState().Contains(fw::csLoading)) designColor_ = value;

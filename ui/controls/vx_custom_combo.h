@@ -7,10 +7,11 @@
 #include <string>
 
 #include "framework/controls/combo_box.h"
+#include "ui/foundation/version_info.h"
 
 namespace ui {
 
-class TVxCustomCombo : public fw::TCustomComboBox {
+class TVxCustomCombo : public fw::TCustomComboBox, public TVersionedComponent {
  public:
   explicit TVxCustomCombo(fw::TComponent* AOwner);
 
@@ -27,9 +28,7 @@ class TVxCustomCombo : public fw::TCustomComboBox {
   // Records the colour of the form description while loading.
   void SetColor(fw::TColor value);
 
-  virtual std::uint32_t GetVersionNr() const { return (1u << 24) | (4u << 16); }
-  std::string Version() const;
-  void SetVersion(const std::string&) {}  // read-only
+  std::uint32_t GetVersionNr() const override { return MakeVersionNr(1, 4, 0, 0); }
 
   // The flat frame and button frame on the window's DC; false (nothing drawn) for an enabled plain combo.
   bool DrawBorders();

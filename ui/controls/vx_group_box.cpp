@@ -7,6 +7,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/gdi_handles.h"
 #include "framework/graphics/image_list.h"
+#include "framework/rtl/ansicase.h"
 #include "ui/controls/transparent_painting.h"
 #include "ui/foundation/html_markup.h"
 #include "ui/foundation/style_detection.h"
@@ -372,7 +373,7 @@ void TVxCustomGroupBox::ApplyCheckAction() {
     } else if (auto* box = dynamic_cast<fw::TCheckBox*>(child)) {
       box->SetChecked(checked);
     } else if (auto* windowed = dynamic_cast<fw::TWinControl*>(child);
-               windowed && UpperCaseANSI(windowed->ClassName()) == "TVXOFFICECHECKBOX") {
+               windowed && fw::AnsiUpperCase(windowed->ClassName()) == "TVXOFFICECHECKBOX") {
       SendMessageA(windowed->Handle(), BM_SETCHECK, static_cast<WPARAM>(check_.State()), 0);
     }
   }

@@ -6,6 +6,7 @@
 
 #include "framework/controls/check_box.h"
 #include "framework/controls/group_box.h"
+#include "ui/foundation/version_info.h"
 
 namespace fw {
 class TCustomImageList;
@@ -64,7 +65,7 @@ class TGroupBoxCheck : public fw::TPersistent {
   TVxCustomGroupBox* owner_;
 };
 
-class TVxCustomGroupBox : public fw::TCustomGroupBox {
+class TVxCustomGroupBox : public fw::TCustomGroupBox, public TVersionedComponent {
  public:
   explicit TVxCustomGroupBox(fw::TComponent* AOwner);
   ~TVxCustomGroupBox() override;
@@ -87,8 +88,7 @@ class TVxCustomGroupBox : public fw::TCustomGroupBox {
   void SetCheckBox(TGroupBoxCheck* value) { check_.Assign(value); }
   bool Ctl3D() const { return ctl3D_; }
   void SetCtl3D(bool value);
-  std::string Version() const { return "1.1.0.2"; }
-  void SetVersion(const std::string&) {}  // read-only
+  std::uint32_t GetVersionNr() const override { return MakeVersionNr(1, 1, 0, 2); }
 
   // Check box, text (image and text) and whole caption, in client coordinates.
   void GetCaptionRects(fw::TRect& CheckRect, fw::TRect& TextRect, fw::TRect& CaptionRect);

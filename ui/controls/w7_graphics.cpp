@@ -1,6 +1,7 @@
 #include "ui/controls/w7_graphics.h"
 
 #include "framework/rtl/arith.h"
+#include "ui/foundation/draw_utils.h"
 
 namespace ui {
 
@@ -8,12 +9,6 @@ namespace {
 
 // A colour written as 0xBBGGRR.
 constexpr fw::TColor C(std::uint32_t bgr) { return static_cast<fw::TColor>(bgr); }
-
-void Line(fw::TCanvas* canvas, fw::TColor color, int x1, int y1, int x2, int y2) {
-  canvas->Pen()->SetColor(color);
-  canvas->MoveTo(x1, y1);
-  canvas->LineTo(x2, y2);
-}
 
 void Pixels(fw::TCanvas* canvas, fw::TColor color, std::initializer_list<fw::TPoint> points) {
   for (const fw::TPoint& p : points) canvas->SetPixels(p.X, p.Y, color);
@@ -54,10 +49,10 @@ void HoverNormal(fw::TCanvas* canvas, int W, int H) {
   canvas->Rectangle(3, H / 2, W - 3, H - 3);
   DrawW7Frame(canvas, w7fHover, W, H);
   GradientFillRect(canvas, C(0xDFF0FF), C(0xC2E2FE), fw::Rect(3, 3, W - 3, H / 2), 1);
-  Line(canvas, C(0xE9F4FF), 3, 2, W - 3, 2);
+  DrawLineColor(canvas, C(0xE9F4FF), 3, 2, W - 3, 2);
   for (const int x : {2, W - 3}) {
-    Line(canvas, C(0xDBEEFF), x, 3, x, H / 2);
-    Line(canvas, C(0x8DE3FF), x, H / 2, x, H - 3);
+    DrawLineColor(canvas, C(0xDBEEFF), x, 3, x, H / 2);
+    DrawLineColor(canvas, C(0x8DE3FF), x, H / 2, x, H - 3);
   }
   Pixels(canvas, C(0xF0F8FF), {{2, 2}, {W - 3, 2}, {1, 1}, {W - 2, 1}});
   Pixels(canvas, C(0xADF5FF), {{2, H - 3}, {W - 3, H - 3}, {1, H - 2}, {W - 2, H - 2}});
@@ -66,19 +61,19 @@ void HoverNormal(fw::TCanvas* canvas, int W, int H) {
 
 void HoverFlat(fw::TCanvas* canvas, int W, int H) {
   DrawW7Frame(canvas, w7fHover, W, H);
-  Line(canvas, C(0xCAEFFF), 2, 1, W - 2, 1);
-  Line(canvas, C(0xCCEFFF), 1, 2, 1, H - 2);
-  Line(canvas, C(0xCCEFFF), W - 2, 2, W - 2, H - 2);
+  DrawLineColor(canvas, C(0xCAEFFF), 2, 1, W - 2, 1);
+  DrawLineColor(canvas, C(0xCCEFFF), 1, 2, 1, H - 2);
+  DrawLineColor(canvas, C(0xCCEFFF), W - 2, 2, W - 2, H - 2);
   GradientFillRect(canvas, C(0x67CEFF), C(0x71D3FF), fw::Rect(3, 3, W - 3, H - 11), 1);
-  Line(canvas, C(0x77DAFF), 3, 2, W - 3, 2);
-  Line(canvas, C(0x73D5FF), 2, 3, 2, H - 2);
-  Line(canvas, C(0x73D5FF), W - 3, 3, W - 3, H - 2);
+  DrawLineColor(canvas, C(0x77DAFF), 3, 2, W - 3, 2);
+  DrawLineColor(canvas, C(0x73D5FF), 2, 3, 2, H - 2);
+  DrawLineColor(canvas, C(0x73D5FF), W - 3, 3, W - 3, H - 2);
   Pixels(canvas, C(0x85E5FF), {{2, 2}, {W - 3, 2}});
   GlowRows(canvas, W, H, 9, 3, W - 3, C(0x71D3FF), C(0xA4F4FF), C(0xEAFFFF));
 }
 
 void PressedNormal(fw::TCanvas* canvas, int W, int H) {
-  Line(canvas, C(0x85C1E3), 2, 1, W - 2, 1);
+  DrawLineColor(canvas, C(0x85C1E3), 2, 1, W - 2, 1);
   GradientFillRect(canvas, C(0x8ECBEE), C(0x78C7F5), fw::Rect(1, 2, W - 1, H / 2), 1);
   GradientFillRect(canvas, C(0x56BBF5), C(0x60BBEB), fw::Rect(1, H / 2, W - 1, H - 9), 1);
   GlowRows(canvas, W, H, 10, 1, W - 1, C(0x58BBF3), C(0x80DFEA), C(0xD0EBE9));
@@ -86,7 +81,7 @@ void PressedNormal(fw::TCanvas* canvas, int W, int H) {
 }
 
 void PressedFlat(fw::TCanvas* canvas, int W, int H) {
-  Line(canvas, C(0x5BA7D1), 2, 1, W - 2, 1);
+  DrawLineColor(canvas, C(0x5BA7D1), 2, 1, W - 2, 1);
   GradientFillRect(canvas, C(0x5DB5E7), C(0x60BBEB), fw::Rect(1, 2, W - 1, H - 9), 1);
   GlowRows(canvas, W, H, 10, 1, W - 1, C(0x60BBEB), C(0x80DFEA), C(0xD0EBE9));
   DrawW7Frame(canvas, w7fPressed, W, H);
@@ -109,13 +104,6 @@ constexpr FrameColours kFrames[] = {
 };
 
 }  // namespace
-
-int GetWindowsMajorVersion() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-  if (!GetVersionExA(&info)) return 0;
-  return static_cast<int>(info.dwMajorVersion);
-}
 
 fw::TColor BlendColors(fw::TColor Color, fw::TColor Background, std::uint8_t Opacity) {
   const COLORREF c = fw::ColorToRGB(Color);

@@ -15,8 +15,6 @@ namespace ui {
 
 enum TW7ArrowType { atDown, atUp, atLeft, atRight };
 
-// GetVersionExA's major version; 0 when the call fails.
-int GetWindowsMajorVersion();
 // Per channel Round(background x + color (1 - x)), x = Opacity / 255.
 fw::TColor BlendColors(fw::TColor Color, fw::TColor Background, std::uint8_t Opacity);
 // The whole bitmap blended into Rect with a constant opacity; per-pixel alpha too when the bitmap is 32 bits

@@ -7,6 +7,7 @@
 #include "framework/controls/messages.h"
 #include "framework/controls/win_control.h"
 #include "framework/graphics/canvas.h"
+#include "ui/foundation/style_detection.h"
 
 namespace ui {
 
@@ -18,7 +19,7 @@ constexpr fw::TColor kDisabledCaptionColor = 0x808080;
 // ---- TW7GraphicControl
 
 TW7GraphicControl::TW7GraphicControl(fw::TComponent* AOwner) : fw::TGraphicControl(AOwner) {
-  if (GetWindowsMajorVersion() > 5) {
+  if (WindowsVersion().Major > 5) {
     Font()->SetName("Segoe UI");
     Font()->SetSize(9);
   }

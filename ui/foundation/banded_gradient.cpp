@@ -62,11 +62,4 @@ void DrawDottedFocusRect(fw::TCanvas* Canvas, const fw::TRect& Rect, fw::TColor 
   DeleteObject(pen);
 }
 
-bool IsXPOrLater() {
-  const DWORD version = GetVersion();
-  const DWORD major = version & 0xFF;
-  const DWORD minor = (version >> 8) & 0xFF;
-  return major > 5 || (major == 5 && minor != 0);
-}
-
 }  // namespace ui

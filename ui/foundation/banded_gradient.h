@@ -12,7 +12,5 @@ void FillBandedGradient(fw::TCanvas* Canvas, fw::TColor StartColor, fw::TColor E
                         const fw::TRect& Rect, int Count, fw::TColor BorderColor);
 // A one-pixel frame of alternating dots in Color.
 void DrawDottedFocusRect(fw::TCanvas* Canvas, const fw::TRect& Rect, fw::TColor Color);
-// Windows XP or later: a major version above 5, or 5 with a non-zero minor version.
-bool IsXPOrLater();
 
 }  // namespace ui

@@ -322,6 +322,12 @@ void FillRectColor(fw::TCanvas* Canvas, const fw::TRect& Rect, fw::TColor Color)
   Canvas->FillRect(Rect);
 }
 
+void DrawLineColor(fw::TCanvas* Canvas, fw::TColor Color, int X1, int Y1, int X2, int Y2) {
+  Canvas->Pen()->SetColor(Color);
+  Canvas->MoveTo(X1, Y1);
+  Canvas->LineTo(X2, Y2);
+}
+
 bool CallUpdateLayeredWindow(HWND hWnd, HDC hdcDst, POINT* pptDst, SIZE* psize, HDC hdcSrc, POINT* pptSrc,
                              COLORREF crKey, BLENDFUNCTION* pblend, DWORD dwFlags) {
   using Function = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);

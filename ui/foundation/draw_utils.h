@@ -55,6 +55,8 @@ void DrawTransparentBitmap(fw::TCanvas* Canvas, fw::TBitmap* Bitmap, fw::TColor 
 void DrawBitmapResource(fw::TCanvas* Canvas, fw::TColor Color, const fw::TRect& Rect, const std::string& ResourceName);
 void DrawSmallTriangle(fw::TCanvas* Canvas, int X, int Y, fw::TColor Color);
 void FillRectColor(fw::TCanvas* Canvas, const fw::TRect& Rect, fw::TColor Color);
+// A pen line in the colour from (X1, Y1) to (X2, Y2), the last pixel left out as LineTo does.
+void DrawLineColor(fw::TCanvas* Canvas, fw::TColor Color, int X1, int Y1, int X2, int Y2);
 
 // user32's layered-window functions, looked up at each call; true when user32 lacks them.
 bool CallUpdateLayeredWindow(HWND hWnd, HDC hdcDst, POINT* pptDst, SIZE* psize, HDC hdcSrc, POINT* pptSrc,

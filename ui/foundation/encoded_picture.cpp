@@ -1,6 +1,10 @@
 #include "ui/foundation/encoded_picture.h"
 
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/picture.h"
 #include "framework/rtl/exceptions.h"
+#include "ui/foundation/gdip_graphics.h"
 
 namespace ui {
 
@@ -75,6 +79,46 @@ void TEncodedPicture::SaveBytesOf(fw::TGraphic* Graphic) {
   data_.LoadFromStream(&saved);
   empty_ = false;
   Changed(this);
+}
+
+void TEncodedPicture::AssignEncoded(fw::TPersistent* Source, TEncodedPicture* SameClass, bool AnyGraphic) {
+  empty_ = true;
+  if (Source == nullptr) {
+    AssignNothing();
+    return;
+  }
+  auto* graphic = dynamic_cast<fw::TGraphic*>(Source);
+  if (SameClass != nullptr) {
+    CopyBytesOf(SameClass);
+  } else if (graphic != nullptr && (AnyGraphic || dynamic_cast<fw::TBitmap*>(graphic) != nullptr)) {
+    SaveBytesOf(graphic);
+  } else if (auto* holder = dynamic_cast<fw::TPicture*>(Source)) {
+    if (holder->Graphic() != nullptr) SaveBytesOf(holder->Graphic());
+  }
+  GetImageSizes();
+}
+
+void TEncodedPicture::DrawEncoded(fw::TCanvas* ACanvas, const fw::TRect& Rect, bool StretchBitmap) {
+  if (!HasBytes()) return;
+  TDecodedImage decoded(data_);
+  if (!decoded.Decoded()) return;
+  if (decoded.Image().GetFormat() == ifBMP) {
+    fw::TBitmap bitmap;
+    data_.SetPosition(0);
+    bitmap.LoadFromStream(&data_);
+    bitmap.SetTransparentMode(fw::tmAuto);
+    bitmap.SetTransparent(true);
+    if (StretchBitmap) {
+      ACanvas->StretchDraw(Rect, &bitmap);
+    } else {
+      bitmap.Draw(ACanvas, fw::Bounds(Rect.Left, Rect.Top, bitmap.Width(), bitmap.Height()));
+    }
+    return;
+  }
+  width_ = static_cast<int>(decoded.Image().GetWidth());
+  height_ = static_cast<int>(decoded.Image().GetHeight());
+  TGPGraphics graphics(ACanvas->Handle());
+  graphics.DrawImageRect(&decoded.Image(), Rect.Left, Rect.Top, Rect.Right - Rect.Left, Rect.Bottom - Rect.Top);
 }
 
 }  // namespace ui

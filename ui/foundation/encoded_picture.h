@@ -71,6 +71,13 @@ class TEncodedPicture : public fw::TGraphic {
   void FireClear() {
     if (OnClear) OnClear(this);
   }
+  // Assign: no source empties the picture; SameClass (the source when it is of the caller's own class)
+  // gives its bytes; another graphic (any with AnyGraphic, else only a bitmap) or the graphic a picture
+  // holder holds gives the bytes it saves itself as; then the size is taken.
+  void AssignEncoded(fw::TPersistent* Source, TEncodedPicture* SameClass, bool AnyGraphic);
+  // Draw: a bitmap image through a framework bitmap with automatic transparency, stretched to Rect or at
+  // its own size at Rect's corner; any other image through GDI+ into Rect, taking its size.
+  void DrawEncoded(fw::TCanvas* ACanvas, const fw::TRect& Rect, bool StretchBitmap);
 
   fw::TMemoryStream data_;
   bool empty_ = true;

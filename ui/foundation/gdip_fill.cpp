@@ -19,10 +19,6 @@ fw::TRect RoundRect(const GpRectF& R) {
   return fw::TRect{RoundToInt(R.X), RoundToInt(R.Y), RoundToInt(R.X + R.Width), RoundToInt(R.Y + R.Height)};
 }
 
-GpRectF Enlarged(const GpRectF& R, float by) {
-  return MakeRect(R.X - by, R.Y - by, R.Width + 2 * by, R.Height + 2 * by);
-}
-
 // Sets the smoothing mode for a scope and puts the caller's back.
 class SmoothingScope {
  public:

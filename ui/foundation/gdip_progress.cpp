@@ -8,8 +8,6 @@ namespace ui {
 
 namespace {
 
-GpRectF Enlarged(const GpRectF& R) { return MakeRect(R.X - 1, R.Y - 1, R.Width + 2, R.Height + 2); }
-
 // A band with a linear gradient from one colour to the other, its brush one pixel larger on every side.
 void GradientBand(TGPGraphics* graphics, const GpRectF& band, ARGB from, ARGB to, LinearGradientMode mode) {
   TGPLinearGradientBrush brush(Enlarged(band), from, to, mode);

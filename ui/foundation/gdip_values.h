@@ -136,6 +136,10 @@ constexpr PixelFormat PixelFormat32bppARGB = 0x0026200A;
 inline GpPoint MakePoint(int X, int Y) { return GpPoint{X, Y}; }
 inline GpPointF MakePointF(float X, float Y) { return GpPointF{X, Y}; }
 inline GpRectF MakeRect(float X, float Y, float Width, float Height) { return GpRectF{X, Y, Width, Height}; }
+// The rectangle grown by By on every side (a gradient brush one pixel larger leaves no seam at the edge).
+inline GpRectF Enlarged(const GpRectF& R, float By = 1) {
+  return MakeRect(R.X - By, R.Y - By, R.Width + 2 * By, R.Height + 2 * By);
+}
 
 constexpr ARGB MakeColor(std::uint8_t A, std::uint8_t R, std::uint8_t G, std::uint8_t B) {
   return (ARGB(A) << 24) | (ARGB(R) << 16) | (ARGB(G) << 8) | ARGB(B);

@@ -4,6 +4,7 @@
 
 #include "ui/foundation/gdip_base.h"
 #include "ui/foundation/gdiplus_flat.h"
+#include "ui/foundation/style_detection.h"
 
 namespace ui {
 
@@ -26,10 +27,8 @@ flat::GdiplusStartupInput StartupInput() {
 // Windows before Vista (major version below 6) want the notification hook while the background thread
 // is suppressed.
 bool WantsNotificationHook() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-  if (!GetVersionExA(&info)) return false;
-  return info.dwMajorVersion < 6;
+  const unsigned major = WindowsVersion().Major;
+  return major != 0 && major < 6;
 }
 
 void* AllocateFromGdiplus(std::size_t size) { return flat::GdipAlloc(size); }

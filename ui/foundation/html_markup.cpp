@@ -4,15 +4,13 @@
 
 #include <array>
 
+#include "framework/rtl/ansicase.h"
+#include "framework/rtl/textutils.h"
 #include "ui/foundation/html_text_routines.h"
 
 namespace ui {
 
-std::string UpperCaseANSI(std::string_view Text) {
-  std::string result(Text);
-  if (!result.empty()) CharUpperBuffA(result.data(), static_cast<DWORD>(result.size()));
-  return result;
-}
+std::string UpperCaseANSI(std::string_view Text) { return fw::AnsiUpperCase(Text); }
 
 std::string HTMLTagValue(std::string_view Tag, std::string_view UpperTag, std::string_view Keyword) {
   const std::size_t at = UpperTag.find(Keyword);
@@ -88,18 +86,6 @@ constexpr std::array<Entity, 9> kTextEntities{{
     {"&euro;", "\x80"},
 }};
 
-void ReplaceAll(std::string& text, std::string_view what, std::string_view with) {
-  std::string result;
-  result.reserve(text.size());
-  std::size_t from = 0;
-  for (std::size_t at; (at = text.find(what, from)) != std::string::npos; from = at + what.size()) {
-    result.append(text, from, at - from);
-    result.append(with);
-  }
-  result.append(text, from, std::string::npos);
-  text = std::move(result);
-}
-
 }  // namespace
 
 namespace {
@@ -140,9 +126,9 @@ std::string ReplaceHTMLEntities(std::string Text) {
 
 std::string ReplaceRunEntities(std::string Run) {
   if (Run.find('&') == std::string::npos) return Run;
-  ReplaceAll(Run, "&nbsp;", " ");
-  ReplaceAll(Run, "&lt;", "<");
-  ReplaceAll(Run, "&gt;", ">");
+  for (const auto& [entity, text] : {std::pair{"&nbsp;", " "}, std::pair{"&lt;", "<"}, std::pair{"&gt;", ">"}}) {
+    Run = fw::StringReplace(Run, entity, text, fw::rfReplaceAll);
+  }
   return Run;
 }
 

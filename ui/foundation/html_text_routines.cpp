@@ -8,6 +8,7 @@
 #include "framework/rtl/ansicase.h"
 #include "framework/rtl/syslocale.h"
 #include "framework/rtl/textutils.h"
+#include "ui/foundation/style_detection.h"
 
 namespace ui {
 
@@ -201,15 +202,7 @@ void RestoreRotatedFont(fw::TCanvas* Canvas, TRotatedFontState& State) {
   State.Previous = nullptr;
 }
 
-void DetectThemeSupport() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExA(&version);
-#pragma GCC diagnostic pop
-  themeSupport = (version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion != 0)) ? 1 : 0;
-}
+void DetectThemeSupport() { themeSupport = IsWinXPOrLater() ? 1 : 0; }
 
 bool ThemeSupport() {
   if (themeSupport < 0) DetectThemeSupport();

@@ -22,11 +22,16 @@ bool IsWinVistaOrLater() {
   return kernel != nullptr && GetProcAddress(kernel, "GetLocaleInfoEx") != nullptr;
 }
 
-bool IsWinXPOrLater() {
+TWindowsVersion WindowsVersion() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof(info);
-  if (!GetVersionExA(&info)) return false;
-  return info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion != 0);
+  if (!GetVersionExA(&info)) return {};
+  return {info.dwMajorVersion, info.dwMinorVersion};
+}
+
+bool IsWinXPOrLater() {
+  const TWindowsVersion version = WindowsVersion();
+  return version.Major > 5 || (version.Major == 5 && version.Minor != 0);
 }
 
 std::string GetDefaultFontName() { return IsWinVistaOrLater() ? "Segoe UI" : "Tahoma"; }

@@ -24,6 +24,12 @@ enum TCurrentStyle : std::uint8_t {
 
 // "GetLocaleInfoEx" in kernel32.
 bool IsWinVistaOrLater();
+// The running Windows' major and minor version (GetVersionExA); 0 and 0 when the call fails.
+struct TWindowsVersion {
+  unsigned Major = 0;
+  unsigned Minor = 0;
+};
+TWindowsVersion WindowsVersion();
 // Major version above 5, or 5 with a minor version other than 0.
 bool IsWinXPOrLater();
 // "Segoe UI" from Vista on, else "Tahoma".

@@ -22,10 +22,6 @@ int PosOf(char ch, std::string_view s) {
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
-std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
-  return fw::StringReplace(s, from, to, fw::rfReplaceAll);
-}
-
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -273,16 +269,16 @@ void StripURLProtocol(std::string& S) {
   }
 }
 
-void DecodeNewLineEscapes(std::string_view S, std::string& R) { R = ReplaceAll(S, "\\n", std::string(1, CR)); }
+void DecodeNewLineEscapes(std::string_view S, std::string& R) { R = fw::StringReplace(S, "\\n", std::string(1, CR), fw::rfReplaceAll); }
 
-void EncodeCellLineBreaks(std::string& S) { S = '"' + ReplaceAll(S, "\r\n", "\x0B") + '"'; }
+void EncodeCellLineBreaks(std::string& S) { S = '"' + fw::StringReplace(S, "\r\n", "\x0B", fw::rfReplaceAll) + '"'; }
 
 void DecodeCellLineBreaks(std::string& S) {
-  if (S.find('\x0B') != std::string::npos) S = ReplaceAll(S, "\x0B", "\r\n");
+  if (S.find('\x0B') != std::string::npos) S = fw::StringReplace(S, "\x0B", "\r\n", fw::rfReplaceAll);
 }
 
 void DecodeTildeLineBreaks(std::string& S) {
-  S = ReplaceAll(S, "~", "\r\n");
+  S = fw::StringReplace(S, "~", "\r\n", fw::rfReplaceAll);
   if (S == "^") S.clear();
 }
 
@@ -375,7 +371,7 @@ void ProperCase(std::string_view S, std::string& R) {
 
 bool AutoLinkURL(std::string_view S, std::string_view Prefix, std::string& R) {
   if (fw::Pos(Prefix, fw::UpperCase(S)) == 0) return false;
-  R = ReplaceAll(ReplaceAll(S, "<", "&lt;"), ">", "&gt;");
+  R = fw::StringReplace(fw::StringReplace(S, "<", "&lt;", fw::rfReplaceAll), ">", "&gt;", fw::rfReplaceAll);
   const int p = fw::Pos(Prefix, fw::UpperCase(R));
   const auto inLink = [](char c) {
     return c == '%' || c == '(' || c == ')' || c == '-' || c == '.' || c == '/' || IsDigit(c) || c == ':' ||

@@ -7,19 +7,7 @@
 namespace ui {
 
 void TVxGDIPPicture::Assign(fw::TPersistent* Source) {
-  empty_ = true;
-  if (Source == nullptr) {
-    AssignNothing();
-    return;
-  }
-  if (auto* picture = dynamic_cast<TVxGDIPPicture*>(Source)) {
-    CopyBytesOf(picture);
-  } else if (auto* graphic = dynamic_cast<fw::TGraphic*>(Source)) {
-    SaveBytesOf(graphic);
-  } else if (auto* holder = dynamic_cast<fw::TPicture*>(Source)) {
-    if (holder->Graphic() != nullptr) SaveBytesOf(holder->Graphic());
-  }
-  GetImageSizes();
+  AssignEncoded(Source, dynamic_cast<TVxGDIPPicture*>(Source), true);
 }
 
 fw::TGraphic* TVxGDIPPicture::NewGraphic() const { return fw::Create<TVxGDIPPicture>(); }
@@ -55,24 +43,7 @@ void TVxGDIPPicture::LoadFromFile(const std::string& FileName) {
   }
 }
 
-void TVxGDIPPicture::Draw(fw::TCanvas* ACanvas, const fw::TRect& Rect) {
-  if (!HasBytes()) return;
-  TDecodedImage decoded(data_);
-  if (!decoded.Decoded()) return;
-  if (decoded.Image().GetFormat() == ifBMP) {
-    fw::TBitmap bitmap;
-    data_.SetPosition(0);
-    bitmap.LoadFromStream(&data_);
-    bitmap.SetTransparentMode(fw::tmAuto);
-    bitmap.SetTransparent(true);
-    bitmap.Draw(ACanvas, fw::Bounds(Rect.Left, Rect.Top, bitmap.Width(), bitmap.Height()));
-    return;
-  }
-  width_ = static_cast<int>(decoded.Image().GetWidth());
-  height_ = static_cast<int>(decoded.Image().GetHeight());
-  TGPGraphics graphics(ACanvas->Handle());
-  graphics.DrawImageRect(&decoded.Image(), Rect.Left, Rect.Top, Rect.Right - Rect.Left, Rect.Bottom - Rect.Top);
-}
+void TVxGDIPPicture::Draw(fw::TCanvas* ACanvas, const fw::TRect& Rect) { DrawEncoded(ACanvas, Rect, false); }
 
 void TVxGDIPPicture::GDIPDraw(TGPGraphics* Graphics, const fw::TRect& Rect) {
   if (!HasBytes()) return;

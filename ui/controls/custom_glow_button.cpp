@@ -1,5 +1,5 @@
 // The glow button's model: properties, lifecycle, groups and auto size.
-#include "ui/controls/glow_button.h"
+#include "ui/controls/custom_glow_button.h"
 
 #include <algorithm>
 
