@@ -38,6 +38,51 @@ constexpr DWORD kEventMs = 5000;         // the event a switch sends
 constexpr DWORD kQuietMs = 300;          // nothing more changed for this long: the step is complete
 constexpr DWORD kCloseMs = 30000;        // the program's end after its window was closed
 constexpr DWORD kInteractiveMs = 3600000;
+constexpr DWORD kResizeMs = 5000;        // the window's new height after a mode change
+
+// Where a user clicks in the main window's client area: the header's "Enable Program Mode" button, and the
+// tabs of the "ZEDArave Status" and "CDU      Assignments" pages.
+constexpr POINT kModeButton{715, 28};
+constexpr POINT kStatusTab{77, 82};
+constexpr POINT kCduTab{227, 82};
+
+// The program-mode picture beside the main window's: "x.bmp" gives "x-program-mode.bmp".
+std::string ProgramModeScreenshot(const std::string& path) {
+  const std::size_t dot = path.find_last_of('.');
+  const std::size_t slash = path.find_last_of("\\/");
+  const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (extension ? path.substr(0, dot) : path) + "-program-mode" + (extension ? path.substr(dot) : ".bmp");
+}
+
+int WindowHeight(HWND window) {
+  RECT area{};
+  return GetWindowRect(window, &area) ? area.bottom - area.top : 0;
+}
+
+// Clicks the mode button and waits until the window has changed its height.
+bool SwitchMode(HWND window) {
+  const int before = WindowHeight(window);
+  if (!ClickAt(window, kModeButton)) return false;
+  const ULONGLONG deadline = GetTickCount64() + kResizeMs;
+  while (WindowHeight(window) == before) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+// Program mode as a user opens it: the status page, then the CDU page, one picture below the other; the
+// window is back in basic mode on the status page afterwards. Empty when written, else what failed.
+std::string SaveProgramMode(HWND window, const std::string& path) {
+  if (!SwitchMode(window)) return "the window did not change to program mode";
+  std::vector<WindowPicture> pages(2);
+  std::string failure = CaptureWindow(window, pages[0]);
+  if (failure.empty() && !ClickAt(window, kCduTab)) failure = "the CDU page's tab did not take the click";
+  if (failure.empty()) failure = CaptureWindow(window, pages[1]);
+  ClickAt(window, kStatusTab);
+  if (!SwitchMode(window) && failure.empty()) failure = "the window did not return to basic mode";
+  return failure.empty() ? SavePictures(pages, path) : failure;
+}
 
 struct Options {
   bool is777 = false;
@@ -305,6 +350,13 @@ class Run {
         account_.Line("run", Direction::kNone, "screenshot of the main window: " + options_.screenshot);
       } else {
         account_.Failed("no screenshot written to " + options_.screenshot + ": " + failure);
+      }
+      const std::string programMode = ProgramModeScreenshot(options_.screenshot);
+      const std::string modeFailure = SaveProgramMode(program_.MainWindow(), programMode);
+      if (modeFailure.empty()) {
+        account_.Line("run", Direction::kNone, "screenshot of program mode, both pages: " + programMode);
+      } else {
+        account_.Failed("no program-mode screenshot written to " + programMode + ": " + modeFailure);
       }
     }
     if (options_.interactive) {

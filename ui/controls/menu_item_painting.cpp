@@ -460,9 +460,8 @@ constexpr int kStringFormatNoWrap = 0x1000;
 void DrawGdiPlusLine(fw::TCanvas* canvas, TAntiAlias antiAlias, const std::string& text, const TRect& t,
                      bool aligned, bool centred, bool right) {
   TGPGraphics graphics(canvas->Handle());
-  const std::string face = canvas->Font()->Name();
-  TGPFontFamily family(std::wstring(face.begin(), face.end()));
-  TGPFont font(&family, static_cast<float>(canvas->Font()->Size()), 0, UnitPoint);
+  const std::unique_ptr<TGPFontFamily> family = CreateGPFontFamily(canvas->Font()->Name(), false);
+  TGPFont font(family.get(), static_cast<float>(canvas->Font()->Size()), 0, UnitPoint);
   graphics.SetTextRenderingHint(antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
                                                          : TextRenderingHintAntiAlias);
   TGPStringFormat format(kStringFormatNoWrap);
