@@ -59,6 +59,25 @@ int WindowHeight(HWND window) {
   return GetWindowRect(window, &area) ? area.bottom - area.top : 0;
 }
 
+// Dark pixels (text) inside a rectangle of the window's client area, as the picture shows it.
+int TextPixels(HWND window, const WindowPicture& picture, const RECT& client) {
+  RECT frame{};
+  POINT origin{0, 0};
+  if (!GetWindowRect(window, &frame) || !ClientToScreen(window, &origin)) return 0;
+  const int dx = origin.x - frame.left;
+  const int dy = origin.y - frame.top;
+  int count = 0;
+  for (int y = client.top + dy; y < client.bottom + dy && y < picture.height; ++y) {
+    for (int x = client.left + dx; x < client.right + dx && x < picture.width; ++x) {
+      const char* p = &picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Stride()) +
+                                      static_cast<std::size_t>(x) * 3];
+      const auto channel = [](char c) { return static_cast<unsigned char>(c); };
+      if (channel(p[0]) < 0x60 && channel(p[1]) < 0x60 && channel(p[2]) < 0x60) ++count;
+    }
+  }
+  return count;
+}
+
 // Clicks the mode button and waits until the window has changed its height.
 bool SwitchMode(HWND window) {
   const int before = WindowHeight(window);
@@ -77,6 +96,12 @@ std::string SaveProgramMode(HWND window, const std::string& path) {
   if (!SwitchMode(window)) return "the window did not change to program mode";
   std::vector<WindowPicture> pages(2);
   std::string failure = CaptureWindow(window, pages[0]);
+  // Each tab must show its caption: text pixels well inside the tab.
+  for (const POINT tab : {kStatusTab, kCduTab}) {
+    if (failure.empty() && TextPixels(window, pages[0], RECT{tab.x - 60, tab.y - 16, tab.x + 60, tab.y + 16}) < 20) {
+      failure = "a tab shows no caption";
+    }
+  }
   if (failure.empty() && !ClickAt(window, kCduTab)) failure = "the CDU page's tab did not take the click";
   if (failure.empty()) failure = CaptureWindow(window, pages[1]);
   ClickAt(window, kStatusTab);
