@@ -144,7 +144,7 @@ void TZedArave::BuildHeader() {
   Test_Mode_Label = Make<fw::TLabel>(this, header_panel, "Test_Mode_Label", 510, 30, 130, 16);
   Test_Mode_Label->SetCaption("Test Mode Active");
   Test_Mode_Label->SetVisible(false);
-  button35 = Make<ui::TW7SpeedButton>(this, header_panel, "button35", 645, 16, 140, 25);
+  button35 = Make<ui::TW7SpeedButton>(this, header_panel, "button35", 625, 16, 160, 25);
   button35->SetCaption("Enable Program Mode");
   button35->SetEnabled(false);
   mark_saved();
