@@ -42,8 +42,9 @@ if [ "$headless" = 1 ] && [ "$interactive" = 1 ]; then
 fi
 
 if [ -z "${TRELVIK_RUN_ON_VIRTUAL_DISPLAY:-}" ]; then
-  extra=()
-  [ "$headless" = 1 ] && extra=(xvfb xauth)
+  # Wine's own fonts (Tahoma, MS Sans Serif...): the faces the windows ask for, so that they look as stored.
+  extra=(fonts-wine)
+  [ "$headless" = 1 ] && extra+=(xvfb xauth)
   "$root/scripts/bootstrap.sh" "${extra[@]}"
   echo "== building the x86_64 program and the simulators =="
   cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" --no-warn-unused-cli \

@@ -7,7 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${JOBS:-$(nproc)}
 export JOBS=$jobs
 
-"$root/scripts/bootstrap.sh"
+# A virtual display for the test of the run command's pictures (the other tests need none).
+"$root/scripts/bootstrap.sh" xvfb xauth
 
 echo "== release (out/) =="
 "$root/scripts/build-release.sh"

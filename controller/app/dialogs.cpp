@@ -242,7 +242,10 @@ void CreateDialogs(fw::TApplication& application) {
   application.CreateForm(Form8);
   if (ZedArave != nullptr) {
     ZedArave->OnClearDialogBoards = [] {
-      if (TestLED != nullptr) TestLED->outputboard->ComboItems()->Clear();
+      if (TestLED != nullptr) {
+        TestLED->outputboard->ComboItems()->Clear();
+        TestLED->Output->ComboItems()->Clear();
+      }
       if (manual_assignment != nullptr) {
         manual_assignment->outputboard->ComboItems()->Clear();
         manual_assignment->Output->ComboItems()->Clear();

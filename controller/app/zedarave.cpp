@@ -65,6 +65,7 @@ TZedArave::TZedArave(fw::TComponent* AOwner)
   BuildMenu();
   BuildHeader();
   BuildPages();
+  ApplyStoredButtonLooks();
   switch_host_ = std::make_unique<FormSwitchHost>(*this);
   switch_processing = [this](std::uint32_t id, std::int32_t number, std::int32_t state) {
     aircraft::ProcessSwitch(*switch_host_, static_cast<std::int32_t>(id), number, state);
@@ -201,12 +202,21 @@ void TZedArave::Timer1Timer() {
   ProgressBar->GoToMinimum();
   ProgressBar->SetVisible(true);
   Label5->SetVisible(true);
-  for (int pass = 0; pass < 2; ++pass) Load_Input_Assignments("");
+  LoadAssignmentsTwice();
   Label5->SetVisible(false);
   ProgressBar->SetVisible(false);
   refresh_devices(0, 2);
   startup_done_ = true;
   Timer_resend->SetEnabled(true);
+}
+
+// The start-up load: the assignments and the rows built twice, the first time with the build flag set.
+void TZedArave::LoadAssignmentsTwice() {
+  for (const bool first : {true, false}) {
+    Load_Input_Assignments("");
+    build_combo_inputs(first);
+    build_combo_outputs(first);
+  }
 }
 
 // ---- Shut-down -----------------------------------------------------------------------------------

@@ -57,6 +57,7 @@ class TNetSocket;
 }
 
 namespace ui {
+class TColorButton;
 class TColumnComboBox;
 class TVxGlowButton;
 class TVxMainMenu;
@@ -92,6 +93,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // ---- Start-up and shut-down -------------------------------------------------------------------
   void FormCreate();
   void Timer1Timer();
+  void LoadAssignmentsTwice();
   void FormCloseQuery(bool& CanClose);
   void FormDestroy();
 
@@ -172,6 +174,8 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void aircraft_typeClick();
   void Reload_Assignment_Options();
   void Find1Click();
+  // "Show Board Descriptions": the board description dialog, modal.
+  void ShowDescriptionsClick();
   // The find dialog's search: the first input (output) row from start whose label holds text in any letter
   // case, else the first from row 1; 0 when none does.
   std::int32_t findpos(std::int32_t start, const std::string& text) const;
@@ -290,11 +294,10 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void process_switch(std::uint32_t id, std::int32_t number, std::int32_t state);
   // The switch processing, installed once it is there; until then switch events go nowhere.
   std::function<void(std::uint32_t id, std::int32_t number, std::int32_t state)> switch_processing;
-  // What the switch processing hands on to the parts of the program that serve it: the LED pass of a
-  // mode-control model, the board selector's "Assign Board" while the import wizard waits for a switch,
-  // the per-function input assignments, and the radio, multicom, transponder, EFIS and overhead families
-  // (which answer whether they handled the event). Each does nothing while it is not set.
-  std::function<void(const std::string& model)> mcp_led_pass;
+  // What the switch processing hands on to the parts of the program that serve it: the board selector's
+  // "Assign Board" while the import wizard waits for a switch, the per-function input assignments, and the
+  // radio, multicom, transponder, EFIS and overhead families (which answer whether they handled the event).
+  // Each does nothing while it is not set.
   std::function<void()> OnImportSwitch;
   std::function<void(const std::string& board, std::int32_t number, std::int32_t state)> run_input_assignments;
   std::function<bool(aircraft::SwitchHost::Family family, std::int32_t index, const std::string& model,
@@ -358,7 +361,6 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   std::int32_t input_row_count = 0, output_row_count = 0;
   // Set when an input function's ON command of a main switch sent "PARKING_BRAKE=1"; never cleared.
   bool parking_brake_sent = false;
-  bool cpt_remote = false, fo_remote = false, obs_remote = false;
 
   std::string tcp_server_address;
   bool family_enabled_mcp = false;
@@ -430,8 +432,6 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // set (a switch event in the last 2000 ms), when the switch processing steps them.
   std::uint8_t led_pass_phase = 0;
   bool led_selector_active = false;  // the LED selector dialog drives the LEDs itself
-  bool at_test_ticked = false;       // the hidden "A/T Arm Test" box; never shown, so never ticked
-  bool at_arm = false;               // the hidden A/T arm indicator of the 3404 and 3311 panels
   SpeedFlashState speed_flash;
 
   // Role names and sessions.
@@ -480,8 +480,11 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
 
   fw::TListBox* board_info_disp = nullptr;
   fw::TListBox* fs_info = nullptr;
+  // "Other Options": "Hide On Startup", and the hidden "3 Digit Mach" box and "Show Board Descriptions".
+  fw::TGroupBox* other_options = nullptr;
   ui::TVxOfficeCheckBox* hide_on_startup = nullptr;
   fw::TCheckBox* p_3digit_mach = nullptr;
+  ui::TW7SpeedButton* show_descriptions = nullptr;
   fw::TGroupBox* encoders_group = nullptr;
   std::array<EncoderControls, 13> encoder_controls{};  // UpDown1..UpDown12 with their edits
   fw::TImage* Image1 = nullptr;
@@ -503,6 +506,11 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TCheckBox* enable_elec = nullptr;
   ui::TVxOfficeCheckBox* complete_cold_and_dark = nullptr;
   fw::TRadioGroup* p_elec_config = nullptr;
+  // Hidden: the "A/T Arm Test" box (never ticked here) and the A/T arm indicator of the 3404 and 3311 panels.
+  fw::TCheckBox* AT_Test = nullptr;
+  fw::TCheckBox* at_arm = nullptr;
+  // Hidden: "Refresh Switch States", the switch rescan.
+  ui::TW7SpeedButton* W7SpeedButton3 = nullptr;
   fw::TMemo* ini_copy = nullptr;
 
   // Last switch and board labels of the input and CDU assignment pages; the input page's assign_off box
@@ -514,7 +522,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   // Output page: the rows, the "Test ALL" box and the hidden "Reset Test Mode" button.
   fw::TScrollBox* ScrollBox2 = nullptr;
   ui::TVxOfficeCheckBox* CheckBox1 = nullptr;
-  ui::TW7SpeedButton* reset_test = nullptr;
+  ui::TColorButton* reset_test = nullptr;
   // Dimmer Axis page: the assignment label and Clear of function 12.
   fw::TLabel* Label177 = nullptr;
   ui::TW7SpeedButton* W7SpeedButton133 = nullptr;
@@ -526,6 +534,10 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   fw::TLabel* Label17 = nullptr;
   fw::TLabel* Label18 = nullptr;
   std::array<fw::TLabel*, 5> brightness_labels{};  // Label61..Label65: captain, first officer, observers 1-3
+  // The hidden "External Program" boxes of the captain, first-officer and observer CDUs (the _REMOTE keys).
+  fw::TCheckBox* p_cpt_ext = nullptr;
+  fw::TCheckBox* p_fo_ext = nullptr;
+  fw::TCheckBox* p_obs_ext = nullptr;
 
   // Radio page (hidden): the last board whose key was pressed, and the role labels by number.
   fw::TLabel* last_input3 = nullptr;
@@ -590,6 +602,7 @@ class TZedArave : public fw::TForm, public aircraft::AircraftHost {
   void BuildCduPage(ui::TVxSmoothTabPage* page);
   void BuildRadioPage(ui::TVxSmoothTabPage* page);
   void BuildAssignmentPages();
+  void ApplyStoredButtonLooks();
   void BuildAxisPages(ui::TVxSmoothTabPage* dimmer, ui::TVxSmoothTabPage* control);
   AxisReading QueryJoystick(int joystick);  // also kept as the joystick queried last
   void DetectMovedAxis();

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "controller/app/zedarave.h"
+#include "framework/controls/check_box.h"
 #include "framework/controls/label.h"
 #include "framework/ini/inifile.h"
 #include "framework/messaging/timer.h"
@@ -44,9 +45,9 @@ void TZedArave::Load_Input_Assignments(const std::string& file) {
     c.board = ini.ReadString("CDU_ASSIGNMENTS", c.key, "");
     c.label->SetCaption(c.board);
   }
-  cpt_remote = ini.ReadBool("CDU_ASSIGNMENTS", "CPT_REMOTE", false);
-  fo_remote = ini.ReadBool("CDU_ASSIGNMENTS", "FO_REMOTE", false);
-  obs_remote = ini.ReadBool("CDU_ASSIGNMENTS", "OBS_REMOTE", false);
+  p_cpt_ext->SetChecked(ini.ReadBool("CDU_ASSIGNMENTS", "CPT_REMOTE", false));
+  p_fo_ext->SetChecked(ini.ReadBool("CDU_ASSIGNMENTS", "FO_REMOTE", false));
+  p_obs_ext->SetChecked(ini.ReadBool("CDU_ASSIGNMENTS", "OBS_REMOTE", false));
 
   // Radio roles; a label shows only a name that is there (otherwise it keeps "Not Assigned").
   const std::tuple<const char*, std::string&, int> radios[] = {
@@ -109,6 +110,7 @@ void TZedArave::SaveConfiguration1Click() {
   }
   {
     settings_.hide_on_startup = hide_on_startup_checked();
+    settings_.use_3_digit_mach = p_3digit_mach->Checked();
     fw::TIniFile config(ConfigFilePath(fw::ProgramFolder()));
     WriteSettings(config, settings_, Left(), Top());
   }

@@ -30,6 +30,7 @@
 #include "ui/controls/office_radio_group.h"
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/controls/smooth_tab_pager.h"
+#include "ui/controls/color_button.h"
 #include "ui/controls/w7_speed_button.h"
 #include "ui/grid/model/string_grid.h"
 
@@ -186,9 +187,13 @@ void TZedArave::Reload_Assignment_Options() {
   ClearRecords(input_assignments, output_assignments);
   build_combo_inputs(false);
   build_combo_outputs(false);
-  for (int pass = 0; pass < 2; ++pass) Load_Input_Assignments("");
+  LoadAssignmentsTwice();
   Label5->SetVisible(false);
   ProgressBar->SetVisible(false);
+}
+
+void TZedArave::ShowDescriptionsClick() {
+  if (Form8 != nullptr) Form8->ShowModal();
 }
 
 // ---- Find --------------------------------------------------------------------------------------------------
@@ -365,7 +370,12 @@ void TZedArave::ConnectCommands() {
   RunMode1->OnClick = [this](fw::TObject*) { RunMode1Click(); };
   ProgramMode1->OnClick = [this](fw::TObject*) { ProgramMode1Click(); };
   aircraft_type->OnClick = [this](fw::TObject*) { aircraft_typeClick(); };
+  VxGlowButton3->OnClick = [this](fw::TObject*) { SaveConfiguration1Click(); };
+  VxGlowButton1->OnClick = [this](fw::TObject*) { NewConfiguration1Click(); };
+  VxGlowButton2->OnClick = [this](fw::TObject*) { LoadConfiguration1Click(); };
   VxGlowButton4->OnClick = [this](fw::TObject*) { Find1Click(); };
+  show_descriptions->OnClick = [this](fw::TObject*) { ShowDescriptionsClick(); };
+  W7SpeedButton3->OnClick = [this](fw::TObject*) { Button11Click(); };
   Find1->OnClick = [this](fw::TObject*) { Find1Click(); };
   Test_Mode1->OnClick = [this](fw::TObject*) { CheckBox1Click(); };
   CheckBox1->OnClick = [this](fw::TObject*) { CheckBox1Click(); };

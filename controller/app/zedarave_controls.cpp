@@ -20,6 +20,7 @@
 #include "components/input/dx_joystick.h"
 #include "components/input/jstick.h"
 #include "components/net/net_socket.h"
+#include "ui/controls/color_button.h"
 #include "ui/controls/glow_button.h"
 #include "ui/controls/main_menu.h"
 #include "ui/controls/office_check_box.h"
@@ -57,21 +58,28 @@ fw::TTimer* Timer(fw::TComponent* owner, const char* name, unsigned interval, bo
   return timer;
 }
 
-// The encoder rows of the "Encoders" group: up-down number, edit name, range and step.
-struct EncoderRow {
+// The "Encoders" group: one row per knob, its three tuning values in the columns clicks before
+// acceleration, time window and gain (up-down number, edit name, range and step).
+struct EncoderCell {
   int upDown;
   const char* edit;
-  const char* caption;
   int min, max, step;
 };
-constexpr EncoderRow kEncoderRows[] = {
-    {1, "p_crs_count", "CRS Count", 2, 50, 1},   {2, "p_crs_gate", "CRS Delay", 50, 400, 10},
-    {12, "p_crs_gain", "CRS Gain", 1, 500, 1},   {3, "p_ias_count", "IAS Count", 2, 50, 1},
-    {4, "p_ias_gate", "IAS Delay", 50, 400, 10}, {11, "p_ias_gain", "IAS Gain", 1, 500, 1},
-    {5, "p_hdg_count", "HDG Count", 2, 50, 1},   {6, "p_hdg_gate", "HDG Delay", 50, 400, 10},
-    {10, "p_hdg_gain", "HDG Gain", 1, 500, 1},   {7, "p_alt_count", "ALT Count", 2, 50, 1},
-    {8, "p_alt_gate", "ALT Delay", 50, 400, 10}, {9, "p_alt_gain", "ALT Gain", 1, 500, 1},
+struct EncoderKnob {
+  const char* label;
+  const char* caption;
+  EncoderCell cells[3];
 };
+constexpr EncoderKnob kEncoderKnobs[] = {
+    {"encoder_crs_label", "CRS", {{1, "p_crs_count", 2, 50, 1}, {2, "p_crs_gate", 50, 400, 10}, {12, "p_crs_gain", 1, 500, 1}}},
+    {"encoder_ias_label", "IAS", {{3, "p_ias_count", 2, 50, 1}, {4, "p_ias_gate", 50, 400, 10}, {11, "p_ias_gain", 1, 500, 1}}},
+    {"encoder_hdg_label", "HDG", {{5, "p_hdg_count", 2, 50, 1}, {6, "p_hdg_gate", 50, 400, 10}, {10, "p_hdg_gain", 1, 500, 1}}},
+    {"encoder_alt_label", "ALT", {{7, "p_alt_count", 2, 50, 1}, {8, "p_alt_gate", 50, 400, 10}, {9, "p_alt_gain", 1, 500, 1}}},
+};
+// Left edges of the three value columns inside the group, and the row pitch below the heads.
+constexpr int kEncoderColumns[] = {56, 128, 200};
+constexpr int kEncoderTop = 38;
+constexpr int kEncoderPitch = 24;
 
 }  // namespace
 
@@ -136,7 +144,7 @@ void TZedArave::BuildHeader() {
   Test_Mode_Label = Make<fw::TLabel>(this, header_panel, "Test_Mode_Label", 510, 30, 130, 16);
   Test_Mode_Label->SetCaption("Test Mode Active");
   Test_Mode_Label->SetVisible(false);
-  button35 = Make<ui::TW7SpeedButton>(this, header_panel, "button35", 645, 16, 140, 25);
+  button35 = Make<ui::TW7SpeedButton>(this, header_panel, "button35", 625, 16, 160, 25);
   button35->SetCaption("Enable Program Mode");
   button35->SetEnabled(false);
   mark_saved();
@@ -175,6 +183,27 @@ void TZedArave::BuildPages() {
   BuildAxisPages(pages[6], pages[7]);
 }
 
+// What the form stores on each W7 button it places: the plain look, fades in 15 ms and out 40 ms, 16-pixel
+// icons, a down arrow and "Segoe UI" of height -12 in dark blue. The header's mode button is the one drawn
+// light and showing its arrow. Buttons that the rows make at run time keep the button's own defaults.
+void TZedArave::ApplyStoredButtonLooks() {
+  for (int i = 0; i < ComponentCount(); ++i) {
+    auto* button = dynamic_cast<ui::TW7SpeedButton*>(Components(i));
+    if (button == nullptr) continue;
+    button->SetFlat(false);
+    button->SetLight(false);
+    button->SetFadeInInterval(15);
+    button->SetFadeOutInterval(40);
+    button->SetIconSize(ui::is16px);
+    button->SetArrowType(ui::atDown);
+    button->Font()->SetName("Segoe UI");
+    button->Font()->SetHeight(-12);
+    button->Font()->SetColor(0x5B391E);
+  }
+  button35->SetLight(true);
+  button35->SetShowArrow(true);
+}
+
 void TZedArave::BuildAssignmentPages() {
   ui::TVxSmoothTabPage* inputs = pages[1];
   last_input = Make<fw::TLabel>(this, inputs, "last_input", 4, 4, 300, 16);
@@ -192,8 +221,9 @@ void TZedArave::BuildAssignmentPages() {
   auto* testPanel = Make<ui::TW7SpeedButton>(this, outputs, "W7SpeedButton1", 100, 2, 140, 22);
   testPanel->SetCaption("Output Test Panel");
   speed_buttons[1] = testPanel;
-  reset_test = Make<ui::TW7SpeedButton>(this, outputs, "reset_test", 250, 2, 120, 22);
+  reset_test = Make<ui::TColorButton>(this, outputs, "reset_test", 250, 2, 120, 22);
   reset_test->SetCaption("Reset Test Mode");
+  reset_test->SetBackColor(fw::clYellow);
   reset_test->SetVisible(false);
   auto* clearOutputs = Make<ui::TW7SpeedButton>(this, outputs, "W7SpeedButton2", 560, 2, 200, 22);
   clearOutputs->SetCaption("Clear All Output Assignments");
@@ -275,50 +305,67 @@ void TZedArave::StyleProgressBar(ui::TVxSmoothProgressBar* bar, double maximum, 
 }
 
 void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
-  board_info_disp = Make<fw::TListBox>(this, page, "board_info_disp", 4, 4, 500, 200);
-  fs_info = Make<fw::TListBox>(this, page, "fs_info", 4, 210, 500, 120);
-  hide_on_startup = Make<ui::TVxOfficeCheckBox>(this, page, "hide_on_startup", 510, 4, 150, 20);
+  board_info_disp = Make<fw::TListBox>(this, page, "board_info_disp", 4, 4, 500, 166);
+  fs_info = Make<fw::TListBox>(this, page, "fs_info", 4, 174, 500, 96);
+  other_options = Make<fw::TGroupBox>(this, page, "other_options", 510, 0, 270, 48);
+  other_options->SetCaption("Other Options");
+  hide_on_startup = Make<ui::TVxOfficeCheckBox>(this, other_options, "hide_on_startup", 10, 20, 130, 20);
   hide_on_startup->SetCaption("Hide On Startup");
-  p_3digit_mach = Make<fw::TCheckBox>(this, page, "p_3digit_mach", 510, 26, 150, 20);
+  p_3digit_mach = Make<fw::TCheckBox>(this, other_options, "p_3digit_mach", 140, 20, 120, 20);
   p_3digit_mach->SetCaption("3 Digit Mach");
   p_3digit_mach->SetVisible(false);
-  dc_power_label = Make<fw::TLabel>(this, page, "dc_power_label", 510, 50, 150, 16);
+  show_descriptions = Make<ui::TW7SpeedButton>(this, other_options, "show_descriptions", 140, 18, 124, 24);
+  show_descriptions->SetCaption("Show Board Descriptions");
+  show_descriptions->SetVisible(false);
+  dc_power_label = Make<fw::TLabel>(this, page, "dc_power_label", 510, 52, 150, 16);
   dc_power_label->SetCaption("");
-  complete_cold_and_dark = Make<ui::TVxOfficeCheckBox>(this, page, "complete_cold_and_dark", 510, 70, 200, 20);
+  complete_cold_and_dark = Make<ui::TVxOfficeCheckBox>(this, page, "complete_cold_and_dark", 510, 52, 200, 20);
   complete_cold_and_dark->SetCaption("777 Complete Cold and Dark");
 
-  encoders_group = Make<fw::TGroupBox>(this, page, "encoders_group", 510, 96, 270, 230);
+  encoders_group = Make<fw::TGroupBox>(this, page, "encoders_group", 510, 76, 270, 140);
   encoders_group->SetCaption("Encoders");
-  int row = 0;
-  for (const EncoderRow& r : kEncoderRows) {
-    const int top = 18 + row * 17;
-    auto* edit = Make<fw::TEdit>(this, encoders_group, r.edit, 90, top, 50, 17);
-    auto* upDown = Make<fw::TUpDown>(this, encoders_group, ("UpDown" + std::to_string(r.upDown)).c_str(), 140, top, 16, 17);
-    upDown->SetMin(r.min);
-    upDown->SetMax(r.max);
-    upDown->SetIncrement(r.step);
-    upDown->SetAssociate(edit);
-    encoder_controls[static_cast<std::size_t>(r.upDown)] = {edit, upDown};
-    ++row;
+  // Each column is headed by its help mark, whose hint says what the column's values do.
+  fw::TImage** heads[] = {&Image1, &Image2, &Image3};
+  for (int column = 0; column < 3; ++column) {
+    fw::TImage* image = Make<fw::TImage>(this, encoders_group, "Image" + std::to_string(column + 1),
+                                         kEncoderColumns[column] + 22, 16, 16, 16);
+    image->Picture()->Bitmap()->LoadFromResourceName(GetModuleHandleA(nullptr), "HELP_MARK");
+    image->SetTransparent(true);
+    image->SetShowHint(true);
+    *heads[column] = image;
   }
-  Image1 = Make<fw::TImage>(this, encoders_group, "Image1", 170, 18, 16, 16);
-  Image2 = Make<fw::TImage>(this, encoders_group, "Image2", 170, 36, 16, 16);
-  Image3 = Make<fw::TImage>(this, encoders_group, "Image3", 170, 54, 16, 16);
+  int top = kEncoderTop;
+  for (const EncoderKnob& knob : kEncoderKnobs) {
+    fw::TLabel* label = Make<fw::TLabel>(this, encoders_group, knob.label, 12, top + 3, 40, 16);
+    label->SetCaption(knob.caption);
+    for (int column = 0; column < 3; ++column) {
+      const EncoderCell& cell = knob.cells[column];
+      auto* edit = Make<fw::TEdit>(this, encoders_group, cell.edit, kEncoderColumns[column], top, 44, 21);
+      auto* upDown = Make<fw::TUpDown>(this, encoders_group, "UpDown" + std::to_string(cell.upDown),
+                                       kEncoderColumns[column] + 44, top, 16, 21);
+      upDown->SetMin(cell.min);
+      upDown->SetMax(cell.max);
+      upDown->SetIncrement(cell.step);
+      upDown->SetAssociate(edit);
+      encoder_controls[static_cast<std::size_t>(cell.upDown)] = {edit, upDown};
+    }
+    top += kEncoderPitch;
+  }
 
-  Label5 = Make<fw::TLabel>(this, page, "Label5", 4, 336, 200, 16);
+  Label5 = Make<fw::TLabel>(this, page, "Label5", 4, 296, 200, 16);
   Label5->SetCaption("Initializing..");
-  Label181 = Make<fw::TLabel>(this, page, "Label181", 4, 316, 200, 16);
+  Label181 = Make<fw::TLabel>(this, page, "Label181", 4, 276, 200, 16);
   Label181->SetCaption("DC Power : OFF");
-  initializing_devices = Make<ui::TVxSmoothLabel>(this, page, "initializing_devices", 210, 336, 290, 20);
+  initializing_devices = Make<ui::TVxSmoothLabel>(this, page, "initializing_devices", 210, 274, 290, 20);
   StyleBanner(initializing_devices);
-  save_label = Make<ui::TVxSmoothLabel>(this, page, "save_label", 210, 336, 290, 20);
+  save_label = Make<ui::TVxSmoothLabel>(this, page, "save_label", 210, 274, 290, 20);
   StyleBanner(save_label);
-  ProgressBar = Make<ui::TVxSmoothProgressBar>(this, page, "ProgressBar", 4, 356, 500, 14);
+  ProgressBar = Make<ui::TVxSmoothProgressBar>(this, page, "ProgressBar", 210, 298, 290, 14);
   StyleProgressBar(ProgressBar, 601, true, "%.0f%%");
-  input_progress = Make<ui::TVxSmoothProgressBar>(this, page, "input_progress", 4, 372, 500, 10);
+  input_progress = Make<ui::TVxSmoothProgressBar>(this, page, "input_progress", 210, 298, 290, 10);
   StyleProgressBar(input_progress, 100, false, "%.0f Pulses");
 
-  family_panel = Make<fw::TPanel>(this, page, "family_panel", 510, 330, 270, 40);
+  family_panel = Make<fw::TPanel>(this, page, "family_panel", 510, 222, 270, 40);
   family_panel->SetVisible(false);
   const struct {
     fw::TCheckBox** box;
@@ -333,9 +380,19 @@ void TZedArave::BuildStatusPage(ui::TVxSmoothTabPage* page) {
     (*f.box)->SetCaption(f.caption);
     left += 44;
   }
-  p_elec_config = Make<fw::TRadioGroup>(this, page, "p_elec_config", 510, 372, 270, 40);
+  p_elec_config = Make<fw::TRadioGroup>(this, page, "p_elec_config", 510, 266, 270, 40);
   p_elec_config->SetCaption("ELEC / FLT ALT Compatibility Options");
   p_elec_config->SetVisible(false);
+  AT_Test = Make<fw::TCheckBox>(this, page, "AT_Test", 510, 310, 120, 20);
+  AT_Test->SetCaption("A/T Arm Test");
+  AT_Test->SetVisible(false);
+  at_arm = Make<fw::TCheckBox>(this, page, "at_arm", 640, 310, 120, 20);
+  at_arm->SetCaption("A/T ARM");
+  at_arm->SetVisible(false);
+  W7SpeedButton3 = Make<ui::TW7SpeedButton>(this, page, "W7SpeedButton3", 510, 222, 150, 25);
+  W7SpeedButton3->SetCaption("Refresh Switch States");
+  W7SpeedButton3->SetVisible(false);
+  speed_buttons[3] = W7SpeedButton3;
 
   ini_copy = Make<fw::TMemo>(this, page, "ini_copy", 0, 0, 10, 10);
   ini_copy->SetVisible(false);
@@ -381,6 +438,17 @@ void TZedArave::BuildCduPage(ui::TVxSmoothTabPage* page) {
     speed_buttons[static_cast<std::size_t>(r.assign)] = assign;
     speed_buttons[static_cast<std::size_t>(r.clear)] = clear;
     top += 32;
+  }
+  // The "External Program" boxes of the captain, first-officer and observer CDUs, hidden.
+  const struct {
+    fw::TCheckBox** box;
+    const char* name;
+    int top;
+  } remotes[] = {{&p_cpt_ext, "p_cpt_ext", 30}, {&p_fo_ext, "p_fo_ext", 62}, {&p_obs_ext, "p_obs_ext", 94}};
+  for (const auto& r : remotes) {
+    *r.box = Make<fw::TCheckBox>(this, page, r.name, 630, r.top + 2, 140, 20);
+    (*r.box)->SetCaption("External Program");
+    (*r.box)->SetVisible(false);
   }
 }
 

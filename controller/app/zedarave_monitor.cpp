@@ -8,6 +8,7 @@
 #include "controller/app/board_api.h"
 #include "controller/app/make_control.h"
 #include "controller/app/zedarave.h"
+#include "framework/controls/label.h"
 #include "framework/graphics/canvas.h"
 #include "ui/controls/smooth_tab_pager.h"
 #include "ui/grid/model/string_grid.h"
@@ -44,9 +45,12 @@ void FillRow(ui::TVxStringGrid* grid, int j, const std::string& board, const std
 
 void TZedArave::BuildMonitorPage() {
   VxSmoothTabPage3 = pages[5];
-  const auto grid = [this](const char* name, int top, void (TZedArave::*draw)(int, int, const fw::TRect&,
-                                                                             fw::TGridDrawState)) {
-    auto* g = Make<ui::TVxStringGrid>(this, VxSmoothTabPage3, name, 4, top, 780, 180);
+  // Each grid under its heading.
+  const auto grid = [this](const char* name, const char* heading, int top,
+                           void (TZedArave::*draw)(int, int, const fw::TRect&, fw::TGridDrawState)) {
+    fw::TLabel* label = Make<fw::TLabel>(this, VxSmoothTabPage3, std::string(name) + "_heading", 4, top, 300, 16);
+    label->SetCaption(heading);
+    auto* g = Make<ui::TVxStringGrid>(this, VxSmoothTabPage3, name, 4, top + 18, 780, 150);
     g->SetColCount(4);
     g->SetFixedCols(0);
     g->SetFixedRowAlways(true);
@@ -57,8 +61,8 @@ void TZedArave::BuildMonitorPage() {
     };
     return g;
   };
-  stringgrid1 = grid("stringgrid1", 4, &TZedArave::stringgrid1DrawCell);
-  stringgrid2 = grid("stringgrid2", 190, &TZedArave::stringgrid2DrawCell);
+  stringgrid1 = grid("stringgrid1", "Current Switch Positions", 2, &TZedArave::stringgrid1DrawCell);
+  stringgrid2 = grid("stringgrid2", "Current Output States", 174, &TZedArave::stringgrid2DrawCell);
   write_switch_states = [this] { FillSwitchGrid(); };
 }
 

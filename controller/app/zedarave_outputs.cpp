@@ -43,14 +43,16 @@ void TZedArave::set_mcp_outputs(const std::string& model) {
   const std::int32_t session = OutputBoardSession(model);
   if (session == 0) return;
   LampConditions conditions;
-  conditions.at_test = at_test_ticked;
+  conditions.at_test = AT_Test->Checked();
   conditions.family_test = mcp_timer != nullptr && mcp_timer->Enabled();
   conditions.phase = led_pass_phase;
   conditions.b777 = Is777Selected();
   conditions.hdg_trk_reverse = settings_.hdg_trk_reverse;
   FormOutputs outputs(*this);
   try {
-    WriteMcpLamps(model, session, panel_state, conditions, outputs, at_arm);
+    bool armed = at_arm->Checked();
+    WriteMcpLamps(model, session, panel_state, conditions, outputs, armed);
+    at_arm->SetChecked(armed);
   } catch (...) {
   }
 }
@@ -69,7 +71,7 @@ void TZedArave::ShowRunningLabel() {
 
 void TZedArave::Output_Loop_LED() {
   const fw::TraceScope trace(fw::TraceKind::kLedPass);
-  if (at_test_ticked) output_suspended = false;
+  if (AT_Test->Checked()) output_suspended = false;
   if (test_mode_active) {
     Test_Mode_Label->Show();
     Label5->Hide();

@@ -17,6 +17,7 @@
 #include "framework/controls/scroll_box.h"
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/controls/smooth_tab_pager.h"
+#include "ui/controls/color_button.h"
 #include "ui/controls/w7_speed_button.h"
 
 namespace trelvik {

@@ -108,4 +108,22 @@ std::string StatusPanelText(HWND window, int panel) {
   return text;
 }
 
+bool ClickAt(HWND window, POINT clientPoint) {
+  if (window == nullptr) return false;
+  HWND target = window;
+  POINT point = clientPoint;
+  for (;;) {
+    HWND child = ChildWindowFromPointEx(target, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
+    if (child == nullptr || child == target) break;
+    MapWindowPoints(target, child, &point, 1);
+    target = child;
+  }
+  const LPARAM at = MAKELPARAM(point.x, point.y);
+  constexpr UINT kAnswerMs = 2000;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(target, WM_MOUSEMOVE, 0, at, SMTO_ABORTIFHUNG, kAnswerMs, &result) != 0 &&
+         SendMessageTimeoutA(target, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_ABORTIFHUNG, kAnswerMs, &result) != 0 &&
+         SendMessageTimeoutA(target, WM_LBUTTONUP, 0, at, SMTO_ABORTIFHUNG, kAnswerMs, &result) != 0;
+}
+
 }  // namespace trelvikrun

@@ -19,6 +19,11 @@ HWND FindMainWindow(DWORD processId);
 // left out.
 std::vector<std::vector<std::string>> ListBoxLines(HWND window);
 
+// A left click at a point of the window's client area, delivered to the innermost visible child window
+// there (in its own coordinates) as the mouse would: move, press, release. False when a message was not
+// taken within 2 s.
+bool ClickAt(HWND window, POINT clientPoint);
+
 // The text of a panel of the window's status bar, read through a buffer in the program's memory (status bar
 // texts do not travel between processes by themselves); empty when it cannot be read.
 std::string StatusPanelText(HWND window, int panel);

@@ -39,6 +39,76 @@ constexpr DWORD kEventMs = 5000;         // the event a switch sends
 constexpr DWORD kQuietMs = 300;          // nothing more changed for this long: the step is complete
 constexpr DWORD kCloseMs = 30000;        // the program's end after its window was closed
 constexpr DWORD kInteractiveMs = 3600000;
+constexpr DWORD kResizeMs = 5000;        // the window's new height after a mode change
+
+// Where a user clicks in the main window's client area: the header's "Enable Program Mode" button, and the
+// tabs of the "ZEDArave Status" and "CDU      Assignments" pages.
+constexpr POINT kModeButton{715, 28};
+constexpr POINT kStatusTab{77, 82};
+constexpr POINT kCduTab{227, 82};
+
+// The program-mode picture beside the main window's: "x.bmp" gives "x-program-mode.bmp".
+std::string ProgramModeScreenshot(const std::string& path) {
+  const std::size_t dot = path.find_last_of('.');
+  const std::size_t slash = path.find_last_of("\\/");
+  const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (extension ? path.substr(0, dot) : path) + "-program-mode" + (extension ? path.substr(dot) : ".bmp");
+}
+
+int WindowHeight(HWND window) {
+  RECT area{};
+  return GetWindowRect(window, &area) ? area.bottom - area.top : 0;
+}
+
+// Dark pixels (text) inside a rectangle of the window's client area, as the picture shows it.
+int TextPixels(HWND window, const WindowPicture& picture, const RECT& client) {
+  RECT frame{};
+  POINT origin{0, 0};
+  if (!GetWindowRect(window, &frame) || !ClientToScreen(window, &origin)) return 0;
+  const int dx = origin.x - frame.left;
+  const int dy = origin.y - frame.top;
+  int count = 0;
+  for (int y = client.top + dy; y < client.bottom + dy && y < picture.height; ++y) {
+    for (int x = client.left + dx; x < client.right + dx && x < picture.width; ++x) {
+      const char* p = &picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Stride()) +
+                                      static_cast<std::size_t>(x) * 3];
+      const auto channel = [](char c) { return static_cast<unsigned char>(c); };
+      if (channel(p[0]) < 0x60 && channel(p[1]) < 0x60 && channel(p[2]) < 0x60) ++count;
+    }
+  }
+  return count;
+}
+
+// Clicks the mode button and waits until the window has changed its height.
+bool SwitchMode(HWND window) {
+  const int before = WindowHeight(window);
+  if (!ClickAt(window, kModeButton)) return false;
+  const ULONGLONG deadline = GetTickCount64() + kResizeMs;
+  while (WindowHeight(window) == before) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+// Program mode as a user opens it: the status page, then the CDU page, one picture below the other; the
+// window is back in basic mode on the status page afterwards. Empty when written, else what failed.
+std::string SaveProgramMode(HWND window, const std::string& path) {
+  if (!SwitchMode(window)) return "the window did not change to program mode";
+  std::vector<WindowPicture> pages(2);
+  std::string failure = CaptureWindow(window, pages[0]);
+  // Each tab must show its caption: text pixels well inside the tab.
+  for (const POINT tab : {kStatusTab, kCduTab}) {
+    if (failure.empty() && TextPixels(window, pages[0], RECT{tab.x - 60, tab.y - 16, tab.x + 60, tab.y + 16}) < 20) {
+      failure = "a tab shows no caption";
+    }
+  }
+  if (failure.empty() && !ClickAt(window, kCduTab)) failure = "the CDU page's tab did not take the click";
+  if (failure.empty()) failure = CaptureWindow(window, pages[1]);
+  ClickAt(window, kStatusTab);
+  if (!SwitchMode(window) && failure.empty()) failure = "the window did not return to basic mode";
+  return failure.empty() ? SavePictures(pages, path) : failure;
+}
 
 struct Options {
   bool is777 = false;
@@ -307,6 +377,13 @@ class Run {
         account_.Line("run", Direction::kNone, "screenshot of the main window: " + options_.screenshot);
       } else {
         account_.Failed("no screenshot written to " + options_.screenshot + ": " + failure);
+      }
+      const std::string programMode = ProgramModeScreenshot(options_.screenshot);
+      const std::string modeFailure = SaveProgramMode(program_.MainWindow(), programMode);
+      if (modeFailure.empty()) {
+        account_.Line("run", Direction::kNone, "screenshot of program mode, both pages: " + programMode);
+      } else {
+        account_.Failed("no program-mode screenshot written to " + programMode + ": " + modeFailure);
       }
     }
     if (options_.interactive) {

@@ -1,7 +1,8 @@
 #include "sim/run/screenshot.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
-#include <vector>
 
 namespace trelvikrun {
 
@@ -19,12 +20,8 @@ struct Capture {
   }
 };
 
-}  // namespace
-
-namespace {
-
-// Empty when the file was written, else what failed.
-std::string TrySave(HWND window, const std::string& path) {
+// Empty when the window was captured, else what failed.
+std::string TryCapture(HWND window, WindowPicture& picture) {
   RECT area{};
   if (window == nullptr || !GetWindowRect(window, &area)) return "no window area";
   const int width = area.right - area.left;
@@ -47,38 +44,76 @@ std::string TrySave(HWND window, const std::string& path) {
   BITMAPINFOHEADER info{};
   info.biSize = sizeof info;
   info.biWidth = width;
-  info.biHeight = height;  // bottom-up, as bitmap files keep their rows
+  info.biHeight = -height;  // top-down
   info.biPlanes = 1;
   info.biBitCount = 24;
   info.biCompression = BI_RGB;
-  const int stride = (width * 3 + 3) & ~3;
-  std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-  if (GetDIBits(capture.memory, capture.bitmap, 0, static_cast<UINT>(height), pixels.data(),
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.assign(static_cast<std::size_t>(picture.Stride()) * static_cast<std::size_t>(height), 0);
+  if (GetDIBits(capture.memory, capture.bitmap, 0, static_cast<UINT>(height), picture.pixels.data(),
                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != height) {
     return "the pixels could not be read";
   }
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return out ? std::string() : "the file could not be written";
+  return {};
 }
 
 }  // namespace
 
-std::string SaveWindowBitmap(HWND window, const std::string& path) {
+std::string CaptureWindow(HWND window, WindowPicture& picture) {
   // A display that has just come up may not map the window at once: a few tries, a second apart.
   std::string failure;
   for (int attempt = 0; attempt < 5; ++attempt) {
-    failure = TrySave(window, path);
+    failure = TryCapture(window, picture);
     if (failure.empty()) break;
     Sleep(1000);
   }
   return failure;
+}
+
+std::string SavePictures(const std::vector<WindowPicture>& pictures, const std::string& path) {
+  WindowPicture sheet;
+  for (const WindowPicture& p : pictures) {
+    sheet.width = std::max(sheet.width, p.width);
+    sheet.height += p.height;
+  }
+  if (sheet.width <= 0 || sheet.height <= 0) return "no picture to write";
+  const int stride = sheet.Stride();
+  sheet.pixels.assign(static_cast<std::size_t>(stride) * static_cast<std::size_t>(sheet.height), 0);
+  int top = 0;
+  for (const WindowPicture& p : pictures) {
+    for (int y = 0; y < p.height; ++y) {
+      std::memcpy(&sheet.pixels[static_cast<std::size_t>(top + y) * static_cast<std::size_t>(stride)],
+                  &p.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.Stride())],
+                  static_cast<std::size_t>(p.width) * 3);
+    }
+    top += p.height;
+  }
+
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = sheet.width;
+  info.biHeight = sheet.height;  // bottom-up, as bitmap files keep their rows
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = static_cast<DWORD>(file.bfOffBits + sheet.pixels.size());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  for (int y = sheet.height - 1; y >= 0; --y) {
+    out.write(&sheet.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride)], stride);
+  }
+  return out ? std::string() : "the file could not be written";
+}
+
+std::string SaveWindowBitmap(HWND window, const std::string& path) {
+  WindowPicture picture;
+  const std::string failure = CaptureWindow(window, picture);
+  return failure.empty() ? SavePictures({picture}, path) : failure;
 }
 
 }  // namespace trelvikrun

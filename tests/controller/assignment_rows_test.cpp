@@ -10,6 +10,7 @@
 #include "framework/controls/edit.h"
 #include "framework/controls/label.h"
 #include "main_form_fixture.h"
+#include "ui/controls/color_button.h"
 #include "ui/controls/w7_speed_button.h"
 
 namespace trelvik::testing {

@@ -51,10 +51,12 @@ TEST_F(MainFormTest, DialogsFollowTheMainFormWithTheirCaptionsAndControls) {
 
   // Every discovery empties the board choices of the output dialogs.
   TestLED->outputboard->ComboItems()->Add()->Strings()->Add("330AABCD0001:VDK CTRL MCP");
+  TestLED->Output->ComboItems()->Add()->Strings()->Add("12");
   manual_assignment->Output->ComboItems()->Add();
   Boards().openFails = true;
   ZedArave->refresh_devices(0, 2);
   EXPECT_EQ(TestLED->outputboard->ComboItems()->Count(), 0);
+  EXPECT_EQ(TestLED->Output->ComboItems()->Count(), 0);
   EXPECT_EQ(manual_assignment->Output->ComboItems()->Count(), 0);
 }
 

@@ -14,6 +14,7 @@
 #include "framework/controls/up_down.h"
 #include "framework/menus/menu_item.h"
 #include "main_form_fixture.h"
+#include "ui/controls/color_button.h"
 #include "ui/controls/glow_button.h"
 #include "ui/controls/office_check_box.h"
 #include "ui/controls/office_radio_group.h"

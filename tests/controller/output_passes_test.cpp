@@ -3,6 +3,7 @@
 // failing BoardInfo read.
 #include <algorithm>
 
+#include "framework/controls/check_box.h"
 #include "framework/controls/label.h"
 #include "framework/messaging/timer.h"
 #include "main_form_fixture.h"
@@ -42,7 +43,7 @@ TEST_F(OutputPassTest, TheLedPassLightsTheLowerSlotOfAModelAndTogglesThePhase) {
   EXPECT_EQ(Count("LED_Set(" + std::to_string(first) + ",193,0)"), 1);  // N1
   EXPECT_EQ(Count("Dataline_Set(" + std::to_string(first) + ",1,1)"), 1);
   EXPECT_EQ(Count("Dataline_Set(" + std::to_string(vdk) + ",5,1)"), 1);
-  EXPECT_TRUE(form->at_arm);
+  EXPECT_TRUE(form->at_arm->Checked());
   EXPECT_EQ(form->led_pass_phase, 1);
   EXPECT_EQ(form->Label5->Caption(), "Running.");
 

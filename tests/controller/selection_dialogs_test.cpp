@@ -3,6 +3,9 @@
 #include "controller/app/event_bridge.h"
 #include "dialog_fixture.h"
 #include "framework/controls/button.h"
+#include "framework/controls/group_box.h"
+#include "framework/messaging/timer.h"
+#include "ui/controls/w7_speed_button.h"
 
 namespace trelvik::testing {
 namespace {
@@ -52,6 +55,28 @@ TEST_F(SelectionDialogsTest, DescriptionFormClosesWithItsButton) {
   ModalScript user(App());
   user.Then(Form8, [&] { close->Click(); });
   EXPECT_EQ(Form8->ShowModal(), fw::mrClose);
+}
+
+// The hidden "Show Board Descriptions" button of the status page's "Other Options" opens the same form.
+TEST_F(SelectionDialogsTest, ShowBoardDescriptionsOpensTheDescriptionForm) {
+  auto* close = dynamic_cast<fw::TButton*>(Form8->FindComponent("Button1"));
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(form_->show_descriptions->Parent(), form_->other_options);
+  EXPECT_EQ(form_->other_options->Caption(), "Other Options");
+  EXPECT_FALSE(form_->show_descriptions->Visible());
+  // The start-up tick's discovery would take the idle handler the scripted user runs from.
+  form_->Timer1->SetEnabled(false);
+  bool shown = false;
+  {
+    ModalScript user(App());
+    user.Then(Form8, [&] {
+      shown = true;
+      close->Click();
+    });
+    form_->show_descriptions->OnClick(form_->show_descriptions);
+  }
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(Form8->Visible());
 }
 
 }  // namespace

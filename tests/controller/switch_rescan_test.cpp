@@ -4,6 +4,7 @@
 
 #include "framework/messaging/timer.h"
 #include "main_form_fixture.h"
+#include "ui/controls/w7_speed_button.h"
 
 namespace trelvik::testing {
 namespace {
@@ -69,6 +70,16 @@ TEST_F(FormRescanTest, StartUpTimerRunsTheRescanOnce) {
   form->Timer_resend->SetEnabled(true);
   form->Timer_resendTimer();
   EXPECT_FALSE(form->Timer_resend->Enabled());
+  EXPECT_EQ(replays.size(), 2u);
+  EXPECT_TRUE(form->switches_rescanned);
+}
+
+// The hidden "Refresh Switch States" button runs the same rescan.
+TEST_F(FormRescanTest, RefreshSwitchStatesRunsTheRescan) {
+  TZedArave* form = Form({{"03E8EFIS0001", "330B", 2, 0, 0, 0}});
+  EXPECT_FALSE(form->W7SpeedButton3->Visible());
+  EXPECT_EQ(form->W7SpeedButton3->Caption(), "Refresh Switch States");
+  form->W7SpeedButton3->OnClick(form->W7SpeedButton3);
   EXPECT_EQ(replays.size(), 2u);
   EXPECT_TRUE(form->switches_rescanned);
 }

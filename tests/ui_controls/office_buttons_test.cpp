@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/actions/action_list.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/hint_window.h"
 #include "framework/controls/messages.h"
@@ -161,6 +162,26 @@ TEST_F(OfficeCheckBoxTest, ClicksAreReportedOnceByCodeMouseSpaceAndAccelerator) 
   EXPECT_EQ(box_->Perform(fw::CM_DIALOGCHAR, 'T'), 1);
   EXPECT_TRUE(box_->Checked());
   EXPECT_EQ(clicks_, 5);
+}
+
+// Through its action link the box follows its action's caption, checked state and enabled state.
+TEST_F(OfficeCheckBoxTest, TheActionsCaptionCheckedAndEnabledStateReachTheBox) {
+  auto* list = fw::Create<fw::TActionList>(Form());
+  auto* action = fw::Create<fw::TAction>(Form());
+  action->SetActionList(list);
+  action->SetCaption("Arm");
+  action->SetChecked(true);
+  box_->SetAction(action);
+  EXPECT_EQ(box_->Caption(), "Arm");
+  EXPECT_TRUE(box_->Checked());
+  action->SetChecked(false);
+  EXPECT_FALSE(box_->Checked());
+  action->SetCaption("Disarm");
+  EXPECT_EQ(box_->Caption(), "Disarm");
+  action->SetEnabled(false);
+  EXPECT_FALSE(box_->Enabled());
+  action->SetEnabled(true);
+  EXPECT_TRUE(box_->Enabled());
 }
 
 TEST_F(OfficeCheckBoxTest, ReadOnlyIgnoresTogglesButReportsTheClicks) {

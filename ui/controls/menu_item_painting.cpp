@@ -461,16 +461,16 @@ std::unique_ptr<TGPFont> GdiPlusFont(fw::TCanvas* canvas, TGPFontFamily& family)
   return std::make_unique<TGPFont>(&family, static_cast<float>(canvas->Font()->Size()), 0, UnitPoint);
 }
 
-std::wstring WideFace(fw::TCanvas* canvas) {
-  const std::string face = canvas->Font()->Name();
-  return std::wstring(face.begin(), face.end());
+// The canvas font's family, or a fallback family when GDI+ does not know the face.
+std::unique_ptr<TGPFontFamily> GdiPlusFamily(fw::TCanvas* canvas) {
+  return CreateGPFontFamily(canvas->Font()->Name(), false);
 }
 
 // The rounded GDI+ height of "gh" in the canvas font: the step between GDI+ note lines.
 int GdiPlusLineStep(fw::TCanvas* canvas) {
   TGPGraphics graphics(canvas->Handle());
-  TGPFontFamily family(WideFace(canvas));
-  const std::unique_ptr<TGPFont> font = GdiPlusFont(canvas, family);
+  const std::unique_ptr<TGPFontFamily> family = GdiPlusFamily(canvas);
+  const std::unique_ptr<TGPFont> font = GdiPlusFont(canvas, *family);
   GpRectF box{};
   graphics.MeasureStringSimple(L"gh", -1, font.get(), GpRectF{0, 0, 0, 0}, box);
   return static_cast<int>(fw::Round(box.Height));
@@ -480,8 +480,8 @@ int GdiPlusLineStep(fw::TCanvas* canvas) {
 void DrawGdiPlusLine(fw::TCanvas* canvas, TAntiAlias antiAlias, const std::string& text, const TRect& t,
                      bool aligned, bool centred, bool right) {
   TGPGraphics graphics(canvas->Handle());
-  TGPFontFamily family(WideFace(canvas));
-  const std::unique_ptr<TGPFont> font = GdiPlusFont(canvas, family);
+  const std::unique_ptr<TGPFontFamily> family = GdiPlusFamily(canvas);
+  const std::unique_ptr<TGPFont> font = GdiPlusFont(canvas, *family);
   graphics.SetTextRenderingHint(antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
                                                          : TextRenderingHintAntiAlias);
   TGPStringFormat format(kStringFormatNoWrap);

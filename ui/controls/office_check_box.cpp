@@ -1,5 +1,6 @@
 #include "ui/controls/office_check_box.h"
 
+#include "framework/actions/action.h"
 #include "framework/controls/accelerators.h"
 #include "framework/controls/messages.h"
 #include "ui/foundation/banded_gradient.h"
@@ -137,6 +138,32 @@ void TCustomVxOfficeCheckBox::Dispatch(fw::TMessage& Message) {
     }
   }
   TVxOfficeButtonBase::Dispatch(Message);
+}
+
+// ---- action link ----
+
+TVxOfficeCheckBoxActionLink::TVxOfficeCheckBoxActionLink(TCustomVxOfficeCheckBox* AClient)
+    : fw::TControlActionLink(AClient), box_(AClient) {}
+
+bool TVxOfficeCheckBoxActionLink::IsCheckedLinked() const {
+  return fw::TControlActionLink::IsCheckedLinked() && box_->Checked() == CustomAction()->Checked();
+}
+
+void TVxOfficeCheckBoxActionLink::SetChecked(bool value) {
+  if (IsCheckedLinked()) box_->SetChecked(value);
+}
+
+fw::TControlActionLink* TCustomVxOfficeCheckBox::CreateActionLink() {
+  return fw::Create<TVxOfficeCheckBoxActionLink>(this);
+}
+
+void TCustomVxOfficeCheckBox::ActionChange(fw::TObject* Sender, bool CheckDefaults) {
+  TVxOfficeButtonBase::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<fw::TCustomAction*>(Sender);
+  if (action == nullptr) return;
+  SetCaption(action->Caption());
+  SetChecked(action->Checked());
+  SetEnabled(action->Enabled());
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/controls/check_box.h"
+#include "framework/controls/control_action_link.h"
 #include "ui/controls/office_button_base.h"
 
 namespace ui {
@@ -23,6 +24,9 @@ class TCustomVxOfficeCheckBox : public TVxOfficeButtonBase {
   virtual void Toggle();
 
  protected:
+  fw::TControlActionLink* CreateActionLink() override;
+  // After the standard change: the action's caption, checked and enabled state, whatever the defaults.
+  void ActionChange(fw::TObject* Sender, bool CheckDefaults) override;
   void Paint() override;
   void DrawButton() override;
   int TextIndent() const override { return 16; }
@@ -37,6 +41,18 @@ class TCustomVxOfficeCheckBox : public TVxOfficeButtonBase {
   fw::TCheckBoxState state_ = fw::cbUnchecked;
   bool readOnly_ = false;
   bool toggling_ = false;
+};
+
+// The check box's action link: besides the standard links, the action's checked state reaches Checked. The
+// checked state counts as linked while the box's state equals the action's.
+class TVxOfficeCheckBoxActionLink : public fw::TControlActionLink {
+ public:
+  explicit TVxOfficeCheckBoxActionLink(TCustomVxOfficeCheckBox* AClient);
+  bool IsCheckedLinked() const override;
+  void SetChecked(bool value) override;
+
+ private:
+  TCustomVxOfficeCheckBox* box_;
 };
 
 class TVxOfficeCheckBox : public TCustomVxOfficeCheckBox {

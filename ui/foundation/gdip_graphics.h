@@ -67,8 +67,8 @@ class TGPGraphics : public TGPNativeObject<flat::GpGraphics> {
   GpStatus DrawStringAtPointNoFormat(const std::wstring& Text, int Length, TGPFont* Font, const GpPointF& Origin,
                                      TGPBrush* Brush);
 
-  // A GDI+ font for a framework font: its face (or "Arial" when GDI+ does not know the face), point size,
-  // bold, italic and underline (never strike-out).
+  // A GDI+ font for a framework font: its face (or "Arial", or the fallbacks of CreateGPFontFamily, when
+  // GDI+ does not know the face), point size, bold, italic and underline (never strike-out).
   std::unique_ptr<TGPFont> MakeFont(fw::TFont* Font);
   // Draws one run of text at Rect's top-left in Font's colour, or with DT_CALCRECT only measures it and
   // sets Rect's right and bottom; a BackColor other than clNone fills the text's box first. Answers the
@@ -78,8 +78,13 @@ class TGPGraphics : public TGPNativeObject<flat::GpGraphics> {
   int TextHeight(const std::string& Text, fw::TFont* Font);
 };
 
-// A GDI+ font for a framework font (face, point size, bold, italic, underline; never strike-out). With
-// FallBackToArial an unknown face becomes "Arial"; without, the font fails as its family did.
+// A GDI+ family for a face. A face GDI+ does not know becomes "Arial" when FallBackToArial asks for it, else
+// (or when Arial is missing too) the system's message font, GDI+'s generic sans-serif family or the first
+// installed family, so that text is drawn whenever any font is installed.
+std::unique_ptr<TGPFontFamily> CreateGPFontFamily(const std::string& Face, bool FallBackToArial);
+
+// A GDI+ font for a framework font (face, point size, bold, italic, underline; never strike-out), its
+// family found as CreateGPFontFamily does.
 std::unique_ptr<TGPFont> CreateGPFont(fw::TFont* Font, bool FallBackToArial);
 
 // 8-bit text as the ANSI code page reads it.

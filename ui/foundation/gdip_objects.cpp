@@ -42,7 +42,32 @@ GpStatus TGPImageAttributes::SetColorKey(ARGB Low, ARGB High, ColorAdjustType Ad
 TGPFontFamily::TGPFontFamily(const std::wstring& Name, GpFontCollection* Collection) {
   SetCreationStatus(GdipCreateFontFamilyFromName(Name.c_str(), Collection, &native_));
 }
-TGPFontFamily::~TGPFontFamily() { GdipDeleteFontFamily(native_); }
+TGPFontFamily::~TGPFontFamily() {
+  if (native_ != nullptr) GdipDeleteFontFamily(native_);
+}
+
+std::unique_ptr<TGPFontFamily> TGPFontFamily::GenericSansSerif() {
+  std::unique_ptr<TGPFontFamily> family(new TGPFontFamily());
+  family->SetCreationStatus(GdipGetGenericFontFamilySansSerif(&family->native_));
+  return family;
+}
+
+std::unique_ptr<TGPFontFamily> TGPFontFamily::FirstInstalled() {
+  std::unique_ptr<TGPFontFamily> family(new TGPFontFamily());
+  GpFontCollection* installed = nullptr;  // the system's collection: GDI+ keeps it, nobody deletes it
+  INT count = 0;
+  GpFontFamily* first = nullptr;
+  INT found = 0;
+  int status = GdipNewInstalledFontCollection(&installed);
+  if (status == Ok) status = GdipGetFontCollectionFamilyCount(installed, &count);
+  if (status == Ok && count < 1) status = FontFamilyNotFound;
+  if (status == Ok) status = GdipGetFontCollectionFamilyList(installed, 1, &first, &found);
+  if (status == Ok && (found < 1 || first == nullptr)) status = FontFamilyNotFound;
+  // The listed family belongs to the collection: the wrapper owns a clone.
+  if (status == Ok) status = GdipCloneFontFamily(first, &family->native_);
+  family->SetCreationStatus(status);
+  return family;
+}
 
 TGPFont::TGPFont(TGPFontFamily* Family, float EmSize, int Style, GpUnit Unit) {
   SetCreationStatus(GdipCreateFont(NativeOf(Family), EmSize, Style, Unit, &native_));

@@ -1,6 +1,7 @@
 #pragma once
 // GDI+ wrappers for paths, regions, pens, fonts, string formats and image attributes: each owns one
 // native object, forwards every method to one flat-API call and keeps the last failure (gdip_base.h).
+#include <memory>
 #include <string>
 
 #include "ui/foundation/gdip_base.h"
@@ -48,6 +49,13 @@ class TGPFontFamily : public TGPNativeObject<flat::GpFontFamily> {
   // Every caller passes no collection: the installed fonts.
   explicit TGPFontFamily(const std::wstring& Name, flat::GpFontCollection* Collection = nullptr);
   ~TGPFontFamily() override;
+  // GDI+'s generic sans-serif family; fails where GDI+ finds none of its faces.
+  static std::unique_ptr<TGPFontFamily> GenericSansSerif();
+  // The first family of the installed fonts; fails when no font is installed at all.
+  static std::unique_ptr<TGPFontFamily> FirstInstalled();
+
+ private:
+  TGPFontFamily() = default;
 };
 
 class TGPFont : public TGPNativeObject<flat::GpFont> {

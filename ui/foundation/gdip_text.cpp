@@ -1,4 +1,6 @@
 // The text routines of the GDI+ surface: fonts from framework fonts, and drawing and measuring one run.
+#include <windows.h>
+
 #include <algorithm>
 
 #include "framework/rtl/arith.h"
@@ -6,12 +8,41 @@
 
 namespace ui {
 
-std::unique_ptr<TGPFont> CreateGPFont(fw::TFont* Font, bool FallBackToArial) {
-  auto family = std::make_unique<TGPFontFamily>(AnsiToWide(Font->Name()));
-  const GpStatus status = family->GetLastStatus();
-  if (FallBackToArial && (status == FontFamilyNotFound || status == FontStyleNotFound)) {
+namespace {
+
+bool Found(const TGPFontFamily& family) { return family.GetLastStatus() == Ok; }
+
+// The face of the system's message font: what dialogs and captions are written in.
+std::string MessageFontFace() {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return {};
+  return metrics.lfMessageFont.lfFaceName;
+}
+
+}  // namespace
+
+std::unique_ptr<TGPFontFamily> CreateGPFontFamily(const std::string& Face, bool FallBackToArial) {
+  auto family = std::make_unique<TGPFontFamily>(AnsiToWide(Face));
+  if (Found(*family)) return family;
+  if (FallBackToArial) {
     family = std::make_unique<TGPFontFamily>(L"Arial");
+    if (Found(*family)) return family;
   }
+  // GDI never loses text to a missing face; neither does this: the system's UI font, GDI+'s own
+  // sans-serif family, and at last whatever family is installed.
+  const std::string system = MessageFontFace();
+  if (!system.empty()) {
+    family = std::make_unique<TGPFontFamily>(AnsiToWide(system));
+    if (Found(*family)) return family;
+  }
+  family = TGPFontFamily::GenericSansSerif();
+  if (Found(*family)) return family;
+  return TGPFontFamily::FirstInstalled();
+}
+
+std::unique_ptr<TGPFont> CreateGPFont(fw::TFont* Font, bool FallBackToArial) {
+  const std::unique_ptr<TGPFontFamily> family = CreateGPFontFamily(Font->Name(), FallBackToArial);
   int style = FontStyleRegular;
   if (Font->Style().Contains(fw::fsBold)) style |= FontStyleBold;
   if (Font->Style().Contains(fw::fsItalic)) style |= FontStyleItalic;

@@ -60,6 +60,12 @@ GpStatusCode WINAPI GdipDisposeImageAttributes(GpImageAttributes* attributes);
 GpStatusCode WINAPI GdipCreateFontFamilyFromName(const WCHAR* name, GpFontCollection* collection,
                                                  GpFontFamily** family);
 GpStatusCode WINAPI GdipDeleteFontFamily(GpFontFamily* family);
+GpStatusCode WINAPI GdipCloneFontFamily(GpFontFamily* family, GpFontFamily** clone);
+GpStatusCode WINAPI GdipGetGenericFontFamilySansSerif(GpFontFamily** family);
+GpStatusCode WINAPI GdipNewInstalledFontCollection(GpFontCollection** collection);
+GpStatusCode WINAPI GdipGetFontCollectionFamilyCount(GpFontCollection* collection, INT* count);
+GpStatusCode WINAPI GdipGetFontCollectionFamilyList(GpFontCollection* collection, INT wanted, GpFontFamily** families,
+                                                    INT* found);
 GpStatusCode WINAPI GdipGetFamilyName(const GpFontFamily* family, WCHAR* name, LANGID language);
 GpStatusCode WINAPI GdipCreateFont(const GpFontFamily* family, float emSize, int style, int unit, GpFont** font);
 GpStatusCode WINAPI GdipDeleteFont(GpFont* font);
