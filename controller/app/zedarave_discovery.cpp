@@ -25,6 +25,9 @@ namespace trelvik {
 namespace {
 
 constexpr int kMaxListedBoards = 20;
+// A board's settling wait in 10 ms steps is bounded (30 s): a delay from CONFIG.INI beyond it would keep the
+// outputs suspended and the discovery running for days.
+constexpr int kMaxSettleSteps = 3000;
 
 std::string PadRight(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
@@ -192,7 +195,8 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     if (info.datalineCount > 0) api.Dataline_Enable(session, 1);
     if (info.digitCount > 0) api.SevenSegment_Enable(session, 1);
 
-    const int settle = IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2 : settings_.device_load_delay;
+    const int settle = std::min(kMaxSettleSteps, IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2
+                                                                                        : settings_.device_load_delay);
     for (int n = 0; n < settle; ++n) {
       fw::SleepMs(10);
       if (fw::Application != nullptr) fw::Application->ProcessMessages();
