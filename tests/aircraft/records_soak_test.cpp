@@ -33,7 +33,10 @@ Drawn DrawRecord(SoakRun& run) {
                                  simconnect::kRecordObjectData,  simconnect::kRecordSystemState,
                                  simconnect::kRecordClientData,  static_cast<std::uint32_t>(run.Between(17, 0x7FFF)),
                                  0xFFFFFFFFu};
-  const std::uint32_t kind = kinds[run.Between(0, std::size(kinds) - 1)];
+  std::uint32_t kind = kinds[run.Between(0, std::size(kinds) - 1)];
+  // The link goes by the kind's low byte, so a kind ending in the quit's byte is a quit: the session ends, as
+  // it must. Quits are not this generator's business.
+  if ((kind & 0xFFu) == simconnect::kRecordQuit) kind ^= 0x100u | 0x01u;
   std::size_t size = 0;
   switch (run.Between(0, 5)) {
     case 0: size = static_cast<std::size_t>(run.Between(0, 12)); break;            // no room for a header
