@@ -88,6 +88,9 @@ void SetKeyMatrixReplyOrder(int board, const std::vector<uint8_t>& ids);
 
 // Input reports the board sends of its own accord (pipe 0: 5 bytes, pipe 1: 8 bytes).
 void InjectInput(int board, int pipe, const std::vector<uint8_t>& report);
+// As a faulty board or driver might: the read completes with exactly these bytes (none, a few, more than a
+// report: the reader's buffer takes what fits).
+void InjectRawInput(int board, int pipe, const std::vector<uint8_t>& bytes);
 // Waits until the board's queued input of a pipe has been handed out and a read is pending again.
 bool WaitInputTaken(int board, int pipe, DWORD timeoutMs);
 // Waits until a write to the board is pending (one the board does not take, see SetStallWrites).

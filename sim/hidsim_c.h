@@ -31,6 +31,8 @@ int HidSim_KeyMatrixMode(int board);
 void HidSim_SetSwitchWords(int board, const unsigned short words[8]);
 void HidSim_SetKeyMatrixReplyOrder(int board, const unsigned char* ids, int count);
 void HidSim_InjectInput(int board, int pipe, const unsigned char* report, int length);
+/* The next read of the pipe completes with exactly these bytes, whatever their length. */
+void HidSim_InjectRawInput(int board, int pipe, const unsigned char* bytes, int length);
 int HidSim_OpenHandleCount(int board);
 
 #ifdef __cplusplus

@@ -28,6 +28,9 @@ namespace {
 
 constexpr int kMaxListedBoards = 20;
 constexpr std::uint32_t kSettleStepMs = 10;
+// A board's settling wait in 10 ms steps is bounded (30 s): a delay from CONFIG.INI beyond it would keep the
+// outputs suspended and the discovery running for days.
+constexpr int kMaxSettleSteps = 3000;
 
 std::string PadRight(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
@@ -213,7 +216,8 @@ void TZedArave::RunDiscovery(std::int32_t mode) {
     if (info.digitCount > 0) api.SevenSegment_Enable(session, 1);
 
     lap.Lap(fw::kDiscoveryEnable);
-    const int settle = IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2 : settings_.device_load_delay;
+    const int settle = std::min(kMaxSettleSteps, IsOneOf(model, {"4101", "4102", "4103"}) ? settings_.device_load_delay2
+                                                                                        : settings_.device_load_delay);
     SettleBoard(settle);
     lap.Lap(fw::kDiscoverySettle);
   }

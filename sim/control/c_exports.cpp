@@ -73,6 +73,10 @@ void HidSim_InjectInput(int board, int pipe, const unsigned char* report, int le
   hidsim::InjectInput(board, pipe, std::vector<uint8_t>(report, report + std::max(length, 0)));
 }
 
+void HidSim_InjectRawInput(int board, int pipe, const unsigned char* bytes, int length) {
+  hidsim::InjectRawInput(board, pipe, std::vector<uint8_t>(bytes, bytes + std::max(length, 0)));
+}
+
 int HidSim_OpenHandleCount(int board) { return hidsim::OpenHandleCount(board); }
 
 }  // extern "C"

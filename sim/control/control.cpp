@@ -150,12 +150,16 @@ void SetKeyMatrixReplyOrder(int board, const std::vector<uint8_t>& ids) {
 }
 
 void InjectInput(int board, int pipe, const std::vector<uint8_t>& report) {
+  Bytes padded(static_cast<size_t>(kReportLength[pipe]), 0);
+  std::copy_n(report.begin(), std::min(report.size(), padded.size()), padded.begin());
+  InjectRawInput(board, pipe, padded);
+}
+
+void InjectRawInput(int board, int pipe, const std::vector<uint8_t>& bytes) {
   BankLock lock;
   SimBoard& target = lock.bank().Board(board);
   if (!target.plugged) return;
-  Bytes padded(static_cast<size_t>(kReportLength[pipe]), 0);
-  std::copy_n(report.begin(), std::min(report.size(), padded.size()), padded.begin());
-  target.Send(pipe, std::move(padded));
+  target.Send(pipe, Bytes(bytes));
   lock.bank().Deliver(target, pipe);
 }
 

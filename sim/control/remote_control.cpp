@@ -159,8 +159,8 @@ std::string Plug(const std::vector<std::string>& words, bool plugged) {
   return Reply(true);
 }
 
-// The process's processor time (kernel and user, 100 ns units) and working set (bytes), as the process itself
-// reads them: a process outside cannot under Wine.
+// The process's processor time (kernel and user, 100 ns units), working set (bytes), handle count and GDI and
+// USER object counts, as the process itself reads them: a process outside cannot under Wine.
 std::string Usage() {
   FILETIME created, ended, kernel, user;
   PROCESS_MEMORY_COUNTERS memory{};
@@ -172,8 +172,12 @@ std::string Usage() {
   const auto value = [](const FILETIME& time) {
     return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
   };
+  DWORD handles = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &handles);
   return "ok " + std::to_string(value(kernel)) + " " + std::to_string(value(user)) + " " +
-         std::to_string(memory.WorkingSetSize);
+         std::to_string(memory.WorkingSetSize) + " " + std::to_string(handles) + " " +
+         std::to_string(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) + " " +
+         std::to_string(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
 }
 
 std::string Handle(const std::string& request) {

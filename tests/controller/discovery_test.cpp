@@ -135,5 +135,19 @@ TEST_F(DiscoveryTest, AChangeDuringADiscoveryRunsOneMoreWhenItEnds) {
   EXPECT_EQ(form->board_table[1].model, "330A");
 }
 
+
+TEST_F(DiscoveryTest, ASettlingDelayFromTheFileIsBoundedToThirtySecondsPerBoard) {
+  // Found by the files generator: a DEVICE_LOAD_DELAY near the integer's top kept a discovery settling for days.
+  Boards().boards = {{"03E8MCP00001", "330A", 64, 100, 0, 24}};
+  TZedArave* form = Form("[SETTINGS]\r\nDEVICE_LOAD_DELAY=2147483647\r\n");
+  int sleeps = 0;
+  fw::ServiceDouble<void(std::uint32_t)> counted{fw::SleepMs, [&](std::uint32_t) { ++sleeps; }};
+  form->refresh_devices(0, 2);
+  EXPECT_GE(sleeps, 3000);
+  EXPECT_LT(sleeps, 3100);
+  EXPECT_EQ(form->board_table[1].model, "330A");
+  form->Free();
+}
+
 }  // namespace
 }  // namespace trelvik::testing

@@ -1,6 +1,8 @@
 // The main form's joystick axes over a scripted DirectInput and a fake clock: the query, detection, the
 // axis pass with its dimmer commands and flight-control channels (written to a scripted FSUIPC link, and
 // with the program's closed link), the commands of the axis pages and the loaded assignments.
+#include <climits>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "framework/controls/label.h"
 #include "framework/messaging/timer.h"
 #include "main_form_fixture.h"
+#include "tests/support/soak_run.h"
 #include "tests/aircraft/scripted_fsuipc.h"
 #include "tests/components_input/scripted_directinput.h"
 #include "ui/controls/office_radio_group.h"
@@ -422,6 +425,67 @@ TEST_F(JoystickAxesTest, ShutDownClosesTheFsuipcLink) {
     EXPECT_EQ(fsuipc.handlesClosed, 1);
   }
   aircraft_test::ScriptedFsuipc::current = nullptr;
+}
+
+
+// Generator of controller states at and beyond their ranges, with axis functions whose joystick, axis,
+// calibration and null zone are anything a file could hold; the axis pass runs over each. No pass may fail,
+// every command carries a plain number, and afterwards a dimmer still sends what its axis shows.
+TEST_F(AxisChannelsTest, StatesAndAssignmentsAtAndBeyondTheirRangesAreSurvived) {
+  const AxisRecords loaded = form_->axis_functions;
+  const auto extreme = [](trelvik::testing::SoakRun& run) -> std::int32_t {
+    const std::int32_t edges[] = {INT32_MIN, INT32_MIN + 1, -65536, -16384, -16383, -1, 0, 1, 16383, 16384,
+                                  32767, 65535, 65536, INT32_MAX - 1, INT32_MAX};
+    return run.Between(0, 2) == 0 ? static_cast<std::int32_t>(run.Random()())
+                                  : edges[run.Between(0, static_cast<int>(std::size(edges)) - 1)];
+  };
+  trelvik::testing::SoakRun run("joystick", 5505, 300);
+  while (run.Next()) {
+    std::vector<std::int32_t> input;
+    for (ScriptedController& c : directInput_.controllers) {
+      DIJOYSTATE2& st = c.state;
+      for (LONG* axis : {&st.lX, &st.lY, &st.lZ, &st.lRx, &st.lRy, &st.lRz, &st.rglSlider[0], &st.rglSlider[1]}) {
+        *axis = extreme(run);
+        input.push_back(*axis);
+      }
+    }
+    for (int f = 1; f <= kAxisFunctions; ++f) {
+      if (run.Between(0, 3) != 0) continue;
+      AxisAssignment& a = Axis(f);
+      a.joystick = run.Between(-1, 10);
+      a.axis = run.Between(-1, 10);
+      a.low = extreme(run);
+      a.high = run.Between(0, 4) == 0 ? a.low : extreme(run);  // now and then no range at all
+      a.null_zone = extreme(run);
+      a.reverse = run.Between(0, 1) == 1;
+      input.insert(input.end(), {a.joystick, a.axis, a.low, a.high, a.null_zone, a.reverse ? 1 : 0});
+    }
+    std::vector<std::uint8_t> bytes(input.size() * sizeof(std::int32_t));
+    std::memcpy(bytes.data(), input.data(), bytes.size());
+    run.SetInput(bytes);
+    sent_.clear();
+    try {
+      PassAt(now_ + static_cast<std::uint32_t>(run.Between(0, 700)));
+    } catch (const std::exception& e) {
+      run.Fail(std::string("the axis pass raised: ") + e.what());
+    }
+    for (const std::string& command : sent_) {
+      const std::size_t equals = command.find('=');
+      const std::string value = equals == std::string::npos ? "" : command.substr(equals + 1);
+      if (value.empty() || value.find_first_not_of("-0123456789") != std::string::npos) {
+        run.Fail("a command without a plain number: " + command);
+      }
+    }
+    run.Count("commands-checked", static_cast<long long>(sent_.size()));
+  }
+  // A dimmer still sends what its axis shows.
+  form_->axis_functions = loaded;
+  Assign(1, 1, 1);
+  for (ScriptedController& c : directInput_.controllers) SetAll(c, 0);
+  sent_.clear();
+  PassAt(now_ + 1000);
+  EXPECT_EQ(sent_, (std::vector<std::string>{"DISPLAY_CPT_PFD_BRIGHTNESS=120"}));
+  EXPECT_EQ(Shown(Row(1).value), "Value : 0");
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ int Soak(const TOptions& options) {
                                std::to_string(done) + ".txt";
       std::ofstream(file, std::ios::binary) << markup;
       std::printf("FAIL text %lld (saved to %s):\n%s\n", done, file.c_str(), faults.c_str());
+      std::printf("SOAK-FAILURE html input=%s\n", file.c_str());
     }
     ++done;
   }
@@ -76,6 +77,11 @@ int Soak(const TOptions& options) {
     std::printf("FAIL: objects left behind\n");
     ++failed;
   }
+  // The soak script's summary lines.
+  std::printf("SOAK html inputs=%lld failures=%d texts-per-second=%.1f\n", done, failed,
+              seconds > 0 ? static_cast<double>(done) / seconds : 0.0);
+  std::printf("SOAK-MEASURE html gdi=%ld->%ld gdip-wrappers=%ld->%ld\n", before.gdi, after.gdi, before.gdip,
+              after.gdip);
   std::fflush(stdout);
   return failed == 0 ? 0 : 1;
 }
