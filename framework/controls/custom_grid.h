@@ -199,6 +199,7 @@ class TCustomGrid : public TCustomControl {
   // The line (column or row) of the fixed cells a move would drop on.
   int MoveTargetAt(int x, int y) const;
   bool OutsideClient(int x, int y);
+  void StopScrollTimer();
   // Keys (custom_grid_keys.cpp).
   // Moves the current cell; Extend keeps the anchor (Shift with goRangeSelect).
   void MoveByKey(int col, int row, bool extend);

@@ -167,9 +167,8 @@ void TCustomGrid::GridMouseMove(int x, int y) {
   const bool outside = OutsideClient(x, y);
   if (outside && !scrollTimerOn_ && HandleAllocated()) {
     scrollTimerOn_ = SetTimer(Handle(), kScrollTimer, kScrollTimerMs, nullptr) != 0;
-  } else if (!outside && scrollTimerOn_) {
-    KillTimer(Handle(), kScrollTimer);
-    scrollTimerOn_ = false;
+  } else if (!outside) {
+    StopScrollTimer();
   }
 }
 
@@ -210,10 +209,7 @@ void TCustomGrid::GridMouseUp(int x, int y) {
   if (state == gsNormal) return;
   if (trackLineShown_) InvertTrackLine();
   gridState_ = gsNormal;  // before the capture goes: losing it must not cancel what ends here
-  if (scrollTimerOn_) {
-    KillTimer(Handle(), kScrollTimer);
-    scrollTimerOn_ = false;
-  }
+  StopScrollTimer();
   SetMouseCapture(false);
   switch (state) {
     case gsSelecting: {
@@ -242,13 +238,16 @@ void TCustomGrid::GridMouseUp(int x, int y) {
   }
 }
 
+void TCustomGrid::StopScrollTimer() {
+  if (!scrollTimerOn_) return;
+  if (HandleAllocated()) KillTimer(Handle(), kScrollTimer);
+  scrollTimerOn_ = false;
+}
+
 void TCustomGrid::CancelGridState() {
   if (gridState_ == gsNormal) return;
   if (trackLineShown_) InvertTrackLine();
-  if (scrollTimerOn_) {
-    KillTimer(Handle(), kScrollTimer);
-    scrollTimerOn_ = false;
-  }
+  StopScrollTimer();
   gridState_ = gsNormal;
   SetMouseCapture(false);
 }

@@ -191,6 +191,29 @@ TEST_F(GridTest, AColumnIsSizedByItsFixedBorderAndMovedByItsHeader) {
   EXPECT_EQ(grid->GridState(), gsNormal);
 }
 
+TEST_F(GridTest, ARowIsSizedByItsFixedBorderAndMovedByItsFixedCell) {
+  auto* grid = MakeGrid(400, 200);
+  grid->SetCells(0, 1, "R");
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSizing, goRowMoving});
+  std::vector<std::string> moves;
+  grid->OnRowMoved = [&](TObject*, int from, int to) { moves.push_back(std::to_string(from) + ">" + std::to_string(to)); };
+
+  // Row 1 spans 25..48: its border is at 49.
+  Mouse(grid, WM_LBUTTONDOWN, ColX(0), 49, MK_LBUTTON);
+  EXPECT_EQ(grid->GridState(), gsRowSizing);
+  Mouse(grid, WM_LBUTTONUP, ColX(0), 60);
+  EXPECT_EQ(grid->RowHeights(1), 35);
+
+  // Rows 2 and 3 now start at 61 and 87.
+  Mouse(grid, WM_LBUTTONDOWN, ColX(0), RowY(1), MK_LBUTTON);
+  EXPECT_EQ(grid->GridState(), gsRowMoving);
+  Mouse(grid, WM_MOUSEMOVE, ColX(0), 95, MK_LBUTTON);
+  Mouse(grid, WM_LBUTTONUP, ColX(0), 95);
+  EXPECT_EQ(moves, (std::vector<std::string>{"1>3"}));
+  EXPECT_EQ(grid->Cells(0, 3), "R");
+  EXPECT_EQ(grid->RowHeights(3), 35);  // the height travels with the row
+}
+
 TEST_F(GridTest, TheWheelMovesTheCurrentRow) {
   auto* grid = MakeGrid(400, 150);
   std::vector<TGridCoord> asked;
