@@ -2,7 +2,11 @@
 // in custom_grid_scroll.cpp.
 #include "framework/controls/custom_grid.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
+
+#include "framework/controls/inplace_edit.h"
 
 namespace fw {
 
@@ -258,6 +262,7 @@ void TCustomGrid::MoveTopLeft(int leftCol, int topRow) {
   rows_.SetFirst(topRow);
   UpdateScrollRange();
   Invalidate();
+  if (editorMode_) UpdateEditor();  // the editor stays over its cell
   TopLeftChanged();
 }
 
@@ -303,6 +308,12 @@ bool TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
   if (Show) ScrollInView(ACol, ARow);
   InvalidateGridRect(before);
   InvalidateGridRect(Selection());
+  // The editor follows the current cell only while it is always shown; otherwise a move ends editing.
+  if (options_.Contains(goAlwaysShowEditor)) {
+    ShowEditor();
+  } else if (editorMode_) {
+    HideEditor();
+  }
   return true;
 }
 
@@ -359,7 +370,35 @@ void TCustomGrid::SetBorderStyle(TFormBorderStyle value) {
 }
 
 void TCustomGrid::Dispatch(TMessage& Message) {
+  const int x = GET_X_LPARAM(Message.LParam);
+  const int y = GET_Y_LPARAM(Message.LParam);
   switch (Message.Msg) {
+    case WM_GETDLGCODE:
+      Message.Result = DLGC_WANTARROWS | (options_.Contains(goTabs) ? DLGC_WANTTAB : 0) |
+                       (options_.Contains(goEditing) ? DLGC_WANTCHARS : 0);
+      return;
+    // The grid's own handling first, then MouseDown/MouseMove/MouseUp and the events.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      GridMouseDown(MouseKeysToShiftState(Message.WParam), x, y);
+      break;
+    case WM_MOUSEMOVE:
+      GridMouseMove(x, y);
+      break;
+    case WM_LBUTTONUP:
+      GridMouseUp(x, y);
+      break;
+    case WM_TIMER:
+      if (Message.WParam != kScrollTimer) break;
+      GridScrollTimer();
+      Message.Result = 0;
+      return;
+    case WM_CANCELMODE:
+      CancelGridState();
+      break;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(Message.LParam) != Handle()) CancelGridState();
+      break;
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (Message.LParam != 0) break;  // a scroll-bar child's, reflected to it

@@ -16,6 +16,8 @@
 
 namespace fw {
 
+class TInplaceEdit;
+
 class TCustomGrid : public TCustomControl {
  public:
   explicit TCustomGrid(TComponent* AOwner);
@@ -91,6 +93,18 @@ class TCustomGrid : public TCustomControl {
   void SetSelection(const TGridRect& value);
   TGridState GridState() const { return gridState_; }
 
+  // ---- In-place editor (custom_grid_editor.cpp) ------------------------------------------------------
+  // True while the editor is shown over the current cell.
+  bool EditorMode() const { return editorMode_; }
+  void SetEditorMode(bool value);
+  // Shows the editor over the current cell when CanEditShow allows it, filled by GetEditText.
+  void ShowEditor();
+  // Shows the editor and types Ch into it, in place of the cell's text.
+  void ShowEditorChar(char Ch);
+  void HideEditor();
+  // The editor once made (it stays for the grid's life); nullptr before.
+  TInplaceEdit* InplaceEditor() const { return inplaceEdit_; }
+
   // ---- Scrolling -------------------------------------------------------------------------------------
   // A bar shows only when there is something to scroll. While a bar has no more steps than the thumb's
   // 128 positions, a position is a row (column) past the first normal one; beyond that the thumb runs
@@ -107,6 +121,8 @@ class TCustomGrid : public TCustomControl {
 
   // The last thumb position; positions beyond it map proportionally.
   static constexpr int kThumbMax = 127;
+  // The scroll timer's id: it runs while selecting or moving with the mouse outside the client area.
+  static constexpr UINT_PTR kScrollTimer = 1;
 
  protected:
   // ---- Hooks -----------------------------------------------------------------------------------------
@@ -123,6 +139,31 @@ class TCustomGrid : public TCustomControl {
   virtual void RowHeightsChanged();
   // After LeftCol or TopRow changed.
   virtual void TopLeftChanged();
+  // Whether the point (client coordinates) starts sizing: gsColSizing (gsRowSizing) near the right
+  // (bottom) border of a column (row) while the point lies in the fixed rows (columns) and goColSizing
+  // (goRowSizing) is on; Index is the line being sized, SizingPos the border's position and SizingOfs the
+  // distance from the point to it. gsNormal otherwise.
+  virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
+
+  // ---- Editor protocol (custom_grid_editor.cpp) ------------------------------------------------------
+  // Makes the in-place editor; asked once, the first time the editor shows.
+  virtual TInplaceEdit* CreateEditor();
+  // Asked before the editor shows: goEditing on, goRowSelect off and the current cell a normal one.
+  virtual bool CanEditShow();
+  // The text the editor starts with, its mask and its length limit (0: none).
+  virtual std::string GetEditText(int ACol, int ARow);
+  // The editor's text changed (every change, as it is typed).
+  virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+  virtual std::string GetEditMask(int ACol, int ARow);
+  virtual int GetEditLimit();
+  // Lays the editor over the current cell again (after a move or a scroll) and refills it.
+  void UpdateEditor();
+
+  // ---- Input (custom_grid_keys.cpp, custom_grid_mouse.cpp) -------------------------------------------
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
   // Moves the current cell to (ACol, ARow) once SelectCell allowed it: with MoveAnchor (or without
   // goRangeSelect) the selection collapses onto it, else the anchor stays and the selection spans both.
@@ -144,6 +185,25 @@ class TCustomGrid : public TCustomControl {
   TGridState gridState_ = gsNormal;
 
  private:
+  friend class TInplaceEdit;
+
+  // Mouse (custom_grid_mouse.cpp): the grid's own handling before MouseDown/MouseMove/MouseUp run.
+  void GridMouseDown(TShiftState shift, int x, int y);
+  void GridMouseMove(int x, int y);
+  void GridMouseUp(int x, int y);
+  void GridScrollTimer();
+  // Ends whatever the mouse was doing (capture lost, the grid disabled).
+  void CancelGridState();
+  // Draws or removes the line that shows a size or a move target (drawn inverted: twice removes it).
+  void InvertTrackLine();
+  // The line (column or row) of the fixed cells a move would drop on.
+  int MoveTargetAt(int x, int y) const;
+  bool OutsideClient(int x, int y);
+  void StopScrollTimer();
+  // Keys (custom_grid_keys.cpp).
+  // Moves the current cell; Extend keeps the anchor (Shift with goRangeSelect).
+  void MoveByKey(int col, int row, bool extend);
+  bool TabToNextCell(bool backwards);
   // The paint loop's steps (custom_grid_paint.cpp).
   void PaintCell(int col, int row, const TRect& rect, const TRect& clip);
   void PaintLines(int col, int row, const TRect& rect, bool fixed);
@@ -183,6 +243,20 @@ class TCustomGrid : public TCustomControl {
   TScrollStyle scrollBars_ = ssBoth;
   TFormBorderStyle borderStyle_ = bsSingle;
   bool updatingScrollBars_ = false;
+  // Mouse state: the line being sized or moved, the sizing border, the move target, the tracking line
+  // shown, the last mouse point (for the scroll timer) and whether the timer runs.
+  int sizingIndex_ = 0;
+  int sizingPos_ = 0;
+  int sizingOfs_ = 0;
+  int moveIndex_ = 0;
+  int movePos_ = 0;
+  bool trackLineShown_ = false;
+  TPoint lastMouse_{};
+  bool scrollTimerOn_ = false;
+  // Editor.
+  TInplaceEdit* inplaceEdit_ = nullptr;
+  bool editorMode_ = false;
+  TGridCoord editCell_{-1, -1};  // the cell the editor was filled for
 };
 
 }  // namespace fw

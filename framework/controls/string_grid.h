@@ -68,6 +68,9 @@ class TStringGrid : public TDrawGrid {
   // Texts and objects travel with the column (row); then OnColumnMoved (OnRowMoved).
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
+  // The editor edits the cell's text.
+  std::string GetEditText(int ACol, int ARow) override { return Cells(ACol, ARow); }
+  void SetEditText(int ACol, int ARow, const std::string& Value) override { SetCells(ACol, ARow, Value); }
 
  private:
   TStrings* Lines(std::map<int, std::unique_ptr<TStringGridStrings>>& lines, int index, bool isRow);
