@@ -166,6 +166,19 @@ TEST_F(ColumnComboPaintingTest, TheEditColumnAloneIsWrittenOverTheBackground) {
   EXPECT_EQ(bitmap.Pixel(2, 2), kYellow);
   EXPECT_EQ(bitmap.Pixel(100, 2), kCyan);
 
+  // With ParentFont the edit part writes in the form's font, the list rows in the column's.
+  ASSERT_TRUE(combo_->ParentFont());
+  Form()->Font()->SetSize(14);
+  const auto inkRows = [&](UINT state) {
+    Draw(bitmap, 0, state);
+    int rows = 0;
+    for (int y = 0; y < kRowHeight - 1; ++y) rows += bitmap.Count(RECT{0, y, 58, y + 1}, kYellow) < 58 ? 1 : 0;
+    return rows;
+  };
+  const int listRows = inkRows(0);
+  EXPECT_GT(listRows, 4);
+  EXPECT_GT(inkRows(ODS_COMBOBOXEDIT), listRows + 3);
+
   // The edit part asks only for rows that exist; a direct question for another row is refused.
   try {
     combo_->GetColumnText(2, 0);
