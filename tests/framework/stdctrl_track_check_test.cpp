@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/controls/check_list_box.h"
 #include "framework/controls/track_bar.h"
 #include "stdctrl_test_support.h"
 
@@ -67,6 +68,42 @@ TEST_F(StdControlTest, TrackBarReportsTheUsersMovesInBothOrientations) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), 5), seen.end());
     bar->Free();
   }
+}
+
+TEST_F(StdControlTest, CheckListBoxStepsStatesByClickOnTheBoxAndBySpace) {
+  auto* list = Make<TCheckListBox>(Rect(10, 10, 210, 150));
+  for (const char* name : {"Gear", "Flaps", "Spoilers"}) list->Items()->Add(name);
+  list->SetChecked(2, true);
+  list->Items()->Insert(0, "Brakes");  // the states move with their items
+  EXPECT_EQ(list->State(3), cbChecked);
+  EXPECT_THROW(list->State(4), EListError);
+  Form()->Show();
+  int clicks = 0;
+  list->OnClickCheck = [&](TObject*) { ++clicks; };
+  const int row = list->ItemHeight();
+
+  PostClick(list->Handle(), 5, row + row / 2);  // on the box of "Gear"
+  EXPECT_EQ(list->State(1), cbChecked);
+  EXPECT_EQ(clicks, 1);
+  PostClick(list->Handle(), 120, row + row / 2);  // on its text: selects only
+  EXPECT_EQ(list->State(1), cbChecked);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(clicks, 1);
+  PostClick(list->Handle(), 5, 8 * row);  // below the last item
+  EXPECT_EQ(clicks, 1);
+
+  list->SetAllowGrayed(true);
+  const TCheckBoxState cycle[] = {cbUnchecked, cbGrayed, cbChecked};
+  for (TCheckBoxState expected : cycle) {
+    PostMessageA(list->Handle(), WM_CHAR, ' ', 0);
+    ProcessMessages();
+    EXPECT_EQ(list->State(1), expected);
+  }
+  EXPECT_EQ(clicks, 4);
+  list->Items()->Delete(0);
+  EXPECT_TRUE(list->Checked(0));
+  EXPECT_TRUE(list->Checked(2));
+  EXPECT_GT(testing::PaintedPixels(list), 0);
 }
 
 }  // namespace
