@@ -33,6 +33,13 @@ void TCustomComboBox::CreateWnd() {
   TCustomListControl::CreateWnd();
   // Selecting the stored item wrote its text into the edit part: what was typed there comes back.
   if (!PickOnly()) SetWindowTextA(Handle(), TControl::GetText().c_str());
+  SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  HookChildren();
+}
+
+void TCustomComboBox::SetMaxLength(int value) {
+  maxLength_ = std::max(value, 0);
+  if (HandleAllocated()) SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 
 void TCustomComboBox::SetStyle(TComboBoxStyle value) {

@@ -88,6 +88,7 @@ void TCustomListControl::ItemInserted(int index) {
   } else if (itemIndex_ >= index) {
     ++itemIndex_;
   }
+  ItemAdded(index);
 }
 
 void TCustomListControl::ItemDeleted(int index) {
@@ -98,6 +99,7 @@ void TCustomListControl::ItemDeleted(int index) {
   } else if (itemIndex_ > index) {
     --itemIndex_;
   }
+  ItemRemoved(index);
 }
 
 void TCustomListControl::ItemReplaced(int index) {

@@ -40,6 +40,9 @@ class TCustomListControl : public TWinControl {
   void DestroyWnd() override;
   // The window's items were all replaced (the selection is gone).
   virtual void ItemsReloaded() {}
+  // One item was inserted at / deleted from index (window or not).
+  virtual void ItemAdded(int /*index*/) {}
+  virtual void ItemRemoved(int /*index*/) {}
 
  private:
   class ListItems;

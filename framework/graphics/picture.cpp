@@ -1,6 +1,13 @@
 #include "framework/graphics/picture.h"
 
+#include <vector>
+
 #include "framework/classes/object.h"
+#include "framework/graphics/picture_formats.h"
+#include "framework/rtl/exceptions.h"
+#include "framework/rtl/filenames.h"
+#include "framework/streams/file_stream.h"
+#include "framework/streams/memory_stream.h"
 
 namespace fw {
 
@@ -47,15 +54,37 @@ TBitmap* TPicture::Bitmap() {
   return static_cast<TBitmap*>(graphic_);
 }
 
-void TPicture::LoadFromFile(const std::string& FileName) {
-  auto* bitmap = Create<TBitmap>();
+template <class Load>
+void TPicture::HoldLoaded(TGraphic* graphic, Load&& load) {
   try {
-    bitmap->LoadFromFile(FileName);
+    load(graphic);
   } catch (...) {
-    bitmap->Free();
+    graphic->Free();
     throw;
   }
-  Hold(bitmap);
+  Hold(graphic);
+}
+
+void TPicture::LoadFromFile(const std::string& FileName) {
+  if (const TPictureFormat* format = PictureFormatForExtension(ExtractFileExt(FileName))) {
+    HoldLoaded(format->NewGraphic(), [&](TGraphic* graphic) { graphic->LoadFromFile(FileName); });
+    return;
+  }
+  TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(&file);
+}
+
+void TPicture::LoadFromStream(TStream* Stream) {
+  // The bytes are read once: the byte tests see them before the graphic reads them from the copy.
+  TMemoryStream bytes;
+  const std::int64_t rest = Stream->Size() - Stream->Position();
+  if (rest > 0x7FFFFFFF) throw EInvalidGraphic("Picture too large");
+  bytes.SetSize(rest > 0 ? rest : 0);
+  if (rest > 0) Stream->ReadBuffer(bytes.Memory(), static_cast<std::int32_t>(rest));
+  const TPictureFormat* format =
+      PictureFormatForBytes(static_cast<const unsigned char*>(bytes.Memory()), static_cast<size_t>(bytes.Size()));
+  if (format == nullptr) throw EInvalidGraphic("Unknown picture format");
+  HoldLoaded(format->NewGraphic(), [&](TGraphic* graphic) { graphic->LoadFromStream(&bytes); });
 }
 
 void TPicture::SaveToFile(const std::string& FileName) {

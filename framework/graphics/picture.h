@@ -25,8 +25,12 @@ class TPicture : public TPersistent {
   int Height() const { return graphic_ ? graphic_->Height() : 0; }
   bool Empty() const { return graphic_ == nullptr || graphic_->Empty(); }
 
-  // BMP files into a bitmap; EFOpenError / EInvalidGraphic when the file cannot be read as one.
+  // The graphic class is the registered picture format of the file's extension or, for an extension no
+  // format has, of its leading bytes. EFOpenError when the file cannot be opened, EInvalidGraphic when no
+  // format fits or the graphic cannot read it; the picture keeps what it held then.
   void LoadFromFile(const std::string& FileName);
+  // From the stream's position to its end, the format chosen by the leading bytes; errors as above.
+  void LoadFromStream(TStream* Stream);
   // Saves the graphic held (nothing when none).
   void SaveToFile(const std::string& FileName);
 
@@ -41,6 +45,9 @@ class TPicture : public TPersistent {
  private:
   void Hold(TGraphic* graphic);
   void Changed();
+  // Reads a new graphic with load and holds it, or frees it and raises.
+  template <class Load>
+  void HoldLoaded(TGraphic* graphic, Load&& load);
 
   TGraphic* graphic_ = nullptr;
 };

@@ -9,9 +9,11 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/font.h"
 #include "framework/graphics/picture.h"
+#include "framework/streams/memory_stream.h"
 #include "tests/framework/ui_test_support.h"
 #include "tests/ui_foundation/gdip_test_support.h"
 #include "tests/ui_foundation/test_images.h"
+#include "ui/foundation/gdip_brushes.h"
 #include "ui/foundation/gdip_picture.h"
 #include "ui/foundation/vx_gdip_picture.h"
 
@@ -364,6 +366,39 @@ TEST(VxGDIPPicture, StreamsCarryExactlyTheStoredBytes) {
   fw::TMemoryStream empty;
   picture.LoadFromStream(&empty);  // an empty stream changes nothing
   EXPECT_EQ(png, BytesOf(picture));
+}
+
+// A pictures' registered format: a JPEG (encoded here by GDI+ from a red surface) is read by the GDI+
+// picture, whether the picture goes by the file's extension or by the bytes of a stream.
+TEST_F(PictureFileTest, FrameworkPicturesLoadJpegThroughTheRegisteredGDIPPicture) {
+  static const CLSID kJpegEncoder = {0x557cf401, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+  ArgbSurface surface(8, 6);
+  TGPSolidBrush red(kOpaqueRed);
+  surface.Graphics().FillRectangleXYWH(&red, 0, 0, 8, 6);
+  const std::string path = testing::TempPath("panel.jpg");
+  files_.push_back(path);
+  const std::wstring widePath(path.begin(), path.end());
+  ASSERT_EQ(Ok, flat::GdipSaveImageToFile(surface.Bitmap().NativeHandle(), widePath.c_str(), &kJpegEncoder, nullptr));
+
+  fw::TPicture byExtension;
+  byExtension.LoadFromFile(path);
+  ASSERT_NE(dynamic_cast<TGDIPPicture*>(byExtension.Graphic()), nullptr);
+  EXPECT_EQ(8, byExtension.Width());
+
+  fw::TMemoryStream bytes;
+  bytes.LoadFromFile(path);
+  fw::TPicture byBytes;
+  byBytes.LoadFromStream(&bytes);
+  ASSERT_NE(dynamic_cast<TGDIPPicture*>(byBytes.Graphic()), nullptr);
+  EXPECT_EQ(6, byBytes.Height());
+  fw::testing::MemoryBitmap target(8, 6);
+  fw::TCanvas canvas;
+  canvas.SetHandle(target.DC());
+  byBytes.Graphic()->Draw(&canvas, fw::TRect{0, 0, 8, 6});
+  const COLORREF centre = fw::ColorToRGB(target.Pixel(4, 3));
+  EXPECT_GT(GetRValue(centre), 200);  // JPEG is lossy: red, within a few levels
+  EXPECT_LT(GetGValue(centre), 50);
+  EXPECT_LT(GetBValue(centre), 50);
 }
 
 }  // namespace
