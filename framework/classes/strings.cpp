@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "framework/classes/component.h"
 #include "framework/classes/updatescope.h"
+#include "framework/classes/writer.h"
 
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/filetext.h"
@@ -232,6 +234,24 @@ void TStrings::LoadFromFile(const std::string& fileName) {
 void TStrings::SaveToFile(const std::string& fileName) const {
   TFileStream stream(fileName, fmCreate);
   SaveToStream(&stream);
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+  Filer->DefineProperty(
+      "Strings",
+      [this](TReader* Reader) {
+        UpdateScope<TStrings> update(*this);
+        Clear();
+        Reader->ReadListBegin();
+        while (!Reader->EndOfList()) Add(Reader->ReadString());
+        Reader->ReadListEnd();
+      },
+      [this](TWriter* Writer) {
+        Writer->WriteListBegin();
+        for (int i = 0; i < Count(); ++i) Writer->WriteString(Get(i));
+        Writer->WriteListEnd();
+      },
+      Count() > 0);
 }
 
 void TStrings::BeginUpdate() {

@@ -66,6 +66,9 @@ class TStrings : public TPersistent {
   virtual void LoadFromFile(const std::string& fileName);
   virtual void SaveToFile(const std::string& fileName) const;
 
+  // Stored form: the lines as the list of texts "Strings" (only when there is a line).
+  void DefineProperties(TFiler* Filer) override;
+
   // Change notifications are held back until the outermost EndUpdate.
   void BeginUpdate();
   void EndUpdate();
