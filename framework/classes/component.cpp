@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "framework/classes/stored_properties.h"
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/format.h"
 #include "framework/rtl/textutils.h"
@@ -176,6 +177,14 @@ void EndLoading(TComponent* root) {
 }
 
 void TComponent::ReadState(TReader* Reader) { Reader->ReadProperties(); }
+
+void TComponent::ListStoredProperties(TStoredProperties& List) const {
+  TPersistent::ListStoredProperties(List);
+  List.Integer<TComponent>(
+          "Tag", [](TComponent* c) { return c->Tag(); },
+          [](TComponent* c, std::int64_t v) { c->SetTag(static_cast<std::intptr_t>(v)); })
+      .Default(0);
+}
 
 void TReader::ReadComponent(TComponent* Component, const std::function<void()>& Properties) {
   const std::function<void()>* outer = properties_;

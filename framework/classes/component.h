@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/classes/filer.h"
 #include "framework/classes/persistent.h"
 #include "framework/rtl/set.h"
 
@@ -23,14 +24,23 @@ using TComponentState = Set<TComponentStateItem>;
 enum TOperation { opInsert, opRemove };
 
 class TComponent;
+struct TPropInfo;
 
 // The reading step of loading: code that builds a form reads each component through a reader, which
 // knows the root (the form), and the parent the component is read into. ReadComponent runs the
 // component's ReadState, which applies the stored properties (ReadProperties) and may act before or
 // after that in an override.
-class TReader {
+//
+// A reader over a stream reads component records (writer.h) into existing components of the record's
+// class: ReadComponent(Component) sets the name (when the record has one) and each stored property in the
+// order of the stream. A record of another class, an unknown property, a value of the wrong kind or a
+// truncated record raise EReadError; the properties read before it stay. A component reference is
+// resolved by name among the owners of the component read and their components.
+class TReader : public TFiler {
  public:
-  explicit TReader(TComponent* Root, TComponent* Parent = nullptr) : root_(Root), parent_(Parent) {}
+  explicit TReader(TComponent* Root, TComponent* Parent = nullptr) : TFiler(nullptr), root_(Root), parent_(Parent) {}
+  explicit TReader(TStream* Stream, TComponent* Root = nullptr, TComponent* Parent = nullptr)
+      : TFiler(Stream), root_(Root), parent_(Parent) {}
   TComponent* Root() const { return root_; }
   // The control the components are read into (null for non-visual components).
   TComponent* Parent() const { return parent_; }
@@ -38,13 +48,45 @@ class TReader {
 
   // Reads one component; Properties applies its stored properties.
   void ReadComponent(TComponent* Component, const std::function<void()>& Properties);
+  // Reads the next record of the stream into Component.
+  void ReadComponent(TComponent* Component);
   // Applies the stored properties of the component being read (called by TComponent::ReadState).
   void ReadProperties();
 
+  void DefineProperty(const std::string& Name, const std::function<void(TReader*)>& ReadData,
+                      const std::function<void(TWriter*)>& WriteData, bool HasData) override;
+  void DefineBinaryProperty(const std::string& Name, const std::function<void(TStream*)>& ReadData,
+                            const std::function<void(TStream*)>& WriteData, bool HasData) override;
+
+  // Values, for DefineProperty handlers. Each raises EReadError when the next value is of another kind.
+  TValueType NextValue();
+  bool EndOfList() { return NextValue() == TValueType::vaNull; }
+  void ReadListBegin();
+  void ReadListEnd();
+  std::int64_t ReadInteger();  // any integer form
+  bool ReadBoolean();
+  double ReadFloat();
+  // A text of either width: 8-bit texts are widened, wide ones narrowed (system code page).
+  std::string ReadString();
+  std::wstring ReadWideString();
+  std::string ReadIdent();
+
  private:
+  TValueType ReadValue();
+  void ReadBytes(void* data, std::size_t count);
+  std::string ReadShortStr();
+  std::uint32_t ReadLength();
+  void ReadProperty(TComponent* Component);
+  void ReadPropValue(TPersistent* Instance, const TPropInfo& Info, TComponent* Component);
+  TComponent* FindReference(TComponent* Component, const std::string& Name) const;
+  [[noreturn]] void PropertyError(const std::string& message) const;
+
   TComponent* root_;
   TComponent* parent_;
   const std::function<void()>* properties_ = nullptr;
+  std::string propName_;   // the property being read: its full path
+  std::string propLeaf_;   // its last part, matched by DefineProperty
+  bool propFound_ = false;
 };
 
 // The loading protocol that stands in for stored form descriptions:
@@ -99,6 +141,12 @@ class TComponent : public TPersistent {
   virtual void Loaded();
   // Reads the component's stored properties through the reader; overrides call the inherited one.
   virtual void ReadState(TReader* Reader);
+
+ public:
+  // "Tag" (default 0); the name travels in the record's head.
+  void ListStoredProperties(TStoredProperties& List) const override;
+
+ protected:
   virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
   void Updating() { state_.Include(csUpdating); }
   void Updated() { state_.Exclude(csUpdating); }

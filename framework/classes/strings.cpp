@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "framework/classes/component.h"
 #include "framework/classes/updatescope.h"
+#include "framework/classes/writer.h"
 
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/filetext.h"
 #include "framework/rtl/format.h"
 #include "framework/rtl/textutils.h"
+#include "framework/streams/file_stream.h"
 
 namespace fw {
 
@@ -211,9 +214,45 @@ void TStrings::SetCommaText(std::string_view text) {
   }
 }
 
-void TStrings::LoadFromFile(const std::string& fileName) { SetText(ReadFileText(fileName)); }
+void TStrings::LoadFromStream(TStream* Stream) {
+  const std::int64_t remaining = Stream->Size() - Stream->Position();
+  std::string text(static_cast<std::size_t>(std::max<std::int64_t>(remaining, 0)), '\0');
+  if (!text.empty()) Stream->ReadBuffer(text.data(), static_cast<std::int32_t>(text.size()));
+  SetText(text);
+}
 
-void TStrings::SaveToFile(const std::string& fileName) const { WriteFileText(fileName, Text()); }
+void TStrings::SaveToStream(TStream* Stream) const {
+  const std::string text = Text();
+  if (!text.empty()) Stream->WriteBuffer(text.data(), static_cast<std::int32_t>(text.size()));
+}
+
+void TStrings::LoadFromFile(const std::string& fileName) {
+  TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(&stream);
+}
+
+void TStrings::SaveToFile(const std::string& fileName) const {
+  TFileStream stream(fileName, fmCreate);
+  SaveToStream(&stream);
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+  Filer->DefineProperty(
+      "Strings",
+      [this](TReader* Reader) {
+        UpdateScope<TStrings> update(*this);
+        Clear();
+        Reader->ReadListBegin();
+        while (!Reader->EndOfList()) Add(Reader->ReadString());
+        Reader->ReadListEnd();
+      },
+      [this](TWriter* Writer) {
+        Writer->WriteListBegin();
+        for (int i = 0; i < Count(); ++i) Writer->WriteString(Get(i));
+        Writer->WriteListEnd();
+      },
+      Count() > 0);
+}
 
 void TStrings::BeginUpdate() {
   if (updateCount_ == 0) SetUpdateState(true);

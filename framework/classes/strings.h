@@ -9,6 +9,8 @@
 
 namespace fw {
 
+class TStream;
+
 class TStrings : public TPersistent {
  public:
   // Storage, supplied by descendants.
@@ -56,9 +58,16 @@ class TStrings : public TPersistent {
   std::string CommaText() const;
   void SetCommaText(std::string_view text);
 
-  // Raises EFOpenError / EFCreateError.
+  // The stream's bytes from its position to its end, split into lines as SetText does / every line
+  // followed by CR LF, written at the stream's position.
+  virtual void LoadFromStream(TStream* Stream);
+  virtual void SaveToStream(TStream* Stream) const;
+  // Through the streams above; raise EFOpenError / EFCreateError.
   virtual void LoadFromFile(const std::string& fileName);
   virtual void SaveToFile(const std::string& fileName) const;
+
+  // Stored form: the lines as the list of texts "Strings" (only when there is a line).
+  void DefineProperties(TFiler* Filer) override;
 
   // Change notifications are held back until the outermost EndUpdate.
   void BeginUpdate();

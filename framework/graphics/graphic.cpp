@@ -1,8 +1,15 @@
 #include "framework/graphics/graphic.h"
 
+#include "framework/classes/filer.h"
+
 #include "framework/streams/file_stream.h"
 
 namespace fw {
+
+void TGraphic::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty(
+      "Data", [this](TStream* Stream) { ReadData(Stream); }, [this](TStream* Stream) { WriteData(Stream); }, !Empty());
+}
 
 void TGraphic::SetTransparent(bool value) {
   if (transparent_ == value) return;

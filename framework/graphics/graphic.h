@@ -44,6 +44,8 @@ class TGraphic : public TPersistent {
 
  protected:
   // The stored form of a picture inside another object's data; as the streams by default.
+  // Stored form: the stream form as the binary property "Data" (only when not empty).
+  void DefineProperties(TFiler* Filer) override;
   virtual void ReadData(TStream* Stream) { LoadFromStream(Stream); }
   virtual void WriteData(TStream* Stream) { SaveToStream(Stream); }
   virtual void Changed(TObject* Sender);

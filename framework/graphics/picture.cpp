@@ -2,12 +2,15 @@
 
 #include <vector>
 
+#include "framework/classes/class_registry.h"
+#include "framework/classes/filer.h"
 #include "framework/classes/object.h"
 #include "framework/graphics/picture_formats.h"
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/filenames.h"
 #include "framework/streams/file_stream.h"
 #include "framework/streams/memory_stream.h"
+#include "framework/streams/stream.h"
 
 namespace fw {
 
@@ -109,6 +112,40 @@ void TPicture::AssignTo(TPersistent* Dest) {
     return;
   }
   TPersistent::AssignTo(Dest);
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty(
+      "Data",
+      [this](TStream* Stream) {
+        std::uint8_t length = 0;
+        Stream->ReadBuffer(&length, 1);
+        std::string className(length, '\0');
+        if (length > 0) Stream->ReadBuffer(className.data(), length);
+        const TClassFactory* factory = GetClass(className);
+        if (factory == nullptr) return;
+        TPersistent* made = (*factory)(nullptr);
+        auto* graphic = dynamic_cast<TGraphic*>(made);
+        if (graphic == nullptr) {
+          made->Free();
+          return;
+        }
+        try {
+          graphic->LoadFromStream(Stream);
+        } catch (...) {
+          graphic->Free();
+          throw;
+        }
+        Hold(graphic);
+      },
+      [this](TStream* Stream) {
+        const std::string className = graphic_->ClassName();
+        const auto length = static_cast<std::uint8_t>(className.size());
+        Stream->WriteBuffer(&length, 1);
+        Stream->WriteBuffer(className.data(), length);
+        graphic_->SaveToStream(Stream);
+      },
+      graphic_ != nullptr);
 }
 
 }  // namespace fw

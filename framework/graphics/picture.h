@@ -38,6 +38,10 @@ class TPicture : public TPersistent {
 
   TNotifyEvent OnChange;
 
+  // Stored form: the binary property "Data", the graphic's class name (length byte, then the name) and
+  // its stream form. A class that is not registered leaves the picture as it was.
+  void DefineProperties(TFiler* Filer) override;
+
  protected:
   // A graphic as destination gets the held graphic.
   void AssignTo(TPersistent* Dest) override;

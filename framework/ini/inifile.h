@@ -10,40 +10,28 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/classes/object.h"
+#include "framework/ini/custom_inifile.h"
 #include "framework/ini/inidocument.h"
 
 namespace fw {
 
-class TStrings;
-
-class TIniFile : public TObject {
+class TIniFile : public TCustomIniFile {
  public:
   // A relative name is taken from the current directory now.
   explicit TIniFile(const std::string& FileName);
 
-  const std::string& FileName() const { return fileName_; }
-
-  std::string ReadString(const std::string& Section, const std::string& Ident, const std::string& Default);
-  // Decimal or hexadecimal ("$1F", "0x1F"); anything else, or a missing key, gives Default.
-  std::int32_t ReadInteger(const std::string& Section, const std::string& Ident, std::int32_t Default);
-  // Any non-zero integer is true.
-  bool ReadBool(const std::string& Section, const std::string& Ident, bool Default);
-  void WriteString(const std::string& Section, const std::string& Ident, const std::string& Value);
-  void WriteInteger(const std::string& Section, const std::string& Ident, std::int32_t Value);
-  void WriteBool(const std::string& Section, const std::string& Ident, bool Value);  // "1" / "0"
-
-  // Fill the list (cleared first): key names / "name=value" lines / section names.
-  void ReadSection(const std::string& Section, TStrings* Strings);
-  void ReadSectionValues(const std::string& Section, TStrings* Strings);
-  void ReadSections(TStrings* Strings);
+  std::string ReadString(const std::string& Section, const std::string& Ident, const std::string& Default) override;
+  void WriteString(const std::string& Section, const std::string& Ident, const std::string& Value) override;
+  void ReadSection(const std::string& Section, TStrings* Strings) override;
+  void ReadSectionValues(const std::string& Section, TStrings* Strings) override;
+  void ReadSections(TStrings* Strings) override;
   // A section exists when it has at least one key.
-  bool SectionExists(const std::string& Section);
-  bool ValueExists(const std::string& Section, const std::string& Ident);
-  void EraseSection(const std::string& Section);
-  void DeleteKey(const std::string& Section, const std::string& Ident);
+  bool SectionExists(const std::string& Section) override;
+  bool ValueExists(const std::string& Section, const std::string& Ident) override;
+  void EraseSection(const std::string& Section) override;
+  void DeleteKey(const std::string& Section, const std::string& Ident) override;
   // Writes are never held back, so there is nothing to flush.
-  void UpdateFile() {}
+  void UpdateFile() override {}
 
  private:
   struct Stamp {
@@ -56,7 +44,6 @@ class TIniFile : public TObject {
   const IniDocument& Current();
   void Save();
 
-  std::string fileName_;
   IniDocument document_;
   Stamp stamp_;
   bool loaded_ = false;

@@ -38,6 +38,8 @@ FW_DECLARE_EXCEPTION(EFOpenError, EStreamError);
 FW_DECLARE_EXCEPTION(EFCreateError, EStreamError);
 FW_DECLARE_EXCEPTION(EReadError, EStreamError);
 FW_DECLARE_EXCEPTION(EWriteError, EStreamError);
+FW_DECLARE_EXCEPTION(EFilerError, EStreamError);
+FW_DECLARE_EXCEPTION(EClassNotFound, EFilerError);
 FW_DECLARE_EXCEPTION(EResNotFound, Exception);
 FW_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 FW_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception);

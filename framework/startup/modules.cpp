@@ -4,6 +4,7 @@
 
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/syslocale.h"
+#include "framework/graphics/graphic_classes.h"
 
 namespace fw {
 
@@ -67,6 +68,7 @@ TModuleList& Modules() {
 
 void RegisterFrameworkModules() {
   Modules().Register({"System locale", &ReadSysLocale, nullptr});
+  Modules().Register({"Graphic classes", &RegisterGraphicClasses, nullptr});
 }
 
 }  // namespace fw

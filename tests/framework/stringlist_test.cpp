@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/classes/stringlist.h"
+#include "framework/streams/memory_stream.h"
 #include "framework/rtl/exceptions.h"
 #include "framework/rtl/filetext.h"
 
@@ -197,4 +198,22 @@ TEST(StringList, SavesAndLoadsWithCrLf) {
   DeleteFileA(fileName.c_str());
   EXPECT_THROW(loaded.LoadFromFile(fileName), EFOpenError);
   EXPECT_EQ(loaded.Count(), 2);  // a failed load leaves the list as it was
+}
+
+TEST(StringList, StreamsSplitAtEveryLineEndAndReadFromThePosition) {
+  TMemoryStream stream;
+  stream.WriteBuffer("skip|a\r\nb\rc\n\nd", 14);
+  stream.SetPosition(5);
+  TStringList list;
+  list.LoadFromStream(&stream);
+  EXPECT_EQ(Lines(list), (V{"a", "b", "c", "", "d"}));
+  EXPECT_EQ(stream.Position(), stream.Size());
+
+  TMemoryStream out;
+  out.WriteBuffer("x", 1);
+  list.SaveToStream(&out);
+  std::string bytes(static_cast<std::size_t>(out.Size()), '\0');
+  out.SetPosition(0);
+  out.ReadBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+  EXPECT_EQ(bytes, "xa\r\nb\r\nc\r\n\r\nd\r\n");
 }
