@@ -93,8 +93,7 @@ class PanelOutputs : public ::testing::Test {
   PanelOutputs() : run_("panels737", "1FD1:03E8:MCP00001::330F;1FD1:03E8:MCP00002::330A") {}
 
   void SetUp() override {
-    // The template's pass intervals: without the keys the 7-segment pass (500 ms) would run only when the LED
-    // test dialog's 500 ms timer happens to come late.
+    // The template's pass intervals (200 and 250 ms); the run without the keys is the restart test's.
     run_.WriteFile("CONFIG.INI", trelvikrun::ProgramSettings(false));
     run_.AddSimConnectStandIn();
     ASSERT_TRUE(boards().Ready());
