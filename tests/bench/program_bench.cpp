@@ -221,14 +221,59 @@ class BenchRun {
     return std::make_pair(static_cast<double>(kernel + user) / 10000.0, static_cast<double>(workingSet));
   }
 
+  // The window thread's id and each thread's processor time (100 ns units).
+  struct ThreadTimes {
+    unsigned long windowThread = 0;
+    std::map<unsigned long, unsigned long long> times;
+  };
+  std::optional<ThreadTimes> Threads() const {
+    const auto reply = boards_.Request("threads", 10000);
+    if (!reply || reply->rfind("ok ", 0) != 0) return std::nullopt;
+    std::istringstream in(reply->substr(3));
+    ThreadTimes threads;
+    if (!(in >> threads.windowThread)) return std::nullopt;
+    for (std::string entry; in >> entry;) {
+      const std::size_t colon = entry.find(':');
+      if (colon == std::string::npos) continue;
+      threads.times[std::stoul(entry.substr(0, colon))] = std::stoull(entry.substr(colon + 1));
+    }
+    return threads;
+  }
+
+  // Where an idle program's processor time goes: the window thread (the idle passes, the output passes) and
+  // the others (the board library's readers and scans, the USB layer's pipe readers, the aircraft link).
+  void SplitIdleTime(const ThreadTimes& first, const ThreadTimes& last, double wallMs) {
+    double window = 0, others = 0, busiest = 0;
+    int busy = 0;
+    for (const auto& [id, time] : last.times) {
+      const auto before = first.times.find(id);
+      const double share = 100.0 * static_cast<double>(time - (before == first.times.end() ? 0 : before->second)) /
+                           10000.0 / wallMs;
+      if (id == last.windowThread) {
+        window = share;
+        continue;
+      }
+      others += share;
+      busiest = std::max(busiest, share);
+      if (share >= 0.1) ++busy;
+    }
+    figures_["idle_window_thread_percent"] = window;
+    figures_["idle_other_threads_percent"] = others;
+    figures_["idle_busiest_other_thread_percent"] = busiest;
+    figures_["idle_busy_other_threads"] = busy;
+  }
+
   bool MeasureIdle() {
     const long long traceBefore = trace_ != nullptr ? trace_->count : 0;
     const std::vector<long long> before = ReportKinds();
     const long long start = Ticks();
     const auto first = Usage();
+    const auto firstThreads = Threads();
     Sleep(static_cast<DWORD>(idleSeconds_) * 1000);  // the measurement: nothing happens meanwhile
+    const auto lastThreads = Threads();
     const auto last = Usage();
     const double wallMs = Milliseconds(Ticks() - start);
+    if (firstThreads && lastThreads) SplitIdleTime(*firstThreads, *lastThreads, wallMs);
     const std::vector<long long> after = ReportKinds();
     if (!first || !last) return false;
     figures_["idle_cpu_percent"] = 100.0 * (last->first - first->first) / wallMs;
@@ -555,6 +600,10 @@ const Row kRows[] = {
     {"  worst change, reports / fewest", "reports_over_minimum_max", "x", "target: 1.0"},
     {"idle: program CPU, share of one core", "idle_cpu_percent", "%", "target: <= 1 %"},
     {"  floor: an empty 1 ms pass under this Wine", "empty_pass_cpu_percent", "%", "no program work"},
+    {"  the window thread", "idle_window_thread_percent", "%", "idle and output passes"},
+    {"  the other threads together", "idle_other_threads_percent", "%", "board library, USB layer, link"},
+    {"  the busiest other thread", "idle_busiest_other_thread_percent", "%", ""},
+    {"  other threads using 0.1 % or more", "idle_busy_other_threads", "", ""},
     {"  traced GUI-thread spans per second", "idle_passes_per_s", "/s", "about one pass per 1 ms wait"},
     {"  time in one idle pass, mean", "idle_pass_mean_us", "us", ""},
     {"idle: working set", "working_set_mb", "MiB", ""},

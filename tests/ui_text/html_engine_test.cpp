@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/streams/memory_stream.h"
-#include "tests/support/gdi_object_count.h"
+#include "sim/control/object_counts.h"
 #include "tests/ui_text/html_engine_fixture.h"
 #include "ui/foundation/html_controls.h"
 #include "ui/foundation/html_text_routines.h"

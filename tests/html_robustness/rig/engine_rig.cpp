@@ -13,7 +13,7 @@
 #include "framework/services/service.h"
 #include "tests/framework/ui_test_support.h"
 #include "tests/html_robustness/rig/markup_generator.h"
-#include "tests/support/gdi_object_count.h"
+#include "sim/control/object_counts.h"
 #include "tests/support/square_image_list.h"
 #include "ui/controls/html_text_gdip.h"
 #include "ui/controls/html_text_office.h"
