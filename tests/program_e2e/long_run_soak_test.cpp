@@ -44,14 +44,8 @@ class LongRun : public ::testing::Test {
   LongRun() : run_("longrun", "1FD1:03E8:MCP00001::330F") {}
 
   void SetUp() override {
-    run_.WriteFile("CONFIG.INI", trelvikrun::ProgramSettings(false));
-    run_.AddSimConnectStandIn();
-    ASSERT_TRUE(boards().Ready());
-    ASSERT_TRUE(run_.Start());
-    ASSERT_NE(run_.WaitForMainWindow(30000), nullptr);
-    ASSERT_TRUE(e2e::ListsHold(run_.WaitForListLine("1 Device Connected", 60000), "1 Device Connected"));
-    ASSERT_TRUE(run_.StartFlight("ORVA 737", 30000));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return run_.StatusText() == "Switches Rescanned"; }, 30000)) << run_.StatusText();
+    const std::string failed = e2e::StartFlyingAfterRescan(run_, "1 Device Connected");
+    ASSERT_TRUE(failed.empty()) << failed;
     started_ = GetTickCount64();
   }
   void TearDown() override { EXPECT_TRUE(run_.Close(30000)); }

@@ -93,16 +93,10 @@ class PanelOutputs : public ::testing::Test {
   PanelOutputs() : run_("panels737", "1FD1:03E8:MCP00001::330F;1FD1:03E8:MCP00002::330A") {}
 
   void SetUp() override {
-    // The template's pass intervals (200 and 250 ms); the run without the keys is the restart test's.
-    run_.WriteFile("CONFIG.INI", trelvikrun::ProgramSettings(false));
-    run_.AddSimConnectStandIn();
-    ASSERT_TRUE(boards().Ready());
-    ASSERT_TRUE(run_.Start());
-    ASSERT_NE(run_.WaitForMainWindow(30000), nullptr);
-    ASSERT_TRUE(e2e::ListsHold(run_.WaitForListLine("2 Devices Connected", 60000), "2 Devices Connected"));
-    ASSERT_TRUE(run_.StartFlight("ORVA 737", 30000));
-    // The rescan five seconds after discovery pauses the outputs; the panels are watched once it is done.
-    ASSERT_TRUE(e2e::WaitUntil([&] { return run_.StatusText() == "Switches Rescanned"; }, 30000)) << run_.StatusText();
+    // The template's pass intervals (200 and 250 ms); the run without the keys is the restart test's. The rescan
+    // five seconds after discovery pauses the outputs; the panels are watched once it is done.
+    const std::string failed = e2e::StartFlyingAfterRescan(run_, "2 Devices Connected");
+    ASSERT_TRUE(failed.empty()) << failed;
   }
 
   const simchannel::RemoteBoards& boards() { return run_.ControlBoards(); }

@@ -157,6 +157,21 @@ bool ListsHold(const ListLines& lists, const std::string& line) {
   return false;
 }
 
+std::string StartFlyingAfterRescan(ProgramRun& run, const std::string& boardsLine) {
+  run.WriteFile("CONFIG.INI", trelvikrun::ProgramSettings(false));
+  run.AddSimConnectStandIn();
+  if (!run.ControlBoards().Ready()) return "the simulated boards are not ready";
+  if (!run.Start()) return "the program did not start";
+  if (run.WaitForMainWindow(30000) == nullptr) return "no main window";
+  const ListLines lists = run.WaitForListLine(boardsLine, 60000);
+  if (!ListsHold(lists, boardsLine)) return "no \"" + boardsLine + "\" line: " + DescribeLists(lists);
+  if (!run.StartFlight("ORVA 737", 30000)) return "the flight did not start";
+  if (!WaitUntil([&] { return run.StatusText() == "Switches Rescanned"; }, 30000)) {
+    return "no rescan after the discovery; the status line reads \"" + run.StatusText() + "\"";
+  }
+  return "";
+}
+
 std::string DescribeLists(const ListLines& lists) {
   std::string shown;
   for (const auto& list : lists) {

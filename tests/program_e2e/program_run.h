@@ -94,6 +94,12 @@ class ProgramRun {
 using ListLines = std::vector<std::vector<std::string>>;
 // Whether any of the lists holds the line.
 bool ListsHold(const ListLines& lists, const std::string& line);
+
+// Where a run that watches the panels begins: the program started with the template's settings (pass intervals
+// 200 and 250 ms) and the SimConnect stand-in, its boards listed ("1 Device Connected", ...), a 737 flight
+// started, and the rescan that follows the discovery (it pauses the outputs) done. Empty when it got there,
+// otherwise the step that failed.
+std::string StartFlyingAfterRescan(ProgramRun& run, const std::string& boardsLine);
 // What keeps the board from being dark and released by the program (its LED matrix off or nothing lit, no
 // device file open, its switches no longer reported); empty when nothing does.
 std::string NotDarkAndReleased(const HidSimMirrorBoard& board);
