@@ -373,7 +373,8 @@ TEST(Bands, ThePeriodIsTheSumOfTheLengthsAndTheFirstPrimaryLengthRowsArePrimary)
   bands.SetSecondaryColor(fw::clBlue);
   bands.SetPrimaryLength(3);
   EXPECT_EQ(bands.BandPeriod(), 4);
-  const fw::TColor expected[] = {fw::clRed, fw::clRed, fw::clRed, fw::clBlue, fw::clRed, fw::clRed, fw::clRed, fw::clBlue};
+  const fw::TColor expected[] = {fw::clRed, fw::clRed, fw::clRed, fw::clBlue,
+                                 fw::clRed, fw::clRed, fw::clRed, fw::clBlue};
   for (int offset = 0; offset < 8; ++offset) {
     SCOPED_TRACE(offset);
     fw::TColor color = fw::clNone;

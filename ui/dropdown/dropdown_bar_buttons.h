@@ -66,7 +66,8 @@ class TFooterButton : public TBarButton {
 // A bar's button list, owned by its appearance; the collection's owner is the appearance's owner component.
 class TBarButtons : public fw::TCollection {
  public:
-  TBarButtons(fw::TCollectionItemFactory ItemClass, fw::TPersistent* Owner) : fw::TCollection(std::move(ItemClass), Owner) {}
+  TBarButtons(fw::TCollectionItemFactory ItemClass, fw::TPersistent* Owner)
+      : fw::TCollection(std::move(ItemClass), Owner) {}
 
   // Fired by a button whose Caption, Enabled or Width changed (sender: this collection).
   fw::TNotifyEvent OnChange;

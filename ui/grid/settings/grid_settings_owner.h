@@ -20,6 +20,8 @@ struct TFixedCellColors {
   fw::TColor HoverBorder = fw::clNone;
   fw::TColor DownFrom = fw::clNone, DownTo = fw::clNone, DownMirrorFrom = fw::clNone, DownMirrorTo = fw::clNone;
   fw::TColor DownBorder = fw::clNone;
+
+  bool operator==(const TFixedCellColors&) const = default;
 };
 
 class IGridSettingsOwner {
