@@ -8,23 +8,14 @@
 
 #include "framework/classes/component.h"
 #include "framework/rtl/exceptions.h"
+#include "tests/support/notify_counter.h"
 #include "ui/dropdown/dropdown_bar_appearance.h"
 #include "ui/dropdown/dropdown_button_appearance.h"
 
 namespace ui::testing {
 namespace {
 
-// Counts the notifications of one event.
-struct Counter {
-  int count = 0;
-  fw::TObject* lastSender = nullptr;
-  fw::TNotifyEvent Handler() {
-    return [this](fw::TObject* sender) {
-      ++count;
-      lastSender = sender;
-    };
-  }
-};
+using Counter = testsupport::NotifyCounter;
 
 // An owner component and a header and footer appearance made with it, their events counted.
 class BarAppearanceTest : public ::testing::Test {

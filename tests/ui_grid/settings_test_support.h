@@ -2,21 +2,12 @@
 // grid that owns the settings (its repaints, its fixed-cell colour set and which grid it is).
 #pragma once
 
-#include "framework/classes/events.h"
+#include "tests/support/notify_counter.h"
 #include "ui/grid/settings/grid_settings_owner.h"
 
 namespace ui::testing {
 
-struct Counter {
-  int count = 0;
-  fw::TObject* lastSender = nullptr;
-  fw::TNotifyEvent Handler() {
-    return [this](fw::TObject* sender) {
-      ++count;
-      lastSender = sender;
-    };
-  }
-};
+using Counter = testsupport::NotifyCounter;
 
 class RecordingOwner : public IGridSettingsOwner {
  public:

@@ -10,6 +10,20 @@ void TBarAppearance::SetVisible(bool Value) {
   if (OnChange) OnChange(this);
 }
 
+void TBarAppearance::CopyBar(TBarAppearance& source) {
+  color_ = source.color_;
+  colorTo_ = source.colorTo_;
+  caption_ = source.caption_;
+  font_.Assign(&source.font_);
+  gradientDirection_ = source.gradientDirection_;
+  height_ = source.height_;
+  borderColor_ = source.borderColor_;
+  borderWidth_ = source.borderWidth_;
+  imageIndex_ = source.imageIndex_;
+  SetVisible(source.visible_);
+  buttonAlignment_ = source.buttonAlignment_;
+}
+
 void TBarAppearance::WatchButtons(TBarButtons& Buttons) {
   Buttons.OnChange = [this](fw::TObject*) {
     if (OnButtonsChange) OnButtonsChange(this);
@@ -24,17 +38,7 @@ THeaderAppearance::THeaderAppearance(fw::TComponent* Owner) : TBarAppearance(Own
 void THeaderAppearance::Assign(fw::TPersistent* Source) {
   auto* source = dynamic_cast<THeaderAppearance*>(Source);
   if (source == nullptr) return;
-  colorTo_ = source->colorTo_;
-  color_ = source->color_;
-  borderColor_ = source->borderColor_;
-  caption_ = source->caption_;
-  font_.Assign(&source->font_);
-  imageIndex_ = source->imageIndex_;
-  borderWidth_ = source->borderWidth_;
-  gradientDirection_ = source->gradientDirection_;
-  height_ = source->height_;
-  SetVisible(source->visible_);
-  buttonAlignment_ = source->buttonAlignment_;
+  CopyBar(*source);
   buttons_.Assign(&source->buttons_);
 }
 
@@ -45,18 +49,8 @@ TFooterAppearance::TFooterAppearance(fw::TComponent* Owner) : TBarAppearance(Own
 void TFooterAppearance::Assign(fw::TPersistent* Source) {
   auto* source = dynamic_cast<TFooterAppearance*>(Source);
   if (source == nullptr) return;
-  borderColor_ = source->borderColor_;
-  color_ = source->color_;
-  colorTo_ = source->colorTo_;
-  gradientDirection_ = source->gradientDirection_;
-  font_.Assign(&source->font_);
-  caption_ = source->caption_;
   sizeGrip_ = source->sizeGrip_;
-  borderWidth_ = source->borderWidth_;
-  height_ = source->height_;
-  imageIndex_ = source->imageIndex_;
-  SetVisible(source->visible_);
-  buttonAlignment_ = source->buttonAlignment_;
+  CopyBar(*source);
   buttons_.Assign(&source->buttons_);
 }
 

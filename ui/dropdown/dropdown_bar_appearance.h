@@ -56,6 +56,9 @@ class TBarAppearance : public fw::TPersistent {
 
  protected:
   explicit TBarAppearance(fw::TComponent* Owner);
+  // What both bars' Assign copy: every value stored directly, then Visible through its setter (so OnChange
+  // only when it differs), then the button alignment.
+  void CopyBar(TBarAppearance& source);
   // Turns the buttons' change into OnButtonsChange.
   void WatchButtons(TBarButtons& Buttons);
 
