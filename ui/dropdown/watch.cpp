@@ -49,6 +49,7 @@ TVxWatch::TVxWatch(fw::TComponent* AOwner)
       appearance_(std::make_unique<TWatchAppearance>()),
       settings_(std::make_unique<TWatchSettings>()),
       cache_(std::make_unique<fw::TBitmap>()),
+      frame_(std::make_unique<fw::TBitmap>()),
       tickTimer_(fw::Create<fw::TTimer>(this)),
       animationTimer_(fw::Create<fw::TTimer>(this)) {
   tickTimer_->SetEnabled(false);

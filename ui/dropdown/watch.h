@@ -152,6 +152,8 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   bool stepping_ = false;
   bool painting_ = false;
   std::unique_ptr<fw::TBitmap> cache_;
+  // The frame the hands are drawn on over a copy of the cache before it goes to the window.
+  std::unique_ptr<fw::TBitmap> frame_;
   fw::TTimer* tickTimer_;
   fw::TTimer* animationTimer_;
 };

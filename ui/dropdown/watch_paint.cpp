@@ -104,9 +104,8 @@ void TVxWatch::DrawAll() {
 void TVxWatch::DrawHandsOverCache(HDC DC) {
   const int w = cache_->Width();
   const int h = cache_->Height();
-  fw::TBitmap frame;
-  frame.SetSize(w, h);
-  HDC frameDC = frame.Canvas()->Handle();
+  frame_->SetSize(w, h);
+  HDC frameDC = frame_->Canvas()->Handle();
   Copy(frameDC, cache_->Canvas()->Handle(), w, h);
   {
     TGPGraphics graphics(frameDC);
@@ -367,13 +366,12 @@ void TVxWatch::PlaySlide(bool Morning) {
   DrawWatchText(strip.Canvas(), nullptr, "PM", appearance_->AMPMFont(), fw::TRect{0, k, w, 2 * k});
   // The strip shows the old half first and moves towards the new one, a pixel a frame.
   int offset = Morning ? k : 0;
-  fw::TBitmap frame;
-  frame.SetSize(client.Width(), client.Height());
-  HDC frameDC = frame.Canvas()->Handle();
+  frame_->SetSize(client.Width(), client.Height());
+  HDC frameDC = frame_->Canvas()->Handle();
   for (int i = 0; i < k; ++i) {
     Copy(frameDC, cache_->Canvas()->Handle(), client.Width(), client.Height());
     BitBlt(frameDC, inner.Left, inner.Top, w, k, strip.Canvas()->Handle(), 0, offset, SRCCOPY);
-    DrawAMPMFrame(frame.Canvas(), box, fw::clNone);
+    DrawAMPMFrame(frame_->Canvas(), box, fw::clNone);
     {
       TGPGraphics graphics(frameDC);
       graphics.SetSmoothingMode(SmoothingModeAntiAlias);
