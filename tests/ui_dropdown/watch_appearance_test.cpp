@@ -214,6 +214,7 @@ TEST_F(WatchGeometryTest, TheFaceIsCentredAndTheBoxSitsBelowTheCentre) {
       {180, 180, 0, fw::Rect(10, 10, 170, 170)},   {180, 180, 100, fw::Rect(40, 40, 140, 140)},
       {180, 180, 500, fw::Rect(0, 0, 180, 180)},   {200, 120, 0, fw::Rect(50, 10, 150, 110)},
       {121, 201, 0, fw::Rect(10, 50, 111, 151)},   {200, 120, -3, fw::Rect(50, 10, 150, 110)},
+      {15, 15, 0, fw::Rect(7, 7, 7, 7)},  // too small for the margin: an empty face, not an inverted one
   };
   for (const Case& c : cases) {
     TVxWatch* watch = MakeWatch(c.width, c.height);
@@ -221,6 +222,8 @@ TEST_F(WatchGeometryTest, TheFaceIsCentredAndTheBoxSitsBelowTheCentre) {
     EXPECT_EQ(watch->GetFaceRect(), c.face) << c.width << "x" << c.height << " size " << c.size;
     EXPECT_EQ(watch->GetCenter(), (fw::TPoint{c.face.Left + c.face.Width() / 2, c.face.Top + c.face.Height() / 2}));
     EXPECT_EQ(watch->GetRadius(), c.face.Width() / 2);
+    fw::testing::MemoryBitmap bitmap(c.width, c.height);
+    watch->PaintTo(bitmap.DC(), 0, 0);  // any size paints
   }
 
   // The box: "AM" in the AM/PM font plus 8 wide, centred, its top a third of (radius - height) below the centre.

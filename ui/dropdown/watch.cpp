@@ -1,5 +1,6 @@
 #include "ui/dropdown/watch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -117,7 +118,8 @@ fw::TRect TVxWatch::GetFaceRect() {
   const int W = client.Width();
   const int H = client.Height();
   const int size = appearance_->Size();
-  const int side = size > 0 ? std::min(size, std::min(H, W)) : std::min(W, H) - 20;
+  // A control too small for the margin gets an empty face rather than an inverted one.
+  const int side = std::max(0, size > 0 ? std::min(size, std::min(H, W)) : std::min(W, H) - 20);
   fw::TRect face;
   face.Left = client.Left + (W - side) / 2;
   face.Top = client.Top + (H - side) / 2;
