@@ -128,6 +128,29 @@ TEST_F(WatchTimeTest, EveryKeyDoesItsStepAndOnlySetHourAndSetMinuteReport) {
   }
 }
 
+TEST_F(WatchTimeTest, WithSweepsOnHomeAndTheStepsOverMidnightStillJumpAtOnce) {
+  TVxWatch* watch = MakeWatch();
+  const struct {
+    fw::TDateTime from;
+    std::uint8_t key;
+    fw::TDateTime to;
+  } jumps[] = {{Clock(23, 5), VK_PRIOR, Clock(0, 5)}, {Clock(0, 5), VK_NEXT, Clock(23, 5)},
+               {Clock(4, 5), VK_HOME, Clock(12, 5)}};
+  for (const auto& jump : jumps) {
+    watch->SetTime(jump.from);
+    changes_ = 0;
+    watch->HandleKey(jump.key);
+    EXPECT_EQ(watch->Time(), jump.to);
+    EXPECT_FALSE(watch->AnimationTimer()->Enabled());
+    EXPECT_EQ(changes_, 1);
+  }
+  watch->SetTime(Clock(10, 5));
+  watch->HandleKey(VK_PRIOR);  // inside the day the hand sweeps
+  EXPECT_EQ(watch->Time(), Clock(10, 5));
+  EXPECT_EQ(Sweep(watch), 2);
+  EXPECT_EQ(watch->Time(), Clock(11, 5));
+}
+
 TEST_F(WatchTimeTest, KeyMessagesReachTheWatchOnlyThroughItsOwner) {
   TVxWatch* watch = DirectWatch(Clock(10, 20));
   SendMessageA(watch->Handle(), WM_KEYDOWN, VK_PRIOR, 0);

@@ -317,22 +317,21 @@ void TVxWatch::HandleKey(std::uint8_t Key) {
   const int m = t.m;
   if ((Key == 0x41 || Key == 0x61) && h >= 12) SetHour(static_cast<std::uint8_t>(h - 12));
   if ((Key == 0x50 || Key == 0x70) && h < 12) SetHour(static_cast<std::uint8_t>(h + 12));
+  // An hour up or down; over midnight the hour wraps at once, without a sweep.
+  const auto stepHour = [this](int next) {
+    if (next >= 0 && next <= 23) {
+      SetHour(static_cast<std::uint8_t>(next));
+      return;
+    }
+    const FlagScope call(internalCall_);
+    SetHour(static_cast<std::uint8_t>((next + 24) % 24));
+  };
   switch (Key) {
     case VK_PRIOR:
-      if (h < 23) {
-        SetHour(static_cast<std::uint8_t>(h + 1));
-      } else {
-        const FlagScope call(internalCall_);
-        SetHour(0);
-      }
+      stepHour(h + 1);
       break;
     case VK_NEXT:
-      if (h > 0) {
-        SetHour(static_cast<std::uint8_t>(h - 1));
-      } else {
-        const FlagScope call(internalCall_);
-        SetHour(23);
-      }
+      stepHour(h - 1);
       break;
     case VK_HOME: {
       const FlagScope call(internalCall_);
