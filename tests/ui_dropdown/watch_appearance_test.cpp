@@ -205,6 +205,22 @@ TEST(WatchSettingsTest, SettersNotifyOnChangeAndAssignOnlyThroughAuto) {
 
 class WatchGeometryTest : public WatchTest {};
 
+TEST_F(WatchGeometryTest, TheWatchCopiesTheAppearanceAndSettingsItIsGiven) {
+  TVxWatch* watch = MakeWatch();
+  TWatchAppearance look;
+  look.SetBackgroundColor(0x00AA00);
+  watch->SetAppearance(&look);
+  EXPECT_NE(watch->Appearance(), &look);
+  EXPECT_EQ(watch->Appearance()->BackgroundColor(), fw::TColor{0x00AA00});
+  TWatchSettings clock;
+  clock.SetAuto(true);
+  clock.SetTimeOffset(60);
+  watch->SetSettings(&clock);
+  EXPECT_NE(watch->Settings(), &clock);
+  EXPECT_EQ(watch->Settings()->TimeOffset(), 60);
+  EXPECT_TRUE(watch->TickTimer()->Enabled());  // the copy's Auto started the clock
+}
+
 TEST_F(WatchGeometryTest, TheFaceIsCentredAndTheBoxSitsBelowTheCentre) {
   struct Case {
     int width, height, size;
