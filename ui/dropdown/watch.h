@@ -63,7 +63,8 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   // Home sets 12, End the full hour, Left and Right step the minute. Nothing in clock mode.
   void HandleKey(std::uint8_t Key);
 
-  // A colour set 0-15 of the toolkit's style interface.
+  // A colour set 0-15 of the toolkit's style interface. The colour sets and the looks of Style come with
+  // the watch styles; until then a style is only kept and ApplyStyle changes nothing.
   void ApplyStyle(int Style);
   void SetComponentStyle(int Style) override { ApplyStyle(Style); }
 
@@ -80,8 +81,8 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   int HourAtPoint(int X, int Y);
 
   // Set the hour (0-23) or the minute (0-59) of the displayed time, sweeping when Animation is on. A
-  // minute of 60 or more raises "Invalid time" and changes nothing. A minute hand that reaches 0 forward
-  // over 12 o'clock (from above 30) advances the hour.
+  // minute of 60 or more, or an hour above 23, raises "Invalid time" and changes nothing. A minute hand
+  // that reaches 0 forward over 12 o'clock (from above 30) advances the hour.
   void SetHour(std::uint8_t Hour);
   void SetMinute(std::uint8_t Minute);
 
