@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/controls/html_text_rules.h"
 #include "ui/foundation/gdip_brushes.h"
 #include "ui/foundation/gdip_graphics.h"
 #include "ui/foundation/gdip_objects.h"
@@ -17,18 +18,11 @@ namespace ui {
 namespace {
 
 THTMLRules GDIPRules(int LineSpacing) {
-  THTMLRules rules;
-  rules.linksByFirstValue = true;
-  rules.formControls = false;
-  rules.offsetTag = true;
-  rules.fixedHighlight = true;
-  rules.noPrefixWithAmpersand = true;
+  THTMLRules rules = StyledControlRules(LineSpacing);
   rules.readingOrder = false;
-  rules.pictureWrap = true;
   rules.focusFrames = false;
   rules.halfScriptExtents = true;
   rules.hitWithinTextHeight = true;
-  rules.lineSpacing = LineSpacing;
   rules.sizePadding = 2;
   return rules;
 }
@@ -119,9 +113,7 @@ class TGDIPSurface : public THTMLSurface {
 
   int ListBullet(const std::string& Upper, const std::string& Bullet, const fw::TRect& Area, UINT Flags) override {
     if (!HTMLTagHas(Upper, "TYPE")) {
-      DrawSymbolBullet(Bullet, Area, Flags,
-                       HTMLTagHas(Upper, "COLOR") ? std::optional(HTMLColorValue(HTMLTagValue(Upper, "COLOR")))
-                                                  : std::nullopt);
+      DrawSymbolBullet(Bullet, Area, Flags, TagColor(Upper));
       return 0;
     }
     const std::string type = HTMLTagValue(Upper, "TYPE");

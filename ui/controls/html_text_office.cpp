@@ -1,5 +1,6 @@
 #include "ui/controls/html_text_office.h"
 
+#include "ui/controls/html_text_rules.h"
 #include "ui/foundation/banded_gradient.h"
 #include "ui/foundation/html_canvas_surface.h"
 #include "ui/foundation/html_engine_core.h"
@@ -10,16 +11,9 @@ namespace ui {
 namespace {
 
 THTMLRules OfficeRules(int LineSpacing) {
-  THTMLRules rules;
-  rules.linksByFirstValue = true;
-  rules.formControls = false;
-  rules.offsetTag = true;
-  rules.fixedHighlight = true;
-  rules.noPrefixWithAmpersand = true;
+  THTMLRules rules = StyledControlRules(LineSpacing);
   rules.firstFieldMarkerOnly = true;
   rules.trimLines = true;
-  rules.pictureWrap = true;
-  rules.lineSpacing = LineSpacing;
   rules.spacingAfterLastLine = true;
   return rules;
 }
@@ -34,9 +28,7 @@ class TOfficeSurface : public THTMLCanvasSurface {
 
   int ListBullet(const std::string& Upper, const std::string& Bullet, const fw::TRect& Area, UINT Flags) override {
     if (!HTMLTagHas(Upper, "TYPE")) {
-      DrawSymbolBullet(Bullet, Area, Flags,
-                       HTMLTagHas(Upper, "COLOR") ? std::optional(HTMLColorValue(HTMLTagValue(Upper, "COLOR")))
-                                                  : std::nullopt);
+      DrawSymbolBullet(Bullet, Area, Flags, TagColor(Upper));
       return 0;
     }
     const std::string type = HTMLTagValue(Upper, "TYPE");

@@ -218,8 +218,9 @@ void THTMLEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::st
     const int testX = p_.HitX - line_.box.Left;
     if (flow.insideLink && testX >= before && testX <= pass.x) {
       pass.linkTextHit = true;
-      const bool onLine = rules_.hitWithinTextHeight ? p_.HitY > line_.box.Top && p_.HitY < line_.box.Top + line_.ghHeight
-                                 : line_.box.Top < p_.HitY;
+      const bool onLine = rules_.hitWithinTextHeight
+                              ? p_.HitY > line_.box.Top && p_.HitY < line_.box.Top + line_.ghHeight
+                              : line_.box.Top < p_.HitY;
       if (onLine) {
         p_.HitLink = flow.linkRef;
         pass.hitRecorded = true;
@@ -566,6 +567,10 @@ void THTMLEngine::ListItem(TPass& pass, TFlow& flow, const std::string& upper) {
 
 void THTMLEngine::HorizontalRule(TPass& /*pass*/, const std::string& upper) {
   surface_.Rule(upper, line_.box.Left, line_.box.Right, TextBottom() + 1);
+}
+
+void THTMLEngine::BodyTag(TPass& pass, const std::string& upper) {
+  surface_.Body(upper, pass.draw.Left, line_.box.Top);
 }
 
 void THTMLEngine::EndOfLine(TPass& pass) {

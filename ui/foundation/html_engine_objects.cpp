@@ -44,8 +44,6 @@ void THTMLEngine::ImageTag(TPass& pass, TFlow& flow, const std::string& upper) {
   }
 }
 
-void THTMLEngine::BodyTag(TPass& pass, const std::string& upper) { surface_.Body(upper, pass.draw.Left, line_.box.Top); }
-
 void THTMLEngine::ControlTag(TPass& pass, const std::string& tag) {
   const THTMLControlTag control = ParseHTMLControlTag(tag.size() > 7 ? tag.substr(7) : std::string());
   int height = 25;

@@ -5,6 +5,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/image_list.h"
 #include "ui/foundation/html_images.h"
+#include "ui/foundation/html_markup.h"
 #include "ui/foundation/html_text_routines.h"
 #include "ui/foundation/round_to_int.h"
 
@@ -27,6 +28,11 @@ int THTMLSurface::ListBullet(const std::string& /*Upper*/, const std::string& Bu
                              UINT Flags) {
   DrawSymbolBullet(Bullet, Area, Flags, std::nullopt);
   return 0;
+}
+
+std::optional<fw::TColor> THTMLSurface::TagColor(const std::string& Upper) {
+  if (!HTMLTagHas(Upper, "COLOR")) return std::nullopt;
+  return HTMLColorValue(HTMLTagValue(Upper, "COLOR"));
 }
 
 void THTMLSurface::DrawSymbolBullet(const std::string& Bullet, const fw::TRect& Area, UINT Flags,

@@ -134,6 +134,8 @@ class THTMLSurface {
   virtual void OnCanvas(const std::function<void(fw::TCanvas*)>& Draw) = 0;
   // Draws Text in the current font without any background.
   virtual void DrawPlainText(const std::string& Text, const fw::TRect& Area, UINT Flags) = 0;
+  // The tag's COLOR, when it has one.
+  static std::optional<fw::TColor> TagColor(const std::string& Upper);
   // The list bullet in the Symbol font, in Color when there is one.
   void DrawSymbolBullet(const std::string& Bullet, const fw::TRect& Area, UINT Flags,
                         std::optional<fw::TColor> Color);
