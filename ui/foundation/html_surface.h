@@ -74,11 +74,13 @@ class THTMLSurface {
 
   THTMLTextParams& Params() { return p_; }
   const THTMLRules& Rules() const { return rules_; }
-  // The font the markup styles and the brush that holds the text's background colour.
+  // The font the markup styles.
   fw::TFont* Font() { return font_; }
-  fw::TColor EntryBrushColor() const { return entryBrushColor_; }
+  // The text's background colour (clNone: none), kept in the surface's brush; the brush's colour when
+  // the call began.
   void SetBrushColor(fw::TColor Color);
   fw::TColor BrushColorOrNone() const;
+  fw::TColor EntryBrushColor() const { return entryBrushColor_; }
 
   // Around one run of the engine; End lets nothing out.
   virtual void Begin() {}
@@ -88,7 +90,8 @@ class THTMLSurface {
   virtual int TextHeight(const std::string& Text) = 0;
   virtual int TextWidth(const std::string& Text, fw::TRect Area, UINT Flags) = 0;
   virtual int BlankWidth(const fw::TRect& LineBox, UINT Flags) = 0;
-  // Draws a run (with its shadow and error marking); Placed false when the run takes no place at all.
+  // Draws a run (with its shadow and error marking) and gives its width; placed is false for a run that
+  // takes no place at all (the drawing position and the focus link are then left as they are).
   struct TPainted {
     int width = 0;
     bool placed = true;
