@@ -38,14 +38,12 @@ TEST(HtmlEngineRobustness, GeneratedMarkupNeitherThrowsNorChangesTheCanvasNorLea
 // take for a leak.
 TEST(HtmlEngineRobustness, TextsThatOnceLeftAnObjectBehindLeaveNone) {
   TEngineRig rig;
-  rig.WarmUp();
+  rig.Check("<B>x</B>");  // none of these texts asks for what the full warm-up prepares (shell icons)
   const TObjectCounts before = rig.Counts();
   for (const char* markup : {"<IMG SRC=\"res://TWOBYTWO\">", "<BODY BACKGROUND=\"res://TWOBYTWO\">x", "<A ",
                              "<BODY BGCOLOR=\"clRed\">"}) {
-    for (int round = 0; round < 3; ++round) {
-      EXPECT_EQ(rig.Check(markup), "") << markup;
-      EXPECT_EQ(rig.Counts(), before) << markup << ", round " << round;
-    }
+    EXPECT_EQ(rig.Check(markup), "") << markup;
+    EXPECT_EQ(rig.Counts(), before) << markup;
   }
 }
 
