@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "ui/foundation/banded_gradient.h"
+#include "ui/foundation/html_canvas_surface.h"
 #include "ui/foundation/html_engine_core.h"
 #include "ui/foundation/html_markup.h"
-#include "ui/foundation/theme_library.h"
+#include "ui/foundation/html_text_routines.h"
 
 namespace ui {
 
@@ -32,86 +32,28 @@ std::string RemoveFirstFieldMarker(std::string text) {
   return text;
 }
 
-// The caller's canvas as it was when the engine was called: its font, pen and brush, and the DC's
-// background mode and colours (the engine sets the mode itself). Put back when the call ends, however
-// it ends.
-class TCanvasKeeper {
- public:
-  explicit TCanvasKeeper(fw::TCanvas* canvas) : canvas_(canvas) {
-    if (!canvas_) return;
-    font_.Assign(canvas_->Font());
-    pen_.Assign(canvas_->Pen());
-    brush_.Assign(canvas_->Brush());
-    if (canvas_->HandleAllocated()) {
-      dc_ = canvas_->Handle();
-      backMode_ = GetBkMode(dc_);
-      textColor_ = GetTextColor(dc_);
-      backColor_ = GetBkColor(dc_);
-    }
-  }
-  ~TCanvasKeeper() {
-    if (!canvas_) return;
-    try {
-      canvas_->Font()->Assign(&font_);
-      canvas_->Pen()->Assign(&pen_);
-      canvas_->Brush()->Assign(&brush_);
-    } catch (...) {  // a destructor lets nothing out; the DC settings below are still put back
-    }
-    if (dc_) {
-      SetBkMode(dc_, backMode_);
-      SetTextColor(dc_, textColor_);
-      SetBkColor(dc_, backColor_);
-    }
-  }
-  TCanvasKeeper(const TCanvasKeeper&) = delete;
-  TCanvasKeeper& operator=(const TCanvasKeeper&) = delete;
-
- private:
-  fw::TCanvas* canvas_;
-  fw::TFont font_;
-  fw::TPen pen_;
-  fw::TBrush brush_;
-  HDC dc_ = nullptr;
-  int backMode_ = 0;
-  COLORREF textColor_ = 0;
-  COLORREF backColor_ = 0;
-};
-
 }  // namespace
 
 bool DrawHTMLText(fw::TCanvas* Canvas, THTMLTextParams& Params) {
-  THTMLEngineSetup setup;
-  setup.Canvas = Canvas;
-  THTMLEngine engine(setup, Params);
+  THTMLCanvasSurface surface(Canvas, Params);
+  THTMLEngine engine(surface);
   return engine.Run();
 }
 
-THTMLEngine::THTMLEngine(const THTMLEngineSetup& Setup, THTMLTextParams& Params)
-    : build_(Setup.Build),
-      canvas_(Setup.Canvas),
-      graphics_(Setup.Graphics),
-      gdipPictures_(Setup.GDIPPictures),
-      lineSpacing_(Setup.LineSpacing),
-      p_(Params) {
-  if (Canvas()) {
-    font_ = canvas_->Font();
-    brush_ = canvas_->Brush();
-  } else {
-    ownFont_ = std::make_unique<fw::TFont>();
-    ownFont_->Assign(Setup.Font);
-    ownBrush_ = std::make_unique<fw::TBrush>();
-    ownBrush_->SetStyle(fw::bsClear);
-    font_ = ownFont_.get();
-    brush_ = ownBrush_.get();
-  }
-}
+THTMLEngine::THTMLEngine(THTMLSurface& Surface)
+    : surface_(Surface), rules_(Surface.Rules()), p_(Surface.Params()), font_(Surface.Font()) {}
 
 THTMLEngine::~THTMLEngine() = default;
 
 bool THTMLEngine::Run() {
-  // Whatever the markup, nothing is thrown at the caller and the caller's canvas comes back unchanged.
+  // Whatever the markup, nothing is thrown at the caller and the surface ends the call as it began it
+  // (the canvas surface puts the caller's canvas back).
   try {
-    const TCanvasKeeper keeper(Canvas() ? canvas_ : nullptr);
+    surface_.Begin();
+    struct TEnd {
+      THTMLSurface& surface;
+      ~TEnd() { surface.End(); }
+    } end{surface_};
     return Layout();
   } catch (...) {
     return false;
@@ -119,16 +61,10 @@ bool THTMLEngine::Run() {
 }
 
 bool THTMLEngine::Layout() {
-  const bool keepPen = build_ == THTMLBuild::Canvas;
-  const fw::TColor penColor = keepPen ? canvas_->Pen()->Color() : fw::clNone;
-  const int penWidth = keepPen ? canvas_->Pen()->Width() : 0;
-  entryBrushColor_ = Canvas() ? brush_->Color() : fw::clNone;
   baseFont_.Assign(font_);
   measureFont_.Assign(font_);
   drawFont_.Assign(font_);
   SetBrushColor(fw::clNone);
-  themed_ = build_ == THTMLBuild::Canvas && ThemeSupport() && ThemeLib.IsThemeActive != nullptr &&
-            ThemeLib.IsThemeActive();
 
   p_.ControlRect = fw::TRect{};
   p_.ControlValue.clear();
@@ -142,18 +78,17 @@ bool THTMLEngine::Layout() {
   p_.HitTitle.clear();
   p_.HitLinkIndex = -1;
 
-  if (Canvas()) SetBkMode(canvas_->Handle(), TRANSPARENT);
-  flags_ = GDIP() ? kBaseTextFlags : BiDiTextFlags(kBaseTextFlags, p_.BiDiMode);
-  if (build_ != THTMLBuild::Canvas && p_.Text.find(" & ") != std::string::npos) flags_ |= DT_NOPREFIX;
+  flags_ = rules_.readingOrder ? BiDiTextFlags(kBaseTextFlags, p_.BiDiMode) : kBaseTextFlags;
+  if (rules_.noPrefixWithAmpersand && p_.Text.find(" & ") != std::string::npos) flags_ |= DT_NOPREFIX;
   if (!p_.WordWrap) flags_ |= DT_END_ELLIPSIS;
 
   std::string markup = ReplaceHTMLEntities(p_.Text);
-  markup = Office() ? RemoveFirstFieldMarker(markup) : RemoveFieldMarkerBrackets(markup);
+  markup = rules_.firstFieldMarkerOnly ? RemoveFirstFieldMarker(markup) : RemoveFieldMarkerBrackets(markup);
   markup = LineBreaksToTags(markup);
 
   int top = p_.Bounds.Top;
   while (!markup.empty()) {
-    if (Office()) {
+    if (rules_.trimLines) {
       markup = Trimmed(markup);
       if (markup.empty()) break;
     }
@@ -175,7 +110,7 @@ bool THTMLEngine::Layout() {
     LinePass(measure, measureFlow_, markup, &consumed);
     measureFont_.Assign(font_);
     if (markup.size() == before) break;  // nothing could be laid out: never loop for ever
-    if (Office() || (GDIP() && !markup.empty())) line_.height += lineSpacing_;
+    if (rules_.spacingAfterLastLine || !markup.empty()) line_.height += rules_.lineSpacing;
 
     const int lineWidth = measure.x;
     fw::TRect& box = line_.box;
@@ -215,34 +150,23 @@ bool THTMLEngine::Layout() {
     font_->Assign(&baseFont_);
     p_.TextHeight = GhHeight();
   }
-  if (GDIP()) {
-    p_.TextWidth += 2;
-    p_.TextHeight += 2;
-  }
-  if (keepPen) {
-    canvas_->Pen()->SetColor(penColor);
-    canvas_->Pen()->SetWidth(penWidth);
-  }
-  if (Canvas()) {
-    const fw::TBrushStyle style = brush_->Style();
-    brush_->SetColor(entryBrushColor_);
-    brush_->SetStyle(style);
-  }
+  p_.TextWidth += rules_.sizePadding;
+  p_.TextHeight += rules_.sizePadding;
   font_->Assign(&baseFont_);
   return p_.MeasureOnly ? false : result_;
 }
 
 void THTMLEngine::LinePass(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
   pass.draw = line_.box;
-  flow_ = &flow;
-  if (!pass.measuring && build_ != THTMLBuild::Canvas) {
+  TurnText(flow);
+  if (!pass.measuring) {
     pass.draw.Left += xOffset_;
     pass.x = xOffset_;
   }
   if (flow.insideLink) pass.anchorStart = fw::Point(line_.box.Left, line_.box.Top);
-  if (pass.paint && Canvas()) {
+  if (pass.paint) {
     if (flow.paragraphBackground) {
-      canvas_->FillRect(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
+      surface_.FillLineBackground(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
     }
     if (focusCarry_) {
       pass.focusOpen = true;
@@ -275,7 +199,17 @@ void THTMLEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::st
   int width = 0;
   const int before = pass.x;
   if (pass.paint) {
-    width = PaintRun(pass, flow, run, Markup.substr(raw.size()));
+    const std::string rest = Markup.substr(raw.size());
+    const THTMLRun paint{run, rest, line_.box, TextBottom(), line_.subExtent, line_.superExtent, line_.textOffset,
+                         pass.draw.Left, pass.draw.Right, flags_, flow.subscript, flow.superscript, flow.shadow,
+                         flow.error};
+    const THTMLSurface::TPainted painted = surface_.PaintRun(paint);
+    width = painted.width;
+    if (painted.placed) {
+      if ((flags_ & DT_RTLREADING) != 0) pass.draw.Right -= width;
+      else pass.draw.Left += width;
+      if (pass.focusOpen) p_.FocusLinkRef = flow.linkRef;
+    }
     pass.x += width;
   } else {
     width = RunWidth(run, line_.box);
@@ -284,8 +218,9 @@ void THTMLEngine::TextRun(TPass& pass, TFlow& flow, std::string& Markup, std::st
     const int testX = p_.HitX - line_.box.Left;
     if (flow.insideLink && testX >= before && testX <= pass.x) {
       pass.linkTextHit = true;
-      const bool onLine = GDIP() ? p_.HitY > line_.box.Top && p_.HitY < line_.box.Top + line_.ghHeight
-                                 : line_.box.Top < p_.HitY;
+      const bool onLine = rules_.hitWithinTextHeight
+                              ? p_.HitY > line_.box.Top && p_.HitY < line_.box.Top + line_.ghHeight
+                              : line_.box.Top < p_.HitY;
       if (onLine) {
         p_.HitLink = flow.linkRef;
         pass.hitRecorded = true;
@@ -321,13 +256,13 @@ void THTMLEngine::AcceptRun(TPass& pass, const TFlow& flow, const std::string& r
   if (pass.measuring) p_.PlainText += run;
   pass.lineText += run;
   pass.firstRun = false;
-  pass.trailingBlank = !run.empty() && run.back() == ' ' ? BlankWidth() : 0;
+  pass.trailingBlank = !run.empty() && run.back() == ' ' ? surface_.BlankWidth(line_.box, flags_) : 0;
 }
 
 void THTMLEngine::RaiseLineHeight(const TFlow& flow, int height) {
   line_.height = std::max(line_.height, height);
   const auto raise = [&](int& extent) {
-    if (GDIP()) {
+    if (rules_.halfScriptExtents) {
       if (height / 4 > extent) extent = height / 2;
     } else {
       extent = std::max(extent, height / 4);
@@ -335,54 +270,6 @@ void THTMLEngine::RaiseLineHeight(const TFlow& flow, int height) {
   };
   if (flow.subscript) raise(line_.subExtent);
   if (flow.superscript) raise(line_.superExtent);
-}
-
-int THTMLEngine::PaintRun(TPass& pass, TFlow& flow, const std::string& run, const std::string& rest) {
-  if (GDIP()) return PaintRunGDIP(pass, flow, run, rest);
-  int bottom = TextBottom();
-  if (flow.superscript) bottom -= line_.superExtent;
-  if (flow.subscript) bottom += line_.subExtent;
-  bottom -= line_.textOffset;
-  const int height = RunHeight(run);
-  fw::TRect area = fw::Rect(pass.draw.Left, std::min(line_.box.Top, bottom - height), pass.draw.Right, bottom);
-  UINT flags = flags_;
-  const int width = RunWidth(run, area);
-  bool draw = true;
-  if (Office()) {
-    flags &= ~static_cast<UINT>(DT_EXTERNALLEADING);
-    area.Right = area.Left + width;
-    if (!p_.WordWrap && pass.draw.Left > line_.box.Right - RunWidth("w", area)) draw = false;
-  }
-  if (draw && flow.shadow) {
-    const fw::TColor color = font_->Color();
-    font_->SetColor(p_.ShadowColor);
-    DrawText(run, area.Offset(p_.ShadowOffset, p_.ShadowOffset), flags);
-    font_->SetColor(color);
-  }
-  if (draw) DrawText(run, area, flags);
-  if ((flags_ & DT_RTLREADING) != 0) pass.draw.Right -= width;
-  else pass.draw.Left += width;
-  if (pass.focusOpen) p_.FocusLinkRef = flow.linkRef;
-  if (flow.error) ErrorZigzag(area.Left, area.Left + width);
-  return width;
-}
-
-void THTMLEngine::ErrorZigzag(int left, int right) {
-  const fw::TColor color = canvas_->Pen()->Color();
-  const int width = canvas_->Pen()->Width();
-  canvas_->Pen()->SetColor(0x0000FF);
-  canvas_->Pen()->SetWidth(1);
-  const int base = TextBottom();
-  int x = left - (((left % 2) + 2) % 2);
-  bool below = x % 4 == 0;
-  canvas_->MoveTo(x, below ? base + 1 : base - 1);
-  while (x < right) {
-    x += 2;
-    below = !below;
-    canvas_->LineTo(x, below ? base + 1 : base - 1);
-  }
-  canvas_->Pen()->SetColor(color);
-  canvas_->Pen()->SetWidth(width);
 }
 
 void THTMLEngine::Tag(TPass& pass, TFlow& flow, std::string& Markup, std::string* Consumed) {
@@ -414,13 +301,13 @@ void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, c
         pass.lineBreak = true;
         if (pass.measuring) p_.PlainText += '\r';
       } else if (second == 'L') {
-        if (!p_.BlinkOn) font_->SetColor(entryBrushColor_);
+        if (!p_.BlinkOn) font_->SetColor(surface_.EntryBrushColor());
       } else if (second == 'O') {
         if (pass.paint) BodyTag(pass, upper);
       }
       break;
     case 'C':
-      if (build_ == THTMLBuild::Canvas) ControlTag(pass, tag);
+      if (rules_.formControls) ControlTag(pass, tag);
       break;
     case 'E':
       if (pass.paint) flow.error = true;
@@ -433,7 +320,7 @@ void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, c
         if (pass.paint) {
           highlightFontColor_ = font_->Color();
           highlightBrushColor_ = BrushColorOrNone();
-          const bool fixed = build_ != THTMLBuild::Canvas;
+          const bool fixed = rules_.fixedHighlight;
           SetBrushColor(fixed ? fw::clHighlight : HighlightColor());
           font_->SetColor(fixed ? fw::clHighlightText : HighlightTextColor());
         }
@@ -459,7 +346,7 @@ void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, c
       ListItem(pass, flow, upper);
       break;
     case 'O':
-      if (second == 'F' && build_ != THTMLBuild::Canvas && !pass.measuring) {
+      if (second == 'F' && rules_.offsetTag && !pass.measuring) {
         const int offset = IntOfText(HTMLTagValue(tag, upper, "X"));
         pass.draw.Left = offset;
         pass.x = offset - line_.box.Left;  // hit tests after the tag compare against the shifted x
@@ -470,10 +357,9 @@ void THTMLEngine::OpeningTag(TPass& pass, TFlow& flow, const std::string& tag, c
       ParagraphTag(pass, flow, upper);
       break;
     case 'R':
-      if (Canvas()) {
-        flow.rotated = true;
-        flow.rotationAngle = IntOfText(HTMLTagValue(tag, upper, "A"));
-      }
+      flow.rotated = true;
+      flow.rotationAngle = IntOfText(HTMLTagValue(tag, upper, "A"));
+      TurnText(flow);
       break;
     case 'S':
       if (upper == "S") AddStyle(fw::fsStrikeOut);
@@ -532,7 +418,7 @@ void THTMLEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& upper)
       pass.lineBreak = true;
       break;
     case 'O':
-      if (build_ != THTMLBuild::Canvas && !pass.measuring) xOffset_ = 0;
+      if (!pass.measuring) xOffset_ = 0;
       break;
     case 'P':
       pass.lineBreak = true;
@@ -543,6 +429,7 @@ void THTMLEngine::ClosingTag(TPass& pass, TFlow& flow, const std::string& upper)
       break;
     case 'R':
       flow.rotated = false;
+      TurnText(flow);
       break;
     case 'S':
       if (second == 'U') {
@@ -574,7 +461,7 @@ void THTMLEngine::OpenLink(TPass& pass, TFlow& flow, const std::string& tag, con
   ++flow.linkCounter;
   if (pass.measuring) p_.LinkCount = flow.linkCounter;
   pass.anchorStart = fw::Point(line_.box.Left + pass.x, line_.box.Top);
-  if (build_ != THTMLBuild::Canvas) {
+  if (rules_.linksByFirstValue) {
     // The reference is the tag's first quoted value, whatever its attribute.
     flow.linkRef = HTMLTagValue(tag, upper, "");
     flow.insideLink = true;
@@ -624,12 +511,11 @@ void THTMLEngine::CloseLink(TPass& pass, TFlow& flow) {
   flow.linkStyled = false;
 }
 
-void THTMLEngine::DrawFocusFrame(fw::TRect frame) {
-  if (GDIP()) return;  // the GDI+ build frames no focus link
-  frame.Left -= 1;
-  frame.Right += 1;
-  canvas_->DrawFocusRect(frame);
+void THTMLEngine::DrawFocusFrame(const fw::TRect& frame) {
+  if (rules_.focusFrames) surface_.FocusFrame(frame);
 }
+
+void THTMLEngine::TurnText(const TFlow& flow) { surface_.Turn(flow.rotated, flow.rotationAngle); }
 
 void THTMLEngine::FontTag(TPass& pass, const std::string& upper) {
   if (HTMLTagHas(upper, "FACE")) font_->SetName(HTMLTagValue(upper, "FACE"));
@@ -650,24 +536,18 @@ void THTMLEngine::ParagraphTag(TPass& pass, TFlow& flow, const std::string& uppe
   }
   if (HTMLTagHas(upper, "INDENT")) indent_ = IntOfText(HTMLTagValue(upper, "INDENT"));
   if (!HTMLTagHas(upper, "BGCOLOR") || !pass.paint) return;
-  const bool gradient = HTMLTagHas(upper, "BGCOLORTO");
-  if (GDIP()) {
-    flow.paragraphBackground = true;
-    if (gradient) SetBrushColor(fw::clNone);
-    return;
+  switch (surface_.ParagraphBackground(upper, line_.box, TextBottom())) {
+    case THTMLParagraphFill::Marked:
+      break;
+    case THTMLParagraphFill::Banded:
+      SetBrushColor(fw::clNone);
+      break;
+    case THTMLParagraphFill::Solid:
+      paragraphBrushColor_ = BrushColorOrNone();
+      SetBrushColor(HTMLColorValue(HTMLTagValue(upper, "BGCOLOR")));
+      surface_.FillLineBackground(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
+      break;
   }
-  const fw::TColor color = HTMLColorValue(HTMLTagValue(upper, "BGCOLOR"));
-  if (Office() && gradient) {
-    flow.paragraphBackground = true;
-    FillBands(color, HTMLColorValue(HTMLTagValue(upper, "BGCOLORTO")), true,
-              fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, TextBottom() + 2));
-    SetBrushColor(fw::clNone);
-    return;
-  }
-  paragraphBrushColor_ = BrushColorOrNone();
-  SetBrushColor(color);
-  canvas_->Pen()->SetColor(color);
-  canvas_->FillRect(fw::Rect(p_.Bounds.Left, line_.box.Top, p_.Bounds.Right, line_.box.Bottom));
   flow.paragraphBackground = true;
 }
 
@@ -681,36 +561,16 @@ void THTMLEngine::ListItem(TPass& pass, TFlow& flow, const std::string& upper) {
   pass.draw.Left += 12 * flow.listLevel;
   if (!pass.paint) return;
   const std::string bullet(1, flow.listLevel % 2 == 1 ? '\xB7' : 'o');
-  if (build_ != THTMLBuild::Canvas && HTMLTagHas(upper, "TYPE")) {
-    DrawListBulletGDIP(pass, upper, bullet);
-    return;
-  }
-  const bool colored = build_ != THTMLBuild::Canvas && HTMLTagHas(upper, "COLOR");
-  const fw::TColor fontColor = font_->Color();
-  if (colored) font_->SetColor(HTMLColorValue(HTMLTagValue(upper, "COLOR")));
-  const std::string name = font_->Name();
-  const BYTE charset = font_->Charset();
-  font_->SetName("Symbol");
-  font_->SetCharset(SYMBOL_CHARSET);
   const fw::TRect area = fw::Rect(pass.draw.Left - 12, line_.box.Top, pass.draw.Left, TextBottom() - line_.textOffset);
-  if (GDIP()) DrawTextGDIP(bullet, area, fw::clNone);
-  else DrawText(bullet, area, flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS));
-  font_->SetName(name);
-  font_->SetCharset(charset);
-  if (colored) font_->SetColor(fontColor);
+  pass.draw.Left += surface_.ListBullet(upper, bullet, area, flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS));
 }
 
 void THTMLEngine::HorizontalRule(TPass& /*pass*/, const std::string& upper) {
-  if (GDIP()) {
-    HorizontalRuleGDIP();
-    return;
-  }
-  const fw::TColor color = canvas_->Pen()->Color();
-  canvas_->Pen()->SetColor(Office() && HTMLTagHas(upper, "COLOR") ? HTMLColorValue(HTMLTagValue(upper, "COLOR"))
-                                                                   : fw::clBlack);
-  canvas_->MoveTo(line_.box.Left, TextBottom() + 1);
-  canvas_->LineTo(line_.box.Right, TextBottom() + 1);
-  canvas_->Pen()->SetColor(color);
+  surface_.Rule(upper, line_.box.Left, line_.box.Right, TextBottom() + 1);
+}
+
+void THTMLEngine::BodyTag(TPass& pass, const std::string& upper) {
+  surface_.Body(upper, pass.draw.Left, line_.box.Top);
 }
 
 void THTMLEngine::EndOfLine(TPass& pass) {
@@ -718,42 +578,10 @@ void THTMLEngine::EndOfLine(TPass& pass) {
   if (pass.measuring) p_.TextWidth = std::max(p_.TextWidth, pass.x);
   if (pass.focusOpen) {
     DrawFocusFrame(fw::Rect(pass.focus.Left, pass.focus.Top, pass.draw.Left, TextBottom()));
-    focusCarry_ = !GDIP();
+    focusCarry_ = rules_.focusFrames;
     focusCarryAt_ = fw::Point(line_.box.Left + 1, TextBottom());
     pass.focusOpen = false;
   }
-}
-
-int THTMLEngine::RunHeight(const std::string& run) {
-  if (GDIP()) return GDIPTextHeight(run);
-  return canvas_->TextHeight(run);
-}
-
-int THTMLEngine::RunWidth(const std::string& run, fw::TRect area) {
-  if (GDIP()) return GDIPTextWidth(run, area);
-  PrepareCanvas();
-  RECT r = area.ToRECT();
-  const TRotation rotation(*this);
-  DrawTextExA(canvas_->Handle(), const_cast<char*>(run.c_str()), static_cast<int>(run.size()), &r,
-              (flags_ & ~static_cast<UINT>(DT_END_ELLIPSIS)) | DT_CALCRECT, nullptr);
-  return r.right - r.left;
-}
-
-void THTMLEngine::DrawText(const std::string& text, fw::TRect area, UINT flags) {
-  PrepareCanvas();
-  RECT r = area.ToRECT();
-  const TRotation rotation(*this);
-  DrawTextExA(canvas_->Handle(), const_cast<char*>(text.c_str()), static_cast<int>(text.size()), &r, flags, nullptr);
-}
-
-void THTMLEngine::PrepareCanvas() { canvas_->TextRect(fw::TRect{}, 0, 0, std::string()); }
-
-int THTMLEngine::GhHeight() { return RunHeight("gh"); }
-
-int THTMLEngine::BlankWidth() { return GDIP() ? GDIPBlankWidth() : RunWidth(" ", line_.box); }
-
-void THTMLEngine::FillBands(fw::TColor from, fw::TColor to, bool horizontal, const fw::TRect& rect) {
-  FillBandedGradient(canvas_, from, to, horizontal, rect, 64, fw::clNone);
 }
 
 int THTMLEngine::LineTextBottom(const TPass& pass) const {
@@ -762,8 +590,7 @@ int THTMLEngine::LineTextBottom(const TPass& pass) const {
 }
 
 int THTMLEngine::LineWidth(const TPass& pass) const {
-  const int width = pass.draw.Right - line_.box.Left;
-  return build_ == THTMLBuild::Canvas ? width : width - xOffset_;
+  return pass.draw.Right - line_.box.Left - xOffset_;
 }
 
 void THTMLEngine::AddStyle(fw::TFontStyle style) {
@@ -774,29 +601,6 @@ void THTMLEngine::AddStyle(fw::TFontStyle style) {
 void THTMLEngine::RemoveStyle(fw::TFontStyle style) {
   fw::TFontStyles styles = font_->Style();
   font_->SetStyle(styles.Exclude(style));
-}
-
-void THTMLEngine::SetBrushColor(fw::TColor color) {
-  if (color == fw::clNone) {
-    brush_->SetStyle(fw::bsClear);
-  } else {
-    brush_->SetColor(color);
-    brush_->SetStyle(fw::bsSolid);
-  }
-}
-
-fw::TColor THTMLEngine::BrushColorOrNone() const {
-  return brush_->Style() == fw::bsClear ? fw::clNone : brush_->Color();
-}
-
-int THTMLEngine::ScaleX(int value) {
-  if (GDIP()) return value;
-  return MulDiv(value, GetDeviceCaps(canvas_->Handle(), LOGPIXELSX), 96);
-}
-
-int THTMLEngine::ScaleY(int value) {
-  if (GDIP()) return value;
-  return MulDiv(value, GetDeviceCaps(canvas_->Handle(), LOGPIXELSY), 96);
 }
 
 }  // namespace ui

@@ -102,7 +102,9 @@ void THTMLPicture::Decode() {
   fw::ComRef<IStream> stream(raw);
 
   picture_.Reset();
-  if (OleLoadPicture(stream.Get(), static_cast<LONG>(size), TRUE, IID_IPicture,
+  // Not in run mode: the picture then keeps the original bytes and, on every system, owns the bitmap it
+  // decodes and deletes it when released (in run mode some systems leave that bitmap behind).
+  if (OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                      reinterpret_cast<void**>(picture_.Receive())) != S_OK) {
     picture_.Reset();
     throw fw::Exception("Could not load image. Invalid format");
