@@ -40,7 +40,7 @@ class TCustomEdit : public TWinControl {
   void SetSelStart(int value);
   int SelLength();
   void SetSelLength(int value);
-  std::string SelText();
+  virtual std::string SelText();
   void SetSelText(const std::string& value);
   void SelectAll();
   void ClearSelection() { SetSelText(""); }
@@ -57,6 +57,8 @@ class TCustomEdit : public TWinControl {
   void StoreText(const std::string& value) override;
   void DoEnter() override;
   virtual void Change();
+  // Gives MaxLength to the window.
+  virtual void SendTextLimit();
   bool IsMultiLine() const { return multiLine_; }
   void SetMultiLine(bool value) { multiLine_ = value; }
   std::string ApplyCharCase(std::string text) const;
