@@ -194,8 +194,8 @@ void TCustomEdit::Dispatch(TMessage& Message) {
       if (HIWORD(Message.WParam) == EN_CHANGE) Change();
       return;
     case CM_TEXTCHANGED:
-      // The window reports its own changes with EN_CHANGE, except a multi-line edit's assigned text.
-      if (!HandleAllocated() || multiLine_) Change();
+      // The window reports its own changes with EN_CHANGE, assigned text too when it says so.
+      if (!HandleAllocated() || !WindowReportsAssignedText()) Change();
       break;
     default:
       break;

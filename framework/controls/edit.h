@@ -59,6 +59,8 @@ class TCustomEdit : public TWinControl {
   virtual void Change();
   // Gives MaxLength to the window.
   virtual void SendTextLimit();
+  // The window sends EN_CHANGE for text given to it (a multi-line edit window does not).
+  virtual bool WindowReportsAssignedText() const { return !multiLine_; }
   bool IsMultiLine() const { return multiLine_; }
   void SetMultiLine(bool value) { multiLine_ = value; }
   std::string ApplyCharCase(std::string text) const;

@@ -97,6 +97,7 @@ class TCustomRichEdit : public TCustomMemo {
   void StoreText(const std::string& value) override;
   void SendTextLimit() override;
   void WordWrapChanged() override;
+  bool WindowReportsAssignedText() const override { return true; }
   virtual void SelectionChange();
   virtual void RequestSize(const TRect& Rect);
 
