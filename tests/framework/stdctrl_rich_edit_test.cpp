@@ -81,6 +81,15 @@ TEST_F(RichEditTest, BoldRunRoundTripsAsRichTextAndSavesAsPlainText) {
   LoadBytes(copy, "Gear down\r\nThree green");
   EXPECT_EQ(copy->Lines()->Count(), 2);
   EXPECT_EQ(copy->Lines()->Strings(1), "Three green");
+
+  // A stream that ends before its size says: the read fails and the content stays.
+  struct ShortStream : TMemoryStream {
+    std::int64_t Size() override { return TMemoryStream::Size() + 16; }
+  } broken;
+  broken.WriteBuffer(rtf.data(), static_cast<std::int32_t>(rtf.size()));
+  broken.SetPosition(0);
+  EXPECT_THROW(copy->Lines()->LoadFromStream(&broken), EReadError);
+  EXPECT_EQ(copy->Lines()->Text(), "Gear down\r\nThree green\r\n");
 }
 
 TEST_F(RichEditTest, SelectionAttributesGoToTheSelectedRunOnly) {
