@@ -214,12 +214,14 @@ void TStrings::SetCommaText(std::string_view text) {
   }
 }
 
-void TStrings::LoadFromStream(TStream* Stream) {
+std::string TStrings::ReadRemaining(TStream* Stream) {
   const std::int64_t remaining = Stream->Size() - Stream->Position();
-  std::string text(static_cast<std::size_t>(std::max<std::int64_t>(remaining, 0)), '\0');
-  if (!text.empty()) Stream->ReadBuffer(text.data(), static_cast<std::int32_t>(text.size()));
-  SetText(text);
+  std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(remaining, 0)), '\0');
+  if (!bytes.empty()) Stream->ReadBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+  return bytes;
 }
+
+void TStrings::LoadFromStream(TStream* Stream) { SetText(ReadRemaining(Stream)); }
 
 void TStrings::SaveToStream(TStream* Stream) const {
   const std::string text = Text();

@@ -83,6 +83,8 @@ class TStrings : public TPersistent {
   virtual void SetUpdateState(bool updating);
   virtual int CompareStrings(const std::string& s1, const std::string& s2) const;
   [[noreturn]] static void Error(const char* format, int index);
+  // The stream's bytes from its position to its end (EReadError when they cannot all be read).
+  static std::string ReadRemaining(TStream* Stream);
 
  private:
   int updateCount_ = 0;

@@ -29,7 +29,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
 
 void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
-  SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  SendTextLimit();
   SendMessageA(Handle(), EM_SETMODIFY, modified_, 0);
   SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(selStart_), selStart_ + selLength_);
   if (passwordChar_ != '\0' && !multiLine_) {
@@ -66,8 +66,10 @@ void TCustomEdit::ClampSelection() {
 
 void TCustomEdit::SetMaxLength(int value) {
   maxLength_ = std::max(value, 0);
-  if (HandleAllocated()) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  if (HandleAllocated()) SendTextLimit();
 }
+
+void TCustomEdit::SendTextLimit() { SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0); }
 
 void TCustomEdit::SetCharCase(TEditCharCase value) {
   if (charCase_ == value) return;
@@ -192,8 +194,8 @@ void TCustomEdit::Dispatch(TMessage& Message) {
       if (HIWORD(Message.WParam) == EN_CHANGE) Change();
       return;
     case CM_TEXTCHANGED:
-      // The window reports its own changes with EN_CHANGE, except a multi-line edit's assigned text.
-      if (!HandleAllocated() || multiLine_) Change();
+      // The window reports its own changes with EN_CHANGE, assigned text too when it says so.
+      if (!HandleAllocated() || !WindowReportsAssignedText()) Change();
       break;
     default:
       break;

@@ -40,7 +40,7 @@ class TCustomEdit : public TWinControl {
   void SetSelStart(int value);
   int SelLength();
   void SetSelLength(int value);
-  std::string SelText();
+  virtual std::string SelText();
   void SetSelText(const std::string& value);
   void SelectAll();
   void ClearSelection() { SetSelText(""); }
@@ -57,6 +57,10 @@ class TCustomEdit : public TWinControl {
   void StoreText(const std::string& value) override;
   void DoEnter() override;
   virtual void Change();
+  // Gives MaxLength to the window.
+  virtual void SendTextLimit();
+  // The window sends EN_CHANGE for text given to it (a multi-line edit window does not).
+  virtual bool WindowReportsAssignedText() const { return !multiLine_; }
   bool IsMultiLine() const { return multiLine_; }
   void SetMultiLine(bool value) { multiLine_ = value; }
   std::string ApplyCharCase(std::string text) const;

@@ -1,5 +1,6 @@
 #include "framework/controls/memo.h"
 
+#include <utility>
 #include <vector>
 
 #include "framework/rtl/exceptions.h"
@@ -80,7 +81,10 @@ class TCustomMemo::MemoStrings : public TStrings {
   TCustomMemo* memo_;
 };
 
-TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), lines_(std::make_unique<MemoStrings>(this)) {
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomMemo(AOwner, std::make_unique<MemoStrings>(this)) {}
+
+TCustomMemo::TCustomMemo(TComponent* AOwner, std::unique_ptr<TStrings> lines)
+    : TCustomEdit(AOwner), lines_(std::move(lines)) {
   SetBoundsFields(0, 0, 185, 89);
   SetMultiLine(true);
   SetAutoSelect(false);
@@ -108,8 +112,10 @@ void TCustomMemo::SetScrollBars(TScrollStyle value) {
 void TCustomMemo::SetWordWrap(bool value) {
   if (wordWrap_ == value) return;
   wordWrap_ = value;
-  RecreateWnd();
+  WordWrapChanged();
 }
+
+void TCustomMemo::WordWrapChanged() { RecreateWnd(); }
 
 void TCustomMemo::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_GETDLGCODE) {

@@ -30,11 +30,15 @@ class TCustomMemo : public TCustomEdit {
   void Dispatch(TMessage& Message) override;
 
  protected:
+  // A descendant whose window keeps more than text hands in the lines that read and write it.
+  TCustomMemo(TComponent* AOwner, std::unique_ptr<TStrings> lines);
   void CreateParams(TCreateParams& Params) override;
+  // The window follows a new WordWrap (made anew, for the style).
+  virtual void WordWrapChanged();
 
  private:
   class MemoStrings;
-  std::unique_ptr<MemoStrings> lines_;
+  std::unique_ptr<TStrings> lines_;
   TScrollStyle scrollBars_ = ssNone;
   bool wordWrap_ = true;
   bool wantReturns_ = true;
