@@ -103,17 +103,29 @@ void TCustomUNIComboBox::ComboWndProc(fw::TMessage& Message, HWND ChildWindow, W
     fw::TCustomComboBox::ComboWndProc(Message, ChildWindow, ChildProc);
     return;
   }
+  ChildProc = WideChildProc(ChildWindow, ChildProc);
   try {
     if (IsTextMessage(Message.Msg)) {
       Message.Result = CallWindowProcW(ChildProc, ChildWindow, Message.Msg, Message.WParam, Message.LParam);
     } else if (Message.Msg == WM_CHAR) {
       ChildChar(Message, ChildWindow, ChildProc);
     } else if (!DeliverImeResultString(ChildWindow, Message)) {
-      fw::TCustomComboBox::ComboWndProc(Message, ChildWindow, ChildProc);
+      // The framework's handling passes the message on as 8-bit; a Unicode child's messages carry wide
+      // text (the list's LB_ADDSTRING, LB_FINDSTRINGEXACT...), so they go on as they came.
+      Message.Result = CallWindowProcW(ChildProc, ChildWindow, Message.Msg, Message.WParam, Message.LParam);
     }
   } catch (...) {
     fw::HandleException(this);
   }
+}
+
+WNDPROC TCustomUNIComboBox::WideChildProc(HWND ChildWindow, WNDPROC ChildProc) {
+  // The framework keeps the child's own procedure as its 8-bit entry (a system class may have a separate
+  // one for each width); a Unicode child's messages go to its Unicode entry.
+  if (reinterpret_cast<LONG_PTR>(ChildProc) == static_cast<LONG_PTR>(GetClassLongPtrA(ChildWindow, GCLP_WNDPROC))) {
+    return reinterpret_cast<WNDPROC>(GetClassLongPtrW(ChildWindow, GCLP_WNDPROC));
+  }
+  return ChildProc;
 }
 
 void TCustomUNIComboBox::ChildChar(fw::TMessage& Message, HWND ChildWindow, WNDPROC ChildProc) {

@@ -44,6 +44,9 @@ class TCustomUNIComboBox : public fw::TCustomComboBox {
   // Every WM_CHAR that reaches the edit or list child, before it goes on.
   virtual void EditCharHook(fw::TMessage& Message);
   void KeyPress(char& Key) override;
+  // The Unicode entry of a child's own procedure that the framework handed on as its 8-bit entry
+  // (ChildProc itself for any other procedure).
+  static WNDPROC WideChildProc(HWND ChildWindow, WNDPROC ChildProc);
 
  private:
   void ChildChar(fw::TMessage& Message, HWND ChildWindow, WNDPROC ChildProc);
