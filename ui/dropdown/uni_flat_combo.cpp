@@ -54,6 +54,12 @@ void TASGUniCustomCombo::SetDropWidth(int value) {
   if (value > 0 && HandleAllocated()) SendMessageW(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(value), 0);
 }
 
+void TASGUniCustomCombo::CreateWnd() {
+  TCustomUNIComboBox::CreateWnd();
+  // A width set before there was a window reaches the new one.
+  if (dropWidth_ > 0) SendMessageW(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(dropWidth_), 0);
+}
+
 bool TASGUniCustomCombo::ActiveControl() const { return fw::Screen != nullptr && fw::Screen->ActiveControl() == this; }
 
 bool TASGUniCustomCombo::FrameHighlighted() {

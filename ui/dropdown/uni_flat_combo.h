@@ -34,6 +34,7 @@ class TASGUniCustomCombo : public TCustomUNIComboBox {
   void Dispatch(fw::TMessage& Message) override;
 
  protected:
+  void CreateWnd() override;
   // The frame and button frame on the window's device context.
   void PaintFrames();
 
