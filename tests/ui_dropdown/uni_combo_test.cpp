@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/classes/stringlist.h"
 #include "framework/rtl/exceptions.h"
+#include "framework/services/imeresult.h"
+#include "framework/services/service.h"
 #include "tests/ui_dropdown/unicode_window_fixture.h"
 #include "ui/dropdown/uni_combo_box.h"
 
@@ -152,6 +155,12 @@ TEST_F(UnicodeWindowTest, TypingInTheComboRunsKeyEventsAndTheHook) {
   TypeChar(edit, 8);
   EXPECT_EQ(seen.back(), 8);
   EXPECT_EQ(combo->Text(), L"a\x0416");
+
+  // An input method's result reaches the edit child as its characters.
+  fw::ServiceDouble ime(fw::ImeResultStringW, [](HWND) { return std::optional<std::wstring>(L"\x65E5\x672C"); });
+  SendMessageW(edit, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
+  EXPECT_EQ(combo->Text(), L"a\x0416\x65E5\x672C");
+  EXPECT_EQ(combo->childChars.back(), WPARAM{0x672C});
 }
 
 TEST_F(UnicodeWindowTest, EnterAndEscapeCloseAnOpenListAndGoNoFurther) {
