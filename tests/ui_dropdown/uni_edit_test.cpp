@@ -72,6 +72,17 @@ TEST_F(UnicodeWindowTest, TypedCharactersReachTheEditWhileKeyEventsSeeTheirEight
   EXPECT_EQ(edit->Text(), std::wstring(L"a\x0416\x00E9\x4E2Dx"));
 }
 
+TEST_F(UnicodeWindowTest, CharactersTypedThroughTheMessageQueueArriveWhole) {
+  auto* edit = Make<TAsgUniEdit>(fw::Rect(10, 10, 200, 31));
+  auto* plain = Make<fw::TEdit>(fw::Rect(10, 40, 200, 21));
+  Form()->Show();
+  for (const wchar_t c : {L'\x0416', L'a', L'\x4E2D'}) PostMessageW(edit->Handle(), WM_CHAR, c, 1);
+  PostMessageA(plain->Handle(), WM_CHAR, 0xE9, 1);  // an 8-bit window keeps its 8-bit characters
+  ProcessMessages();
+  EXPECT_EQ(edit->Text(), L"\x0416" L"a\x4E2D");
+  EXPECT_EQ(plain->Text(), "\xE9");
+}
+
 TEST_F(UnicodeWindowTest, WideTextLivesWithoutAWindowAndAcrossANewOne) {
   const std::wstring text = L"\x03A9\x03BC\x03AD\x03B3\x03B1\r\n\x0416 \x4E2D";
   auto* memo = fw::Create<TAsgUniMemo>(Form());
