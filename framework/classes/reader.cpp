@@ -14,6 +14,15 @@ namespace fw {
 
 namespace {
 
+// Where a property's name may follow, the list end is a 0 byte: the name's length byte is no value tag
+// (a name may be longer than the largest tag), so EndOfList cannot tell.
+bool NextByteEndsList(TStream* stream) {
+  std::uint8_t next = 0;
+  if (stream == nullptr || stream->Read(&next, 1) != 1) throw EReadError("Stream read error");
+  stream->Seek(-1, soCurrent);
+  return next == 0;
+}
+
 [[noreturn]] void InvalidValue() { throw EReadError("Invalid property value"); }
 
 std::wstring Widen(const std::string& text) {
@@ -173,7 +182,7 @@ void TReader::ReadComponent(TComponent* Component) {
   bool propertiesRead = false;
   ReadComponent(Component, [&] {
     propertiesRead = true;
-    while (!EndOfList()) ReadProperty(Component);
+    while (!NextByteEndsList(Stream())) ReadProperty(Component);
     ReadListEnd();
   });
   if (!propertiesRead) throw EReadError("Properties of " + className + " were not read");

@@ -250,7 +250,13 @@ void TControl::RequestAlign() {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   TMessage message{Msg, WParam, LParam, 0};
-  WndProc(message);
+  if (windowProc_) {
+    // A copy: the method may put the previous one back while it runs.
+    const TWndMethod method = windowProc_;
+    method(message);
+  } else {
+    WndProc(message);
+  }
   return message.Result;
 }
 

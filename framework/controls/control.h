@@ -9,6 +9,7 @@
 // DefaultHandler.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "framework/actions/action.h"
 #include "framework/classes/events.h"
@@ -103,8 +104,14 @@ class TControl : public TComponent {
   void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
   TControlState ControlState() const { return controlState_; }
 
-  // Sends a message straight to the control's WndProc and returns its result.
+  // Sends a message straight to the control's message method (WndProc unless replaced) and returns its
+  // result. The window procedure delivers the window's messages the same way.
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+  // The message method: null means WndProc. Whoever replaces it (a trap in front of a window of another
+  // kind) hands the messages it does not take to the one it replaced and puts that one back when done.
+  using TWndMethod = std::function<void(TMessage& Message)>;
+  const TWndMethod& WindowProc() const { return windowProc_; }
+  void SetWindowProc(TWndMethod value) { windowProc_ = std::move(value); }
   virtual void WndProc(TMessage& Message);
   virtual void Dispatch(TMessage& Message);
   virtual void DefaultHandler(TMessage& Message);
@@ -277,6 +284,7 @@ class TControl : public TComponent {
   int helpContext_ = 0;
   std::string helpKeyword_;
   THelpType helpType_ = htContext;
+  TWndMethod windowProc_;
 
   friend class TWinControl;
 };

@@ -2,6 +2,7 @@
 // A control with a window of its own. The window is made on demand (HandleNeeded, Handle, showing the
 // control or a parent made its window) from CreateParams, and everything the object holds is given to it
 // then; until then, and after DestroyHandle, the object alone carries the state.
+#include <functional>
 #include <vector>
 
 #include "framework/controls/control.h"
@@ -76,6 +77,17 @@ class TWinControl : public TControl {
   void Dispatch(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
 
+  // The Win32 procedure that handles what the control leaves (DefWindowProc or the standard control's),
+  // set anew each time the window is made; a control whose window is of another kind (a Unicode window)
+  // replaces it from its CreateWindowHandle on.
+  WNDPROC DefWndProc() const { return defWndProc_; }
+  void SetDefWndProc(WNDPROC value) { defWndProc_ = value; }
+  // Makes the control's window through Create (a CreateWindowEx call of the caller's choice, given the
+  // module the framework's classes belong to and the child identifier), so that the window's messages
+  // reach this control from its first one on. Returns the window, null when Create made none.
+  using TWindowMaker = std::function<HWND(HINSTANCE Module, HMENU ChildId)>;
+  HWND MakeWindow(const TCreateParams& Params, const TWindowMaker& Create);
+
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
   TKeyPressEvent OnKeyPress;
@@ -121,8 +133,6 @@ class TWinControl : public TControl {
   virtual void DoEnter();
   virtual void DoExit();
 
-  // The Win32 procedure that handles what the control leaves (DefWindowProc or the standard control's).
-  WNDPROC DefWndProc() const { return defWndProc_; }
   bool IsStandardControl() const { return defWndProc_ != &DefWindowProcA; }
 
  private:

@@ -278,7 +278,9 @@ bool TWinControl::HandleKeyMessage(TMessage& Message) {
     if (preview) top->PreviewKeyPress(key);
     if (key != 0) KeyPress(key);
     if (key == 0) return true;
-    Message.WParam = static_cast<unsigned char>(key);
+    // The character is the low word; the high word stays as it came (a Unicode window's trap keeps the
+    // wide character there while the 8-bit handlers see it).
+    Message.WParam = (Message.WParam & ~static_cast<WPARAM>(0xFFFF)) | static_cast<unsigned char>(key);
     return false;
   }
   WORD key = static_cast<WORD>(Message.WParam);

@@ -99,13 +99,12 @@ LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lP
     if (control == nullptr) return DefWindowProcA(window, msg, wParam, lParam);
     control->AttachHandle(window);
   }
-  TMessage message{msg, wParam, lParam, 0};
   try {
-    control->WndProc(message);
+    return control->Perform(msg, wParam, lParam);
   } catch (...) {
     HandleException(control);
   }
-  return message.Result;
+  return 0;
 }
 
 void TWinControl::AttachHandle(HWND window) {
@@ -140,13 +139,26 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  MakeWindow(Params, [&Params](HINSTANCE module, HMENU id) {
+    return CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
+                           Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, id, module,
+                           Params.Param);
+  });
+}
+
+HWND TWinControl::MakeWindow(const TCreateParams& Params, const TWindowMaker& Create) {
   const HMENU id = (Params.Style & WS_CHILD) != 0 ? NextChildId() : nullptr;
   creatingControl = this;
-  const HWND window = CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
-                                      Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, id,
-                                      FrameworkModule(), Params.Param);
+  HWND window = nullptr;
+  try {
+    window = Create(FrameworkModule(), id);
+  } catch (...) {
+    creatingControl = nullptr;
+    throw;
+  }
   creatingControl = nullptr;
   if (window != nullptr && handle_ == nullptr) AttachHandle(window);
+  return window;
 }
 
 }  // namespace fw

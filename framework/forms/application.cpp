@@ -92,7 +92,11 @@ void TApplication::ProcessMessages() {
 void TApplication::Terminate() { PostQuitMessage(0); }
 
 bool TApplication::ProcessMessage(MSG& msg) {
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  // A Unicode window's messages are taken and dispatched in their Unicode form, so that typed characters
+  // the system's code page lacks reach it whole.
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return false;
+  const bool unicode = msg.hwnd != nullptr && IsWindowUnicode(msg.hwnd) != FALSE;
+  if (!(unicode ? PeekMessageW : PeekMessageA)(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
     terminated_ = true;
     return true;
@@ -102,7 +106,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
     const TraceScope trace(TraceKind::kDispatch, static_cast<std::int32_t>(msg.message));
     if (!IsKeyMsg(msg)) {
       TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+      if (unicode) {
+        DispatchMessageW(&msg);
+      } else {
+        DispatchMessageA(&msg);
+      }
     }
   } catch (...) {
     HandleException(this);

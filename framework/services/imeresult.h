@@ -2,6 +2,7 @@
 // WM_IME_COMPOSITION with GCS_RESULTSTR. Tests type through an input method by replacing it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -11,5 +12,8 @@ namespace fw {
 
 // The composed text in the system's code page; empty when the window has no input context or no result.
 extern Service<std::string(HWND Window)> ImeResultString;
+// The same as UTF-16 text for a Unicode window; nothing (not an empty text) when the window has no input
+// context. The context is released also when reading the text fails.
+extern Service<std::optional<std::wstring>(HWND Window)> ImeResultStringW;
 
 }  // namespace fw

@@ -251,6 +251,29 @@ TEST_F(ComponentRecordTest, TextListsAcceptEightBitAndWideValues) {
   reader.ReadListEnd();
 }
 
+// A property's name may be longer than the largest value tag (15): the name's length byte is no tag.
+class TLongNames : public TComponent {
+ public:
+  using TComponent::TComponent;
+  TNested nested;
+  void ListStoredProperties(TStoredProperties& List) const override {
+    TComponent::ListStoredProperties(List);
+    List.Object<TLongNames>("NestedWithALongName", [](TLongNames* o) { return &o->nested; });
+  }
+};
+
+TEST_F(ComponentRecordTest, PropertyNamesLongerThanAValueTagReadBack) {
+  auto* source = Create<TLongNames>(form_);
+  auto* copy = Create<TLongNames>(form_);
+  source->nested.width = 7;
+  source->nested.caption = "long";
+  TMemoryStream stream;
+  Write(source, stream);
+  Read(stream, copy);
+  EXPECT_EQ(copy->nested.width, 7);
+  EXPECT_EQ(copy->nested.caption, "long");
+}
+
 TEST_F(ComponentRecordTest, ARecordOfAnotherClassRaises) {
   TOtherSample* other = Create<TOtherSample>(form_);
   TMemoryStream stream;

@@ -1,0 +1,25 @@
+#include "ui/dropdown/wide_text.h"
+
+#include <windows.h>
+
+namespace ui {
+
+std::wstring WidenText(std::string_view Text) {
+  if (Text.empty()) return {};
+  const int size = static_cast<int>(Text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, Text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, Text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string NarrowText(std::wstring_view Text) {
+  if (Text.empty()) return {};
+  const int size = static_cast<int>(Text.size());
+  const int length = WideCharToMultiByte(CP_ACP, 0, Text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, Text.data(), size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
+}
+
+}  // namespace ui
