@@ -218,5 +218,22 @@ TEST_F(GridTest, EveryShownCellIsPaintedThenHandedToOnDrawCell) {
   EXPECT_EQ(calls.size(), 9u);
 }
 
+TEST_F(GridTest, CellTextsAreDrawnInTheGridsFont) {
+  auto* grid = Make<TVxStringGrid>(fw::TRect{0, 0, 300, 150});
+  grid->SetColWidths(2, 150);
+  grid->SetRowHeights(2, 40);
+  grid->SetCells(2, 2, "WWW");
+  const auto ink = [&](int size) {
+    grid->Font()->SetSize(size);
+    MemoryBitmap bitmap(300, 150);
+    grid->PaintTo(bitmap.DC(), 0, 0);
+    return DarkPixels(bitmap, grid->CellRectEx(2, 2).ToRECT());
+  };
+  const int small = ink(7);
+  const int large = ink(18);
+  EXPECT_GT(small, 0);
+  EXPECT_GT(large, small * 3);
+}
+
 }  // namespace
 }  // namespace ui::testing

@@ -2,6 +2,7 @@
 // DrawCell; a merged area is painted once per pass, from its base cell, over the whole area.
 #include <windows.h>
 
+#include "framework/controls/draw_text.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/colors.h"
 #include "ui/foundation/banded_gradient.h"
@@ -83,11 +84,7 @@ void TBaseGrid::PaintBaseCell(int col, int row, const fw::TRect& cellRect, fw::T
 }
 
 void TBaseGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState) {
-  RECT r = rect.ToRECT();
-  const std::string text = GetCellEx(col, row);
-  canvas->Brush()->SetStyle(fw::bsClear);
-  DrawTextA(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r,
-            DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+  fw::DrawCanvasText(canvas, GetCellEx(col, row), rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
 }
 
 }  // namespace ui
