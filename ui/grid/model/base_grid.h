@@ -10,9 +10,9 @@
 // the grid holds, in rows and columns beyond the counts too). DetachCellObject, DetachRowObjects and
 // DetachColumnObjects empty slots without freeing, for an operation that has already handed the object to
 // another slot: row and column operations move the objects with their cells and leave each one in exactly
-// one slot. The framework's raw access (SetRawCellObject, Objects, and the Rows/Cols lists, whose Clear and
-// Assign write the slots) never frees either: whoever empties or overwrites a slot that way owns what was
-// in it. A slot may also hold an object of another class, put there raw: the grid treats such a cell as
+// one slot. The framework's raw access (SetRawCellObject, Objects, the Rows/Cols lists, whose Clear and
+// Assign write the slots, and DeleteRow/DeleteColumn, which drop a line's slots) never frees either: whoever
+// empties, overwrites or drops a slot that way frees its properties first or owns them. A slot may also hold an object of another class, put there raw: the grid treats such a cell as
 // one without properties and never frees that object.
 #pragma once
 
