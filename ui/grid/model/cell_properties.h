@@ -6,6 +6,7 @@
 // The colour 0x1FFFFFFF means "not set" wherever the grid keeps a colour. GUI thread only.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "framework/classes/persistent.h"
