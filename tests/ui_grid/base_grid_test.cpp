@@ -205,6 +205,10 @@ TEST_F(GridTest, UserObjectsAndGraphicsLeaveTheCellsTextAlone) {
   grid->SetRawCellText(1, 1, "raw");
   EXPECT_EQ(grid->GetRawCellText(1, 1), "raw");
   EXPECT_EQ(grid->GetRawCellObject(3, 2), grid->GetCellProperties(3, 2));
+  // A grid on its way out takes no graphic.
+  grid->Destroying();
+  grid->SetCellGraphicObject(1, 3, &graphic);
+  EXPECT_FALSE(grid->HasCellProperties(1, 3));
   grid->Free();
   EXPECT_EQ(destroyed, 0);  // the user's objects and graphics of other classes stay the caller's
 }
