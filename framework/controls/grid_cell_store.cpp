@@ -95,6 +95,16 @@ void TGridCellStore::SetObject(int col, int row, TObject* object) {
   Tidy(col, row);
 }
 
+std::vector<TGridCoord> TGridCellStore::ObjectCells() const {
+  std::vector<TGridCoord> cells;
+  for (const auto& [row, line] : rows_) {
+    for (const auto& [col, cell] : line) {
+      if (cell.object != nullptr) cells.push_back(TGridCoord{col, row});
+    }
+  }
+  return cells;
+}
+
 void TGridCellStore::MoveRow(int from, int to) {
   Check(from);
   Check(to);

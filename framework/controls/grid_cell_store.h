@@ -6,8 +6,10 @@
 // or row raises EListError.
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/classes/object.h"
+#include "framework/controls/grid_types.h"
 
 namespace fw {
 
@@ -17,6 +19,8 @@ class TGridCellStore {
   void SetText(int col, int row, const std::string& text);
   TObject* Object(int col, int row) const;
   void SetObject(int col, int row, TObject* object);
+  // The cells whose object slot is not empty, wherever they lie, row by row from the top left.
+  std::vector<TGridCoord> ObjectCells() const;
 
   // Row (column) from takes place to; the rows between shift by one towards from.
   void MoveRow(int from, int to);

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/classes/strings.h"
 #include "framework/controls/draw_grid.h"
@@ -52,6 +53,8 @@ class TStringGrid : public TDrawGrid {
   void SetCells(int ACol, int ARow, const std::string& value);
   TObject* Objects(int ACol, int ARow) const { return store_.Object(ACol, ARow); }
   void SetObjects(int ACol, int ARow, TObject* value) { store_.SetObject(ACol, ARow, value); }
+  // The cells that hold an object, beyond the counts too (a grid that owns its objects frees them all).
+  std::vector<TGridCoord> ObjectCells() const { return store_.ObjectCells(); }
   // The lists live as long as the grid; a negative index raises EListError.
   TStrings* Rows(int ARow);
   void SetRows(int ARow, TStrings* value) { Rows(ARow)->Assign(value); }

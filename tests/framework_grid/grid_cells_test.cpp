@@ -62,6 +62,11 @@ TEST_F(GridTest, CellsBeyondTheCountsAreKeptAndShowWhenTheGridGrows) {
   EXPECT_GT(Other(bitmap, grid->CellRect(2, 8), clWhite), 0);
   EXPECT_EQ(Other(bitmap, grid->CellRect(3, 8), clWhite), 0);
   EXPECT_EQ(grid->Objects(2, 8), objects[1]);
+  // Both objects are found wherever they lie, and a slot emptied again is not listed.
+  grid->SetColCount(3);
+  grid->SetObjects(1, 1, objects[2]);
+  grid->SetObjects(1, 1, nullptr);
+  EXPECT_EQ(grid->ObjectCells(), (std::vector<TGridCoord>{{4, 1}, {2, 8}}));
   grid->Free();
   EXPECT_EQ(objects.Destroyed, 0);
 }

@@ -23,8 +23,14 @@ TEST_F(GridTest, StartsWithTheStringGridsSizesAndOneFixedRowAndColumn) {
   EXPECT_EQ(grid->RowHeights(9), 22);
   EXPECT_EQ(grid->ColWidths(4), 64);
   EXPECT_EQ(grid->Cells(4, 9), "");
-  EXPECT_THROW(grid->Cells(5, 0), EVxGridError);
-  EXPECT_THROW(grid->SetCells(0, 10, "x"), EVxGridError);
+  // The framework's grid keeps a cell beyond the counts; a negative index is the cell store's list error.
+  grid->SetCells(0, 10, "x");
+  EXPECT_EQ(grid->Cells(0, 10), "x");
+  EXPECT_THROW(grid->Cells(-1, 0), fw::EListError);
+  // Its own grid lines and default drawing stay off: the grid draws both itself.
+  EXPECT_EQ(static_cast<fw::TCustomGrid*>(grid)->GridLineWidth(), 0);
+  EXPECT_FALSE(static_cast<fw::TCustomGrid*>(grid)->DefaultDrawing());
+  EXPECT_EQ(grid->GridLineWidth(), 1);
 }
 
 TEST_F(GridTest, MergedAreaReadsAndWritesItsBaseCell) {
@@ -35,14 +41,18 @@ TEST_F(GridTest, MergedAreaReadsAndWritesItsBaseCell) {
 
   struct Case {
     int col, row;
-    bool merged;
+    bool merged, xmerged;
     fw::TPoint base;
   };
-  const Case cases[] = {{1, 2, true, {1, 2}}, {3, 3, true, {1, 2}}, {2, 2, true, {1, 2}},
-                        {1, 3, true, {1, 2}}, {4, 3, false, {4, 3}}, {0, 2, false, {0, 2}}};
+  const Case cases[] = {{1, 2, true, false, {1, 2}}, {3, 3, true, true, {1, 2}}, {2, 2, true, true, {1, 2}},
+                        {1, 3, true, true, {1, 2}},   {4, 3, false, false, {4, 3}}, {0, 2, false, false, {0, 2}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.col) + "," + std::to_string(c.row));
     EXPECT_EQ(grid->IsMergedCell(c.col, c.row), c.merged);
+    EXPECT_EQ(grid->IsXMergedCell(c.col, c.row), c.xmerged);
+    EXPECT_EQ(grid->IsBaseCell(c.col, c.row), !c.xmerged);
+    EXPECT_EQ(grid->SpansColumns(c.col, c.row), c.merged);
+    EXPECT_EQ(grid->SpansRows(c.col, c.row), c.merged);
     EXPECT_EQ(grid->BaseCellOf(c.col, c.row).X, c.base.X);
     EXPECT_EQ(grid->BaseCellOf(c.col, c.row).Y, c.base.Y);
     if (c.merged) {
@@ -51,18 +61,31 @@ TEST_F(GridTest, MergedAreaReadsAndWritesItsBaseCell) {
       EXPECT_EQ(grid->CellSpan(c.col, c.row).Y, 1);
     }
   }
+  // The far corner keeps its distance from the base, the base the area's extent.
+  EXPECT_EQ(grid->GetCellProperties(3, 3)->CellSpanX, 2);
+  EXPECT_EQ(grid->GetCellProperties(3, 3)->CellSpanY, 1);
+  EXPECT_EQ(grid->GetCellProperties(2, 3)->CellSpanX, 1);
+  EXPECT_EQ(grid->MergedAreaCount(), 1);
   grid->SetCells(3, 3, "area");
   EXPECT_EQ(grid->Cells(1, 2), "area");
 
   grid->UnmergeCells(2, 3);
-  EXPECT_FALSE(grid->IsMergedCell(1, 2));
+  for (const Case& c : cases) {
+    EXPECT_FALSE(grid->IsMergedCell(c.col, c.row));
+    EXPECT_TRUE(grid->IsBaseCell(c.col, c.row));
+  }
+  EXPECT_EQ(grid->GetCellProperties(3, 3)->CellSpanX, -1);
   EXPECT_EQ(grid->Cells(1, 2), "area");
   EXPECT_EQ(grid->Cells(3, 3), "hidden");  // the other cells' texts come back as they were
   EXPECT_EQ(grid->MergedAreaCount(), 0);
 
   grid->MergeCells(0, 5, 1, 1);  // one cell: a base with spans 0/0, not merged
   EXPECT_FALSE(grid->IsMergedCell(0, 5));
+  EXPECT_EQ(grid->GetCellProperties(0, 5)->CellSpanX, 0);
   EXPECT_EQ(grid->CellSpan(0, 5).X, 0);
+  EXPECT_EQ(grid->CellSpan(0, 5).Y, 0);
+  grid->MergeCells(2, 6, 0, 3);  // no columns: no cell changes
+  EXPECT_FALSE(grid->HasCellProperties(2, 6));
 }
 
 TEST_F(GridTest, RowCountKeepsTheTextsOfTheRowsThatStay) {
@@ -79,8 +102,9 @@ TEST_F(GridTest, RowCountKeepsTheTextsOfTheRowsThatStay) {
   EXPECT_EQ(grid->LargestRowCount(), 20);
   EXPECT_EQ(grid->FixedRows(), 1);
   grid->SetRowCount(9);
-  EXPECT_EQ(grid->Cells(2, 8), "");  // a row that went comes back empty
-  EXPECT_THROW(grid->SetFixedRows(9), EVxGridError);
+  EXPECT_EQ(grid->Cells(2, 8), "dropped");  // a row that went comes back with its texts
+  EXPECT_THROW(grid->SetFixedRows(9), fw::EInvalidGridOperation);
+  EXPECT_EQ(grid->FixedRows(), 1);
 }
 
 TEST_F(GridTest, FixedRowAlwaysKeepsTheHeaderRowThroughAOneRowGrid) {
@@ -117,7 +141,7 @@ TEST_F(GridTest, RowsListsOneRowsTextsAndClearEmptiesOnlyThatRow) {
   for (int c = 0; c < 4; ++c) EXPECT_EQ(grid->Cells(c, 1), "");
   EXPECT_EQ(grid->Cells(3, 2), "b3");
   EXPECT_THROW(row->Add("more"), fw::Exception);
-  EXPECT_THROW(grid->Rows(10), EVxGridError);
+  EXPECT_THROW(grid->Rows(-1), fw::EListError);
 }
 
 // Pixels darker than mid-grey in every channel: text.
@@ -192,6 +216,23 @@ TEST_F(GridTest, EveryShownCellIsPaintedThenHandedToOnDrawCell) {
   calls.clear();
   grid->PaintTo(bitmap.DC(), 0, 0);
   EXPECT_EQ(calls.size(), 9u);
+}
+
+TEST_F(GridTest, CellTextsAreDrawnInTheGridsFont) {
+  auto* grid = Make<TVxStringGrid>(fw::TRect{0, 0, 300, 150});
+  grid->SetColWidths(2, 150);
+  grid->SetRowHeights(2, 40);
+  grid->SetCells(2, 2, "WWW");
+  const auto ink = [&](int size) {
+    grid->Font()->SetSize(size);
+    MemoryBitmap bitmap(300, 150);
+    grid->PaintTo(bitmap.DC(), 0, 0);
+    return DarkPixels(bitmap, grid->CellRectEx(2, 2).ToRECT());
+  };
+  const int small = ink(7);
+  const int large = ink(18);
+  EXPECT_GT(small, 0);
+  EXPECT_GT(large, small * 3);
 }
 
 }  // namespace

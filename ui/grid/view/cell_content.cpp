@@ -1,6 +1,7 @@
 // The string grid's cell content: the cell's text inside its margins, then OnDrawCell over it.
 #include <windows.h>
 
+#include "framework/controls/draw_text.h"
 #include "framework/graphics/canvas.h"
 #include "ui/grid/model/string_grid.h"
 
@@ -18,11 +19,10 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
                                      fw::TGridDrawState state) {
   const std::string text = GetCellEx(col, row);
   if (!text.empty()) {
-    RECT r{rect.Left + kCellMarginX, rect.Top + kCellMarginY, rect.Right - kCellMarginX, rect.Bottom};
-    canvas->Brush()->SetStyle(fw::bsClear);
-    DrawTextA(canvas->Handle(), text.c_str(), static_cast<int>(text.size()), &r,
-              DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
-    canvas->Brush()->SetStyle(fw::bsSolid);
+    // In the cell's font: the canvas font, selected into the DC by the drawing call.
+    fw::DrawCanvasText(canvas, text,
+                       fw::TRect{rect.Left + kCellMarginX, rect.Top + kCellMarginY, rect.Right - kCellMarginX, rect.Bottom},
+                       DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
   }
   if (OnDrawCell) {
     // The content rectangle grown back by one pixel at the bottom-right, less the line width there.
