@@ -40,7 +40,7 @@ bool CDeviceChangeDetector::Start(Adapter adapter, DeviceChangeCallback callback
   run->callback = callback;
   run->ready.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!run->ready) return false;
-  if (!thread_.Start([run](const WorkerStop&) { RunWindow(*run); })) return false;
+  if (!thread_.Start([run](const WorkerStop&) { RunWindow(*run); }, L"ventrix device-change detector")) return false;
   const HANDLE waits[] = {run->ready.get(), thread_.Handle()};
   WaitForMultipleObjects(2, waits, FALSE, kStartWaitMs);
   if (run->window.load() == nullptr) {

@@ -21,6 +21,18 @@ namespace {
 // A thread whose body has ended is leaving; this bounds the wait for its exit when it cannot finish. Inside the
 // unload it never can (the loader lock is held), so it is not waited for at all.
 constexpr DWORD kExitWaitMs = 1000;
+
+// Thread descriptions came with Windows 10 1607; older systems have no such call and their threads stay unnamed.
+void DescribeThread(HANDLE thread, const wchar_t* name) {
+  using SetThreadDescriptionFn = HRESULT(WINAPI*)(HANDLE, PCWSTR);
+  static const auto describe = [] {
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    return kernel == nullptr ? nullptr
+                             : reinterpret_cast<SetThreadDescriptionFn>(
+                                   reinterpret_cast<void*>(GetProcAddress(kernel, "SetThreadDescription")));
+  }();
+  if (describe != nullptr && name != nullptr && *name != 0) describe(thread, name);
+}
 }  // namespace
 
 bool WorkerStop::Requested() const { return state_.stopRequested.load(); }
@@ -52,7 +64,7 @@ void WorkerThread::RequestStop() {
   SetEvent(state_->stopEvent.get());
 }
 
-bool WorkerThread::Start(Body body) noexcept {
+bool WorkerThread::Start(Body body, const wchar_t* name) noexcept {
   if (state_) {
     if (IsCurrentThread()) {
       RequestStop();
@@ -83,6 +95,7 @@ bool WorkerThread::Start(Body body) noexcept {
   state->thread.reset(thread);
   state->threadId = threadId;
   state_ = std::move(state);
+  DescribeThread(thread, name);
   ResumeThread(thread);
   return true;
 }
@@ -123,4 +136,12 @@ bool WorkerThread::Join(DWORD limitMs) {
   if (!ended) return false;
   if (state_ == state) state_.reset();
   return true;
+}
+
+std::wstring BoardWorkerName(const wchar_t* what, const std::string& serial) {
+  std::wstring name = L"ventrix ";
+  name += what;
+  name += L' ';
+  for (const char unit : serial) name += static_cast<wchar_t>(static_cast<unsigned char>(unit));
+  return name;
 }

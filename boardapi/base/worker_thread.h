@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // A body's view of its worker's stop.
 class WorkerStop {
@@ -44,8 +45,9 @@ class WorkerThread {
 
   // Starts a new thread. A worker still owned from an earlier start is waited for first (it must have been
   // asked to stop); one that is the calling thread itself is let go. False when the earlier worker did not
-  // end in time or the thread could not be made (also for want of memory: it never throws).
-  bool Start(Body body) noexcept;
+  // end in time or the thread could not be made (also for want of memory: it never throws). The name, when
+  // given, is the thread's description for debuggers and profilers (where the system has descriptions).
+  bool Start(Body body, const wchar_t* name = nullptr) noexcept;
   bool Started() const { return state_ != nullptr; }
   // Started and its body has not returned yet.
   bool Running() const;
@@ -67,3 +69,7 @@ class WorkerThread {
 
   std::shared_ptr<WorkerStop::State> state_;
 };
+
+// A board's worker's name: what it does and the board's serial ("key-matrix reader MCP00001"); the serial is
+// the board's ASCII text.
+std::wstring BoardWorkerName(const wchar_t* what, const std::string& serial);

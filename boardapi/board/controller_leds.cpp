@@ -132,7 +132,10 @@ int CventrixController::StartLedScan(int firstLed, int lastLed, bool on, int int
   ledScanFirst_ = firstLed;
   ledScanLast_ = lastLed;
   const std::shared_ptr<CventrixController> keepAlive = weak_from_this().lock();
-  if (!ledScanThread_.Start([this, keepAlive](const WorkerStop& stop) { RunLedScan(stop); })) return -1;
+  if (!ledScanThread_.Start([this, keepAlive](const WorkerStop& stop) { RunLedScan(stop); },
+                            BoardWorkerName(L"LED scan", GetSerialText()).c_str())) {
+    return -1;
+  }
   return 0;
 }
 

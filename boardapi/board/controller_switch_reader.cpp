@@ -16,6 +16,8 @@ constexpr int kReaderReadTimeoutMs = 50;
 constexpr DWORD kFirstReadingDelayMs = 250;
 constexpr DWORD kPausedPollMs = 200;
 constexpr DWORD kPollMs = 1;
+// An idle reader waits this long at most for a report, a refresh or its stop before it looks again.
+constexpr DWORD kIdleWaitMs = 500;
 
 // The reader holds the board's request lock from its request until the reply that completes a reading, and
 // gives it up whenever a read comes back empty, so other exchanges get their turn.
@@ -50,14 +52,21 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context, con
   SetEvent(context.startEvent);  // the starter's event handle is not used after this
 
   UniqueHandle endEvent(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixEndEventName(serial).c_str()));
+  // Set by the watcher after it asked for a new reading: an idle reader goes round at once.
+  const UniqueHandle refreshed(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+  const HANDLE wake = refreshed.get();
   WorkerThread watcher;
-  watcher.Start([&sendRequest, &ended, serial](const WorkerStop&) {
-    KeyMatrixRefreshWatcher(&sendRequest, &ended, serial);
-  });
+  watcher.Start([&sendRequest, &ended, serial, wake](const WorkerStop&) {
+    KeyMatrixRefreshWatcher(&sendRequest, &ended, serial, wake);
+  }, BoardWorkerName(L"key-matrix refresh", serial).c_str());
   stop.WaitFor(kFirstReadingDelayMs);
 
-  // Set by the pipe's reader whenever it files a report: the pause after an empty read ends on it.
+  // Set by the pipe's reader with every report it files (and reset by no read): the reader waits on it while
+  // nothing comes, without the request lock, and then only looks for what arrived.
   const UniqueHandle arrival(HidLayer_DuplicateInputEvent(Device(), kPipeSpecial));
+  const HANDLE idleWaits[] = {stop.Event(), arrival.get(), refreshed.get()};
+  const DWORD idleWaitCount = refreshed ? 3 : 2;
+  bool looking = false;  // the last read came back empty: the next one takes what is there and does not wait
   KeyMatrixAssembler assembler;
   HeldRequestLock request(requestLock_);
   bool goOn = true;
@@ -77,10 +86,12 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context, con
       Report ask{kKeyMatrixReadRequest};
       Write(kPipeSpecial, ask.data(), kSpecialReportBytes);  // unchecked: a refresh or a stop recovers
       initial = true;
+      looking = false;
     }
     Report reply{};
-    const int got =
-        ReadWithQueue(kQueueKeyMatrix, kPipeSpecial, reply.data(), kSpecialReportBytes, kReaderReadTimeoutMs);
+    const int got = ReadWithQueue(kQueueKeyMatrix, kPipeSpecial, reply.data(), kSpecialReportBytes,
+                                  looking ? 0 : kReaderReadTimeoutMs);
+    looking = false;
     if (got == kSpecialReportBytes) {
       if (assembler.Apply(reply.data()) == KeyMatrixAssembler::Step::kCompleted) {
         request.Release();
@@ -97,10 +108,13 @@ void CventrixController::KeyMatrixReadThread(KeyMatrixReaderContext context, con
       // A board that sends 0x19 first ends its reading with 0x1A-0x1C; with the queue empty the reading is done.
       handOver();
     }
-    // An empty read gives the request lock to the other exchanges for a moment, which a report arriving meanwhile
-    // ends at once.
+    // An empty read gives the request lock to the other exchanges until a report is filed (the reader's own
+    // reply or another exchange's, which the next look files in its queue), a refresh is asked for or the
+    // reader is stopped. Without the pipe's event it polls as the board's protocol describes.
+    if (!goOn) break;
     if (arrival) {
-      WaitForSingleObject(arrival.get(), kPollMs);
+      WaitForMultipleObjects(idleWaitCount, idleWaits, FALSE, kIdleWaitMs);
+      looking = true;
     } else {
       Sleep(kPollMs);
     }

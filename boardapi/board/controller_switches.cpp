@@ -96,7 +96,8 @@ bool CventrixController::StartKeyMatrixThread(KeyMatrixReaderContext context) {
   context.startEvent = startEvent.get();
   // The reader keeps a board of the board list alive while it runs (see the class).
   const std::shared_ptr<CventrixController> keepAlive = weak_from_this().lock();
-  if (!readerThread_.Start([this, keepAlive, context](const WorkerStop& stop) { KeyMatrixReadThread(context, stop); })) {
+  if (!readerThread_.Start([this, keepAlive, context](const WorkerStop& stop) { KeyMatrixReadThread(context, stop); },
+                          BoardWorkerName(L"key-matrix reader", serial).c_str())) {
     readerRunning_ = false;
     return false;
   }

@@ -10,7 +10,7 @@ constexpr DWORD kEndCheckMs = 500;
 }  // namespace
 
 void KeyMatrixRefreshWatcher(std::atomic<bool>* sendRequest, const std::atomic<bool>* readerEnded,
-                             const std::string& serial) {
+                             const std::string& serial, HANDLE wake) {
   UniqueHandle end(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixEndEventName(serial).c_str()));
   UniqueHandle refresh(CreateEventA(nullptr, FALSE, FALSE, KeyMatrixRefreshEventName(serial).c_str()));
   if (!end) return;
@@ -21,6 +21,7 @@ void KeyMatrixRefreshWatcher(std::atomic<bool>* sendRequest, const std::atomic<b
     const DWORD woken = WaitForMultipleObjects(count, events, FALSE, kEndCheckMs);
     if (woken == WAIT_OBJECT_0 + 1) {
       *sendRequest = true;
+      if (wake != nullptr) SetEvent(wake);
     } else if (woken != WAIT_TIMEOUT) {
       return;
     }

@@ -50,8 +50,9 @@ bool HidLayer_ReadPortValue(HidDeviceHandle device, uint32_t* value);
 uint16_t HidLayer_ProductId(HidDeviceHandle device);
 uint16_t HidLayer_Revision(HidDeviceHandle device);
 HANDLE HidLayer_ReaderThreadHandle(HidDeviceHandle device, int pipe);
-// A handle of its own on the event the pipe's reader sets when it files a report (the caller closes it); it stays
-// valid after the pipe is closed and is then never set again. nullptr when the pipe has none.
+// A handle of its own on the auto-reset event the pipe's reader sets when it files a report and that no read
+// resets (the caller closes it): a wait on it ends for a report filed since the last wait, whoever read it. It
+// stays valid after the pipe is closed and is then never set again. nullptr when the pipe has none.
 HANDLE HidLayer_DuplicateInputEvent(HidDeviceHandle device, int pipe);
 bool HidLayer_SerialNumber(HidDeviceHandle device, wchar_t serial[9]);
 void HidLayer_SetReadTimeout(HidDeviceHandle device, int milliseconds);

@@ -2,6 +2,8 @@
 // and files every report it gets into the pipe's ring (or hands it to a notifying-mode report callback).
 #include <atomic>
 #include <cstring>
+#include <cwchar>
+#include <iterator>
 
 #include "boardapi/base/process_exit.h"
 #include "boardapi/hid/fault_guard.h"
@@ -112,6 +114,7 @@ void FileReport(HidPipe& pipe) {
   hold.Acquire();
   HidRingPush(pipe.ring, g_hid.heap, pipe.readBuffer);
   SetEvent(pipe.dataEvent);
+  SetEvent(pipe.arrivalEvent);
 }
 
 void ReadReports(HidPipe& pipe, const WorkerStop& stop) {
@@ -181,10 +184,13 @@ bool HidOpenPipe(HidDevice* device, int index) {
   pipe.index = index;
   for (HANDLE* event : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent}) *event = MakeEvent();
   for (HANDLE* mutex : {&pipe.ringMutex, &pipe.readMutex, &pipe.callbackMutex, &pipe.ioMutex}) *mutex = MakeMutex();
+  pipe.arrivalEvent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   const bool objects = pipe.dataEvent && pipe.errorEvent && pipe.endedEvent && pipe.ringMutex && pipe.readMutex &&
-                       pipe.callbackMutex && pipe.ioMutex;
+                       pipe.callbackMutex && pipe.ioMutex && pipe.arrivalEvent;
+  wchar_t name[64];
+  std::swprintf(name, std::size(name), L"ventrix USB reader %.*ls pipe %d", kHidSerialUnits, device->serial, index);
   // The reader comes last, once nothing else can fail: a pipe that does not open has no thread to stop.
-  if (!objects || !pipe.reader.Start([&pipe](const WorkerStop& stop) { PipeReader(pipe, stop); })) {
+  if (!objects || !pipe.reader.Start([&pipe](const WorkerStop& stop) { PipeReader(pipe, stop); }, name)) {
     HidClosePipe(pipe, true);
     return false;
   }
@@ -197,7 +203,8 @@ bool HidClosePipe(HidPipe& pipe, bool full) {
     // Still inside the system with the pipe's buffers: they stay, and so does the record around them.
     return false;
   }
-  for (HANDLE* object : {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent, &pipe.callbackMutex, &pipe.ioMutex}) {
+  for (HANDLE* object :
+       {&pipe.dataEvent, &pipe.errorEvent, &pipe.endedEvent, &pipe.arrivalEvent, &pipe.callbackMutex, &pipe.ioMutex}) {
     CloseObject(*object);
   }
   if (!full) return true;

@@ -47,8 +47,8 @@ HANDLE HidLayer_DuplicateInputEvent(HidDeviceHandle handle, int pipe) {
   if (pipe < 0) return HidResult<HANDLE>(nullptr, ERROR_INVALID_PARAMETER);
   return WithDevice<HANDLE>(handle, kHidModePolling, pipe, nullptr, [pipe](HidDevice& d) -> HANDLE {
     HANDLE copy = nullptr;
-    if (!d.pipes[pipe].dataEvent ||
-        !DuplicateHandle(GetCurrentProcess(), d.pipes[pipe].dataEvent, GetCurrentProcess(), &copy, SYNCHRONIZE,
+    if (!d.pipes[pipe].arrivalEvent ||
+        !DuplicateHandle(GetCurrentProcess(), d.pipes[pipe].arrivalEvent, GetCurrentProcess(), &copy, SYNCHRONIZE,
                          FALSE, 0)) {
       return nullptr;
     }

@@ -24,6 +24,9 @@ struct HidPipe {
   DEVINST interfaceNode;
   WorkerThread reader;
   HANDLE dataEvent, errorEvent, endedEvent;  // endedEvent: set as the reader leaves
+  // Auto reset, set with each report filed and reset by no read: what a caller waits on between its reads
+  // (HidLayer_DuplicateInputEvent), so a report filed while no read waited still ends its wait.
+  HANDLE arrivalEvent;
   HANDLE ringMutex, readMutex, callbackMutex, ioMutex;
   HidReportCallback callback;
   uintptr_t callbackUser;

@@ -5,6 +5,7 @@
 #include "framework/forms/application.h"
 #include "components/net/winsock_binding.h"
 #include "framework/rtl/formatsettings.h"
+#include "framework/services/timing_trace.h"
 #include "framework/startup/modules.h"
 #include "ui/controls/menu_animation.h"
 #include "ui/foundation/foundation_modules.h"
@@ -21,18 +22,27 @@ void ApplyProgramFormatSettings() {
 }
 
 int RunProgram() {
+  fw::TracePoint(fw::TraceKind::kStartup, fw::kStartupMain);
+  const std::int64_t modulesBegin = fw::TimingTraceOn() ? fw::TraceNow() : 0;
   fw::RegisterFrameworkModules();
   // The styled controls paint with GDI+ and the theme library: both start after the framework.
   ui::RegisterFoundationModules();
   net::RegisterSocketModules();
   ui::RegisterMenuModules();
   fw::ModulesRunning modules;
+  if (modulesBegin != 0) fw::TraceSpan(fw::TraceKind::kStartup, fw::kStartupModules, modulesBegin, fw::TraceNow());
   fw::TApplication application;
   application.SetTitle(kApplicationTitle);
   ApplyProgramFormatSettings();
   TZedArave* main = nullptr;
-  application.CreateForm(main);
-  CreateDialogs(application);
+  {
+    fw::TraceScope trace(fw::TraceKind::kStartup, fw::kStartupMainForm);
+    application.CreateForm(main);
+  }
+  {
+    fw::TraceScope trace(fw::TraceKind::kStartup, fw::kStartupDialogs);
+    CreateDialogs(application);
+  }
   application.Run();
   return 0;
 }

@@ -28,6 +28,7 @@
 #include "framework/ini/inifile.h"
 #include "framework/menus/menu_item.h"
 #include "framework/messaging/exception_boundary.h"
+#include "framework/services/timing_trace.h"
 #include "framework/messaging/timer.h"
 #include "framework/services/clock.h"
 #include "framework/services/messagebox.h"
@@ -109,6 +110,7 @@ void TZedArave::DestroyWnd() {
 // ---- Start-up ------------------------------------------------------------------------------------
 
 void TZedArave::FormCreate() {
+  fw::TraceScope trace(fw::TraceKind::kStartup, fw::kStartupFormCreate);
   ZedArave = this;
   // Every handler's failure from here on: logged, and shown once (error_reports.h).
   if (fw::Application != nullptr) {
@@ -161,6 +163,7 @@ void TZedArave::FormCreate() {
   // SimConnect.dll by its full path from this folder, or "SimConnect.dll - Not Found" in fs_info.
   if (aircraft::StartSimLink()) reconnect->SetEnabled(true);
   Timer1->SetEnabled(true);
+  fw::TracePoint(fw::TraceKind::kStartup, fw::kStartupTimer);
 }
 
 void TZedArave::ApplySettings() {
@@ -197,12 +200,18 @@ void TZedArave::Timer1Timer() {
   Timer1->SetEnabled(false);
   knob_flags.mins_turned_while_held_cpt = true;
   knob_flags.baro_turned_while_held_cpt = true;
-  for (int i = 1; i <= 8; ++i) DxJoystick[static_cast<std::size_t>(i)]->SetDevice(i);
+  {
+    fw::TraceScope trace(fw::TraceKind::kStartup, fw::kStartupJoysticks);
+    for (int i = 1; i <= 8; ++i) DxJoystick[static_cast<std::size_t>(i)]->SetDevice(i);
+  }
   ProgressBar->SetMaximum(1648);
   ProgressBar->GoToMinimum();
   ProgressBar->SetVisible(true);
   Label5->SetVisible(true);
-  LoadAssignmentsTwice();
+  {
+    fw::TraceScope trace(fw::TraceKind::kStartup, fw::kStartupAssignments);
+    LoadAssignmentsTwice();
+  }
   Label5->SetVisible(false);
   ProgressBar->SetVisible(false);
   refresh_devices(0, 2);

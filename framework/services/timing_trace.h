@@ -17,6 +17,7 @@ enum class TraceKind : std::int32_t {
   kCommand = 5,        // a command text formed and handed to the translation (a point: begin = end)
   kReportWrite = 6,    // one output write to a board; detail: the session
   kDiscovery = 7,      // a step of the board discovery; detail: the step (DiscoveryStep)
+  kStartup = 8,        // a step of the program's start-up; detail: the step (StartupStep)
 };
 
 enum DiscoveryStep : std::int32_t {
@@ -26,6 +27,18 @@ enum DiscoveryStep : std::int32_t {
   kDiscoveryInfo = 4,       // its description read
   kDiscoveryEnable = 5,     // its configuration and enables
   kDiscoverySettle = 6,     // its settling wait
+};
+
+// From WinMain to the discovery: points (begin = end) and spans, in this order.
+enum StartupStep : std::int32_t {
+  kStartupMain = 1,         // WinMain entered (a point)
+  kStartupModules = 2,      // the modules started (GDI+, the theme library, Winsock, the menus)
+  kStartupMainForm = 3,     // the main form made, its OnCreate included
+  kStartupFormCreate = 4,   // the main form's OnCreate
+  kStartupDialogs = 5,      // the other forms made
+  kStartupTimer = 6,        // the start-up timer started (a point)
+  kStartupJoysticks = 7,    // the start-up timer's tick: the game controllers looked for
+  kStartupAssignments = 8,  // the start-up timer's tick: the assignments and the rows built twice
 };
 
 // The shared block, as the benchmark reads it. One writer for the spans (the GUI thread); `posted` is written by

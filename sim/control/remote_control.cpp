@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -185,8 +186,46 @@ std::string Usage(bool withObjects) {
   return reply;
 }
 
-// Each thread of the process with its processor time (kernel and user, 100 ns units), the window thread first:
-// "ok <window thread id> <id>:<time> ...". Tells the benchmark which threads an idle program's time is spent in.
+// A thread's description, or where it started ("winmm.dll+0x1a2b0") when it has none; spaces are written as
+// '_' so the reply stays a list of words.
+std::string ThreadName(HANDLE thread) {
+  using GetThreadDescriptionFn = HRESULT(WINAPI*)(HANDLE, PWSTR*);
+  using QueryThreadFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  constexpr int kThreadQuerySetWin32StartAddress = 9;
+  static const auto describe = reinterpret_cast<GetThreadDescriptionFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetThreadDescription")));
+  static const auto query = reinterpret_cast<QueryThreadFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationThread")));
+  std::string name;
+  PWSTR description = nullptr;
+  if (describe != nullptr && SUCCEEDED(describe(thread, &description)) && description != nullptr) {
+    for (const wchar_t* unit = description; *unit != 0; ++unit) name += *unit < 128 ? static_cast<char>(*unit) : '?';
+    LocalFree(description);
+  }
+  void* start = nullptr;
+  if (name.empty() && query != nullptr &&
+      query(thread, kThreadQuerySetWin32StartAddress, &start, sizeof start, nullptr) == 0 && start != nullptr) {
+    HMODULE module = nullptr;
+    char path[MAX_PATH] = "?";
+    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           static_cast<const char*>(start), &module)) {
+      GetModuleFileNameA(module, path, sizeof path);
+    }
+    const char* file = std::max(std::strrchr(path, '\\'), std::strrchr(path, '/'));
+    char offset[32];
+    std::snprintf(offset, sizeof offset, "+0x%llx",
+                  static_cast<unsigned long long>(static_cast<const char*>(start) - reinterpret_cast<const char*>(module)));
+    name = std::string(file != nullptr ? file + 1 : path) + offset;
+  }
+  if (name.empty()) name = "?";
+  std::replace(name.begin(), name.end(), ' ', '_');
+  std::replace(name.begin(), name.end(), ':', '.');
+  return name;
+}
+
+// Each thread of the process with its processor time (kernel and user, 100 ns units) and its name, the window
+// thread first: "ok <window thread id> <id>:<time>:<name> ...". Tells the benchmark which threads an idle
+// program's time is spent in.
 std::string ThreadTimes() {
   // The window thread: the one that owns most of the process's top-level windows.
   std::vector<std::pair<DWORD, int>> owners;
@@ -206,14 +245,15 @@ std::string ThreadTimes() {
   entry.dwSize = sizeof entry;
   for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
     if (entry.th32OwnerProcessID != GetCurrentProcessId()) continue;
-    const HANDLE thread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ThreadID);
+    const HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
     if (thread == nullptr) continue;
     FILETIME created, ended, kernel, user;
     if (GetThreadTimes(thread, &created, &ended, &kernel, &user)) {
       const auto value = [](const FILETIME& time) {
         return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
       };
-      reply += " " + std::to_string(entry.th32ThreadID) + ":" + std::to_string(value(kernel) + value(user));
+      reply += " " + std::to_string(entry.th32ThreadID) + ":" + std::to_string(value(kernel) + value(user)) + ":" +
+               (entry.th32ThreadID == GetCurrentThreadId() ? std::string("simulated_boards'_control") : ThreadName(thread));
     }
     CloseHandle(thread);
   }

@@ -42,6 +42,8 @@ namespace {
 
 using trelvikrun::FlightState;
 
+// The simulated boards' control thread, as the thread list names it.
+constexpr char kControlThread[] = "simulated boards' control";
 constexpr char kBoards[] = "1FD1:03E8:MCP00001::330F;1FD1:03E8:EFS00001::330B;1FD1:03EA:CDU00001::3302";
 constexpr int kBoardCount = 3;
 constexpr int kMcp = 0;
@@ -129,6 +131,7 @@ class BenchRun {
     figures_["startup_first_board_ms"] = Milliseconds(firstOpen - start);
     figures_["discovery_per_board_ms"] = Milliseconds(listed - firstOpen) / kBoardCount;
     DiscoverySteps(start);
+    StartupSteps(start);
 
     if (!WaitForSession()) return Fail("no simulator session");
     Simulator(trelvikrun::AircraftRequest("ORVA 737"));
@@ -221,10 +224,12 @@ class BenchRun {
     return std::make_pair(static_cast<double>(kernel + user) / 10000.0, static_cast<double>(workingSet));
   }
 
-  // The window thread's id and each thread's processor time (100 ns units).
+  // The window thread's id and each thread's processor time (100 ns units) and name: the thread's description
+  // (the board library names its workers), or the module and offset where it started.
   struct ThreadTimes {
     unsigned long windowThread = 0;
     std::map<unsigned long, unsigned long long> times;
+    std::map<unsigned long, std::string> names;
   };
   std::optional<ThreadTimes> Threads() const {
     const auto reply = boards_.Request("threads", 10000);
@@ -234,8 +239,13 @@ class BenchRun {
     if (!(in >> threads.windowThread)) return std::nullopt;
     for (std::string entry; in >> entry;) {
       const std::size_t colon = entry.find(':');
-      if (colon == std::string::npos) continue;
-      threads.times[std::stoul(entry.substr(0, colon))] = std::stoull(entry.substr(colon + 1));
+      const std::size_t second = entry.find(':', colon + 1);
+      if (colon == std::string::npos || second == std::string::npos) continue;
+      const unsigned long id = std::stoul(entry.substr(0, colon));
+      threads.times[id] = std::stoull(entry.substr(colon + 1, second - colon - 1));
+      std::string name = entry.substr(second + 1);
+      std::replace(name.begin(), name.end(), '_', ' ');
+      threads.names[id] = name;
     }
     return threads;
   }
@@ -251,8 +261,13 @@ class BenchRun {
                            10000.0 / wallMs;
       if (id == last.windowThread) {
         window = share;
+        threadShares_["the window thread (idle and output passes)"] += share;
         continue;
       }
+      const auto name = last.names.find(id);
+      const std::string named = name == last.names.end() ? "?" : name->second;
+      threadShares_[named] += share;
+      if (named == kControlThread) continue;  // answers the benchmark's own requests, the thread list among them
       others += share;
       busiest = std::max(busiest, share);
       if (share >= 0.1) ++busy;
@@ -403,6 +418,47 @@ class BenchRun {
     }
   }
 
+  // From the program's start to the discovery, from the trace's start-up steps: where the time before the
+  // start-up timer goes (the process and its libraries before WinMain, the modules, the forms, the first show),
+  // the timer's own wait and what its tick does before the discovery.
+  void StartupSteps(long long start) {
+    if (trace_ == nullptr) return;
+    std::map<int, fw::TimingTraceBlock::Span> steps;
+    long long discovery = 0;
+    for (long long n = 0; n < trace_->count && n < fw::TimingTraceBlock::kSpans; ++n) {
+      const auto& span = trace_->spans[n];
+      if (span.kind == static_cast<int>(fw::TraceKind::kStartup)) steps[span.detail] = span;
+      if (span.kind == static_cast<int>(fw::TraceKind::kDiscovery) && discovery == 0) discovery = span.begin;
+    }
+    for (int step = fw::kStartupMain; step <= fw::kStartupAssignments; ++step) {
+      if (steps.count(step) == 0) return;
+    }
+    // The loop's first message or idle pass after the forms were made: the main form has been shown.
+    long long loop = 0;
+    const long long formsMade = steps[fw::kStartupDialogs].end;
+    for (long long n = 0; n < trace_->count && n < fw::TimingTraceBlock::kSpans; ++n) {
+      const auto& span = trace_->spans[n];
+      const bool looped = span.kind == static_cast<int>(fw::TraceKind::kDispatch) ||
+                          span.kind == static_cast<int>(fw::TraceKind::kIdlePass);
+      if (looped && span.begin >= formsMade && (loop == 0 || span.begin < loop)) loop = span.begin;
+    }
+    const auto length = [](const fw::TimingTraceBlock::Span& span) { return Milliseconds(span.end - span.begin); };
+    figures_["startup_to_main_ms"] = Milliseconds(steps[fw::kStartupMain].begin - start);
+    figures_["startup_modules_ms"] = length(steps[fw::kStartupModules]);
+    figures_["startup_main_form_ms"] = length(steps[fw::kStartupMainForm]) - length(steps[fw::kStartupFormCreate]);
+    figures_["startup_form_create_ms"] = length(steps[fw::kStartupFormCreate]);
+    figures_["startup_dialogs_ms"] = length(steps[fw::kStartupDialogs]);
+    if (loop != 0) figures_["startup_first_show_ms"] = Milliseconds(loop - formsMade);
+    figures_["startup_to_timer_ms"] = Milliseconds(steps[fw::kStartupTimer].begin - start);
+    figures_["startup_timer_wait_ms"] = Milliseconds(steps[fw::kStartupJoysticks].begin - steps[fw::kStartupTimer].begin);
+    figures_["startup_joysticks_ms"] = length(steps[fw::kStartupJoysticks]);
+    figures_["startup_assignments_ms"] = length(steps[fw::kStartupAssignments]);
+    if (discovery != 0) {
+      figures_["startup_tick_rest_ms"] = Milliseconds(discovery - steps[fw::kStartupJoysticks].begin) -
+                                         length(steps[fw::kStartupJoysticks]) - length(steps[fw::kStartupAssignments]);
+    }
+  }
+
   // One press's road through the program, from the trace.
   struct Road {
     double handOver = 0;    // reading arrived -> switch message posted (the library's hand-over)
@@ -511,6 +567,8 @@ class BenchRun {
  public:
   // What the slowest presses waited on, ms by kind, per board type.
   const std::map<std::string, std::map<std::string, double>>& Stalls() const { return stalls_; }
+  // The idle processor time by thread name (threads of one name together), share of one core.
+  const std::map<std::string, double>& ThreadShares() const { return threadShares_; }
 
  private:
 
@@ -529,6 +587,7 @@ class BenchRun {
   const fw::TimingTraceBlock* trace_;
   std::map<std::string, std::vector<Road>> roads_;
   std::map<std::string, std::map<std::string, double>> stalls_;
+  std::map<std::string, double> threadShares_;
 };
 
 // The floor under Wine: a thread that does nothing but what frames every idle pass (look for a message, sleep
@@ -551,6 +610,23 @@ double EmptyPassCpuPercent(int seconds) {
     Sleep(1);
   }
   return 100.0 * (cpuMs() - startCpu) / Milliseconds(Ticks() - start);
+}
+
+// The idle processor time by thread, busiest first: the median of the runs (a thread missing from a run counts
+// as 0 there), down to what no longer shows against the floor's noise.
+void PrintThreadShares(const std::map<std::string, std::vector<double>>& shares, int runs) {
+  constexpr double kShownPercent = 0.02;
+  std::vector<std::pair<double, std::string>> rows;
+  for (auto [name, values] : shares) {
+    values.resize(static_cast<std::size_t>(runs), 0.0);
+    rows.emplace_back(Percentile(values, 0.5), name);
+  }
+  std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::printf("\nIdle: processor time by thread (share of one core, median of the runs; threads of one name together)\n");
+  for (const auto& [share, name] : rows) {
+    if (share < kShownPercent) break;
+    std::printf("  %-58s %6.2f %%\n", name.c_str(), share);
+  }
 }
 
 struct Row {
@@ -614,6 +690,17 @@ const Row kRows[] = {
     {"start-up: program start -> first board open", "startup_first_board_ms", "ms", ""},
     {"start-up: discovery per board", "discovery_per_board_ms", "ms", "incl. settling waits"},
     {"  program start -> discovery begins", "startup_to_discovery_ms", "ms", "start-up timer 1000 ms"},
+    {"  program start -> WinMain", "startup_to_main_ms", "ms", "process, libraries, static data"},
+    {"  modules started", "startup_modules_ms", "ms", "GDI+, themes, Winsock, menus"},
+    {"  main form made (without its OnCreate)", "startup_main_form_ms", "ms", ""},
+    {"  the main form's OnCreate", "startup_form_create_ms", "ms", ""},
+    {"  the other forms made", "startup_dialogs_ms", "ms", ""},
+    {"  forms made -> message loop (first show)", "startup_first_show_ms", "ms", ""},
+    {"  program start -> start-up timer started", "startup_to_timer_ms", "ms", ""},
+    {"  the start-up timer's wait", "startup_timer_wait_ms", "ms", "1000 ms"},
+    {"  its tick: game controllers looked for", "startup_joysticks_ms", "ms", ""},
+    {"  its tick: assignments and rows built twice", "startup_assignments_ms", "ms", ""},
+    {"  its tick: the rest before the discovery", "startup_tick_rest_ms", "ms", ""},
     {"  unbinds, close and open the controllers", "discovery_open_ms", "ms", "once"},
     {"  version and device list", "discovery_list_ms", "ms", "once"},
     {"  bind, per board", "discovery_bind_ms", "ms", ""},
@@ -640,6 +727,7 @@ int main(int argc, char** argv) {
   }
   std::vector<Figures> results;
   std::map<std::string, std::map<std::string, std::vector<double>>> stalls;  // board type -> kind -> per run
+  std::map<std::string, std::vector<double>> threadShares;  // thread name -> per run
   for (int run = 0; run < runs; ++run) {
     std::fprintf(stderr, "program_bench: run %d of %d\n", run + 1, runs);
     BenchRun bench(run, presses, changes, idleSeconds);
@@ -648,6 +736,7 @@ int main(int argc, char** argv) {
     for (const auto& [board, kinds] : bench.Stalls()) {
       for (const auto& [kind, ms] : kinds) stalls[board][kind].push_back(ms);
     }
+    for (const auto& [name, share] : bench.ThreadShares()) threadShares[name].push_back(share);
     (*figures)["empty_pass_cpu_percent"] = EmptyPassCpuPercent(5);
     results.push_back(*figures);
   }
@@ -674,5 +763,6 @@ int main(int argc, char** argv) {
       std::printf("    %-42s %10.2f ms\n", kind.c_str(), Percentile(values, 0.5));
     }
   }
+  PrintThreadShares(threadShares, runs);
   return 0;
 }

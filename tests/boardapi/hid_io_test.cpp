@@ -227,6 +227,19 @@ TEST_F(HidIo, BadArgumentsAreInvalidParameter) {
 
 // The copy of a pipe's input event that the key-matrix reader waits on between its reads: set when a report is
 // filed, still a valid handle after the layer closed, and none for a pipe or handle the layer refuses.
+TEST_F(HidIo, InputEventCopyStaysSetForAReportAnotherReadTookUntilOneWaitEndsOnIt) {
+  AddBoards(1);
+  HidDeviceHandle device = OpenLayer();
+  ASSERT_NE(device, nullptr);
+  HANDLE arrival = HidLayer_DuplicateInputEvent(device, 1);
+  ASSERT_NE(arrival, nullptr);
+  // The reply is filed and read before anyone waits on the copy: the read does not take the news away.
+  ASSERT_EQ(Exchange(device, {0xFF}).size(), 8u);
+  EXPECT_EQ(WaitForSingleObject(arrival, 0), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(arrival, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_TRUE(CloseHandle(arrival));
+}
+
 TEST_F(HidIo, InputEventCopyIsSetWhenAReportArrivesAndOutlivesTheLayer) {
   AddBoards(1);
   HidDeviceHandle device = OpenLayer();
