@@ -55,6 +55,13 @@ TValueType TReader::ReadValue() {
   return static_cast<TValueType>(tag);
 }
 
+bool TReader::EndOfList() {
+  std::uint8_t next = 0;
+  ReadBytes(&next, 1);
+  Stream()->Seek(-1, soCurrent);
+  return next == static_cast<std::uint8_t>(TValueType::vaNull);
+}
+
 TValueType TReader::NextValue() {
   const TValueType type = ReadValue();
   Stream()->Seek(-1, soCurrent);
