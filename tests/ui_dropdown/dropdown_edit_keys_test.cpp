@@ -113,6 +113,9 @@ TEST_F(DropDownKeysTest, WithoutAParentFormTheSpecialKeyIsNotClaimed) {
   auto* onForm = MakeDropDown();
   onForm->Open();
   EXPECT_EQ(onForm->Perform(fw::CM_WANTSPECIALKEY, VK_ESCAPE), 1);  // Esc while open is the control's
+  MSG posted;
+  EXPECT_TRUE(PeekMessageA(&posted, Form()->Handle(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));  // and went on
+  ProcessMessages();
 
   auto* alone = fw::Create<RecordingDropDown>(Form());
   alone->Open();

@@ -311,17 +311,12 @@ void TVxCustomDropDown::UpdateLabel() {
   label_->Font()->Assign(parentFontCopy_ ? Font() : labelFont_.get());
   int textWidth = 0;
   {
-    // The label draws on its parent's window; without one it measures on the screen.
     const fw::WindowDC screen(nullptr);
-    fw::TCanvas* canvas = label_->Canvas();
-    const bool ownDC = !canvas->HandleAllocated();
-    if (ownDC) canvas->SetHandle(screen.Get());
-    canvas->SetFont(label_->Font());
+    const fw::SelectedObject font(screen.Get(), label_->Font()->Handle());
     RECT r{0, 0, 1000, 255};
     const std::string caption = label_->Caption();
-    DrawTextA(canvas->Handle(), caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_HIDEPREFIX);
+    DrawTextA(screen.Get(), caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_HIDEPREFIX);
     textWidth = r.right - r.left;
-    if (ownDC) canvas->SetHandle(nullptr);
   }
   const fw::TPoint place =
       AttachedLabelPlace(labelPosition_, BoundsRect(), textWidth, label_->Width(), label_->Height(), labelMargin_);

@@ -330,6 +330,8 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
   std::string oldText_;
   bool modifiedFlag_ = false;
   bool buttonDownInSelection_ = false;
+  // Set while CM_EXIT draws the frame: the control counts as unfocused then.
+  bool focusLeaving_ = false;
   fw::TRect editRect_;
   bool dropDownEnabled_ = false;
   bool droppedDown_ = false;

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "framework/forms/form.h"
 #include "framework/forms/screen.h"
 #include "framework/graphics/canvas.h"
@@ -180,10 +182,19 @@ void TVxCustomDropDown::Dispatch(fw::TMessage& Message) {
       fw::TCustomMaskEdit::Dispatch(Message);
       DrawBorders();
       return;
-    case fw::CM_EXIT:
+    case fw::CM_EXIT: {
       fw::TCustomMaskEdit::Dispatch(Message);
-      DrawBorders();
+      // The window may still hold the focus while it is told that it loses it.
+      const bool leaving = std::exchange(focusLeaving_, true);
+      try {
+        DrawBorders();
+      } catch (...) {
+        focusLeaving_ = leaving;
+        throw;
+      }
+      focusLeaving_ = leaving;
       return;
+    }
     case fw::CM_MOUSEENTER:
     case fw::CM_MOUSELEAVE:
       fw::TCustomMaskEdit::Dispatch(Message);
@@ -313,7 +324,7 @@ void TVxCustomDropDown::DrawBorder(HDC DC) {
   RECT window{};
   GetWindowRect(Handle(), &window);
   RECT r{0, 0, window.right - window.left, window.bottom - window.top};
-  const bool focused = GetFocus() == Handle();
+  const bool focused = GetFocus() == Handle() && !focusLeaving_;
   auto frame = [&](fw::TColor color) {
     const fw::GdiObject<HBRUSH> brush(CreateSolidBrush(fw::ColorToRGB(color)));
     FrameRect(DC, &r, brush.Get());
