@@ -119,6 +119,8 @@ void TVxDropDownSpeedButton::PaintGlyph() {
   canvas->Brush()->SetColor(fw::clBtnFace);
   canvas->Pen()->SetColor(fw::clGray);
   canvas->Rectangle(ClientRect());
+  // A copied glyph brings its own transparency: the button draws it transparent all the same.
+  Glyph()->SetTransparent(true);
   Glyph()->SetTransparentMode(fw::tmAuto);
   canvas->Draw(0, 0, Glyph());
 }
