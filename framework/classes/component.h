@@ -60,7 +60,9 @@ class TReader : public TFiler {
 
   // Values, for DefineProperty handlers. Each raises EReadError when the next value is of another kind.
   TValueType NextValue();
-  bool EndOfList() { return NextValue() == TValueType::vaNull; }
+  // The next byte ends the list: vaNull among values, the empty name among properties (a property's name
+  // starts with its length byte, which is no value tag).
+  bool EndOfList();
   void ReadListBegin();
   void ReadListEnd();
   std::int64_t ReadInteger();  // any integer form

@@ -14,15 +14,6 @@ namespace fw {
 
 namespace {
 
-// Where a property's name may follow, the list end is a 0 byte: the name's length byte is no value tag
-// (a name may be longer than the largest tag), so EndOfList cannot tell.
-bool NextByteEndsList(TStream* stream) {
-  std::uint8_t next = 0;
-  if (stream == nullptr || stream->Read(&next, 1) != 1) throw EReadError("Stream read error");
-  stream->Seek(-1, soCurrent);
-  return next == 0;
-}
-
 [[noreturn]] void InvalidValue() { throw EReadError("Invalid property value"); }
 
 std::wstring Widen(const std::string& text) {
@@ -62,6 +53,15 @@ TValueType TReader::ReadValue() {
   ReadBytes(&tag, 1);
   if (tag > static_cast<std::uint8_t>(TValueType::vaInt64)) throw EReadError("Invalid stream format");
   return static_cast<TValueType>(tag);
+}
+
+// The list end is a 0 byte, read raw: where a property's name may follow, the name's length byte is no value
+// tag (a name may be longer than the largest tag).
+bool TReader::EndOfList() {
+  std::uint8_t next = 0;
+  ReadBytes(&next, 1);
+  Stream()->Seek(-1, soCurrent);
+  return next == static_cast<std::uint8_t>(TValueType::vaNull);
 }
 
 TValueType TReader::NextValue() {
@@ -182,7 +182,7 @@ void TReader::ReadComponent(TComponent* Component) {
   bool propertiesRead = false;
   ReadComponent(Component, [&] {
     propertiesRead = true;
-    while (!NextByteEndsList(Stream())) ReadProperty(Component);
+    while (!EndOfList()) ReadProperty(Component);
     ReadListEnd();
   });
   if (!propertiesRead) throw EReadError("Properties of " + className + " were not read");

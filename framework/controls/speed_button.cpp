@@ -109,7 +109,7 @@ void TSpeedButton::Dispatch(TMessage& Message) {
 
 void TSpeedButton::Paint() {
   TCanvas* canvas = Canvas();
-  const bool sunken = pressed_ || down_;
+  const bool sunken = Sunken();
   RECT face = ClientRect().ToRECT();
   canvas->Brush()->SetColor(Color());
   canvas->Brush()->SetStyle(bsSolid);

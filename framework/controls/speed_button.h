@@ -24,6 +24,9 @@ class TSpeedButton : public TGraphicControl {
   int Spacing() const { return spacing_; }
   void SetSpacing(int value);
 
+  // Drawn pressed: held down by the mouse right now, or Down.
+  bool Sunken() const { return pressed_ || down_; }
+
   void Click() override { TGraphicControl::Click(); }
   void Dispatch(TMessage& Message) override;
 

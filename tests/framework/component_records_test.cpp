@@ -45,6 +45,7 @@ class TSample : public TComponent {
   double angle = 0;
   std::string text;
   int hidden = 0;  // not stored
+  int groundSpeed = 0;  // a name longer than 15 characters
   TComponent* link = nullptr;
   TNested nested;
   TStringList lines;
@@ -69,6 +70,8 @@ class TSample : public TComponent {
     List.Integer<TSample>("Hidden", [](TSample* o) { return o->hidden; },
                           [](TSample* o, std::int64_t v) { o->hidden = static_cast<int>(v); })
         .NotStored();
+    List.Integer<TSample>("GroundSpeedInKnots", [](TSample* o) { return o->groundSpeed; },
+                          [](TSample* o, std::int64_t v) { o->groundSpeed = static_cast<int>(v); });
     List.Component<TSample>("Link", [](TSample* o) { return o->link; }, [](TSample* o, TComponent* v) { o->link = v; });
     List.Object<TSample>("Nested", [](TSample* o) { return &o->nested; });
     List.Object<TSample>("Lines", [](TSample* o) { return &o->lines; });
@@ -137,6 +140,7 @@ TEST_F(ComponentRecordTest, EveryKindReadsBackEqual) {
   source_->shade = Shade::shNight;
   source_->sides = 0b101;
   source_->angle = -12.5;
+  source_->groundSpeed = 250;
   source_->text = std::string(300, 'x');  // a long text
   source_->link = target_;
   source_->nested.width = 300;
@@ -157,6 +161,7 @@ TEST_F(ComponentRecordTest, EveryKindReadsBackEqual) {
   EXPECT_EQ(copy_->shade, Shade::shNight);
   EXPECT_EQ(copy_->sides, 0b101u);
   EXPECT_EQ(copy_->angle, -12.5);
+  EXPECT_EQ(copy_->groundSpeed, 250);
   EXPECT_EQ(copy_->text, source_->text);
   EXPECT_EQ(copy_->link, target_);  // by name, resolved on reading
   EXPECT_EQ(copy_->nested.width, 300);

@@ -642,33 +642,10 @@ void TColumnComboBox::UpdateLabel() {
   measure.SetFont(label_->Font());
   const int tw = measure.TextWidth(label_->Caption());
   measure.SetHandle(nullptr);
-  const int w = Width();
-  const int h = Height();
   const int lw = label_->Width();
   const int lh = label_->Height();
-  const int m = labelMargin_;
-  const int centredTop = lh < h ? Top() + (h - lh) / 2 : Top() - (lh - h) / 2;
-  const int centredLeft = w - lw > 0 ? Left() + (w - lw) / 2 : Left() - (lw - w) / 2;
-  int top = Top();
-  int left = Left();
-  switch (labelPosition_) {
-    case lpLeftTop: top = Top(); left = Left() - tw - m; break;
-    case lpLeftCenter: top = centredTop; left = Left() - tw - m; break;
-    case lpLeftBottom: top = Top() + h - lh; left = Left() - tw - m; break;
-    case lpTopLeft: top = Top() - lh - m; left = Left(); break;
-    case lpBottomLeft: top = Top() + h + m; left = Left(); break;
-    case lpLeftTopLeft: top = Top(); left = Left() - m; break;
-    case lpLeftCenterLeft: top = centredTop; left = Left() - m; break;
-    case lpLeftBottomLeft: top = Top() + h - lh; left = Left() - m; break;
-    case lpTopCenter: top = Top() - lh - m; left = centredLeft; break;
-    case lpBottomCenter: top = Top() + h + m; left = centredLeft; break;
-    case lpRightTop: top = Top(); left = Left() + w + m; break;
-    case lpRightCenter: top = centredTop; left = Left() + w + m; break;
-    case lpRighBottom: top = Top() + h - lh; left = Left() + w + m; break;
-    case lpTopRight: top = Top() - lh - m; left = Left() + w - lw; break;
-    case lpBottomRight: top = Top() + h + m; left = Left() + w - lw; break;
-  }
-  label_->SetBounds(left, top, lw, lh);
+  const fw::TPoint place = AttachedLabelPlace(labelPosition_, BoundsRect(), tw, lw, lh, labelMargin_);
+  label_->SetBounds(place.X, place.Y, lw, lh);
   label_->SetVisible(Visible());
 }
 

@@ -13,6 +13,7 @@
 #include "framework/classes/collection.h"
 #include "framework/classes/stringlist.h"
 #include "framework/controls/label.h"
+#include "ui/controls/attached_label.h"
 #include "ui/controls/vx_custom_combo.h"
 
 namespace fw {
@@ -24,11 +25,6 @@ namespace ui {
 class TColumnComboBox;
 
 enum TColumnType { ctText, ctImage };
-enum TLabelPosition {
-  lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-  lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
-  lpBottomRight
-};
 
 class TComboColumnItem : public fw::TCollectionItem {
  public:
