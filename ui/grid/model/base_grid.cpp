@@ -31,7 +31,6 @@ void FreeSlot(TBaseGrid* grid, int col, int row, std::unordered_set<fw::TObject*
 }  // namespace
 
 TBaseGrid::TBaseGrid(fw::TComponent* AOwner) : TObjStringGrid(AOwner) {
-  fixedFont_.Assign(Font());
   SetGridLineWidth(1);
   SetDefaultDrawing(false);
 }
@@ -233,11 +232,6 @@ void TBaseGrid::SetActiveRowColor(fw::TColor value) {
 void TBaseGrid::SetSelectionStyle(int value) {
   if (value == selectionStyle_) return;
   selectionStyle_ = value;
-  Invalidate();
-}
-
-void TBaseGrid::SetSelectionColor(fw::TColor value) {
-  selectionColor_ = value;
   Invalidate();
 }
 

@@ -151,9 +151,6 @@ class TBaseGrid : public TObjStringGrid {
   // The undo/redo recorder that records this grid's changes; not owned.
   TVxGridUndoRedo* UndoRedo() const { return undoRedo_; }
   void SetUndoRedo(TVxGridUndoRedo* value) { undoRedo_ = value; }
-  fw::TFont* FixedFont() { return &fixedFont_; }
-  fw::TColor SelectionColor() const { return selectionColor_; }
-  void SetSelectionColor(fw::TColor value);
 
   TGetDisplTextEvent OnGetDisplText;
   TGetDisplWideTextEvent OnGetDisplWideText;
@@ -208,6 +205,10 @@ class TBaseGrid : public TObjStringGrid {
   TCellProperties* PropsAt(int col, int row);
 
   int dataRowCount_ = 0;
+  // What the landed cell painter reads of the string grid's own settings, set by the string grid: the
+  // font of fixed cells (the grid's font while null) and the fill of selected cells.
+  fw::TFont* painterFixedFont_ = nullptr;
+  fw::TColor painterSelectionColor_ = 0xEACAB6;
 
  private:
   TCellProperties* NewCellProperties(int col, int row);
@@ -240,8 +241,6 @@ class TBaseGrid : public TObjStringGrid {
   int mergedAreaCount_ = 0;
   int paintPass_ = 1;
   TVxGridUndoRedo* undoRedo_ = nullptr;
-  fw::TFont fixedFont_;
-  fw::TColor selectionColor_ = 0xEACAB6;
 };
 
 }  // namespace ui

@@ -47,13 +47,13 @@ void TBaseGrid::PaintBaseCell(int col, int row, const fw::TRect& cellRect, fw::T
 
   fw::TCanvas* canvas = Canvas();
   canvas->Pen()->SetWidth(1);
-  canvas->Font()->Assign(fixed ? &fixedFont_ : Font());
+  canvas->Font()->Assign(fixed && painterFixedFont_ != nullptr ? painterFixedFont_ : Font());
   // Background: the look's gradient for fixed cells, the selection colour for selected ones.
   if (fixed) {
     FillBandedGradient(canvas, kFixedGradientFrom, static_cast<fw::TColor>(fw::ColorToRGB(FixedColor())), false, rect,
                        64, fw::clNone);
   } else {
-    canvas->Brush()->SetColor(state.Contains(fw::gdSelected) ? selectionColor_ : Color());
+    canvas->Brush()->SetColor(state.Contains(fw::gdSelected) ? painterSelectionColor_ : Color());
     canvas->FillRect(rect);
   }
 
