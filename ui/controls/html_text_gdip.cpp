@@ -1,4 +1,5 @@
 #include "ui/controls/html_text_gdip.h"
+#include "framework/rtl/ansicase.h"
 
 #include <algorithm>
 #include <memory>
@@ -92,7 +93,7 @@ class TGDIPSurface : public THTMLSurface {
       const std::string plain = rest.substr(0, tag == std::string::npos ? rest.size() : tag);
       const std::size_t blank = plain.find(' ');
       const std::string follow = plain.substr(0, blank == std::string::npos ? plain.size() : blank + 1);
-      const std::size_t linkEnd = UpperCaseANSI(rest).find("</A");
+      const std::size_t linkEnd = fw::AnsiUpperCase(rest).find("</A");
       const std::size_t nextBlank = rest.find(' ');
       if (!follow.empty() && nextBlank != std::string::npos && (linkEnd == std::string::npos || nextBlank < linkEnd)) {
         shown += "_";

@@ -1,4 +1,5 @@
 #include "ui/foundation/html_canvas_surface.h"
+#include "framework/rtl/ansicase.h"
 
 #include <algorithm>
 
@@ -295,7 +296,7 @@ void THTMLCanvasSurface::DrawControl(const TControl& Control) {
   const int bottom = Control.bottom;
   const int lineHeight = Control.lineHeight;
   const int width = Control.width;
-  const bool checked = UpperCaseANSI(value) == "TRUE";
+  const bool checked = fw::AnsiUpperCase(value) == "TRUE";
   const UINT textFlags = DT_SINGLELINE | DT_VCENTER;
   const auto pointOn = [&](int testHeight) {
     return x - 2 < p_.HitX && p_.HitX < x + Control.objectWidth - 2 && bottom - testHeight - 2 < p_.HitY &&

@@ -1,4 +1,5 @@
 #include "ui/foundation/html_controls.h"
+#include "framework/rtl/ansicase.h"
 
 #include <array>
 #include <vector>
@@ -43,7 +44,7 @@ struct ControlInText {
 
 std::vector<ControlInText> ControlsOf(std::string_view Text) {
   std::vector<ControlInText> controls;
-  const std::string upper = UpperCaseANSI(Text);
+  const std::string upper = fw::AnsiUpperCase(Text);
   for (std::size_t at = 0; (at = upper.find("<CONTROL ", at)) != std::string::npos;) {
     const std::size_t close = upper.find('>', at);
     const std::size_t end = close == std::string::npos ? upper.size() : close + 1;
@@ -73,9 +74,9 @@ std::string Quoted(std::string_view value) { return "\"" + std::string(value) + 
 }  // namespace
 
 THTMLControlTag ParseHTMLControlTag(std::string_view Tag) {
-  const std::string upper = UpperCaseANSI(Tag);
+  const std::string upper = fw::AnsiUpperCase(Tag);
   THTMLControlTag result;
-  result.Type = UpperCaseANSI(HTMLTagValue(Tag, upper, "TYPE="));
+  result.Type = fw::AnsiUpperCase(HTMLTagValue(Tag, upper, "TYPE="));
   result.Width = HTMLTagValue(Tag, upper, "WIDTH=");
   result.Height = HTMLTagValue(Tag, upper, "HEIGHT=");
   result.ID = HTMLTagValue(Tag, upper, "ID=");
@@ -97,7 +98,7 @@ void ParseHTMLControlTag(std::string_view Tag, std::string& Type, std::string& I
   MaxLen = std::move(tag.MaxLen);
 }
 
-bool HasHTMLControls(std::string_view Text) { return UpperCaseANSI(Text).find("<CONTROL") != std::string::npos; }
+bool HasHTMLControls(std::string_view Text) { return fw::AnsiUpperCase(Text).find("<CONTROL") != std::string::npos; }
 
 std::string GetNextHTMLControlID(std::string_view Text, std::string_view ID) {
   const std::vector<ControlInText> controls = ControlsOf(Text);

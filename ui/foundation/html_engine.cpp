@@ -1,4 +1,5 @@
 #include "ui/foundation/html_engine.h"
+#include "framework/rtl/ansicase.h"
 
 #include <algorithm>
 
@@ -280,7 +281,7 @@ void THTMLEngine::Tag(TPass& pass, TFlow& flow, std::string& Markup, std::string
   const std::size_t length = HTMLTagLength(Markup);
   const bool closed = Markup[length - 1] == '>';
   const std::string tag = Markup.substr(1, length - (closed ? 2 : 1));
-  const std::string upper = UpperCaseANSI(tag);
+  const std::string upper = fw::AnsiUpperCase(tag);
   if (!upper.empty() && upper[0] == '/') ClosingTag(pass, flow, upper.substr(1));
   else if (!upper.empty()) OpeningTag(pass, flow, tag, upper);
   if (pass.lineFull) return;

@@ -10,8 +10,6 @@
 
 namespace ui {
 
-std::string UpperCaseANSI(std::string_view Text) { return fw::AnsiUpperCase(Text); }
-
 std::string HTMLTagValue(std::string_view Tag, std::string_view UpperTag, std::string_view Keyword) {
   const std::size_t at = UpperTag.find(Keyword);
   if (at == std::string_view::npos) return {};
@@ -107,7 +105,7 @@ std::string ReplaceHTMLEntities(std::string Text) {
   if (Text.find('&') == std::string::npos) return Text;
   // A CONTROL tag keeps its entities: its VALUE and PROP are encoded and decoded by the control value
   // codec, and an "&quot;" turned into a quote here would cut the value short.
-  const std::string upper = UpperCaseANSI(Text);
+  const std::string upper = fw::AnsiUpperCase(Text);
   std::string result;
   result.reserve(Text.size());
   std::size_t from = 0;

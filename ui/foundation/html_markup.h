@@ -46,7 +46,4 @@ std::string NextHTMLTextRun(std::string_view Markup, bool WordWrap);
 // has no ">".
 std::size_t HTMLTagLength(std::string_view Markup);
 
-// The framework's AnsiUpperCase, under the name the engine's code uses.
-std::string UpperCaseANSI(std::string_view Text);
-
 }  // namespace ui
