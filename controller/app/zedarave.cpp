@@ -1,6 +1,7 @@
 #include "controller/app/zedarave.h"
 
 #include <windows.h>
+#include <optional>
 
 #include "controller/aircraft/fsuipc_client.h"
 #include "controller/aircraft/sim_session.h"
@@ -124,6 +125,7 @@ void TZedArave::FormCreate() {
   SetHeight(115);
   switch_message = RegisterWindowMessageA("ZEDARAVE_SWITCH");
   const std::string folder = fw::ProgramFolder();
+  std::optional<fw::TraceScope> step(std::in_place, fw::TraceKind::kStartup, fw::kStartupSettings);
   tcp_server_address = ReadTcpServerAddress(folder);
   const std::string configPath = ConfigFilePath(folder);
   if (GetFileAttributesA(configPath.c_str()) == INVALID_FILE_ATTRIBUTES) ini_copy->Lines()->SaveToFile(configPath);
@@ -143,7 +145,9 @@ void TZedArave::FormCreate() {
   log_.Open(folder + kProgramLogName);
   internal_flag.fill(false);
   ResetAxisFunctions(axis_functions);
+  step.emplace(fw::TraceKind::kStartup, fw::kStartupWindow);
   HandleNeeded();  // the joystick polling threads post to this window
+  step.emplace(fw::TraceKind::kStartup, fw::kStartupInputs);
   MSWheel1 = fw::Create<input::DOVWheel>(this);
   MSWheel1->SetName("MSWheel1");
   MSWheel1->OnIntelliScroll = [this](std::int32_t zdelta, std::int32_t, std::int32_t, std::int32_t) {
@@ -161,7 +165,9 @@ void TZedArave::FormCreate() {
                       RegisterWindowMessageA("VDK-CDU-KEY-3-SYS")};
   switch_activity_tick = fw::TickCount();
   // SimConnect.dll by its full path from this folder, or "SimConnect.dll - Not Found" in fs_info.
+  step.emplace(fw::TraceKind::kStartup, fw::kStartupSimLink);
   if (aircraft::StartSimLink()) reconnect->SetEnabled(true);
+  step.reset();
   Timer1->SetEnabled(true);
   fw::TracePoint(fw::TraceKind::kStartup, fw::kStartupTimer);
 }

@@ -39,6 +39,10 @@ enum StartupStep : std::int32_t {
   kStartupTimer = 6,        // the start-up timer started (a point)
   kStartupJoysticks = 7,    // the start-up timer's tick: the game controllers looked for
   kStartupAssignments = 8,  // the start-up timer's tick: the assignments and the rows built twice
+  kStartupSettings = 9,     // inside OnCreate: the settings read and applied, the log opened
+  kStartupInputs = 10,      // inside OnCreate: the wheel component and the joysticks' polling
+  kStartupSimLink = 11,     // inside OnCreate: SimConnect.dll loaded and the link started
+  kStartupWindow = 12,      // inside OnCreate: the main form's window made, with its controls' windows
 };
 
 // The shared block, as the benchmark reads it. One writer for the spans (the GUI thread); `posted` is written by

@@ -447,6 +447,12 @@ class BenchRun {
     figures_["startup_modules_ms"] = length(steps[fw::kStartupModules]);
     figures_["startup_main_form_ms"] = length(steps[fw::kStartupMainForm]) - length(steps[fw::kStartupFormCreate]);
     figures_["startup_form_create_ms"] = length(steps[fw::kStartupFormCreate]);
+    for (const auto& [step, key] : {std::pair{fw::kStartupSettings, "startup_settings_ms"},
+                                    std::pair{fw::kStartupWindow, "startup_window_ms"},
+                                    std::pair{fw::kStartupInputs, "startup_inputs_ms"},
+                                    std::pair{fw::kStartupSimLink, "startup_sim_link_ms"}}) {
+      if (steps.count(step) != 0) figures_[key] = length(steps[step]);
+    }
     figures_["startup_dialogs_ms"] = length(steps[fw::kStartupDialogs]);
     if (loop != 0) figures_["startup_first_show_ms"] = Milliseconds(loop - formsMade);
     figures_["startup_to_timer_ms"] = Milliseconds(steps[fw::kStartupTimer].begin - start);
@@ -694,6 +700,10 @@ const Row kRows[] = {
     {"  modules started", "startup_modules_ms", "ms", "GDI+, themes, Winsock, menus"},
     {"  main form made (without its OnCreate)", "startup_main_form_ms", "ms", ""},
     {"  the main form's OnCreate", "startup_form_create_ms", "ms", ""},
+    {"    settings read and applied, log opened", "startup_settings_ms", "ms", ""},
+    {"    main form's window, its controls' windows", "startup_window_ms", "ms", ""},
+    {"    wheel component and joysticks' polling", "startup_inputs_ms", "ms", ""},
+    {"    SimConnect.dll loaded, link started", "startup_sim_link_ms", "ms", ""},
     {"  the other forms made", "startup_dialogs_ms", "ms", ""},
     {"  forms made -> message loop (first show)", "startup_first_show_ms", "ms", ""},
     {"  program start -> start-up timer started", "startup_to_timer_ms", "ms", ""},
