@@ -108,7 +108,7 @@ void TVxStringGrid::SetCol(int value) {
 bool TVxStringGrid::IsFixed(int col, int row) {
   const int real = RealColIndex(col);
   const fw::TPoint base = BaseCellOf(real, row);
-  const int baseCol = DisplColIndex(base.X);
+  const int baseCol = RealToDisplCol(base.X);
   if (base.Y >= RowCount() - fixedFooters_) return true;
   if (baseCol >= ColCount() - fixedRightCols_ && baseCol < ColCount()) return true;
   bool fixed = false;

@@ -4,11 +4,11 @@
 
 namespace ui {
 
-int TVxStringGrid::NumHiddenColumns() { return 0; }
-int TVxStringGrid::NumHiddenRows() { return 0; }
+int TVxStringGrid::NumHiddenColumns() const { return 0; }
+int TVxStringGrid::NumHiddenRows() const { return 0; }
 void TVxStringGrid::UnHideColumnsAll() {}
-int TVxStringGrid::RealColIndex(int col) { return col; }
-int TVxStringGrid::DisplColIndex(int col) { return col; }
+int TVxStringGrid::RealColIndex(int col) const { return col; }
+int TVxStringGrid::RealToDisplCol(int col) const { return col; }
 void TVxStringGrid::SetRow(int Value) { TBaseGrid::SetRow(Value); }
 
 }  // namespace ui

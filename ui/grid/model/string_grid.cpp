@@ -78,7 +78,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   borderColor_ = platform_.WinXP ? 0xB99D7F : 0x808080;
   ScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
   MakeOwned(columnOrder_, "ColumnOrder", 0, 0);
-  MakeOwned(ignoredColumns_, "IgnoredColumns", -1, -1);
+  MakeOwned(ignoreColumns_, "IgnoredColumns", -1, -1);
   MakeOwned(distinctValues_, "DistinctValues");
   distinctValues_->SetSorted(true);
   distinctValues_->SetDuplicates(fw::dupIgnore);
@@ -120,7 +120,7 @@ TVxStringGrid::~TVxStringGrid() {
   FreeOwned(balloon_, "Balloon");
   FreeOwned(showModified_, "ShowModified");
   FreeOwned(columnOrder_, "ColumnOrder");
-  FreeOwned(ignoredColumns_, "IgnoredColumns");
+  FreeOwned(ignoreColumns_, "IgnoredColumns");
   FreeOwned(distinctValues_, "DistinctValues");
 }
 

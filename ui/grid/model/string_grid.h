@@ -273,11 +273,11 @@ class TVxStringGrid : public TBaseGrid,
   int RowCount() const override { return TBaseGrid::RowCount(); }
 
   // ---- Stand-ins until hidden columns and rows and the cell queries are built (*_standin.cpp) ---------
-  int NumHiddenColumns();
-  int NumHiddenRows();
+  int NumHiddenColumns() const;
+  int NumHiddenRows() const;
   void UnHideColumnsAll();
-  int RealColIndex(int col);
-  int DisplColIndex(int col);
+  int RealColIndex(int col) const;
+  int RealToDisplCol(int col) const;
   virtual void IsFixedCell(int col, int row, bool& isFixed);
 
  protected:
@@ -349,7 +349,7 @@ class TVxStringGrid : public TBaseGrid,
   std::unique_ptr<fw::TStringList> distinctValues_;
   std::unique_ptr<fw::TFont> spareFont_;
   std::unique_ptr<TIntList> savedColWidths_;
-  std::unique_ptr<TIntList> ignoredColumns_;
+  std::unique_ptr<TIntList> ignoreColumns_;
   std::unique_ptr<TIntList> columnOrder_;
   std::unique_ptr<TIntList> rowIndexes_;
   std::unique_ptr<TIntList> unsortWork_;
