@@ -283,6 +283,8 @@ class TVxStringGrid : public TBaseGrid,
   void UnHideColumnsAll();
   int RealColIndex(int col) const;
   int RealToDisplCol(int col) const;
+  bool SelectionHidden() const;
+  void RestoreSelection();
   virtual void IsFixedCell(int col, int row, bool& isFixed);
 
  protected:
