@@ -7,26 +7,14 @@
 
 #include "framework/graphics/canvas.h"
 #include "framework/rtl/formatsettings.h"
-#include "tests/framework/ui_test_support.h"
+#include "tests/ui_dropdown/dropdown_test_support.h"
 #include "ui/dropdown/dropdown_drawing.h"
 #include "ui/dropdown/dropdown_number_text.h"
 
 namespace ui::dropdown {
 namespace {
 
-using fw::testing::MemoryBitmap;
-
-class BitmapCanvas {
- public:
-  BitmapCanvas(int width, int height) : bitmap_(width, height) { canvas_.SetHandle(bitmap_.DC()); }
-  ~BitmapCanvas() { canvas_.SetHandle(nullptr); }
-  fw::TCanvas* Canvas() { return &canvas_; }
-  fw::TColor Pixel(int x, int y) const { return bitmap_.Pixel(x, y); }
-
- private:
-  MemoryBitmap bitmap_;
-  fw::TCanvas canvas_;
-};
+using ui::testing::BitmapCanvas;
 
 // Sets the separators for a test and puts the previous ones back.
 class Separators {

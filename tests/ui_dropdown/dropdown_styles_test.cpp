@@ -14,19 +14,6 @@ using DropDownStylesTest = DropDownTest;
 
 constexpr fw::TColor kMarker = fw::clFuchsia;  // a pop-up border colour no preset uses
 
-// Draws on a memory bitmap through a framework canvas for the scope's life.
-class BitmapCanvas {
- public:
-  BitmapCanvas(int width, int height) : bitmap_(width, height) { canvas_.SetHandle(bitmap_.DC()); }
-  ~BitmapCanvas() { canvas_.SetHandle(nullptr); }
-  fw::TCanvas* Canvas() { return &canvas_; }
-  fw::TColor Pixel(int x, int y) const { return bitmap_.Pixel(x, y); }
-
- private:
-  MemoryBitmap bitmap_;
-  fw::TCanvas canvas_;
-};
-
 TEST_F(DropDownStylesTest, ANewDropDownHasStyleFourAndSelectionStyleOne) {
   auto* d = MakeDropDown();
   EXPECT_EQ(d->DropDownColor(), 0xF3E5DA);
