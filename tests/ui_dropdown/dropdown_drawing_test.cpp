@@ -2,10 +2,14 @@
 // memory bitmap, text fitting and casing, and the classification of number texts.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
 #include "framework/rtl/formatsettings.h"
 #include "tests/ui_dropdown/dropdown_test_support.h"
 #include "ui/dropdown/dropdown_drawing.h"
@@ -132,6 +136,69 @@ TEST(DropDownDrawing, FilledRectWithAndWithoutEndColourAndBorder) {
     EXPECT_EQ(paper.Pixel(2, 2), 0x00FF00);
   }
   DrawFilledRect(nullptr, r, 0x00FF00, 0, 1, 0xFF0000, fw::clWhite);
+}
+
+// The columns of the bitmap's row range that hold a pixel of the colour, as [first, last]; {-1, -1} for none.
+std::pair<int, int> ColumnsWith(const BitmapCanvas& paper, int width, int top, int bottom, fw::TColor color) {
+  std::pair<int, int> found{-1, -1};
+  for (int x = 0; x < width; ++x) {
+    for (int y = top; y < bottom; ++y) {
+      if (paper.Pixel(x, y) != color) continue;
+      if (found.first < 0) found.first = x;
+      found.second = x;
+    }
+  }
+  return found;
+}
+
+TEST(DropDownText, ImageTextCentresWithoutAnImageAndFollowsOne) {
+  const fw::TRect r{0, 0, 200, 20};
+  {
+    SCOPED_TRACE("no image: centred");
+    BitmapCanvas paper(200, 20);
+    DrawImageText(paper.Canvas(), r, "WWW", 0, nullptr);
+    const auto text = ColumnsWith(paper, 200, 0, 20, fw::clBlack);
+    ASSERT_GE(text.first, 0);
+    EXPECT_LE(std::abs((text.first + text.second) - 200), 4);
+  }
+  {
+    SCOPED_TRACE("an image 4 pixels in, vertically centred, the text 4 pixels after it");
+    fw::TImageList* images = fw::Create<fw::TImageList>(nullptr);
+    images->SetSize(16, 16);
+    fw::TBitmap red;
+    red.SetSize(16, 16);
+    red.Canvas()->Brush()->SetColor(fw::clRed);
+    red.Canvas()->FillRect(fw::TRect{0, 0, 16, 16});
+    images->Add(&red, nullptr);
+    BitmapCanvas paper(200, 20);
+    DrawImageText(paper.Canvas(), r, "WWW", 0, images);
+    EXPECT_EQ(ColumnsWith(paper, 200, 0, 20, fw::clRed), std::make_pair(4, 19));
+    EXPECT_EQ(paper.Pixel(10, 1), fw::clWhite);
+    EXPECT_EQ(paper.Pixel(10, 2), fw::clRed);
+    EXPECT_EQ(paper.Pixel(10, 17), fw::clRed);
+    const auto text = ColumnsWith(paper, 200, 0, 20, fw::clBlack);
+    EXPECT_GE(text.first, 24);
+    EXPECT_LE(text.first, 26);
+    images->Free();
+  }
+}
+
+TEST(DropDownText, MeasuredHtmlCaptions) {
+  BitmapCanvas paper(10, 10);
+  SIZE size{1, 1};
+  MeasureHTMLText(paper.Canvas(), "", fw::TRect{0, 0, 1000, 500}, size, nullptr, false, nullptr);
+  EXPECT_EQ(size.cx, 0);
+  EXPECT_EQ(size.cy, 0);
+  SIZE plain{};
+  GetTextSize(paper.Canvas(), "Caption", plain);
+  MeasureHTMLText(paper.Canvas(), "Caption", fw::TRect{0, 0, 1000, 500}, size, nullptr, false, nullptr);
+  EXPECT_EQ(size.cx, plain.cx);
+  SIZE bold{};
+  MeasureHTMLText(paper.Canvas(), "<B>Caption</B>", fw::TRect{0, 0, 1000, 500}, bold, nullptr, false, nullptr);
+  EXPECT_GT(bold.cx, 0);
+  EXPECT_GT(bold.cy, 0);
+  // Measuring draws nothing.
+  EXPECT_EQ(paper.Pixel(2, 2), fw::clWhite);
 }
 
 TEST(DropDownText, FitTextShortensFromTheEnd) {
