@@ -239,6 +239,17 @@ TEST_F(DropDownValueTest, GroupedTypingRegroupsTheThousands) {
   EXPECT_EQ(d->Text(), "9,123,456");
 }
 
+TEST_F(DropDownValueTest, GroupedTypingKeepsEveryDigitOfALongNumber) {
+  // Beyond 15 digits a number would come back with other digits (and beyond 18 in exponent form).
+  ValueDropDown* d = MakeKind(kGrouped, 0);
+  Type(d, "12345678901234567890");
+  EXPECT_EQ(d->Text(), "12,345,678,901,234,567,890");
+  EXPECT_EQ(d->SelStart(), 26);
+  Select(d, 0, 0);
+  Type(d, "0");
+  EXPECT_EQ(d->Text(), "12,345,678,901,234,567,890");
+}
+
 TEST_F(DropDownValueTest, GroupedSeparatorOverTheWholeValueStartsAtZero) {
   ValueDropDown* d = MakeKind(kGrouped, 2);
   d->SetText("1234.5");

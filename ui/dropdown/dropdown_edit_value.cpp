@@ -22,6 +22,23 @@ std::string FixedFormat(int Decimals, bool Grouped) {
   return "%." + std::to_string(Decimals) + (Grouped ? "n" : "f");
 }
 
+// The most digits a double carries exactly; longer integer parts would come back changed from a number.
+constexpr size_t kExactDigits = 15;
+
+// An integer part of more digits than a number keeps, regrouped as its text (leading zeros dropped);
+// empty for anything else, which is regrouped through its value.
+std::string GroupedDigits(const std::string& Integer) {
+  std::string digits = dropdown::StripThousandSeparators(Integer);
+  const bool allDigits = std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (digits.size() <= kExactDigits || !allDigits) return {};
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+  if (digits.size() <= kExactDigits) return {};
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+    digits.insert(static_cast<size_t>(at), 1, fw::FormatSettings.ThousandSeparator);
+  }
+  return digits;
+}
+
 }  // namespace
 
 void TVxCustomDropDown::SetText(const std::string& Value) {
@@ -98,8 +115,11 @@ void TVxCustomDropDown::FormatThousands() {
   const char decimal = fw::FormatSettings.DecimalSeparator;
   const size_t separator = body.find(decimal);
   const std::string fraction = separator == std::string::npos ? std::string() : body.substr(separator, 255);
-  std::string integer = fw::Format("%n", std::trunc(std::fabs(GetFloatValue())));
-  integer = integer.substr(0, integer.find(decimal));
+  std::string integer = GroupedDigits(body.substr(0, separator));
+  if (integer.empty()) {
+    integer = fw::Format("%n", std::trunc(std::fabs(GetFloatValue())));
+    integer = integer.substr(0, integer.find(decimal));
+  }
   const std::string grouped = sign + integer + fraction;
   // The rewrite is the control's own: the keystroke that caused it has reported its change already.
   changeSuppressed_ = grouped != text;
