@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/graphics/canvas.h"
 #include "tests/framework/stdctrl_test_support.h"
 #include "ui/dropdown/dropdown_edit.h"
 
@@ -86,6 +87,21 @@ class DropDownTest : public fw::testing::StdControlTest {
     PostMessageA(window, message == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000000u));
     ProcessMessages();
   }
+};
+
+// A framework canvas drawing on a memory bitmap for the scope's life.
+class BitmapCanvas {
+ public:
+  BitmapCanvas(int width, int height) : bitmap_(width, height) { canvas_.SetHandle(bitmap_.DC()); }
+  BitmapCanvas(const BitmapCanvas&) = delete;
+  BitmapCanvas& operator=(const BitmapCanvas&) = delete;
+  ~BitmapCanvas() { canvas_.SetHandle(nullptr); }
+  fw::TCanvas* Canvas() { return &canvas_; }
+  fw::TColor Pixel(int x, int y) const { return bitmap_.Pixel(x, y); }
+
+ private:
+  MemoryBitmap bitmap_;
+  fw::TCanvas canvas_;
 };
 
 // A pixel of the window as the screen shows it (its border included).
