@@ -348,6 +348,10 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
   TDropDownForm* dropDownForm_ = nullptr;
   TDropDownEditButton* button_ = nullptr;
   bool themed_ = false;
+
+  // ---- the pop-up window ----
+  // Sends a key the pop-up or its picker received on to the edit's window (lParam 0).
+  void SendKey(UINT Message, WPARAM Key);
 };
 
 }  // namespace ui
