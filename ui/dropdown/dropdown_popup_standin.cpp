@@ -25,6 +25,7 @@ void DrawFilledRect(fw::TCanvas* Canvas, fw::TRect R, fw::TColor Color, int, int
   }
 }
 void DrawImageText(fw::TCanvas* Canvas, fw::TRect R, const std::string& Text, int, fw::TCustomImageList*) {
+  Canvas->TextExtent(Text);  // selects the canvas's font
   RECT r = R.ToRECT();
   DrawTextA(Canvas->Handle(), Text.c_str(), static_cast<int>(Text.size()), &r,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
@@ -32,8 +33,7 @@ void DrawImageText(fw::TCanvas* Canvas, fw::TRect R, const std::string& Text, in
 void GetTextSize(fw::TCanvas* Canvas, const std::string& Text, SIZE& Size) {
   Size = SIZE{0, 0};
   if (Text.empty()) return;
-  RECT r{0, 0, 1000, 500};
-  DrawTextA(Canvas->Handle(), Text.c_str(), static_cast<int>(Text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
-  Size = SIZE{r.right - r.left, r.bottom - r.top};
+  const fw::TSize extent = Canvas->TextExtent(Text);
+  Size = SIZE{extent.cx, extent.cy};
 }
 }
