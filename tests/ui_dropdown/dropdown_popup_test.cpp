@@ -18,9 +18,18 @@ using DropDownPopupTest = PopupTest;
 
 TEST_F(DropDownPopupTest, TheButtonsPressOpensThePopupBeforeTheRelease) {
   auto* picker = MakePicker();
+  // The form's caption is told to stay active once the pop-up has taken the activation.
+  std::vector<WPARAM> ncActivate;
+  Form()->SetWindowProc([&](fw::TMessage& Message) {
+    if (Message.Msg == WM_NCACTIVATE) ncActivate.push_back(Message.WParam);
+    Form()->WndProc(Message);
+  });
   const HWND arrow = picker->Button()->Handle();
   PostMessageA(arrow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ProcessMessages();
+  Form()->SetWindowProc(nullptr);
+  ASSERT_FALSE(ncActivate.empty());
+  EXPECT_EQ(ncActivate.back(), 1u);
   TDropDownForm* form = picker->DropDownForm();
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(picker->DroppedDown());
