@@ -33,6 +33,16 @@ void TDropDownBar::Notification(fw::TComponent* AComponent, fw::TOperation Opera
   if (Operation == fw::opRemove && AComponent == images_) images_ = nullptr;
 }
 
+void TDropDownBar::SetDropDown(TVxCustomDropDown* Value) {
+  dropDown_ = Value;
+  if (Value == nullptr) {
+    SetImages(nullptr);
+    return;
+  }
+  SetImages(Value->Images());
+  barAppearance_->Assign(SourceAppearance(Value));
+}
+
 bool TDropDownBar::PopupWithoutBorder() const {
   return dropDown_ == nullptr || dropDown_->DropDownBorderWidth() <= 0 ||
          dropDown_->DropDownBorderColor() == fw::clNone;

@@ -32,7 +32,7 @@ class TDropDownBar : public fw::TCustomControl {
   TVxButton* Button(int Index) const { return static_cast<TVxButton*>(buttonList_.Items(Index)); }
 
   // Takes the drop-down's images and copies its appearance; without one, forgets the images.
-  virtual void SetDropDown(TVxCustomDropDown* Value) = 0;
+  void SetDropDown(TVxCustomDropDown* Value);
   // Makes the buttons again when a drop-down is attached.
   void RebuildButtons();
   virtual void CreateButtons();
@@ -64,6 +64,8 @@ class TDropDownBar : public fw::TCustomControl {
   virtual void ConfigureButton(TVxButton* Button, TBarButton* Item) = 0;
   // Fires the drop-down's event for a click on the button with this index.
   virtual void ReportClick(int Index) = 0;
+  // The drop-down's appearance this bar copies (its header's or its footer's).
+  virtual TBarAppearance* SourceAppearance(TVxCustomDropDown* Value) const = 0;
   // The copy's OnChange: the bar follows its Visible and Height.
   void AppearanceChanged();
   // No drop-down, or its pop-up draws no border of its own.
@@ -86,7 +88,6 @@ class TVxHeader : public TDropDownBar {
   THeaderAppearance* Appearance() const { return appearance_.get(); }
   void SetAppearance(THeaderAppearance* Value) { appearance_->Assign(Value); }
   THeaderButtons* Buttons() const override;
-  void SetDropDown(TVxCustomDropDown* Value) override;
   // Left + 2, top + 2, right - 2, bottom - 3.
   fw::TRect ButtonArea() override;
 
@@ -94,6 +95,7 @@ class TVxHeader : public TDropDownBar {
   void DrawBorder(fw::TCanvas* ACanvas, const fw::TRect& R) override;
   void ConfigureButton(TVxButton* Button, TBarButton* Item) override;
   void ReportClick(int Index) override;
+  TBarAppearance* SourceAppearance(TVxCustomDropDown* Value) const override;
 
  private:
   std::unique_ptr<THeaderAppearance> appearance_;
@@ -106,7 +108,6 @@ class TVxFooter : public TDropDownBar {
   TFooterAppearance* Appearance() const { return appearance_.get(); }
   void SetAppearance(TFooterAppearance* Value) { appearance_->Assign(Value); }
   TFooterButtons* Buttons() const override;
-  void SetDropDown(TVxCustomDropDown* Value) override;
   // Left + 2, top + 2, right - 2 (right - 14 beside the size grip), bottom - 2.
   fw::TRect ButtonArea() override;
   // The appearance asks for it and the drop-down's pop-up may be sized.
@@ -121,6 +122,7 @@ class TVxFooter : public TDropDownBar {
   void DrawExtras(fw::TCanvas* ACanvas, const fw::TRect& R) override;
   void ConfigureButton(TVxButton* Button, TBarButton* Item) override;
   void ReportClick(int Index) override;
+  TBarAppearance* SourceAppearance(TVxCustomDropDown* Value) const override;
   void MouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
   void MouseMove(fw::TShiftState Shift, int X, int Y) override;
   void MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;

@@ -47,40 +47,31 @@ HWND TDropDownForm::GetRootWindow() {
 
 void TDropDownForm::UpdateHeaderFooter() {
   if (dropDown_ == nullptr) return;
-  THeaderAppearance* header = dropDown_->DropDownHeader();
-  if (header_ != nullptr) {
-    header_->SetDropDown(dropDown_);
-    header_->RebuildButtons();
-    header_->SetVisible(header->Visible());
-  } else if (header->Visible()) {
-    header_ = fw::Create<TVxHeader>(this);
-    header_->SetParent(this);
-    header_->SetHeight(header->Height());
-    header_->SetDropDown(dropDown_);
-    header_->RebuildButtons();
-    header_->SetAlign(fw::alTop);
+  UpdateBar(header_, dropDown_->DropDownHeader(), fw::alTop, dropDown_->OnDrawHeader, dropDown_->OnGetHeaderText);
+  UpdateBar(footer_, dropDown_->DropDownFooter(), fw::alBottom, dropDown_->OnDrawFooter, dropDown_->OnGetFooterText);
+}
+
+// An existing bar is updated and follows the appearance's visibility; a missing one is made only when the
+// appearance is visible. A bar once made is never freed before the form. The bar draws with the drop-down's
+// events.
+template <class Bar>
+void TDropDownForm::UpdateBar(Bar*& BarRef, TBarAppearance* Appearance, fw::TAlign Align,
+                              const TDrawBackGroundEvent& Draw, const TGetTextEvent& GetText) {
+  if (BarRef != nullptr) {
+    BarRef->SetDropDown(dropDown_);
+    BarRef->RebuildButtons();
+    BarRef->SetVisible(Appearance->Visible());
+  } else if (Appearance->Visible()) {
+    BarRef = fw::Create<Bar>(this);
+    BarRef->SetParent(this);
+    BarRef->SetHeight(Appearance->Height());
+    BarRef->SetDropDown(dropDown_);
+    BarRef->RebuildButtons();
+    BarRef->SetAlign(Align);
   }
-  if (header_ != nullptr) {
-    header_->OnDrawBackGround = dropDown_->OnDrawHeader;
-    header_->OnGetText = dropDown_->OnGetHeaderText;
-  }
-  TFooterAppearance* footer = dropDown_->DropDownFooter();
-  if (footer_ != nullptr) {
-    footer_->SetDropDown(dropDown_);
-    footer_->RebuildButtons();
-    footer_->SetVisible(footer->Visible());
-  } else if (footer->Visible()) {
-    footer_ = fw::Create<TVxFooter>(this);
-    footer_->SetParent(this);
-    footer_->SetHeight(footer->Height());
-    footer_->SetDropDown(dropDown_);
-    footer_->RebuildButtons();
-    footer_->SetAlign(fw::alBottom);
-  }
-  if (footer_ != nullptr) {
-    footer_->OnDrawBackGround = dropDown_->OnDrawFooter;
-    footer_->OnGetText = dropDown_->OnGetFooterText;
-  }
+  if (BarRef == nullptr) return;
+  BarRef->OnDrawBackGround = Draw;
+  BarRef->OnGetText = GetText;
 }
 
 // ---- painting ----

@@ -9,10 +9,11 @@
 
 #include "framework/controls/control_canvas.h"
 #include "framework/forms/form.h"
+#include "ui/dropdown/dropdown_edit.h"
 
 namespace ui {
 
-class TVxCustomDropDown;
+class TBarAppearance;
 class TVxHeader;
 class TVxFooter;
 
@@ -59,6 +60,9 @@ class TDropDownForm : public fw::TForm {
 
  private:
   void Activated(fw::TMessage& Message);
+  template <class Bar>
+  void UpdateBar(Bar*& BarRef, TBarAppearance* Appearance, fw::TAlign Align, const TDrawBackGroundEvent& Draw,
+                 const TGetTextEvent& GetText);
   void PaintNow();
 
   fw::TControlCanvas canvas_;

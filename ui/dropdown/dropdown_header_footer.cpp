@@ -34,15 +34,7 @@ THeaderButtons* TVxHeader::Buttons() const {
   return dropDown_ != nullptr ? dropDown_->DropDownHeader()->Buttons() : nullptr;
 }
 
-void TVxHeader::SetDropDown(TVxCustomDropDown* Value) {
-  dropDown_ = Value;
-  if (Value == nullptr) {
-    SetImages(nullptr);
-    return;
-  }
-  SetImages(Value->Images());
-  appearance_->Assign(Value->DropDownHeader());
-}
+TBarAppearance* TVxHeader::SourceAppearance(TVxCustomDropDown* Value) const { return Value->DropDownHeader(); }
 
 fw::TRect TVxHeader::ButtonArea() {
   const fw::TRect r = ClientRect();
@@ -78,15 +70,7 @@ TFooterButtons* TVxFooter::Buttons() const {
   return dropDown_ != nullptr ? dropDown_->DropDownFooter()->Buttons() : nullptr;
 }
 
-void TVxFooter::SetDropDown(TVxCustomDropDown* Value) {
-  dropDown_ = Value;
-  if (Value == nullptr) {
-    SetImages(nullptr);
-    return;
-  }
-  SetImages(Value->Images());
-  appearance_->Assign(Value->DropDownFooter());
-}
+TBarAppearance* TVxFooter::SourceAppearance(TVxCustomDropDown* Value) const { return Value->DropDownFooter(); }
 
 bool TVxFooter::SizeGripShown() const {
   return appearance_->SizeGrip() && dropDown_ != nullptr && dropDown_->DropDownSizeable();
