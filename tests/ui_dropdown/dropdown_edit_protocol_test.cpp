@@ -94,7 +94,8 @@ TEST_F(DropDownProtocolTest, DefaultsOutsideTheStylePresets) {
   // The appearances belong to the drop-down.
   EXPECT_EQ(d->DropDownHeader()->GetOwner(), d);
   EXPECT_EQ(d->DropDownFooter()->GetOwner(), d);
-  EXPECT_EQ(d->ButtonAppearance()->ColorDown(), 0xF5D8CA);
+  // Style 4's pressed colour replaces the appearance's own default.
+  EXPECT_EQ(d->ButtonAppearance()->ColorDown(), 0xAAD9FF);
 }
 
 TEST_F(DropDownProtocolTest, TheStyleNumbersAreAlwaysStoredAndReadBack) {
@@ -139,7 +140,7 @@ TEST_F(DropDownProtocolTest, AssignCopiesFromADropDownOnlyAndThroughTheButtonSet
   fw::TFont foreign;
   target->Assign(&foreign);
   target->Assign(source->DropDownHeader());
-  EXPECT_EQ(target->DropDownColor(), fw::clWhite);
+  EXPECT_EQ(target->DropDownColor(), 0xF3E5DA);
   EXPECT_EQ(target->DropDownWidth(), 0);
   EXPECT_EQ(target->DropDownButtonWidth(), 17);
   EXPECT_EQ(target->DropDownHeader()->Caption(), "");

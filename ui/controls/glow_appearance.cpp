@@ -1,44 +1,22 @@
 // The glow button's colour functions and its colour set.
-#include <algorithm>
-
-#include "framework/rtl/arith.h"
 #include "ui/controls/glow_appearance.h"
+
+#include "ui/foundation/color_conversions.h"
 
 namespace ui {
 
-namespace {
-
-int Channel(COLORREF rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
-
-int ShadeChannel(int c, int percent) {
-  if (c == 0) return std::clamp(percent, 0, 255);
-  const double factor = std::min(100, 100 + percent) / 100.0;
-  return std::clamp(static_cast<int>(fw::Round(factor * c)), 0, 255);
-}
-
-fw::TColor FromChannels(int r, int g, int b) { return static_cast<fw::TColor>(r | (g << 8) | (b << 16)); }
-
-}  // namespace
-
 fw::TColor ShadeColorRGB(fw::TColor Color, int PercentR, int PercentG, int PercentB) {
-  const COLORREF rgb = fw::ColorToRGB(Color);
-  return FromChannels(ShadeChannel(Channel(rgb, 0), PercentR), ShadeChannel(Channel(rgb, 8), PercentG),
-                      ShadeChannel(Channel(rgb, 16), PercentB));
+  return ShadeChannels(Color, PercentR, PercentG, PercentB);
 }
 
 fw::TColor ShadeColor(fw::TColor Color, int Percent) { return ShadeColorRGB(Color, Percent, Percent, Percent); }
 
+// The glow faces blend towards a colour that is not set by keeping the one that is.
 fw::TColor BlendColor(fw::TColor Color1, fw::TColor Color2, int Percent) {
   if (Percent >= 100) return Color1;
   if (Percent <= 0 || Color1 == fw::clNone) return Color2;
   if (Color2 == fw::clNone) return Color1;
-  const COLORREF c1 = fw::ColorToRGB(Color1);
-  const COLORREF c2 = fw::ColorToRGB(Color2);
-  const double p = Percent / 100.0;
-  auto mix = [&](int shift) {
-    return std::min(255, static_cast<int>(fw::Round(p * Channel(c1, shift) + (1.0 - p) * Channel(c2, shift))));
-  };
-  return FromChannels(mix(0), mix(8), mix(16));
+  return BlendChannels(Color1, Color2, Percent);
 }
 
 TGlowButtonAppearance::TGlowButtonAppearance() {

@@ -257,6 +257,25 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
   // The pop-up opens through the button's rule (not while read-only or already open).
   void TryShowDropDown();
 
+  // ---- typed values: edit kinds, numbers, caret and modification ----
+  // The edit kinds a descendant chooses with SetEditType.
+  static constexpr int etText = 0;
+  static constexpr int etInteger = 1;
+  static constexpr int etDecimal = 2;
+  static constexpr int etGrouped = 7;
+  // Writes the edit's text as given: no formatting, no old text, no flag change.
+  void SetTextDirect(const std::string& Value);
+  // Decimals of the decimal kinds; a change rewrites the value (ignored by the integer kind).
+  void SetPrecision(int Value);
+  void SetFloatValue(double X);
+  void SetIntValue(int N);
+  double GetFloatValue();
+  // The text as a number without its thousands separators; 0 when it is none.
+  double ParseFloat(const std::string& S) const;
+  void CaretAfterDecimal();
+  void CaretBeforeDecimal();
+  bool GetModifiedFlag() const { return modifiedFlag_; }
+
  protected:
   void Loaded() override;
   void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
@@ -274,6 +293,12 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
     userWidth_ = Width;
     userHeight_ = Height;
   }
+
+  // ---- typed values ----
+  // Sets the edit kind (etText, etInteger, etDecimal, etGrouped); a text the new kind cannot read becomes 0.
+  void SetEditType(int Kind);
+  // Called after a typed character or a paste was handled.
+  virtual void TextEdited() {}
 
  private:
   bool Designing() const { return ComponentState().Contains(fw::csDesigning); }
@@ -348,6 +373,30 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
   TDropDownForm* dropDownForm_ = nullptr;
   TDropDownEditButton* button_ = nullptr;
   bool themed_ = false;
+
+  // ---- typed values ----
+  // WM_CHAR, WM_CUT/WM_COPY/WM_PASTE, WM_SETFOCUS, WM_KILLFOCUS and CN_COMMAND of the value editing.
+  void CharTyped(fw::TMessage& Message);
+  void BackspaceTyped(fw::TMessage& Message);
+  // The decimal and grouped kinds' rules; false when the character was dropped and nothing follows.
+  bool DecimalCharTyped(fw::TMessage& Message, char Key);
+  bool GroupedCharTyped(fw::TMessage& Message, char Key);
+  // A digit or separator past the last allowed decimal: true when it is dropped; a digit before the end
+  // selects the next character so that it overwrites it.
+  bool PrecisionLimitDrops(char Key);
+  // A decimal separator typed into an empty text: "0" and the separator, caret after it.
+  bool StartsDecimalFraction(char Key);
+  void ClipboardMessage(fw::TMessage& Message);
+  void PasteText();
+  void FocusReceived(fw::TMessage& Message);
+  void FocusLost(fw::TMessage& Message);
+  // True when an EN_CHANGE is swallowed by the one-shot suppression.
+  bool ChangeSuppressed(fw::TMessage& Message);
+  bool DecimalKind() const { return editType_ == etDecimal || editType_ == etGrouped; }
+  bool NumericKind() const { return editType_ == etInteger || DecimalKind(); }
+
+  // The next EN_CHANGE raises no OnChange (the text was rewritten by the control itself).
+  bool changeSuppressed_ = false;
 };
 
 }  // namespace ui

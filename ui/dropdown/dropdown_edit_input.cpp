@@ -143,23 +143,13 @@ void TVxCustomDropDown::Dispatch(fw::TMessage& Message) {
       fw::TCustomMaskEdit::Dispatch(Message);
       UpdateButtonBounds();
       return;
-    case WM_CHAR:
-      // With the editor off the value is chosen in the pop-up only.
-      if (!editorEnabled_) return;
+    case WM_CHAR: CharTyped(Message); return;
+    case WM_CUT: case WM_COPY: case WM_PASTE: ClipboardMessage(Message); return;
+    case WM_SETFOCUS: FocusReceived(Message); return;
+    case WM_KILLFOCUS: FocusLost(Message); return;
+    case fw::CN_COMMAND:
+      if (ChangeSuppressed(Message)) return;
       break;
-    case WM_SETFOCUS:
-      if (Loading()) return;
-      fw::TCustomMaskEdit::Dispatch(Message);
-      if (!editorEnabled_) {
-        HideCaret(Handle());
-        Invalidate();
-      }
-      return;
-    case WM_KILLFOCUS:
-      if (Loading()) return;
-      fw::TCustomMaskEdit::Dispatch(Message);
-      if (!editorEnabled_) Invalidate();
-      return;
     case WM_LBUTTONDOWN: LeftButtonDown(Message); return;
     case WM_LBUTTONUP: LeftButtonUp(Message); return;
     case WM_PAINT:

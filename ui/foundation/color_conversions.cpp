@@ -58,6 +58,37 @@ fw::TColor LightenColor(fw::TColor Color, int Amount) {
 
 namespace {
 
+int Channel(COLORREF rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
+
+int ShadeChannel(int c, int percent) {
+  if (c == 0) return std::clamp(percent, 0, 255);
+  const double factor = std::min(100, 100 + percent) / 100.0;
+  return std::clamp(static_cast<int>(fw::Round(factor * c)), 0, 255);
+}
+
+fw::TColor FromChannels(int r, int g, int b) { return static_cast<fw::TColor>(r | (g << 8) | (b << 16)); }
+
+}  // namespace
+
+fw::TColor ShadeChannels(fw::TColor Color, int PercentR, int PercentG, int PercentB) {
+  const COLORREF rgb = fw::ColorToRGB(Color);
+  return FromChannels(ShadeChannel(Channel(rgb, 0), PercentR), ShadeChannel(Channel(rgb, 8), PercentG),
+                      ShadeChannel(Channel(rgb, 16), PercentB));
+}
+
+fw::TColor BlendChannels(fw::TColor Color1, fw::TColor Color2, int Percent) {
+  const COLORREF c1 = fw::ColorToRGB(Color1);
+  const COLORREF c2 = fw::ColorToRGB(Color2);
+  const double p = Percent / 100.0;
+  auto mix = [&](int shift) {
+    const double value = p * Channel(c1, shift) + (1.0 - p) * Channel(c2, shift);
+    return std::clamp(static_cast<int>(fw::Round(value)), 0, 255);
+  };
+  return FromChannels(mix(0), mix(8), mix(16));
+}
+
+namespace {
+
 // The circle through the points Bulge above R's bottom at both sides and through the middle of R's bottom.
 // Start and Sweep run from the left point through the lowest to the right point; Reversed() runs back.
 struct Bulge {
