@@ -397,6 +397,10 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
 
   // The next EN_CHANGE raises no OnChange (the text was rewritten by the control itself).
   bool changeSuppressed_ = false;
+
+  // ---- the pop-up window ----
+  // Sends a key the pop-up or its picker received on to the edit's window (lParam 0).
+  void SendKey(UINT Message, WPARAM Key);
 };
 
 }  // namespace ui
