@@ -96,11 +96,9 @@ bool TVxStringGrid::HasEditorNone(int col, int row) {
 }
 
 void TVxStringGrid::IsFixedCell(int col, int row, bool& fixed) {
-  // The count writers keep the requested fixed rows; the fixed columns are taken as requested.
-  const int requestedCols = FixedCols();
   fixed = fixed || (FixedRowAlways() && row <= requestedFixedRows_ && RowCount() == requestedFixedRows_) ||
-          (FixedColAlways && col < requestedCols && ColCount() == requestedCols) || col < FixedCols() ||
-          row < FixedRows();
+          (FixedColAlways() && col < requestedFixedCols_ && ColCount() == requestedFixedCols_) ||
+          col < FixedCols() || row < FixedRows();
   if (!fixed && OnIsFixedCell) OnIsFixedCell(this, row, col, fixed);
 }
 
@@ -178,19 +176,12 @@ std::string FilterValue(const std::string& text) {
 
 }  // namespace
 
-std::unique_ptr<fw::TStringList> TVxStringGrid::MakeDistinctValues() {
-  auto list = std::make_unique<fw::TStringList>();
-  list->SetDuplicates(fw::dupIgnore);
-  list->SetSorted(true);
-  return list;
-}
-
 bool TVxStringGrid::GetColumnFilter(int col) {
   fw::TStringList* values = distinctValues_.get();
   values->Clear();
   values->SetSorted(true);
   if (FilterDropDownAuto && (col >= FixedCols() || FilterDropDownColumns == fdAll)) {
-    for (int row = FixedRows(); row <= RowCount() - FixedFooters - 1; ++row) {
+    for (int row = FixedRows(); row <= RowCount() - FixedFooters() - 1; ++row) {
       values->Add(FilterValue(fw::Trim(GetCellEx(col, row))));
     }
     const int allRows = RowCount() + NumHiddenRows();

@@ -71,7 +71,7 @@ void TVxStringGrid::InsertRowEx(int row) {
 }
 
 void TVxStringGrid::RemoveRowEx(int row) {
-  if (RowCount() - FixedRows() - FixedFooters == 1 && !FixedRowAlways()) {
+  if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways()) {
     ClearRows(row, 1);
   } else {
     RemoveRows(row, 1);
@@ -82,7 +82,7 @@ void TVxStringGrid::RemoveRowEx(int row) {
 // ---- Event relays -------------------------------------------------------------------------------------
 
 void TVxStringGrid::SelectionChanged(int left, int top, int right, int bottom) {
-  if (Look == glVista || Look == glWin7 || Look == glOffice2007) {
+  if (Look() == glVista || Look() == glWin7 || Look() == glOffice2007) {
     const fw::TGridRect selection = Selection();
     RepaintRect(fw::TRect{selection.Left, selection.Top, selection.Right, selection.Bottom});
   }

@@ -52,12 +52,6 @@ struct TScrollBarRange {
   int Maximum;
 };
 
-// The grid's look presets.
-enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glNRV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
-
-// Which columns offer a filter drop-down.
-enum TFilterDropDownColumns : std::uint8_t { fdNormal, fdAll };
-
 using TGridHintEvent = std::function<void(fw::TObject* Sender, int ARow, int ACol, std::string& hintstr)>;
 using TGridWideHintEvent = std::function<void(fw::TObject* Sender, int ARow, int ACol, std::wstring& hintstr)>;
 using TOfficeHintEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, TVxHintInfo* OfficeHint)>;

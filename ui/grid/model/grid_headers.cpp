@@ -16,12 +16,6 @@ std::string HeaderText(const std::string& item) {
 
 }  // namespace
 
-std::unique_ptr<fw::TStringList> TVxStringGrid::MakeHeaderList(std::function<void()> changed) {
-  auto list = std::make_unique<fw::TStringList>();
-  list->OnChange = [changed = std::move(changed)](fw::TObject*) { changed(); };
-  return list;
-}
-
 void TVxStringGrid::SetColumnHeaders(fw::TStrings* value) {
   columnHeaders_->Assign(value);
   if (FixedRows() > 0) EmptyColumnHeaderCells();

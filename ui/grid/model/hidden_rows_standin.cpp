@@ -4,9 +4,7 @@
 
 namespace ui {
 
-int TVxStringGrid::RealColIndex(int col) { return col; }
 int TVxStringGrid::GetRealCol() { return Col(); }
-int TVxStringGrid::NumHiddenRows() { return 0; }
 int TVxStringGrid::DisplRowIndex(int realRow) { return realRow; }
 fw::TStrings* TVxStringGrid::RealRowHiddenStrings(int) { return nullptr; }
 bool TVxStringGrid::GetRowSelect(int) { return false; }
