@@ -187,14 +187,20 @@ void TVxStringGrid::UnhideLastLevel() {
   for (int row = 0; row < oldCount; ++row) heights[static_cast<std::size_t>(row)] = RowHeights(row);
   SetRowCount(oldCount + count);
 
-  // Refilled from the bottom: each row takes the newest level's entry that names it, or the next grid
-  // row from above.
+  // Refilled from the bottom: each row takes the level's entry that names it, or the next grid row from
+  // above. The level's entries are taken by index, so that rows hidden by HideRows into the same level
+  // (the store keeps those in index order among the others) come back at their own places.
+  std::vector<const TGridItem*> entries;
+  for (int i = 0; i < hiddenRows_->Count(); ++i) {
+    if (hiddenRows_->Item(i)->Level() >= level) entries.push_back(hiddenRows_->Item(i));
+  }
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const TGridItem* a, const TGridItem* b) { return a->Idx() < b->Idx(); });
   int source = oldCount - 1;
-  int entry = hiddenRows_->Count() - 1;
+  int entry = static_cast<int>(entries.size()) - 1;
   for (int target = RowCount() - 1; target >= 0; --target) {
-    while (entry >= 0 && hiddenRows_->Item(entry)->Level() < level) --entry;
-    if (entry >= 0 && hiddenRows_->Item(entry)->Idx() == target) {
-      CopyItemToRow(hiddenRows_->Item(entry), target);
+    if (entry >= 0 && entries[static_cast<std::size_t>(entry)]->Idx() == target) {
+      CopyItemToRow(entries[static_cast<std::size_t>(entry)], target);
       --entry;
     } else if (source >= 0 && source < target) {
       CopyRowCells(source, target);
