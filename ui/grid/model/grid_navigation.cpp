@@ -63,7 +63,7 @@ void TVxStringGrid::RestoreSelection() {
     return;
   }
   const int row = FixedRowAlways() && RowCount() <= FixedRows() ? 0 : FixedRows();
-  const int col = FixedColAlways && ColCount() <= FixedCols() ? 0 : FixedCols();
+  const int col = FixedColAlways() && ColCount() <= FixedCols() ? 0 : FixedCols();
   SelectSingleCell(col, row);
 }
 

@@ -10,14 +10,14 @@ namespace ui {
 void TVxStringGrid::SwapRows(int row1, int row2) {
   // Every real column is exchanged, so that the cells of hidden columns stay with their rows.
   const int cols = GetColCountEx();
-  swapRow_.Clear();
-  for (int col = 0; col < cols; ++col) swapRow_.AddObject(GetRawCellText(col, row1), GetRawCellObject(col, row1));
+  swapList_->Clear();
+  for (int col = 0; col < cols; ++col) swapList_->AddObject(GetRawCellText(col, row1), GetRawCellObject(col, row1));
   CopyRowCells(row2, row1);
   for (int col = 0; col < cols; ++col) {
-    SetRawCellText(col, row2, swapRow_.Strings(col));
-    SetRawCellObject(col, row2, swapRow_.Objects(col));
+    SetRawCellText(col, row2, swapList_->Strings(col));
+    SetRawCellObject(col, row2, swapList_->Objects(col));
   }
-  swapRow_.Clear();
+  swapList_->Clear();
   const int height1 = RowHeights(row1);
   const int height2 = RowHeights(row2);
   if (height1 != height2) {
@@ -44,7 +44,7 @@ void TVxStringGrid::SwapRows(int row1, int row2) {
 
 bool TVxStringGrid::IsSelected(int col, int row) {
   if (row < FixedRows() || col < FixedCols()) return false;
-  if (MouseActions()->DisjunctCellSelect()) return selectedCells_->HasValue(CellKey(col, row));
+  if (MouseActions()->DisjunctCellSelect()) return disjunctCells_->HasValue(CellKey(col, row));
   if (MouseActions()->DisjunctRowSelect()) {
     return GetRowSelect(MouseActions()->RowSelectPersistent() ? DisplToRealRow(row) : row);
   }

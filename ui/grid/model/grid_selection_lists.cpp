@@ -46,11 +46,11 @@ void TVxStringGrid::SetRowSelect(int row, bool selected) {
   if (selected) {
     if (rowSelectFlags_.Items(row) != kFlagSet) RepaintRow(row);
     rowSelectFlags_.SetItems(row, kFlagSet);
-    if (!selectedRows_->HasValue(row)) selectedRows_->Add(row);
+    if (!disjunctRowSelect_->HasValue(row)) disjunctRowSelect_->Add(row);
   } else {
     if (rowSelectFlags_.Items(row) != nullptr) RepaintRow(row);
     rowSelectFlags_.SetItems(row, nullptr);
-    selectedRows_->RemoveValue(row);
+    disjunctRowSelect_->RemoveValue(row);
   }
   if (OnRowDisjunctSelected) OnRowDisjunctSelected(this, row);
 }
@@ -74,7 +74,7 @@ void TVxStringGrid::ClearRowSelect() {
     RepaintRow(row);
     rowSelectFlags_.SetItems(row, nullptr);
   }
-  selectedRows_->Clear();
+  disjunctRowSelect_->Clear();
 }
 
 void TVxStringGrid::ClearColSelect() {

@@ -1,19 +1,8 @@
-// Stand-ins of string grid members that other work builds in parallel: the update lock counts only, no
-// fixed footer or right columns, and editability from goEditing and the fixed areas alone. The real
-// members replace this file.
+// Stand-ins of string grid members that other work builds in parallel: editability from goEditing and the
+// fixed areas alone. The real members replace this file.
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
-
-void TVxStringGrid::BeginUpdate() { ++updateCount_; }
-
-void TVxStringGrid::EndUpdate() {
-  if (updateCount_ > 0) --updateCount_;
-}
-
-int TVxStringGrid::FixedFooters() const { return 0; }
-
-int TVxStringGrid::FixedRightCols() const { return 0; }
 
 void TVxStringGrid::CanEditCellEx(int, int, bool&) {}
 

@@ -13,11 +13,17 @@
 #include <memory>
 #include <string>
 
+#include "components/input/wheel_grid.h"
+#include "framework/classes/stringlist.h"
+#include "ui/foundation/control_style.h"
 #include "ui/grid/model/base_grid.h"
+#include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
 #include "ui/grid/model/grid_item.h"
 #include "ui/grid/model/grid_selection_events.h"
+#include "ui/grid/model/grid_platform.h"
 #include "ui/grid/model/int_list.h"
+#include "ui/grid/model/string_grid_types.h"
 #include "ui/grid/settings/balloon_settings.h"
 #include "ui/grid/settings/bands.h"
 #include "ui/grid/settings/control_look.h"
@@ -37,7 +43,17 @@ namespace ui {
 // Told of every object the grid makes and frees, by name and in order (a test seam; null in the program).
 using TOwnedObjectProbe = void (*)(const char* Name, bool Made);
 
-class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
+// Sender, the column (row) about to be sized, and whether sizing may start.
+using TColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(fw::TObject* Sender, int ARow, bool& Allow)>;
+// Sender, the cell, and the edit mask to use.
+using TGetEditMaskEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+
+class TVxStringGrid : public TBaseGrid,
+                      public IGridSettingsOwner,
+                      public IControlStyle,
+                      public IControlFaceColors,
+                      public input::IWheelScrollGrid {
  public:
   explicit TVxStringGrid(fw::TComponent* AOwner);
   ~TVxStringGrid() override;
@@ -54,7 +70,7 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   // framework refuses raises its EInvalidGridOperation and leaves the request as it was.
   bool FixedRowAlways() const { return fixedRowAlways_; }
   void SetFixedRowAlways(bool value) { fixedRowAlways_ = value; }
-  int FixedRows() const;
+  int FixedRows() const override;
   void SetFixedRows(int value);
   // The largest row count the grid has had.
   int LargestRowCount() const { return largestRowCount_; }
@@ -186,8 +202,8 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   void SelectionToRowSelect(bool all);
   void SelectionToColSelect(bool all);
   int GetRowSelectCount();
-  TIntList* SelectedRows() { return selectedRows_.get(); }
-  TIntList* SelectedCells() { return selectedCells_.get(); }
+  TIntList* SelectedRows() { return disjunctRowSelect_.get(); }
+  TIntList* SelectedCells() { return disjunctCells_.get(); }
   static int CellKey(int col, int row) {
     return static_cast<int>((static_cast<unsigned>(row) << 16) | (static_cast<unsigned>(col) & 0xFFFFu));
   }
@@ -208,7 +224,6 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   int GetTopRow() const { return TopRow(); }
   // Rows outside FixedRows .. RowCount - 1 are ignored.
   void SetTopRow(int row);
-  void SetRow(int row);
   void MoveToCell(int col, int row) { MoveColRow(col, row, true, true); }
   void SelectSingleCell(int col, int row) { SetSelection(fw::TGridRect{col, row, col, row}); }
   void ScrollInView(int col, int row);
@@ -220,7 +235,6 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   bool SelectionHidden() const { return selectionHidden_; }
   fw::TInplaceEdit* GetInplaceEditor() const { return InplaceEditor(); }
   void CreateMetroScrollControls();
-  bool FixedColAlways = false;
   TRowDisjunctSelectEvent OnRowDisjunctSelect;
   TAutoInsertRowEvent OnRowDisjunctSelected;
   TRowChangedEvent OnRowUpdate;
@@ -268,17 +282,167 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
                          const fw::TRect& rect, const std::string& value, const std::string& controlId);
   fw::TGridRect GetSelection() const { return Selection(); }
   // Stand-ins of members other work builds (their files replace grid_sibling_standin.cpp).
-  void BeginUpdate();
-  void EndUpdate();
-  int FixedFooters() const;
-  int FixedRightCols() const;
   virtual void CanEditCellEx(int col, int row, bool& canEdit);
   bool CanEditCell(int col, int row);
+  // ---- Construction, window, loading, copying and geometry ------------------------------------------
+  // Every grid made sets it again: the cursor shown over HTML anchors, for the whole process.
+  static fw::TCursor AnchorCursor;
+  // Copies another string grid's settings, sizes and cells in a fixed order; any other source changes
+  // nothing.
+  void Assign(fw::TPersistent* Source) override;
+  // A pending skip (set by the cell selection) swallows one call.
+  void Invalidate() override;
+  // With IntegralHeight the height is cut to whole rows (outside BeginUpdate/EndUpdate).
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  fw::TColor BorderColor() const { return borderColor_; }
+  void SetBorderColor(fw::TColor value);
+  // With ScrollBarAlways a bar whose content fits stays shown, disabled; with saNone and force it is
+  // hidden. A bar whose content does not fit is enabled.
+  void UpdateScrollBarsAlways(bool force);
+  // The control itself when it is a form, else the form of its parent chain; nullptr without one.
+  static fw::TCustomForm* GetParentForm(fw::TControl* control);
+  // The column-order list: position p holds the index the column now at p had when it was last filled.
+  TIntList* ColumnOrder() { return columnOrder_.get(); }
+  void ResetColumnOrder();
+  // Shows every column and moves the columns back into the column-order list's order.
+  void RestoreColumnOrder();
+  // Counted only: painting and the rules that look at it wait while the count is above 0.
+  void BeginUpdate() { ++updateCount_; }
+  void EndUpdate() { if (updateCount_ > 0) --updateCount_; }
+  const TGridPlatformFlags& PlatformFlags() const { return platform_; }
+  // Read when the window is made: the wheel's message and the rows one notch scrolls.
+  UINT WheelMessage() const { return wheelMessage_; }
+  int WheelScrollLines() const { return wheelScrollLines_; }
+  bool LoadedOnce() const { return loadedOnce_; }
+  // The grid's own edit-mask text, the start of GetEditMask.
+  std::string EditMask;
+  TGetEditMaskEvent OnGetEditMask;
+
+  TGridLook Look() const { return look_; }
+  TScrollType ScrollType() const { return scrollType_; }
+  void SetScrollType(TScrollType value);
+  // Kept in the grid and handed to the framework.
+  fw::TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(fw::TScrollStyle value);
+  int ScrollWidth = 0;
+  TScrollBarAlways ScrollBarAlways = saNone;
+  TScrollHintType ScrollHints = shNone;
+  bool ScrollProportional = false;
+  bool ScrollSynch = false;
+  bool ShowSelection = true;
+  bool Flat = false;
+  bool SelectionColorMixer = false;
+  TVAlignment VAlignment = vtaTop;
+  TEditorType DefaultEditor = edNormal;
+  THoverFixedCells HoverFixedCells = hfNone;
+  TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+  std::string InvalidEntryTitle;
+  std::string InvalidEntryText;
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  bool ActiveCellShow = false;
+  bool AnchorHint = false;
+  bool AutoNumAlign = false;
+  bool AutoSize = false;
+  bool AutoThemeAdapt = false;
+  fw::TStringList* ColumnHeaders() { return columnHeaders_.get(); }
+  fw::TStringList* RowHeaders() { return rowHeaders_.get(); }
+  fw::TStringList* LookupItems() { return lookupItems_.get(); }
+
+  // ---- Dimensions and fixed areas ----------------------------------------------------------------------
+  void SetColCount(int value);
+  // As FixedRowAlways, for columns.
+  bool FixedColAlways() const { return fixedColAlways_; }
+  void SetFixedColAlways(bool value) { fixedColAlways_ = value; }
+  int FixedCols() const;
+  void SetFixedCols(int value);
+  int LargestColCount() const { return largestColCount_; }
+  // The counts with the hidden columns (rows).
+  int GetAllColCount();
+  int AllRowCount();
+  // Columns at the right edge and rows at the bottom that count as fixed.
+  int FixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(int value);
+  int FixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(int value);
+  // Read from column 0; a value equal to the default column width changes nothing.
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int value);
+  // Remembered; equal to DefaultRowHeight it sizes every row, else the fixed rows.
+  int FixedRowHeight() const { return fixedRowHeight_; }
+  void SetFixedRowHeight(int value);
+  fw::TAlignment DefaultAlignment() const { return defaultAlignment_; }
+  void SetDefaultAlignment(fw::TAlignment value);
+  bool WordWrap() const { return gridWordWrap_; }
+  void SetWordWrap(bool value);
+  bool IntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool value);
+  // The current column; a synchronised grid that follows columns takes it too.
+  void SetCol(int value);
+  // The smallest rectangle of columns and rows holding every cell with text; (0, 0, 0, 0) without any.
+  virtual void GetUsedRect(fw::TRect& rect);
+  // The cells the file operations cover.
+  bool SaveFixedCells = true;
+  bool SaveFixedCols = false;
+  bool SaveFixedRows = false;
+  int SaveColStart() const;
+  int SaveRowStart() const;
+  int SaveColEnd() const;
+  int SaveRowEnd() const;
+  int SaveColCount() const;
+  int SaveRowCount() const;
+  // The cell under a screen point; -1 outside the cells.
+  void CellAtScreenPoint(fw::TPoint point, int& col, int& row);
+  // Whether a client point is within 3 pixels of a sizable edge of a fixed cell.
+  bool InSizingZone(int x, int y);
+  // What the flat scroll bars take from ScrollType, ScrollColor and ScrollWidth.
+  struct TFlatBarStyle {
+    int Mode = -1;  // the common controls' FSB_ mode; -1 leaves it
+    fw::TColor Background = kColorNotSet;
+    int Width = 0;
+  };
+  TFlatBarStyle FlatScrollBarStyle() const;
+  // Hands the style to the common controls' flat bars (looked up by name; nothing without them).
+  void ApplyFlatScrollBarStyle();
+  // Calculates the footer row of one column, or of every column for -1.
+  virtual void UpdateFooterRow(int col);
+  void RepaintFloatingFooter();
+  TColumnSizeEvent OnColumnSize;
+  TRowSizeEvent OnRowSize;
+
+  // ---- Style interfaces ------------------------------------------------------------------------------
+  void SetComponentStyle(int Style) override { ApplyStyle(Style); }
+  void SetColors(const TControlFaceColors& Colors) override { ApplyStyleColors(Colors); }
+  void ApplyStyle(int Style);
+  void ApplyStyleColors(TControlFaceColors Colors);
+  const TControlFaceColors& FaceColors() const { return faceColors_; }
+
+  // ---- The wheel's view of the grid ------------------------------------------------------------------
+  int Row() const override { return TBaseGrid::Row(); }
+  void SetRow(int Value) override;
+  int RowCount() const override { return TBaseGrid::RowCount(); }
+
+  // ---- Stand-ins until hidden columns and rows and the cell queries are built (*_standin.cpp) ---------
+  virtual void IsFixedCell(int col, int row, bool& isFixed);
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
   // The owner form resized; subscribed at construction.
   virtual void FormResize(fw::TObject* Sender);
+
+  // ---- Window, loading and the framework's hooks -----------------------------------------------------
+  void CreateWnd() override;
+  void Loaded() override;
+  void Resize() override;
+  void CalcSizingState(int X, int Y, fw::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+  std::string GetEditMask(int ACol, int ARow) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  // Operations later kinds of grid replace (in this order).
+  virtual void UpdateFooter(int col);
+  virtual void CopyFromGrid(fw::TPersistent* Source);
+  // Draws the frame in BorderColor.
+  void DrawBorderFrame();
+  // The cell selection sets it to skip the next Invalidate.
+  bool skipNextInvalidate_ = false;
 
  private:
   // Makes an owned object and tells the probe.
@@ -340,13 +504,8 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   int hiddenColumnCount_ = 0;
   std::unique_ptr<TGridItems> hiddenRows_ = std::make_unique<TGridItems>();
   int hideLevel_ = 0;
-  std::unique_ptr<TIntList> ignoreColumns_ = std::make_unique<TIntList>(-1, -1);
   fw::TList rowSelectFlags_;
   fw::TList colSelectFlags_;
-  std::unique_ptr<TIntList> selectedRows_ = std::make_unique<TIntList>(0, 0);
-  std::unique_ptr<TIntList> selectedCells_ = std::make_unique<TIntList>(0, 0);
-  std::unique_ptr<TIntList> modifiedRows_ = std::make_unique<TIntList>(0, 0);
-  std::unique_ptr<TIntList> disabledRows_ = std::make_unique<TIntList>(0, 0);
   fw::TGridRect savedSelection_{};
   bool selectionHidden_ = false;
   int lastUpdateRow_ = 0;
@@ -354,7 +513,54 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   bool advancing_ = false;
   bool internalMove_ = false;
   char typedChar_ = 0;
-  fw::TStringList swapRow_;
+  // ---- Construction, dimensions and platform state ---------------------------------------------------
+  void MakeLists();
+  void FreeLists();
+  void ReadWheelSettings();
+  bool Loading() const { return ComponentState().Contains(fw::csLoading); }
+  bool VisibleRowsFit();
+  bool VisibleColsFit();
+
+  std::unique_ptr<fw::TStringList> columnHeaders_;
+  std::unique_ptr<fw::TStringList> rowHeaders_;
+  std::unique_ptr<fw::TStringList> lookupItems_;
+  std::unique_ptr<fw::TStringList> swapList_;
+  std::unique_ptr<fw::TStringList> distinctValues_;
+  std::unique_ptr<fw::TFont> spareFont_;
+  std::unique_ptr<TIntList> savedColWidths_;
+  std::unique_ptr<TIntList> ignoreColumns_;
+  std::unique_ptr<TIntList> columnOrder_;
+  std::unique_ptr<TIntList> rowIndexes_;
+  std::unique_ptr<TIntList> unsortWork_;
+  std::unique_ptr<TIntList> mergedColumns_;
+  std::unique_ptr<TIntList> disjunctCells_;
+  std::unique_ptr<TIntList> disjunctRowSelect_;
+  std::unique_ptr<TIntList> modifiedRows_;
+  std::unique_ptr<TIntList> disabledRows_;
+  std::unique_ptr<TSortIndexList> sortIndexes_;
+  std::unique_ptr<TControlList> controlList_;
+  TGridPlatformFlags platform_;
+  TControlFaceColors faceColors_;
+  TGridLook look_ = glXP;
+  TScrollType scrollType_ = ssNormal;
+  fw::TScrollStyle scrollBars_ = fw::ssBoth;
+  fw::TColor borderColor_ = 0x808080;
+  fw::TAlignment defaultAlignment_ = fw::taLeftJustify;
+  bool gridWordWrap_ = true;
+  bool integralHeight_ = false;
+  bool fixedColAlways_ = false;
+  int requestedFixedCols_ = 1;
+  int largestColCount_ = 0;
+  int fixedRightCols_ = 0;
+  int fixedFooters_ = 0;
+  int fixedRowHeight_ = 0;
+  UINT wheelMessage_ = WM_MOUSEWHEEL;
+  int wheelScrollLines_ = 3;
+  bool loadedOnce_ = false;
+  int rememberedLeftCol_ = -1;
+  int rememberedTopRow_ = -1;
+  static constexpr UINT_PTR kGridTimer = 111;
+
 };
 
 }  // namespace ui
