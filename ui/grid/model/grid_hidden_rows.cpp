@@ -71,6 +71,13 @@ bool TVxStringGrid::IsHiddenRow(int row) const {
   return false;
 }
 
+fw::TStrings* TVxStringGrid::RealRowHiddenStrings(int realRow) {
+  for (int i = 0; i < hiddenRows_->Count(); ++i) {
+    if (hiddenRows_->Item(i)->Idx() == realRow) return hiddenRows_->Item(i)->Items();
+  }
+  return nullptr;
+}
+
 bool TVxStringGrid::IsHiddenRowListed(int row, std::unique_ptr<TIntList>& list) const {
   if (!list) {
     list = std::make_unique<TIntList>(0, 0);

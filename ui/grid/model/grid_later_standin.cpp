@@ -16,8 +16,6 @@ int TVxStringGrid::VisibleFixedRightCols() { return FixedRightCols(); }
 
 void TVxStringGrid::CellsChanged(const fw::TRect&) {}
 
-void TVxStringGrid::HideCellEditor() {}
-
 void TVxStringGrid::UpdateCellControls(bool) {}
 
 void TVxStringGrid::ShowControlEditor(const std::string&, const std::string&, int, int, const fw::TRect&,

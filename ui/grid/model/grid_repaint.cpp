@@ -38,7 +38,7 @@ void TVxStringGrid::RepaintCol(int col) {
   InvalidateArea(this, fw::TRect{first.Left, first.Top, first.Right, end.Bottom}, false);
 }
 
-void TVxStringGrid::RepaintRect(const fw::TGridRect& cells) {
+void TVxStringGrid::RepaintRect(const fw::TRect& cells) {
   if (cells.Left < 0 || cells.Top < 0 || cells.Right < 0 || cells.Bottom < 0) return;
   const fw::TRect first = CellRect(cells.Left, cells.Top);
   const fw::TRect last = CellRect(std::min(VisibleColCount() + FixedCols(), cells.Right), cells.Bottom);

@@ -8,19 +8,25 @@
 // the form's resize through TFormResizeHub and unsubscribes when freed. GUI thread only.
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "components/input/wheel_grid.h"
 #include "framework/classes/stringlist.h"
 #include "ui/foundation/control_style.h"
+#include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
+#include "ui/grid/model/cell_graphic.h"
 #include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
 #include "ui/grid/model/grid_item.h"
 #include "ui/grid/model/grid_selection_events.h"
+#include "ui/grid/model/grid_events.h"
 #include "ui/grid/model/grid_platform.h"
 #include "ui/grid/model/int_list.h"
 #include "ui/grid/model/string_grid_types.h"
@@ -217,7 +223,7 @@ class TVxStringGrid : public TBaseGrid,
   void RepaintCell(int col, int row);
   void RepaintRow(int row);
   void RepaintCol(int col);
-  void RepaintRect(const fw::TGridRect& cells);
+  void RepaintRect(const fw::TRect& cells);
   void RepaintActiveCellHeaders(int col1, int row1, int col2, int row2);
   // Current cell and scrolling.
   int GetRow() const { return Row(); }
@@ -276,14 +282,10 @@ class TVxStringGrid : public TBaseGrid,
   int FirstAdvanceCol();
   int VisibleFixedRightCols();
   void CellsChanged(const fw::TRect& cells);
-  void HideCellEditor();
   void UpdateCellControls(bool rebuild);
   void ShowControlEditor(const std::string& cellText, const std::string& controlType, int row, int col,
                          const fw::TRect& rect, const std::string& value, const std::string& controlId);
   fw::TGridRect GetSelection() const { return Selection(); }
-  // Stand-ins of members other work builds (their files replace grid_sibling_standin.cpp).
-  virtual void CanEditCellEx(int col, int row, bool& canEdit);
-  bool CanEditCell(int col, int row);
   // ---- Construction, window, loading, copying and geometry ------------------------------------------
   // Every grid made sets it again: the cursor shown over HTML anchors, for the whole process.
   static fw::TCursor AnchorCursor;
@@ -421,8 +423,209 @@ class TVxStringGrid : public TBaseGrid,
   void SetRow(int Value) override;
   int RowCount() const override { return TBaseGrid::RowCount(); }
 
-  // ---- Stand-ins until hidden columns and rows and the cell queries are built (*_standin.cpp) ---------
-  virtual void IsFixedCell(int col, int row, bool& isFixed);
+  // Cell queries: each fires its event; a derived grid overrides the operation
+  virtual void GetCellHint(int col, int row, std::wstring& wideHint, std::string& hint);
+  virtual void GetCellColor(int col, int row, fw::TFont* font, fw::TBrush* brush, fw::TGridDrawState state);
+  virtual void GetCellPrintColor(int col, int row, fw::TBrush* brush, fw::TFont* font, fw::TGridDrawState state);
+  virtual void GetCellBorder(int col, int row, TCellBorders& borders, fw::TPen* pen);
+  virtual void GetCellPrintBorder(int col, int row, fw::TPen* pen, TCellBorders& borders);
+  virtual void GetAlignment(int col, int row, fw::TAlignment& hAlign, TVAlignment& vAlign);
+  virtual void GetCellFormat(int col, TSortStyle& style, std::string& prefix, std::string& suffix);
+  virtual void GetCellEditorSpin(int col, int row, TEditorType& editor);
+  virtual void GetCellEditorCombo(int col, int row, TEditorType& editor);
+  // False without OnGetEditorType; else whether the event turns edNormal into edNone.
+  virtual bool HasEditorNone(int col, int row);
+  // Fires OnIsFixedCell only for a cell the fixed rules leave normal.
+  virtual void IsFixedCell(int col, int row, bool& fixed);
+  virtual void DoCanEditCell(int col, int row, bool& canEdit);
+  // Through the base cell: its ReadOnly mark, the editing switches, then DoCanEditCell.
+  virtual void CanEditCellEx(int col, int row, bool& canEdit);
+  virtual void DoIsPasswordCell(int col, int row, bool& password);
+  virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
+  virtual bool HasComboBox(int col, int row);
+  // Never in fixed rows and columns (the event is not asked there).
+  virtual bool HasSpinEdit(int col, int row);
+  virtual void GetCheckTrue(int col, int row, std::string& text);
+  virtual void GetCheckFalse(int col, int row, std::string& text);
+  // Fills DistinctValues() with the values the column's filter drop-down offers; true when there are any.
+  virtual bool GetColumnFilter(int col);
+  virtual void GetCellCursor(int col, int row, int x, int y);
+  virtual void SearchFooterAction(const std::string& text, int col, int row, TSearchAction action);
+  virtual void ButtonClick(int col, int row);
+  // Fires OnExpandClick, then sets the row's height for the new state.
+  virtual void ExpandClick(int col, int row, bool expanded);
+  virtual void ComboCloseUp(fw::TGridCoord cell);
+  virtual void ComboDropDown(fw::TGridCoord cell);
+
+  // Cell accessors: colours, fonts, check state, real rows and wide text
+  bool IsPasswordCell(int col, int row);
+  // False unless editing is on (goEditing, RangeSelectAndEdit or EditingSuspended); then CanEditCellInt.
+  bool CanEditCell(int col, int row);
+  // Editable through CanEditCellEx and not fixed through IsFixedCell, asked of the base cell.
+  bool CanEditCellInt(int col, int row);
+  // True when the cell holds a check kind, with its state; with hidden rows the row is a real row.
+  bool GetCheckBoxStateEx(int col, int row, fw::TCheckBoxState& state);
+  // The texts kept for a hidden row; nullptr when the row is shown.
+  fw::TStrings* RealRowHiddenStrings(int realRow);
+  std::string RealRowText(int col, int realRow);
+  fw::TObject* RealRowObject(int col, int realRow);
+  fw::TControl* GetCellControl(int col, int row);
+  fw::TColor GetCellBrushColor(int col, int row);
+  bool GetCellReadOnly(int col, int row);
+  void SetCellBrushColor(int col, int row, fw::TColor color);
+  void SetCellBrushColorTo(int col, int row, fw::TColor color);
+  void SetCellFontColor(int col, int row, fw::TColor color);
+  // From FixedCols over every column, hidden ones too; clNone takes the colour back, freeing a cell's
+  // properties only when nothing but defaults remains in them.
+  void SetRowBrushColor(int row, fw::TColor color);
+  void SetRowBrushColorTo(int row, fw::TColor color);
+  void SetRowFontColor(int row, fw::TColor color);
+  // The fixed-cell colour set's first four colours, stored as RGB; the grid repaints.
+  void SetFixedCellColorFrom(fw::TColor color);
+  void SetFixedCellColorTo(fw::TColor color);
+  void SetFixedCellColorMirrorFrom(fw::TColor color);
+  void SetFixedCellColorMirrorTo(fw::TColor color);
+  std::wstring GetCellWideText(int col, int row);
+  // Written raw: no merge redirection, no repaint.
+  void SetCellWideText(int col, int row, const std::wstring& text);
+  std::string GetStrippedCell(int col, int row);
+  // Sorted, duplicates ignored: the values GetColumnFilter gathers.
+  fw::TStringList* DistinctValues() { return distinctValues_.get(); }
+  TVxHintInfo* OfficeHint() { return officeHint_.get(); }
+  void SetOfficeHint(TVxHintInfo* value) { officeHint_->Assign(value); }
+  // Set while editing is on but the selected cell may not be edited; counts as editing being on.
+  bool EditingSuspended = false;
+  // The date editors' events, relayed for the current cell.
+  void DateTimePickerChange(fw::TDateTime value);
+  void DatePickerChange(fw::TDateTime value, bool editsTime);
+  void DatePickerCloseUp();
+  // Styles the picker's month calendar and sizes it to its minimum before OnDatePickerDropDown.
+  void DatePickerDropDown(HWND picker, bool showToday, bool showTodayCircle, bool weekNumbers);
+
+  TGridHintEvent OnGridHint;
+  TGridWideHintEvent OnGridWideHint;
+  TOfficeHintEvent OnOfficeHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  THasComboEvent OnHasComboBox;
+  THasSpinEditEvent OnHasSpinEdit;
+  TIsFixedCellEvent OnIsFixedCell;
+  TCanEditCellEvent OnCanEditCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TWordWrapEvent OnGetWordWrap;
+  TCellCursorEvent OnGetCellCursor;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TButtonClickEvent OnButtonClick;
+  TExpandClickEvent OnExpandClick;
+  TClickCellEvent OnComboCloseUp;
+  TClickCellEvent OnComboDropDown;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TEditChangeEvent OnEditChange;
+  TClickCellEvent OnDatePickerCloseUp;
+  TClickCellEvent OnDatePickerDropDown;
+
+  // Zoom, cursor, current cell, file texts and hooks
+  // Adds the step to every column width and row height that stays above 0; the level stays in -10..10.
+  void Zoom(int step);
+  int ZoomLevel() const { return zoomLevel_; }
+  bool Zooming() const { return zooming_; }
+  TIntelliPan IntelliPan = ipVertical;
+  fw::TPoint IntelliPanAnchor{0, 0};
+  void DrawIntelliPanIcon();
+  void RepaintIntelliPanIcon();
+  // The control's cursor; a write is also the grid cursor that cell cursors come back to.
+  fw::TCursor Cursor() const { return TBaseGrid::Cursor(); }
+  void SetCursor(fw::TCursor value);
+  fw::TCursor GridCursor() const { return gridCursor_; }
+  void ChangeScale(int M, int D) override;
+  virtual void GetCurrentCellRaw(std::string& text);
+  virtual void GetCurrentCellDispl(std::string& text);
+  virtual void SetCurrentCell(const std::string& text);
+  virtual void SetCurrentCellEdit(const std::string& text);
+  virtual void SetEditTextDispl(int col, int row, const std::string& text);
+  virtual void GetCellForFilter(int col, int row, std::string& text);
+  // The text file output writes for a cell, through OnSaveCell.
+  virtual void SaveCell(int col, int row, std::string& text);
+  // A cell read from a file: OnLoadCell, then the raw write.
+  virtual void LoadCell(int col, int row, const std::string& text);
+  virtual void InsertRowEx(int row);
+  virtual void RemoveRowEx(int row);
+  virtual void SelectionChanged(int left, int top, int right, int bottom);
+  virtual void FixedEdit(int col, int row, TGridFixedCellEditor& editor, fw::TStringList* values);
+  virtual void FilterDone();
+  virtual void F2KeyHook();
+  virtual void SelectionRectHook(const fw::TRect& rect);
+  virtual void ReportEditProgress(const std::string& text, fw::TPoint caret, int selectionPos);
+  virtual void EditorHook1();
+  virtual bool InDesignMode(bool& designing);
+  virtual void RepaintHook();
+  virtual void HideEditorOption();
+  virtual void EditorHook2();
+  virtual void FindNotify(int stage, int index);
+  virtual void PasteNotify(int stage, fw::TGridCoord cell);
+  void UpdateScrollBarCell(int col, int row) override;
+
+  TCellValueEvent OnSaveCell;
+  TCellValueEvent OnLoadCell;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TSelectionChangedEvent OnSelectionChanged;
+  TFixedEditEvent OnFixedEdit;
+  fw::TNotifyEvent OnFilterDone;
+
+  // Typed values and display text
+  void SetInts(int col, int row, int value);
+  // EVxGridError "Cell does not contain integer value"; blanks around, "" and "-" read as 0.
+  int GetInts(int col, int row);
+  void SetFloats(int col, int row, double value);
+  // EVxGridError "Cell does not contain a float value"; the text as a displayed number.
+  long double GetFloats(int col, int row);
+  long double GetRealRowFloats(int col, int realRow);
+  void SetDates(int col, int row, fw::TDateTime value);
+  void GetDisplText(int col, int row, std::string& text) override;
+  bool CellIsWide(int col, int row);
+  bool IsSortIndicatorCell(int col, int row);
+  void SetColumnHeaders(fw::TStrings* value);
+  void SetRowHeaders(fw::TStrings* value);
+  void EmptyColumnHeaderCells();
+  void WriteColumnHeaders();
+  void EmptyRowHeaderCells();
+  void WriteRowHeaders();
+
+  // A nil list changes nothing.
+  void SetLookupItems(fw::TStrings* value);
+  void SetFixedFont(fw::TFont* value);
+  // The component version, four numbers joined by "."; the write does nothing.
+  std::string Version();
+  void SetVersion(const std::string&) {}
+  // Links are marked in the display text while set.
+  bool URLShowInText = false;
+  fw::TNotifyEvent OnRichEditSelectionChange;
+  void RichEditSelectionChanged();
+
+  // Until their own work lands: cell graphics, repainting, rows, hidden-column maps, the version number
+  // and the settings of the count and fixed-area writers
+  virtual TCellType GetCellType(int col, int row);
+  virtual TCellGraphic* GetCellGraphic(int col, int row);
+  virtual std::string GetFormattedCell(int col, int row);
+  virtual void InsertRows(int row, int count, bool adjustControls = true);
+  virtual void RemoveRows(int row, int count);
+  void ClearRows(int row, int count);
+  virtual void HideCellEditor();
+  void UpdateVertScrollBar();
+  void UpdateHorzScrollBar();
+  void GetCellTextExtent(int realCol, int row, fw::TPoint& size, bool reserveButton, bool wrapInWidth);
+  void SetScrollBarRange(int col, int row, TScrollBarRange range);
+  void MoveFocusWindow();
+  virtual std::uint32_t VersionAsNumber();
+  bool FilterDropDownAuto = false;
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
@@ -443,6 +646,13 @@ class TVxStringGrid : public TBaseGrid,
   void DrawBorderFrame();
   // The cell selection sets it to skip the next Invalidate.
   bool skipNextInvalidate_ = false;
+
+  // Cell queries: a cell's defaults as the painter resolves them
+  void GetCellDefaults(int col, int row, TCellGradientDirection& gradientDirection, bool& wordWrap,
+                       TVAlignment& vAlign, fw::TAlignment& hAlign, fw::TColor& colorMirrorTo,
+                       fw::TColor& colorMirror, fw::TColor& colorTo, fw::TBrush* brush, fw::TFont* font) override;
+  // Typed values and display text: the column-headers hook
+  virtual void ColumnHeadersChanged();
 
  private:
   // Makes an owned object and tells the probe.
@@ -561,6 +771,16 @@ class TVxStringGrid : public TBaseGrid,
   int rememberedTopRow_ = -1;
   static constexpr UINT_PTR kGridTimer = 111;
 
+
+  // Cell queries, zoom and cursor, typed values: owned objects and state
+  std::unique_ptr<TVxHintInfo> officeHint_ = std::make_unique<TVxHintInfo>();
+  void ColumnHeaderListChanged();
+  // Takes clNone into the colour setter's cell and frees the properties once only defaults remain.
+  void ResetRowCellColor(int col, int row, void (*reset)(TCellProperties*));
+  bool HoldsOnlyDefaults(int col, int row, const TCellProperties* props);
+  int zoomLevel_ = 0;
+  bool zooming_ = false;
+  fw::TCursor gridCursor_ = fw::crDefault;
 };
 
 }  // namespace ui
