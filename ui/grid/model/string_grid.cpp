@@ -94,6 +94,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
 
 TVxStringGrid::~TVxStringGrid() {
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
+  ReturnHiddenRowObjects();
   painterFixedFont_ = nullptr;
   FreeOwned(spareFont_, "SpareFont");
   FreeOwned(controlLook_, "ControlLook");

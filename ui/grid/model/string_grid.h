@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -23,6 +24,8 @@
 #include "ui/grid/model/cell_graphic.h"
 #include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
+#include "ui/grid/model/grid_item.h"
+#include "ui/grid/model/grid_selection_events.h"
 #include "ui/grid/model/grid_events.h"
 #include "ui/grid/model/grid_platform.h"
 #include "ui/grid/model/int_list.h"
@@ -142,6 +145,147 @@ class TVxStringGrid : public TBaseGrid,
   TFixedCellColors& FixedCellColors() override { return fixedCellColors_; }
   bool IsSettingsOwner(const fw::TStringGrid* Grid) const override { return Grid == this; }
 
+  // Hidden columns and rows, selection lists, navigation helpers, row swap and selection text.
+  // Real columns count hidden ones and address the cell store; display columns count shown ones. Only
+  // columns 0 to 511 can be hidden; from 512 on every column is shown and maps to itself.
+  int RealToDisplCol(int col) const;
+  int DisplToRealCol(int col) const;
+  int DisplayColumnOf(int col) override { return RealToDisplCol(col); }
+  int RealColIndex(int col) const { return DisplToRealCol(col); }
+  bool IsHiddenColumn(int col) const;
+  // Raw access to the visibility table, columns 0 to 512.
+  bool IsColumnVisible(int col) const;
+  void SetColumnVisible(int col, bool visible);
+  int NumHiddenColumns() const { return hiddenColumnCount_; }
+  // ColCount with the hidden columns.
+  int GetColCountEx() override { return ColCount() + hiddenColumnCount_; }
+  // The real column of the current column.
+  int GetRealCol() const { return DisplToRealCol(Col()); }
+  // The columns searching, sorting and auto-sizing skip.
+  TIntList* IgnoreColumns() { return ignoreColumns_.get(); }
+  bool IsIgnoredColumn(int col) const { return ignoreColumns_->HasValue(col); }
+  // The last shown column is never hidden; hiding a hidden column or showing a shown one does nothing.
+  void HideColumns(int first, int last);
+  void HideColumn(int col) { HideColumns(col, col); }
+  void UnHideColumns(int first, int last);
+  void UnHideColumn(int col) { UnHideColumns(col, col); }
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + hiddenColumnCount_); }
+  // Real rows count the rows kept in the hidden-row store.
+  int DisplToRealRow(int row) const;
+  int RealToDisplRow(int row) const;
+  int RealRowIndex(int row) const { return DisplToRealRow(row); }
+  int DisplRowIndex(int row) const { return RealToDisplRow(row); }
+  bool IsHiddenRow(int row) const;
+  // The same test through a list of the hidden rows' indices, made on the first call (when list is
+  // empty) and kept by the caller for the next ones.
+  bool IsHiddenRowListed(int row, std::unique_ptr<TIntList>& list) const;
+  int NumHiddenRows() const { return hiddenRows_->Count(); }
+  // The hidden-row store, one entry per hidden row.
+  TGridItems* HiddenRows() { return hiddenRows_.get(); }
+  // A block of shown rows (real indices) hidden outside the hide levels, as node contraction does.
+  void HideRows(int first, int last);
+  // A contiguous block of hidden rows (real indices) shown again.
+  void UnhideRows(int first, int last);
+  // The listed grid rows (ascending) hidden as one new hide level.
+  void HideRowList(const TIntList& rows);
+  // The rows of the newest hide level shown again; the caller then lowers HideLevel.
+  void UnhideLastLevel();
+  int HideLevel() const { return hideLevel_; }
+  void SetHideLevel(int value) { hideLevel_ = value; }
+  // Empty rows put in at row (the hidden columns' cells move with the rows below); rows taken out through
+  // the framework's row deletion. The hidden-row store and the row selection flags stay as they are.
+  void InsertRowsInternal(int row, int count, bool adjust);
+  void RemoveRowsInternal(int row, int count, bool adjust);
+
+  // Disjunct selections: row and column flags, the selected rows in the order they were selected, and
+  // the selected cells as keys (column in the low 16 bits, row in the high 16 bits).
+  bool GetRowSelect(int row);
+  void SetRowSelect(int row, bool selected);
+  bool GetColSelect(int col);
+  void SetColSelect(int col, bool selected);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool all);
+  void SelectionToColSelect(bool all);
+  int GetRowSelectCount();
+  TIntList* SelectedRows() { return disjunctRowSelect_.get(); }
+  TIntList* SelectedCells() { return disjunctCells_.get(); }
+  static int CellKey(int col, int row) {
+    return static_cast<int>((static_cast<unsigned>(row) << 16) | (static_cast<unsigned>(col) & 0xFFFFu));
+  }
+  // Row marks.
+  bool GetRowModified(int row) const;
+  void SetRowModified(int row, bool modified);
+  bool GetRowEnabled(int row) const;
+  TIntList* ModifiedRows() { return modifiedRows_.get(); }
+  TIntList* DisabledRows() { return disabledRows_.get(); }
+  // Repainting: the areas are invalidated, nothing is drawn at once.
+  void RepaintCell(int col, int row);
+  void RepaintRow(int row);
+  void RepaintCol(int col);
+  void RepaintRect(const fw::TRect& cells);
+  void RepaintActiveCellHeaders(int col1, int row1, int col2, int row2);
+  // Current cell and scrolling.
+  int GetRow() const { return Row(); }
+  int GetTopRow() const { return TopRow(); }
+  // Rows outside FixedRows .. RowCount - 1 are ignored.
+  void SetTopRow(int row);
+  void MoveToCell(int col, int row) { MoveColRow(col, row, true, true); }
+  void SelectSingleCell(int col, int row) { SetSelection(fw::TGridRect{col, row, col, row}); }
+  void ScrollInView(int col, int row);
+  bool LastRowFitsAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  // The selection moves just outside the grid until RestoreSelection.
+  void HideSelection();
+  void RestoreSelection();
+  bool SelectionHidden() const { return selectionHidden_; }
+  fw::TInplaceEdit* GetInplaceEditor() const { return InplaceEditor(); }
+  void CreateMetroScrollControls();
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TAutoInsertRowEvent OnRowDisjunctSelected;
+  TRowChangedEvent OnRowUpdate;
+  // Highlighting search matches with a tag ("hi" for columns and the whole grid).
+  void HighlightInRange(const std::string& text, const std::string& tag, bool caseSensitive, int col1, int row1,
+                        int col2, int row2);
+  void UnHighlightInRange(const std::string& tag, int col1, int row1, int col2, int row2);
+  void HighlightInColumn(bool fixedCells, bool caseSensitive, int col, const std::string& text);
+  void UnHighlightInColumn(bool fixedCells, int col);
+  void HighlightInGrid(bool fixedCells, bool caseSensitive, const std::string& text);
+  void UnHighlightInGrid(bool fixedCells);
+  // The advance to the next cell after an edit. It never walks on without end: when no cell of one pass
+  // over the advance order accepts editing, the current cell stays and no event of the move fires.
+  void AdvanceEdit(int col, int row, bool force, bool autoEdit, bool forward, bool retry, bool edit);
+  // Editing moves to the next control of an HTML cell.
+  void StartControlEdit(int col, int row, const std::string& controlId);
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCellChangingEvent OnCellChanging;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  // The cell from which the last advance started.
+  fw::TPoint MoveOrigin() const { return moveOrigin_; }
+  bool Advancing() const { return advancing_; }
+  // Row swap (sorting), the selection test and text, rotated text placement and a range's repaint.
+  virtual void SwapRows(int row1, int row2);
+  // False on fixed cells.
+  bool IsSelected(int col, int row);
+  // Tab-separated cells, rows separated by CR LF, none after the last.
+  void GetSelectionAsText(std::string& text);
+  void PlaceRotatedText(fw::TRect& rect, int angle, int vAlign, int hAlign, const std::string& text);
+  void InvalidateGridRect(const fw::TGridRect& cells);
+  // Copying cell line breaks encoded into the selection text.
+  bool CopyLineBreaks = false;
+  bool Multilinecells = false;
+  // Later work fills these: adding rows, control cells, update lock, change reports, cell editors.
+  virtual void CanAddRow(bool& canAdd);
+  void AppendRow();
+  bool IsControlCell(int col, int row);
+  int FirstAdvanceCol();
+  int VisibleFixedRightCols();
+  void CellsChanged(const fw::TRect& cells);
+  void UpdateCellControls(bool rebuild);
+  void ShowControlEditor(const std::string& cellText, const std::string& controlType, int row, int col,
+                         const fw::TRect& rect, const std::string& value, const std::string& controlId);
+  fw::TGridRect GetSelection() const { return Selection(); }
   // ---- Construction, window, loading, copying and geometry ------------------------------------------
   // Every grid made sets it again: the cursor shown over HTML anchors, for the whole process.
   static fw::TCursor AnchorCursor;
@@ -283,15 +427,6 @@ class TVxStringGrid : public TBaseGrid,
   int Row() const override { return TBaseGrid::Row(); }
   void SetRow(int Value) override;
   int RowCount() const override { return TBaseGrid::RowCount(); }
-
-  // ---- Stand-ins until hidden columns and rows and the cell queries are built (*_standin.cpp) ---------
-  int NumHiddenColumns() const;
-  int NumHiddenRows() const;
-  void UnHideColumnsAll();
-  int RealColIndex(int col) const;
-  int RealToDisplCol(int col) const;
-  bool SelectionHidden() const;
-  void RestoreSelection();
 
   // Cell queries: each fires its event; a derived grid overrides the operation
   virtual void GetCellHint(int col, int row, std::wstring& wideHint, std::string& hint);
@@ -485,9 +620,6 @@ class TVxStringGrid : public TBaseGrid,
   virtual TCellType GetCellType(int col, int row);
   virtual TCellGraphic* GetCellGraphic(int col, int row);
   virtual std::string GetFormattedCell(int col, int row);
-  void RepaintCell(int col, int row);
-  void RepaintRow(int row);
-  void RepaintRect(const fw::TRect& cells);
   virtual void InsertRows(int row, int count, bool adjustControls = true);
   virtual void RemoveRows(int row, int count);
   void ClearRows(int row, int count);
@@ -496,10 +628,7 @@ class TVxStringGrid : public TBaseGrid,
   void UpdateHorzScrollBar();
   void GetCellTextExtent(int realCol, int row, fw::TPoint& size, bool reserveButton, bool wrapInWidth);
   void SetScrollBarRange(int col, int row, TScrollBarRange range);
-  int DisplRowIndex(int realRow);
   void MoveFocusWindow();
-  bool GetRowSelect(int row);
-  int GetRealCol();
   virtual std::uint32_t VersionAsNumber();
   bool FilterDropDownAuto = false;
 
@@ -561,6 +690,44 @@ class TVxStringGrid : public TBaseGrid,
   int largestRowCount_ = 0;
   bool fixedRowAlways_ = false;
   int requestedFixedRows_ = 1;
+
+  // Hidden columns and rows, selection lists and navigation state
+  // Copies a grid row's texts, objects and height over all real columns (the column count raised by the
+  // hidden columns for the duration) into an item, or back.
+  void CopyRowToItem(int row, TGridItem* item);
+  void CopyItemToRow(const TGridItem* item, int row);
+  // Texts and objects of every real column, without freeing or repainting anything else.
+  void CopyRowCells(int from, int to);
+  void EmptyRowSlots(int row);
+  // At destruction: the hidden rows' cell objects go to store rows beyond the counts, where the base grid
+  // frees each once.
+  void ReturnHiddenRowObjects();
+  // The number of store entries whose index lies below row.
+  int HiddenRowsBefore(int row) const;
+  // One step of the advance order from (col, row); false when the step ends the advance.
+  bool StepAdvance(int& col, int& row, bool forward);
+  // Range walks of the highlighting.
+  void HighlightWalk(const std::string& text, const std::string& tag, bool caseSensitive, bool highlight, int col1,
+                     int row1, int col2, int row2);
+  static std::array<std::uint8_t, 513> AllColumnsShown() {
+    std::array<std::uint8_t, 513> shown{};
+    shown.fill(1);
+    return shown;
+  }
+  std::array<std::uint8_t, 513> columnVisible_ = AllColumnsShown();
+  std::array<std::uint16_t, 513> hiddenColumnWidths_{};
+  int hiddenColumnCount_ = 0;
+  std::unique_ptr<TGridItems> hiddenRows_ = std::make_unique<TGridItems>();
+  int hideLevel_ = 0;
+  fw::TList rowSelectFlags_;
+  fw::TList colSelectFlags_;
+  fw::TGridRect savedSelection_{};
+  bool selectionHidden_ = false;
+  int lastUpdateRow_ = 0;
+  fw::TPoint moveOrigin_{};
+  bool advancing_ = false;
+  bool internalMove_ = false;
+  char typedChar_ = 0;
   // ---- Construction, dimensions and platform state ---------------------------------------------------
   void MakeLists();
   void FreeLists();
