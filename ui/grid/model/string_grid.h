@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/foundation/control_style.h"
 #include "ui/grid/model/base_grid.h"
 #include "ui/grid/model/form_resize_hub.h"
 #include "ui/grid/settings/balloon_settings.h"
@@ -22,9 +23,13 @@
 #include "ui/grid/settings/progress_appearance.h"
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/sync_grid.h"
+#include "ui/grid/view/cell_draw_events.h"
+#include "ui/grid/view/cell_drawing_standin.h"
 
 namespace fw {
 class TCustomForm;
+class TCustomImageList;
+class TPen;
 }
 
 namespace ui {
@@ -118,10 +123,85 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   TFixedCellColors& FixedCellColors() override { return fixedCellColors_; }
   bool IsSettingsOwner(const fw::TStringGrid* Grid) const override { return Grid == this; }
 
+  // ---- Cell drawing: the painting events, the state the painter reads, the font and graphic layout ----
+  TGridGradientEvent OnGetCellGradient;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  // Kept by the mouse handling: the fixed cell under the mouse ((-1, -1) for none), whether the mouse is
+  // pressed on it and on its drop-down button, the column being moved, and a column drag over a disjunct
+  // selection.
+  fw::TGridCoord HoveredFixedCell{-1, -1};
+  bool FixedCellPressed = false;
+  bool FixedDropDownPressed = false;
+  int MovingColumn = -1;
+  bool DisjunctDragging = false;
+  // The font a cell is measured with: the fixed or normal font, the cell's own font settings, then the
+  // colour query with an empty state.
+  void ApplyCellFont(int realCol, int displayCol, fw::TBrush* brush, fw::TFont* font, int row);
+  // The cell's graphic (nullptr for none) with its alignment, whether the text is drawn too, and the room
+  // the graphic takes.
+  TCellGraphic* GetCellGraphicLayout(int realCol, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
+                                     int& height, int& width);
+  // The cell's horizontal alignment (low byte) and vertical alignment (high byte).
+  int GetCellAlignment(int col, int row);
+
+  // ---- Stand-ins of members the sibling work brings (view/cell_drawing_standin.cpp) -------------------
+  TGridLook Look() const { return look_; }
+  TGridLook look_ = glXP;
+  bool ShowSelection = true;
+  bool Flat = false;
+  bool SelectionColorMixer = false;
+  bool ActiveCellShow = false;
+  THoverFixedCells HoverFixedCells = hfNone;
+  int FixedRightCols() const { return 0; }
+  int FixedFooters() const { return 0; }
+  int GetAllColCount() { return GetColCountEx(); }
+  const TGridPlatformFlags& PlatformFlags() const { return platform_; }
+  TGridPlatformFlags platform_;
+  const TControlFaceColors& FaceColors() const { return faceColors_; }
+  TControlFaceColors faceColors_;
+  virtual void GetCellColor(int col, int row, fw::TFont* font, fw::TBrush* brush, fw::TGridDrawState state);
+  virtual void GetCellPrintColor(int col, int row, fw::TBrush* brush, fw::TFont* font, fw::TGridDrawState state);
+  virtual void GetCellBorder(int col, int row, TCellBorders& borders, fw::TPen* pen);
+  virtual void IsFixedCell(int col, int row, bool& fixed);
+  virtual void CanEditCellEx(int col, int row, bool& canEdit);
+  virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
+  virtual bool HasComboBox(int col, int row);
+  virtual bool HasSpinEdit(int col, int row);
+  virtual TCellType GetCellType(int col, int row);
+  virtual TCellGraphic* GetCellGraphic(int col, int row);
+  int ZoomLevel() const { return 0; }
+  int RealColIndex(int col) const { return col; }
+  int DisplToRealRow(int row) const { return row; }
+  bool GetRowSelect(int row);
+  bool GetColSelect(int col);
+  bool IsSelected(int col, int row);
+  bool GetRowModified(int row) const;
+
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
   // The owner form resized; subscribed at construction.
   virtual void FormResize(fw::TObject* Sender);
+
+  // ---- Cell drawing ----------------------------------------------------------------------------------
+  void Paint() override;
+  void ResolveCellVisuals(int col, int row, TCellGradientDirection& gradientDirection, bool& wordWrap,
+                          TVAlignment& vAlign, fw::TAlignment& hAlign, fw::TFont* font, fw::TColor& colorMirrorTo,
+                          fw::TColor& colorMirror, fw::TColor& colorTo, fw::TBrush* brush, bool realColumn,
+                          bool withSelection, bool printing, fw::TGridDrawState& state) override;
+  // Told at the end of every paint; nothing by default.
+  virtual void AfterPaint();
+  // The cell's own border lines on the sides its border query asks for.
+  void DrawCellBorders(int realCol, int row, const fw::TRect& rect);
+  // The text step of the cell content.
+  void DrawCellText(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state);
+  // The image list of a cell's image graphics; nullptr for none.
+  virtual fw::TCustomImageList* GetCellImageList(int col, int row);
+  // Whether a fixed column's header offers a drop-down button.
+  bool CanShowFixedDropDown(int col);
+  // Set by the editing code while a cell editor is shown: the paint frames the current cell.
+  bool editorFrameShown_ = false;
 
  private:
   // Makes an owned object and tells the probe.
@@ -129,6 +209,17 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   T* MakeOwned(std::unique_ptr<T>& slot, const char* name, Args&&... args);
   template <class T>
   void FreeOwned(std::unique_ptr<T>& slot, const char* name);
+
+  // Cell drawing: fixed by the cell's fixed query or by lying in the fixed columns or rows.
+  bool IsFixedForDrawing(int displayCol, int realCol, int row);
+  bool FixedCellHovered(int col, int row);
+  void PaintFixedCellBackground(fw::TCanvas* canvas, int col, int realCol, int row, fw::TRect& r, fw::TColor colorTo,
+                                fw::TColor colorMirror, fw::TColor colorMirrorTo);
+  void PaintListViewHeader(fw::TCanvas* canvas, int col, int row, const fw::TRect& r);
+  void PaintAlwaysVisibleButtons(fw::TCanvas* canvas, int col, int row, fw::TRect& r);
+  void PaintFixedLookEdges(fw::TCanvas* canvas, fw::TRect& r);
+  bool FaceColorsSet() const { return FaceColors().NormalFill != kColorNotSet; }
+  bool IsDisjunctCellSelected(int realCol, int row);
 
   std::unique_ptr<TControlLook> controlLook_;
   std::unique_ptr<TNavigation> navigation_;
