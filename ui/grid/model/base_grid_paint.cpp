@@ -33,14 +33,13 @@ constexpr SelectionFace kFocusedFaces[3] = {
 constexpr SelectionFace kUnfocusedFace{0xF8F8F8, 0xE5E5E5, kColorNotSet, kColorNotSet,
                                        0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
 
-// Restricts a canvas to a rectangle for the painter's lifetime and puts the canvas's clipping back after.
+// Narrows a canvas's clipping to a rectangle (logical coordinates) for the painter's lifetime and puts
+// the canvas's own clipping back after.
 class ClipScope {
  public:
   ClipScope(HDC dc, const fw::TRect& rect) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
     hadClip_ = GetClipRgn(dc_, saved_.Get()) == 1;
-    fw::GdiObject<HRGN> region(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
-    if (hadClip_) CombineRgn(region.Get(), region.Get(), saved_.Get(), RGN_AND);
-    SelectClipRgn(dc_, region.Get());
+    IntersectClipRect(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom);
   }
   ClipScope(const ClipScope&) = delete;
   ClipScope& operator=(const ClipScope&) = delete;
@@ -94,15 +93,14 @@ void TBaseGrid::RunCellPainter(fw::TCanvas* canvas, int col, int row, bool paint
         RunCellPainter(canvas, base.X, base.Y, false, state, rect);
         return;
       }
-      if (baseProps->LastPaintPass == paintPass_) return;
-      baseProps->LastPaintPass = paintPass_;
-      RunCellPainter(canvas, base.X, base.Y, true, state, rect);
+      // The base cell stamps the pass when it paints.
+      if (baseProps->LastPaintPass != paintPass_) RunCellPainter(canvas, base.X, base.Y, true, state, rect);
       return;
     }
   }
   const bool mergedBase = own != nullptr && (own->CellSpanX > 0 || own->CellSpanY > 0);
   if (painting && mergedBase) {
-    // The base cell itself may come after one of its cells already painted the area in this pass.
+    // The base cell itself may come after one of its cells already had the area painted in this pass.
     if (own->LastPaintPass == paintPass_) return;
     own->LastPaintPass = paintPass_;
   }
@@ -114,16 +112,20 @@ void TBaseGrid::RunCellPainter(fw::TCanvas* canvas, int col, int row, bool paint
   const bool fixed = state.Contains(fw::gdFixed);
   const bool selected = state.Contains(fw::gdSelected);
 
-  // A merged area scrolled under the fixed cells must not paint over them.
+  // A merged area scrolled under the fixed cells must not paint over them: a normal column is kept right
+  // of the fixed columns, a normal row below the fixed rows (a fixed row's area keeps its own rows).
   std::unique_ptr<ClipScope> clip;
   if (painting) {
     int fixedWidth = 0;
     for (int c = 0; c < FixedCols(); ++c) fixedWidth += ColWidths(c);
     int fixedHeight = 0;
     for (int r = 0; r < FixedRows(); ++r) fixedHeight += RowHeights(r);
-    if ((col >= FixedCols() && FixedCols() > 0 && rect.Left < fixedWidth) ||
-        (row >= FixedRows() && FixedRows() > 0 && rect.Top < fixedHeight)) {
-      clip = std::make_unique<ClipScope>(canvas->Handle(), fw::TRect{fixedWidth, fixedHeight, Width(), Height()});
+    const bool underFixedCols = col >= FixedCols() && FixedCols() > 0 && rect.Left < fixedWidth;
+    const bool underFixedRows = row >= FixedRows() && FixedRows() > 0 && rect.Top < fixedHeight;
+    if (underFixedCols || underFixedRows) {
+      const fw::TRect keep{col >= FixedCols() ? fixedWidth : 0, row >= FixedRows() ? fixedHeight : 0, Width(),
+                           Height()};
+      clip = std::make_unique<ClipScope>(canvas->Handle(), keep);
     }
   }
 
