@@ -82,9 +82,13 @@ TEST_F(GridTest, OwnedObjectsAreMadeInOrderAndEachFreedOnce) {
   probeLog = &log;
   TVxStringGrid::OwnedObjectProbe = RecordOwnedObject;
   auto* grid = Make<TVxStringGrid>();
-  const std::vector<std::string> made = {"+ControlLook", "+Navigation",         "+Bands",    "+MouseActions",
-                                         "+FixedFont",   "+ActiveCellFont",     "+ProgressAppearance",
-                                         "+SyncGrid",    "+Balloon",            "+ShowModified"};
+  const std::vector<std::string> made = {
+      "+SpareFont",     "+ControlLook",  "+Navigation",   "+Bands",         "+MouseActions",
+      "+ColumnHeaders", "+SavedColWidths", "+FixedFont",  "+ActiveCellFont", "+RowHeaders",
+      "+SwapList",      "+LookupItems",  "+SortIndexes",  "+RowIndexes",    "+UnsortWork",
+      "+MergedColumns", "+DisjunctCells", "+DisjunctRowSelect", "+ModifiedRows", "+DisabledRows",
+      "+ControlList",   "+ProgressAppearance", "+SyncGrid", "+Balloon",     "+ShowModified",
+      "+ColumnOrder",   "+IgnoredColumns", "+DistinctValues"};
   EXPECT_EQ(log, made);
   log.clear();
   grid->Free();

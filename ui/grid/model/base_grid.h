@@ -148,9 +148,10 @@ class TBaseGrid : public TObjStringGrid {
   // The row count last set through the string grid's RowCount; rows at or beyond it are scratch rows.
   int DataRowCount() const { return dataRowCount_; }
   int PaintPass() const { return paintPass_; }
-  // The undo/redo recorder that records this grid's changes; not owned.
+  // The undo/redo recorder that records this grid's changes; not owned. The write links the recorder to
+  // this grid; each side forgets the other when the other is freed.
   TVxGridUndoRedo* UndoRedo() const { return undoRedo_; }
-  void SetUndoRedo(TVxGridUndoRedo* value) { undoRedo_ = value; }
+  void SetUndoRedo(TVxGridUndoRedo* value);
 
   TGetDisplTextEvent OnGetDisplText;
   TGetDisplWideTextEvent OnGetDisplWideText;
@@ -210,10 +211,9 @@ class TBaseGrid : public TObjStringGrid {
   TCellProperties* PropsAt(int col, int row);
 
   int dataRowCount_ = 0;
-  // What the landed cell painter reads of the string grid's own settings, set by the string grid: the
-  // font of fixed cells (the grid's font while null) and the fill of selected cells.
-  fw::TFont* painterFixedFont_ = nullptr;
-  fw::TColor painterSelectionColor_ = 0xEACAB6;
+
+  // Undo recorder link: a recorder being freed is forgotten
+  void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
 
  private:
   TCellProperties* NewCellProperties(int col, int row);

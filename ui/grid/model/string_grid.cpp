@@ -7,6 +7,7 @@
 namespace ui {
 
 TOwnedObjectProbe TVxStringGrid::OwnedObjectProbe = nullptr;
+fw::TCursor TVxStringGrid::AnchorCursor = fw::crHandPoint;
 
 template <class T, class... Args>
 T* TVxStringGrid::MakeOwned(std::unique_ptr<T>& slot, const char* name, Args&&... args) {
@@ -25,11 +26,15 @@ void TVxStringGrid::FreeOwned(std::unique_ptr<T>& slot, const char* name) {
 TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   const fw::TNotifyEvent repaint = [this](fw::TObject*) { Invalidate(); };
 
-  // The settings objects and fonts, in their fixed order.
+  // The settings objects, lists and fonts, in their fixed order.
+  MakeOwned(spareFont_, "SpareFont");
   MakeOwned(controlLook_, "ControlLook", this, this);
-  MakeOwned(navigation_, "Navigation");
+  MakeOwned(navigation_, "Navigation")->OnChange = [this](fw::TObject*) { EditorHook2(); };
   MakeOwned(bands_, "Bands")->OnChange = repaint;
-  MakeOwned(mouseActions_, "MouseActions")->OnRepaint = repaint;
+  MakeOwned(mouseActions_, "MouseActions")->OnRepaint = [this](fw::TObject*) { RepaintHook(); };
+  mouseActions_->OnChange = [this](fw::TObject*) { EditorHook1(); };
+  MakeOwned(columnHeaders_, "ColumnHeaders")->OnChange = [this](fw::TObject*) { ColumnHeaderListChanged(); };
+  MakeOwned(savedColWidths_, "SavedColWidths", -1, -1);
   MakeOwned(fixedFont_, "FixedFont");
   fixedFont_->SetName("Tahoma");
   fixedFont_->SetStyle(fw::TFontStyles{fw::fsBold});
@@ -37,6 +42,18 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   MakeOwned(activeCellFont_, "ActiveCellFont");
   activeCellFont_->SetStyle(fw::TFontStyles{fw::fsBold});
   activeCellFont_->OnChange = repaint;
+  MakeOwned(rowHeaders_, "RowHeaders")->OnChange = [this](fw::TObject*) { WriteRowHeaders(); };
+  MakeOwned(swapList_, "SwapList");
+  MakeOwned(lookupItems_, "LookupItems");
+  MakeOwned(sortIndexes_, "SortIndexes", 0, 0);
+  MakeOwned(rowIndexes_, "RowIndexes", 0, 0);
+  MakeOwned(unsortWork_, "UnsortWork", 0, 0);
+  MakeOwned(mergedColumns_, "MergedColumns", 0, 0);
+  MakeOwned(disjunctCells_, "DisjunctCells", 0, 0);
+  MakeOwned(disjunctRowSelect_, "DisjunctRowSelect", 0, 0);
+  MakeOwned(modifiedRows_, "ModifiedRows", 0, 0);
+  MakeOwned(disabledRows_, "DisabledRows", 0, 0);
+  MakeOwned(controlList_, "ControlList");
   MakeOwned(progressAppearance_, "ProgressAppearance")->OnChange = repaint;
   MakeOwned(syncGrid_, "SyncGrid", this);
   SetRowCount(10);
@@ -53,61 +70,62 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   }
 
   SetDefaultRowHeight(22);
+  rememberedDefaultRowHeight_ = DefaultRowHeight();
   fixedCellColors_.From = 0xFFFFFF;
   fixedCellColors_.To = static_cast<fw::TColor>(fw::ColorToRGB(fw::clBtnFace));
+  faceColors_.NormalFill = kColorNotSet;
 
-  painterFixedFont_ = fixedFont_.get();
-  painterSelectionColor_ = selectionColor_;
+  platform_ = ReadGridPlatformFlags();
+  borderColor_ = platform_.WinXP ? 0xB99D7F : 0x808080;
+  ScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+  MakeOwned(columnOrder_, "ColumnOrder", 0, 0);
+  MakeOwned(ignoreColumns_, "IgnoredColumns", -1, -1);
+  MakeOwned(distinctValues_, "DistinctValues");
+  distinctValues_->SetSorted(true);
+  distinctValues_->SetDuplicates(fw::dupIgnore);
+  rememberedLeftCol_ = LeftCol();
+  rememberedTopRow_ = TopRow();
+
+  AnchorCursor = fw::crHandPoint;
 }
 
 TVxStringGrid::~TVxStringGrid() {
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
-  painterFixedFont_ = nullptr;
+  FreeOwned(spareFont_, "SpareFont");
   FreeOwned(controlLook_, "ControlLook");
   FreeOwned(navigation_, "Navigation");
   FreeOwned(bands_, "Bands");
   FreeOwned(mouseActions_, "MouseActions");
+  FreeOwned(columnHeaders_, "ColumnHeaders");
+  FreeOwned(savedColWidths_, "SavedColWidths");
   FreeOwned(fixedFont_, "FixedFont");
   FreeOwned(activeCellFont_, "ActiveCellFont");
+  FreeOwned(rowHeaders_, "RowHeaders");
+  FreeOwned(swapList_, "SwapList");
+  FreeOwned(lookupItems_, "LookupItems");
+  FreeOwned(sortIndexes_, "SortIndexes");
+  FreeOwned(rowIndexes_, "RowIndexes");
+  FreeOwned(unsortWork_, "UnsortWork");
+  FreeOwned(mergedColumns_, "MergedColumns");
+  FreeOwned(disjunctCells_, "DisjunctCells");
+  FreeOwned(disjunctRowSelect_, "DisjunctRowSelect");
+  FreeOwned(modifiedRows_, "ModifiedRows");
+  FreeOwned(disabledRows_, "DisabledRows");
+  FreeOwned(controlList_, "ControlList");
   FreeOwned(progressAppearance_, "ProgressAppearance");
   FreeOwned(syncGrid_, "SyncGrid");
   FreeOwned(balloon_, "Balloon");
   FreeOwned(showModified_, "ShowModified");
+  FreeOwned(columnOrder_, "ColumnOrder");
+  FreeOwned(ignoreColumns_, "IgnoredColumns");
+  FreeOwned(distinctValues_, "DistinctValues");
 }
 
 void TVxStringGrid::FormResize(fw::TObject*) {}
 
 void TVxStringGrid::SetSelectionColor(fw::TColor value) {
   selectionColor_ = value;
-  painterSelectionColor_ = value;
   Invalidate();
-}
-
-void TVxStringGrid::SetDefaultRowHeight(int value) {
-  TBaseGrid::SetDefaultRowHeight(value);
-  rememberedDefaultRowHeight_ = value;
-}
-
-void TVxStringGrid::SetRowCount(int value) {
-  TBaseGrid::SetRowCount(value);
-  if (fixedRowAlways_ && requestedFixedRows_ < RowCount()) TBaseGrid::SetFixedRows(requestedFixedRows_);
-  largestRowCount_ = std::max(largestRowCount_, RowCount());
-  dataRowCount_ = RowCount();
-}
-
-int TVxStringGrid::FixedRows() const {
-  const int fixed = TBaseGrid::FixedRows();
-  return fixed == 0 && fixedRowAlways_ ? 1 : fixed;
-}
-
-void TVxStringGrid::SetFixedRows(int value) {
-  TBaseGrid::SetFixedRows(value >= RowCount() && fixedRowAlways_ ? RowCount() - 1 : value);
-  requestedFixedRows_ = value;
-}
-
-bool TVxStringGrid::IsFixed(int col, int row) {
-  const fw::TPoint base = BaseCellOf(col, row);
-  return base.X < FixedCols() || base.Y < TBaseGrid::FixedRows();
 }
 
 }  // namespace ui

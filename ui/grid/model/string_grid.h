@@ -8,12 +8,28 @@
 // the form's resize through TFormResizeHub and unsubscribes when freed. GUI thread only.
 #pragma once
 
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "components/input/wheel_grid.h"
+#include "framework/classes/stringlist.h"
 #include "ui/foundation/control_style.h"
+#include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
+#include "ui/grid/model/cell_graphic.h"
+#include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
+#include "ui/grid/model/grid_item.h"
+#include "ui/grid/model/grid_selection_events.h"
+#include "ui/grid/model/grid_events.h"
+#include "ui/grid/model/grid_platform.h"
+#include "ui/grid/model/int_list.h"
+#include "ui/grid/model/string_grid_types.h"
 #include "ui/grid/settings/balloon_settings.h"
 #include "ui/grid/settings/bands.h"
 #include "ui/grid/settings/control_look.h"
@@ -24,7 +40,6 @@
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/sync_grid.h"
 #include "ui/grid/view/cell_draw_events.h"
-#include "ui/grid/view/cell_drawing_standin.h"
 
 namespace fw {
 class TCustomForm;
@@ -37,7 +52,17 @@ namespace ui {
 // Told of every object the grid makes and frees, by name and in order (a test seam; null in the program).
 using TOwnedObjectProbe = void (*)(const char* Name, bool Made);
 
-class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
+// Sender, the column (row) about to be sized, and whether sizing may start.
+using TColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(fw::TObject* Sender, int ARow, bool& Allow)>;
+// Sender, the cell, and the edit mask to use.
+using TGetEditMaskEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+
+class TVxStringGrid : public TBaseGrid,
+                      public IGridSettingsOwner,
+                      public IControlStyle,
+                      public IControlFaceColors,
+                      public input::IWheelScrollGrid {
  public:
   explicit TVxStringGrid(fw::TComponent* AOwner);
   ~TVxStringGrid() override;
@@ -54,7 +79,7 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   // framework refuses raises its EInvalidGridOperation and leaves the request as it was.
   bool FixedRowAlways() const { return fixedRowAlways_; }
   void SetFixedRowAlways(bool value) { fixedRowAlways_ = value; }
-  int FixedRows() const;
+  int FixedRows() const override;
   void SetFixedRows(int value);
   // The largest row count the grid has had.
   int LargestRowCount() const { return largestRowCount_; }
@@ -123,6 +148,488 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   TFixedCellColors& FixedCellColors() override { return fixedCellColors_; }
   bool IsSettingsOwner(const fw::TStringGrid* Grid) const override { return Grid == this; }
 
+  // Hidden columns and rows, selection lists, navigation helpers, row swap and selection text.
+  // Real columns count hidden ones and address the cell store; display columns count shown ones. Only
+  // columns 0 to 511 can be hidden; from 512 on every column is shown and maps to itself.
+  int RealToDisplCol(int col) const;
+  int DisplToRealCol(int col) const;
+  int DisplayColumnOf(int col) override { return RealToDisplCol(col); }
+  int RealColIndex(int col) const { return DisplToRealCol(col); }
+  bool IsHiddenColumn(int col) const;
+  // Raw access to the visibility table, columns 0 to 512.
+  bool IsColumnVisible(int col) const;
+  void SetColumnVisible(int col, bool visible);
+  int NumHiddenColumns() const { return hiddenColumnCount_; }
+  // ColCount with the hidden columns.
+  int GetColCountEx() override { return ColCount() + hiddenColumnCount_; }
+  // The real column of the current column.
+  int GetRealCol() const { return DisplToRealCol(Col()); }
+  // The columns searching, sorting and auto-sizing skip.
+  TIntList* IgnoreColumns() { return ignoreColumns_.get(); }
+  bool IsIgnoredColumn(int col) const { return ignoreColumns_->HasValue(col); }
+  // The last shown column is never hidden; hiding a hidden column or showing a shown one does nothing.
+  void HideColumns(int first, int last);
+  void HideColumn(int col) { HideColumns(col, col); }
+  void UnHideColumns(int first, int last);
+  void UnHideColumn(int col) { UnHideColumns(col, col); }
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + hiddenColumnCount_); }
+  // Real rows count the rows kept in the hidden-row store.
+  int DisplToRealRow(int row) const;
+  int RealToDisplRow(int row) const;
+  int RealRowIndex(int row) const { return DisplToRealRow(row); }
+  int DisplRowIndex(int row) const { return RealToDisplRow(row); }
+  bool IsHiddenRow(int row) const;
+  // The same test through a list of the hidden rows' indices, made on the first call (when list is
+  // empty) and kept by the caller for the next ones.
+  bool IsHiddenRowListed(int row, std::unique_ptr<TIntList>& list) const;
+  int NumHiddenRows() const { return hiddenRows_->Count(); }
+  // The hidden-row store, one entry per hidden row.
+  TGridItems* HiddenRows() { return hiddenRows_.get(); }
+  // A block of shown rows (real indices) hidden outside the hide levels, as node contraction does.
+  void HideRows(int first, int last);
+  // A contiguous block of hidden rows (real indices) shown again.
+  void UnhideRows(int first, int last);
+  // The listed grid rows (ascending) hidden as one new hide level.
+  void HideRowList(const TIntList& rows);
+  // The rows of the newest hide level shown again; the caller then lowers HideLevel.
+  void UnhideLastLevel();
+  int HideLevel() const { return hideLevel_; }
+  void SetHideLevel(int value) { hideLevel_ = value; }
+  // Empty rows put in at row (the hidden columns' cells move with the rows below); rows taken out through
+  // the framework's row deletion. The hidden-row store and the row selection flags stay as they are.
+  void InsertRowsInternal(int row, int count, bool adjust);
+  void RemoveRowsInternal(int row, int count, bool adjust);
+
+  // Disjunct selections: row and column flags, the selected rows in the order they were selected, and
+  // the selected cells as keys (column in the low 16 bits, row in the high 16 bits).
+  bool GetRowSelect(int row);
+  void SetRowSelect(int row, bool selected);
+  bool GetColSelect(int col);
+  void SetColSelect(int col, bool selected);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool all);
+  void SelectionToColSelect(bool all);
+  int GetRowSelectCount();
+  TIntList* SelectedRows() { return disjunctRowSelect_.get(); }
+  TIntList* SelectedCells() { return disjunctCells_.get(); }
+  static int CellKey(int col, int row) {
+    return static_cast<int>((static_cast<unsigned>(row) << 16) | (static_cast<unsigned>(col) & 0xFFFFu));
+  }
+  // Row marks.
+  bool GetRowModified(int row) const;
+  void SetRowModified(int row, bool modified);
+  bool GetRowEnabled(int row) const;
+  TIntList* ModifiedRows() { return modifiedRows_.get(); }
+  TIntList* DisabledRows() { return disabledRows_.get(); }
+  // Repainting: the areas are invalidated, nothing is drawn at once.
+  void RepaintCell(int col, int row);
+  void RepaintRow(int row);
+  void RepaintCol(int col);
+  void RepaintRect(const fw::TRect& cells);
+  void RepaintActiveCellHeaders(int col1, int row1, int col2, int row2);
+  // Current cell and scrolling.
+  int GetRow() const { return Row(); }
+  int GetTopRow() const { return TopRow(); }
+  // Rows outside FixedRows .. RowCount - 1 are ignored.
+  void SetTopRow(int row);
+  void MoveToCell(int col, int row) { MoveColRow(col, row, true, true); }
+  void SelectSingleCell(int col, int row) { SetSelection(fw::TGridRect{col, row, col, row}); }
+  void ScrollInView(int col, int row);
+  bool LastRowFitsAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  // The selection moves just outside the grid until RestoreSelection.
+  void HideSelection();
+  void RestoreSelection();
+  bool SelectionHidden() const { return selectionHidden_; }
+  fw::TInplaceEdit* GetInplaceEditor() const { return InplaceEditor(); }
+  void CreateMetroScrollControls();
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TAutoInsertRowEvent OnRowDisjunctSelected;
+  TRowChangedEvent OnRowUpdate;
+  // Highlighting search matches with a tag ("hi" for columns and the whole grid).
+  void HighlightInRange(const std::string& text, const std::string& tag, bool caseSensitive, int col1, int row1,
+                        int col2, int row2);
+  void UnHighlightInRange(const std::string& tag, int col1, int row1, int col2, int row2);
+  void HighlightInColumn(bool fixedCells, bool caseSensitive, int col, const std::string& text);
+  void UnHighlightInColumn(bool fixedCells, int col);
+  void HighlightInGrid(bool fixedCells, bool caseSensitive, const std::string& text);
+  void UnHighlightInGrid(bool fixedCells);
+  // The advance to the next cell after an edit. It never walks on without end: when no cell of one pass
+  // over the advance order accepts editing, the current cell stays and no event of the move fires.
+  void AdvanceEdit(int col, int row, bool force, bool autoEdit, bool forward, bool retry, bool edit);
+  // Editing moves to the next control of an HTML cell.
+  void StartControlEdit(int col, int row, const std::string& controlId);
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCellChangingEvent OnCellChanging;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  // The cell from which the last advance started.
+  fw::TPoint MoveOrigin() const { return moveOrigin_; }
+  bool Advancing() const { return advancing_; }
+  // Row swap (sorting), the selection test and text, rotated text placement and a range's repaint.
+  virtual void SwapRows(int row1, int row2);
+  // False on fixed cells.
+  bool IsSelected(int col, int row);
+  // Tab-separated cells, rows separated by CR LF, none after the last.
+  void GetSelectionAsText(std::string& text);
+  void PlaceRotatedText(fw::TRect& rect, int angle, int vAlign, int hAlign, const std::string& text);
+  void InvalidateGridRect(const fw::TGridRect& cells);
+  // Copying cell line breaks encoded into the selection text.
+  bool CopyLineBreaks = false;
+  bool Multilinecells = false;
+  // Later work fills these: adding rows, control cells, update lock, change reports, cell editors.
+  virtual void CanAddRow(bool& canAdd);
+  void AppendRow();
+  bool IsControlCell(int col, int row);
+  int FirstAdvanceCol();
+  int VisibleFixedRightCols();
+  void CellsChanged(const fw::TRect& cells);
+  void UpdateCellControls(bool rebuild);
+  void ShowControlEditor(const std::string& cellText, const std::string& controlType, int row, int col,
+                         const fw::TRect& rect, const std::string& value, const std::string& controlId);
+  fw::TGridRect GetSelection() const { return Selection(); }
+  // ---- Construction, window, loading, copying and geometry ------------------------------------------
+  // Every grid made sets it again: the cursor shown over HTML anchors, for the whole process.
+  static fw::TCursor AnchorCursor;
+  // Copies another string grid's settings, sizes and cells in a fixed order; any other source changes
+  // nothing.
+  void Assign(fw::TPersistent* Source) override;
+  // A pending skip (set by the cell selection) swallows one call.
+  void Invalidate() override;
+  // With IntegralHeight the height is cut to whole rows (outside BeginUpdate/EndUpdate).
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  fw::TColor BorderColor() const { return borderColor_; }
+  void SetBorderColor(fw::TColor value);
+  // With ScrollBarAlways a bar whose content fits stays shown, disabled; with saNone and force it is
+  // hidden. A bar whose content does not fit is enabled.
+  void UpdateScrollBarsAlways(bool force);
+  // The control itself when it is a form, else the form of its parent chain; nullptr without one.
+  static fw::TCustomForm* GetParentForm(fw::TControl* control);
+  // The column-order list: position p holds the index the column now at p had when it was last filled.
+  TIntList* ColumnOrder() { return columnOrder_.get(); }
+  void ResetColumnOrder();
+  // Shows every column and moves the columns back into the column-order list's order.
+  void RestoreColumnOrder();
+  // Counted only: painting and the rules that look at it wait while the count is above 0.
+  void BeginUpdate() { ++updateCount_; }
+  void EndUpdate() { if (updateCount_ > 0) --updateCount_; }
+  const TGridPlatformFlags& PlatformFlags() const { return platform_; }
+  // Read when the window is made: the wheel's message and the rows one notch scrolls.
+  UINT WheelMessage() const { return wheelMessage_; }
+  int WheelScrollLines() const { return wheelScrollLines_; }
+  bool LoadedOnce() const { return loadedOnce_; }
+  // The grid's own edit-mask text, the start of GetEditMask.
+  std::string EditMask;
+  TGetEditMaskEvent OnGetEditMask;
+
+  TGridLook Look() const { return look_; }
+  TScrollType ScrollType() const { return scrollType_; }
+  void SetScrollType(TScrollType value);
+  // Kept in the grid and handed to the framework.
+  fw::TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(fw::TScrollStyle value);
+  int ScrollWidth = 0;
+  TScrollBarAlways ScrollBarAlways = saNone;
+  TScrollHintType ScrollHints = shNone;
+  bool ScrollProportional = false;
+  bool ScrollSynch = false;
+  bool ShowSelection = true;
+  bool Flat = false;
+  bool SelectionColorMixer = false;
+  TVAlignment VAlignment = vtaTop;
+  TEditorType DefaultEditor = edNormal;
+  THoverFixedCells HoverFixedCells = hfNone;
+  TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+  std::string InvalidEntryTitle;
+  std::string InvalidEntryText;
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  bool ActiveCellShow = false;
+  bool AnchorHint = false;
+  bool AutoNumAlign = false;
+  bool AutoSize = false;
+  bool AutoThemeAdapt = false;
+  fw::TStringList* ColumnHeaders() { return columnHeaders_.get(); }
+  fw::TStringList* RowHeaders() { return rowHeaders_.get(); }
+  fw::TStringList* LookupItems() { return lookupItems_.get(); }
+
+  // ---- Dimensions and fixed areas ----------------------------------------------------------------------
+  void SetColCount(int value);
+  // As FixedRowAlways, for columns.
+  bool FixedColAlways() const { return fixedColAlways_; }
+  void SetFixedColAlways(bool value) { fixedColAlways_ = value; }
+  int FixedCols() const;
+  void SetFixedCols(int value);
+  int LargestColCount() const { return largestColCount_; }
+  // The counts with the hidden columns (rows).
+  int GetAllColCount();
+  int AllRowCount();
+  // Columns at the right edge and rows at the bottom that count as fixed.
+  int FixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(int value);
+  int FixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(int value);
+  // Read from column 0; a value equal to the default column width changes nothing.
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int value);
+  // Remembered; equal to DefaultRowHeight it sizes every row, else the fixed rows.
+  int FixedRowHeight() const { return fixedRowHeight_; }
+  void SetFixedRowHeight(int value);
+  fw::TAlignment DefaultAlignment() const { return defaultAlignment_; }
+  void SetDefaultAlignment(fw::TAlignment value);
+  bool WordWrap() const { return gridWordWrap_; }
+  void SetWordWrap(bool value);
+  bool IntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool value);
+  // The current column; a synchronised grid that follows columns takes it too.
+  void SetCol(int value);
+  // The smallest rectangle of columns and rows holding every cell with text; (0, 0, 0, 0) without any.
+  virtual void GetUsedRect(fw::TRect& rect);
+  // The cells the file operations cover.
+  bool SaveFixedCells = true;
+  bool SaveFixedCols = false;
+  bool SaveFixedRows = false;
+  int SaveColStart() const;
+  int SaveRowStart() const;
+  int SaveColEnd() const;
+  int SaveRowEnd() const;
+  int SaveColCount() const;
+  int SaveRowCount() const;
+  // The cell under a screen point; -1 outside the cells.
+  void CellAtScreenPoint(fw::TPoint point, int& col, int& row);
+  // Whether a client point is within 3 pixels of a sizable edge of a fixed cell.
+  bool InSizingZone(int x, int y);
+  // What the flat scroll bars take from ScrollType, ScrollColor and ScrollWidth.
+  struct TFlatBarStyle {
+    int Mode = -1;  // the common controls' FSB_ mode; -1 leaves it
+    fw::TColor Background = kColorNotSet;
+    int Width = 0;
+  };
+  TFlatBarStyle FlatScrollBarStyle() const;
+  // Hands the style to the common controls' flat bars (looked up by name; nothing without them).
+  void ApplyFlatScrollBarStyle();
+  // Calculates the footer row of one column, or of every column for -1.
+  virtual void UpdateFooterRow(int col);
+  void RepaintFloatingFooter();
+  TColumnSizeEvent OnColumnSize;
+  TRowSizeEvent OnRowSize;
+
+  // ---- Style interfaces ------------------------------------------------------------------------------
+  void SetComponentStyle(int Style) override { ApplyStyle(Style); }
+  void SetColors(const TControlFaceColors& Colors) override { ApplyStyleColors(Colors); }
+  void ApplyStyle(int Style);
+  void ApplyStyleColors(TControlFaceColors Colors);
+  const TControlFaceColors& FaceColors() const { return faceColors_; }
+
+  // ---- The wheel's view of the grid ------------------------------------------------------------------
+  int Row() const override { return TBaseGrid::Row(); }
+  void SetRow(int Value) override;
+  int RowCount() const override { return TBaseGrid::RowCount(); }
+
+  // Cell queries: each fires its event; a derived grid overrides the operation
+  virtual void GetCellHint(int col, int row, std::wstring& wideHint, std::string& hint);
+  virtual void GetCellColor(int col, int row, fw::TFont* font, fw::TBrush* brush, fw::TGridDrawState state);
+  virtual void GetCellPrintColor(int col, int row, fw::TBrush* brush, fw::TFont* font, fw::TGridDrawState state);
+  virtual void GetCellBorder(int col, int row, TCellBorders& borders, fw::TPen* pen);
+  virtual void GetCellPrintBorder(int col, int row, fw::TPen* pen, TCellBorders& borders);
+  virtual void GetAlignment(int col, int row, fw::TAlignment& hAlign, TVAlignment& vAlign);
+  virtual void GetCellFormat(int col, TSortStyle& style, std::string& prefix, std::string& suffix);
+  virtual void GetCellEditorSpin(int col, int row, TEditorType& editor);
+  virtual void GetCellEditorCombo(int col, int row, TEditorType& editor);
+  // False without OnGetEditorType; else whether the event turns edNormal into edNone.
+  virtual bool HasEditorNone(int col, int row);
+  // Fires OnIsFixedCell only for a cell the fixed rules leave normal.
+  virtual void IsFixedCell(int col, int row, bool& fixed);
+  virtual void DoCanEditCell(int col, int row, bool& canEdit);
+  // Through the base cell: its ReadOnly mark, the editing switches, then DoCanEditCell.
+  virtual void CanEditCellEx(int col, int row, bool& canEdit);
+  virtual void DoIsPasswordCell(int col, int row, bool& password);
+  virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
+  virtual bool HasComboBox(int col, int row);
+  // Never in fixed rows and columns (the event is not asked there).
+  virtual bool HasSpinEdit(int col, int row);
+  virtual void GetCheckTrue(int col, int row, std::string& text);
+  virtual void GetCheckFalse(int col, int row, std::string& text);
+  // Fills DistinctValues() with the values the column's filter drop-down offers; true when there are any.
+  virtual bool GetColumnFilter(int col);
+  virtual void GetCellCursor(int col, int row, int x, int y);
+  virtual void SearchFooterAction(const std::string& text, int col, int row, TSearchAction action);
+  virtual void ButtonClick(int col, int row);
+  // Fires OnExpandClick, then sets the row's height for the new state.
+  virtual void ExpandClick(int col, int row, bool expanded);
+  virtual void ComboCloseUp(fw::TGridCoord cell);
+  virtual void ComboDropDown(fw::TGridCoord cell);
+
+  // Cell accessors: colours, fonts, check state, real rows and wide text
+  bool IsPasswordCell(int col, int row);
+  // False unless editing is on (goEditing, RangeSelectAndEdit or EditingSuspended); then CanEditCellInt.
+  bool CanEditCell(int col, int row);
+  // Editable through CanEditCellEx and not fixed through IsFixedCell, asked of the base cell.
+  bool CanEditCellInt(int col, int row);
+  // True when the cell holds a check kind, with its state; with hidden rows the row is a real row.
+  bool GetCheckBoxStateEx(int col, int row, fw::TCheckBoxState& state);
+  // The texts kept for a hidden row; nullptr when the row is shown.
+  fw::TStrings* RealRowHiddenStrings(int realRow);
+  std::string RealRowText(int col, int realRow);
+  fw::TObject* RealRowObject(int col, int realRow);
+  fw::TControl* GetCellControl(int col, int row);
+  fw::TColor GetCellBrushColor(int col, int row);
+  bool GetCellReadOnly(int col, int row);
+  void SetCellBrushColor(int col, int row, fw::TColor color);
+  void SetCellBrushColorTo(int col, int row, fw::TColor color);
+  void SetCellFontColor(int col, int row, fw::TColor color);
+  // From FixedCols over every column, hidden ones too; clNone takes the colour back, freeing a cell's
+  // properties only when nothing but defaults remains in them.
+  void SetRowBrushColor(int row, fw::TColor color);
+  void SetRowBrushColorTo(int row, fw::TColor color);
+  void SetRowFontColor(int row, fw::TColor color);
+  // The fixed-cell colour set's first four colours, stored as RGB; the grid repaints.
+  void SetFixedCellColorFrom(fw::TColor color);
+  void SetFixedCellColorTo(fw::TColor color);
+  void SetFixedCellColorMirrorFrom(fw::TColor color);
+  void SetFixedCellColorMirrorTo(fw::TColor color);
+  std::wstring GetCellWideText(int col, int row);
+  // Written raw: no merge redirection, no repaint.
+  void SetCellWideText(int col, int row, const std::wstring& text);
+  std::string GetStrippedCell(int col, int row);
+  // Sorted, duplicates ignored: the values GetColumnFilter gathers.
+  fw::TStringList* DistinctValues() { return distinctValues_.get(); }
+  TVxHintInfo* OfficeHint() { return officeHint_.get(); }
+  void SetOfficeHint(TVxHintInfo* value) { officeHint_->Assign(value); }
+  // Set while editing is on but the selected cell may not be edited; counts as editing being on.
+  bool EditingSuspended = false;
+  // The date editors' events, relayed for the current cell.
+  void DateTimePickerChange(fw::TDateTime value);
+  void DatePickerChange(fw::TDateTime value, bool editsTime);
+  void DatePickerCloseUp();
+  // Styles the picker's month calendar and sizes it to its minimum before OnDatePickerDropDown.
+  void DatePickerDropDown(HWND picker, bool showToday, bool showTodayCircle, bool weekNumbers);
+
+  TGridHintEvent OnGridHint;
+  TGridWideHintEvent OnGridWideHint;
+  TOfficeHintEvent OnOfficeHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  THasComboEvent OnHasComboBox;
+  THasSpinEditEvent OnHasSpinEdit;
+  TIsFixedCellEvent OnIsFixedCell;
+  TCanEditCellEvent OnCanEditCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TWordWrapEvent OnGetWordWrap;
+  TCellCursorEvent OnGetCellCursor;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TButtonClickEvent OnButtonClick;
+  TExpandClickEvent OnExpandClick;
+  TClickCellEvent OnComboCloseUp;
+  TClickCellEvent OnComboDropDown;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TEditChangeEvent OnEditChange;
+  TClickCellEvent OnDatePickerCloseUp;
+  TClickCellEvent OnDatePickerDropDown;
+
+  // Zoom, cursor, current cell, file texts and hooks
+  // Adds the step to every column width and row height that stays above 0; the level stays in -10..10.
+  void Zoom(int step);
+  int ZoomLevel() const { return zoomLevel_; }
+  bool Zooming() const { return zooming_; }
+  TIntelliPan IntelliPan = ipVertical;
+  fw::TPoint IntelliPanAnchor{0, 0};
+  void DrawIntelliPanIcon();
+  void RepaintIntelliPanIcon();
+  // The control's cursor; a write is also the grid cursor that cell cursors come back to.
+  fw::TCursor Cursor() const { return TBaseGrid::Cursor(); }
+  void SetCursor(fw::TCursor value);
+  fw::TCursor GridCursor() const { return gridCursor_; }
+  void ChangeScale(int M, int D) override;
+  virtual void GetCurrentCellRaw(std::string& text);
+  virtual void GetCurrentCellDispl(std::string& text);
+  virtual void SetCurrentCell(const std::string& text);
+  virtual void SetCurrentCellEdit(const std::string& text);
+  virtual void SetEditTextDispl(int col, int row, const std::string& text);
+  virtual void GetCellForFilter(int col, int row, std::string& text);
+  // The text file output writes for a cell, through OnSaveCell.
+  virtual void SaveCell(int col, int row, std::string& text);
+  // A cell read from a file: OnLoadCell, then the raw write.
+  virtual void LoadCell(int col, int row, const std::string& text);
+  virtual void InsertRowEx(int row);
+  virtual void RemoveRowEx(int row);
+  virtual void SelectionChanged(int left, int top, int right, int bottom);
+  virtual void FixedEdit(int col, int row, TGridFixedCellEditor& editor, fw::TStringList* values);
+  virtual void FilterDone();
+  virtual void F2KeyHook();
+  virtual void SelectionRectHook(const fw::TRect& rect);
+  virtual void ReportEditProgress(const std::string& text, fw::TPoint caret, int selectionPos);
+  virtual void EditorHook1();
+  virtual bool InDesignMode(bool& designing);
+  virtual void RepaintHook();
+  virtual void HideEditorOption();
+  virtual void EditorHook2();
+  virtual void FindNotify(int stage, int index);
+  virtual void PasteNotify(int stage, fw::TGridCoord cell);
+  void UpdateScrollBarCell(int col, int row) override;
+
+  TCellValueEvent OnSaveCell;
+  TCellValueEvent OnLoadCell;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TSelectionChangedEvent OnSelectionChanged;
+  TFixedEditEvent OnFixedEdit;
+  fw::TNotifyEvent OnFilterDone;
+
+  // Typed values and display text
+  void SetInts(int col, int row, int value);
+  // EVxGridError "Cell does not contain integer value"; blanks around, "" and "-" read as 0.
+  int GetInts(int col, int row);
+  void SetFloats(int col, int row, double value);
+  // EVxGridError "Cell does not contain a float value"; the text as a displayed number.
+  long double GetFloats(int col, int row);
+  long double GetRealRowFloats(int col, int realRow);
+  void SetDates(int col, int row, fw::TDateTime value);
+  void GetDisplText(int col, int row, std::string& text) override;
+  bool CellIsWide(int col, int row);
+  bool IsSortIndicatorCell(int col, int row);
+  void SetColumnHeaders(fw::TStrings* value);
+  void SetRowHeaders(fw::TStrings* value);
+  void EmptyColumnHeaderCells();
+  void WriteColumnHeaders();
+  void EmptyRowHeaderCells();
+  void WriteRowHeaders();
+
+  // A nil list changes nothing.
+  void SetLookupItems(fw::TStrings* value);
+  void SetFixedFont(fw::TFont* value);
+  // The component version, four numbers joined by "."; the write does nothing.
+  std::string Version();
+  void SetVersion(const std::string&) {}
+  // Links are marked in the display text while set.
+  bool URLShowInText = false;
+  fw::TNotifyEvent OnRichEditSelectionChange;
+  void RichEditSelectionChanged();
+
+  // Until their own work lands: cell graphics, repainting, rows, hidden-column maps, the version number
+  // and the settings of the count and fixed-area writers
+  virtual TCellType GetCellType(int col, int row);
+  virtual TCellGraphic* GetCellGraphic(int col, int row);
+  virtual std::string GetFormattedCell(int col, int row);
+  virtual void InsertRows(int row, int count, bool adjustControls = true);
+  virtual void RemoveRows(int row, int count);
+  void ClearRows(int row, int count);
+  virtual void HideCellEditor();
+  void UpdateVertScrollBar();
+  void UpdateHorzScrollBar();
+  void GetCellTextExtent(int realCol, int row, fw::TPoint& size, bool reserveButton, bool wrapInWidth);
+  void SetScrollBarRange(int col, int row, TScrollBarRange range);
+  void MoveFocusWindow();
+  virtual std::uint32_t VersionAsNumber();
+  bool FilterDropDownAuto = false;
+
   // ---- Cell drawing: the painting events, the state the painter reads, the font and graphic layout ----
   TGridGradientEvent OnGetCellGradient;
   TCustomCellDrawEvent OnCustomCellBkgDraw;
@@ -146,43 +653,32 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   // The cell's horizontal alignment (low byte) and vertical alignment (high byte).
   int GetCellAlignment(int col, int row);
 
-  // ---- Stand-ins of members the sibling work brings (view/cell_drawing_standin.cpp) -------------------
-  TGridLook Look() const { return look_; }
-  TGridLook look_ = glXP;
-  bool ShowSelection = true;
-  bool Flat = false;
-  bool SelectionColorMixer = false;
-  bool ActiveCellShow = false;
-  THoverFixedCells HoverFixedCells = hfNone;
-  int FixedRightCols() const { return 0; }
-  int FixedFooters() const { return 0; }
-  int GetAllColCount() { return GetColCountEx(); }
-  const TGridPlatformFlags& PlatformFlags() const { return platform_; }
-  TGridPlatformFlags platform_;
-  const TControlFaceColors& FaceColors() const { return faceColors_; }
-  TControlFaceColors faceColors_;
-  virtual void GetCellColor(int col, int row, fw::TFont* font, fw::TBrush* brush, fw::TGridDrawState state);
-  virtual void GetCellPrintColor(int col, int row, fw::TBrush* brush, fw::TFont* font, fw::TGridDrawState state);
-  virtual void GetCellBorder(int col, int row, TCellBorders& borders, fw::TPen* pen);
-  virtual void IsFixedCell(int col, int row, bool& fixed);
-  virtual void CanEditCellEx(int col, int row, bool& canEdit);
-  virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
-  virtual bool HasComboBox(int col, int row);
-  virtual bool HasSpinEdit(int col, int row);
-  virtual TCellType GetCellType(int col, int row);
-  virtual TCellGraphic* GetCellGraphic(int col, int row);
-  int ZoomLevel() const { return 0; }
-  int RealColIndex(int col) const { return col; }
-  int DisplToRealRow(int row) const { return row; }
-  bool GetRowSelect(int row);
-  bool GetColSelect(int col);
-  bool IsSelected(int col, int row);
-  bool GetRowModified(int row) const;
-
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
   // The owner form resized; subscribed at construction.
   virtual void FormResize(fw::TObject* Sender);
+
+  // ---- Window, loading and the framework's hooks -----------------------------------------------------
+  void CreateWnd() override;
+  void Loaded() override;
+  void Resize() override;
+  void CalcSizingState(int X, int Y, fw::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+  std::string GetEditMask(int ACol, int ARow) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  // Operations later kinds of grid replace (in this order).
+  virtual void UpdateFooter(int col);
+  virtual void CopyFromGrid(fw::TPersistent* Source);
+  // Draws the frame in BorderColor.
+  void DrawBorderFrame();
+  // The cell selection sets it to skip the next Invalidate.
+  bool skipNextInvalidate_ = false;
+
+  // Cell queries: a cell's defaults as the painter resolves them
+  void GetCellDefaults(int col, int row, TCellGradientDirection& gradientDirection, bool& wordWrap,
+                       TVAlignment& vAlign, fw::TAlignment& hAlign, fw::TColor& colorMirrorTo,
+                       fw::TColor& colorMirror, fw::TColor& colorTo, fw::TBrush* brush, fw::TFont* font) override;
+  // Typed values and display text: the column-headers hook
+  virtual void ColumnHeadersChanged();
 
   // ---- Cell drawing ----------------------------------------------------------------------------------
   void Paint() override;
@@ -219,7 +715,6 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   void PaintAlwaysVisibleButtons(fw::TCanvas* canvas, int col, int row, fw::TRect& r);
   void PaintFixedLookEdges(fw::TCanvas* canvas, fw::TRect& r);
   bool FaceColorsSet() const { return FaceColors().NormalFill != kColorNotSet; }
-  bool IsDisjunctCellSelected(int realCol, int row);
 
   std::unique_ptr<TControlLook> controlLook_;
   std::unique_ptr<TNavigation> navigation_;
@@ -248,6 +743,99 @@ class TVxStringGrid : public TBaseGrid, public IGridSettingsOwner {
   int largestRowCount_ = 0;
   bool fixedRowAlways_ = false;
   int requestedFixedRows_ = 1;
+
+  // Hidden columns and rows, selection lists and navigation state
+  // Copies a grid row's texts, objects and height over all real columns (the column count raised by the
+  // hidden columns for the duration) into an item, or back.
+  void CopyRowToItem(int row, TGridItem* item);
+  void CopyItemToRow(const TGridItem* item, int row);
+  // Texts and objects of every real column, without freeing or repainting anything else.
+  void CopyRowCells(int from, int to);
+  void EmptyRowSlots(int row);
+  // The number of store entries whose index lies below row.
+  int HiddenRowsBefore(int row) const;
+  // One step of the advance order from (col, row); false when the step ends the advance.
+  bool StepAdvance(int& col, int& row, bool forward);
+  // Range walks of the highlighting.
+  void HighlightWalk(const std::string& text, const std::string& tag, bool caseSensitive, bool highlight, int col1,
+                     int row1, int col2, int row2);
+  static std::array<std::uint8_t, 513> AllColumnsShown() {
+    std::array<std::uint8_t, 513> shown{};
+    shown.fill(1);
+    return shown;
+  }
+  std::array<std::uint8_t, 513> columnVisible_ = AllColumnsShown();
+  std::array<std::uint16_t, 513> hiddenColumnWidths_{};
+  int hiddenColumnCount_ = 0;
+  std::unique_ptr<TGridItems> hiddenRows_ = std::make_unique<TGridItems>();
+  int hideLevel_ = 0;
+  fw::TList rowSelectFlags_;
+  fw::TList colSelectFlags_;
+  fw::TGridRect savedSelection_{};
+  bool selectionHidden_ = false;
+  int lastUpdateRow_ = 0;
+  fw::TPoint moveOrigin_{};
+  bool advancing_ = false;
+  bool internalMove_ = false;
+  char typedChar_ = 0;
+  // ---- Construction, dimensions and platform state ---------------------------------------------------
+  void MakeLists();
+  void FreeLists();
+  void ReadWheelSettings();
+  bool Loading() const { return ComponentState().Contains(fw::csLoading); }
+  bool VisibleRowsFit();
+  bool VisibleColsFit();
+
+  std::unique_ptr<fw::TStringList> columnHeaders_;
+  std::unique_ptr<fw::TStringList> rowHeaders_;
+  std::unique_ptr<fw::TStringList> lookupItems_;
+  std::unique_ptr<fw::TStringList> swapList_;
+  std::unique_ptr<fw::TStringList> distinctValues_;
+  std::unique_ptr<fw::TFont> spareFont_;
+  std::unique_ptr<TIntList> savedColWidths_;
+  std::unique_ptr<TIntList> ignoreColumns_;
+  std::unique_ptr<TIntList> columnOrder_;
+  std::unique_ptr<TIntList> rowIndexes_;
+  std::unique_ptr<TIntList> unsortWork_;
+  std::unique_ptr<TIntList> mergedColumns_;
+  std::unique_ptr<TIntList> disjunctCells_;
+  std::unique_ptr<TIntList> disjunctRowSelect_;
+  std::unique_ptr<TIntList> modifiedRows_;
+  std::unique_ptr<TIntList> disabledRows_;
+  std::unique_ptr<TSortIndexList> sortIndexes_;
+  std::unique_ptr<TControlList> controlList_;
+  TGridPlatformFlags platform_;
+  TControlFaceColors faceColors_;
+  TGridLook look_ = glXP;
+  TScrollType scrollType_ = ssNormal;
+  fw::TScrollStyle scrollBars_ = fw::ssBoth;
+  fw::TColor borderColor_ = 0x808080;
+  fw::TAlignment defaultAlignment_ = fw::taLeftJustify;
+  bool gridWordWrap_ = true;
+  bool integralHeight_ = false;
+  bool fixedColAlways_ = false;
+  int requestedFixedCols_ = 1;
+  int largestColCount_ = 0;
+  int fixedRightCols_ = 0;
+  int fixedFooters_ = 0;
+  int fixedRowHeight_ = 0;
+  UINT wheelMessage_ = WM_MOUSEWHEEL;
+  int wheelScrollLines_ = 3;
+  bool loadedOnce_ = false;
+  int rememberedLeftCol_ = -1;
+  int rememberedTopRow_ = -1;
+  static constexpr UINT_PTR kGridTimer = 111;
+
+
+  // Cell queries, zoom and cursor, typed values: owned objects and state
+  std::unique_ptr<TVxHintInfo> officeHint_ = std::make_unique<TVxHintInfo>();
+  void ColumnHeaderListChanged();
+  // Takes clNone into the colour setter's cell and frees the properties once only defaults remain.
+  void ResetRowCellColor(int col, int row, void (*reset)(TCellProperties*));
+  bool HoldsOnlyDefaults(int col, int row, const TCellProperties* props);
+  int zoomLevel_ = 0;
+  bool zooming_ = false;
+  fw::TCursor gridCursor_ = fw::crDefault;
 };
 
 }  // namespace ui

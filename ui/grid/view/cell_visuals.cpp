@@ -169,7 +169,7 @@ void TVxStringGrid::ResolveCellVisuals(int col, int row, TCellGradientDirection&
 
   // 15. Disjunct cells.
   if (actions->DisjunctCellSelect() && ShowSelection) {
-    if (IsDisjunctCellSelected(realCol, row)) {
+    if (SelectedCells()->HasValue(CellKey(col, row))) {
       brush->SetColor(SelectionColor());
       showSelected(false);
     } else if (col == Col() && row == Row()) {
