@@ -5,6 +5,7 @@
 
 #include "tests/framework/stdctrl_test_support.h"
 #include "ui/grid/model/string_grid.h"
+#include "ui/grid/model/grid_platform.h"
 
 namespace ui::testing {
 namespace {
@@ -60,6 +61,28 @@ TEST_F(GridTest, NewGridHasItsPublishedAndInternalDefaults) {
       {"FixedCellColors.HoverFrom", grid->FixedCellColors().HoverFrom, fw::clNone},
       {"FixedFont bold", grid->FixedFont()->Style().Contains(fw::fsBold), 1},
       {"ActiveCellFont bold", grid->ActiveCellFont()->Style().Contains(fw::fsBold), 1},
+      {"Look", grid->Look(), glXP},
+      {"ScrollType", grid->ScrollType(), ssNormal},
+      {"ScrollWidth", grid->ScrollWidth, GetSystemMetrics(SM_CXVSCROLL)},
+      {"ScrollBars", grid->ScrollBars(), fw::ssBoth},
+      {"ScrollBarAlways", grid->ScrollBarAlways, saNone},
+      {"VAlignment", grid->VAlignment, vtaTop},
+      {"DefaultEditor", grid->DefaultEditor, edNormal},
+      {"DefaultAlignment", grid->DefaultAlignment(), fw::taLeftJustify},
+      {"HoverFixedCells", grid->HoverFixedCells, hfNone},
+      {"InvalidEntryIcon", grid->InvalidEntryIcon, ieWarning},
+      {"FilterDropDownColumns", grid->FilterDropDownColumns, fdNormal},
+      {"ShowSelection", grid->ShowSelection, 1},
+      {"AutoSize", grid->AutoSize, 0},
+      {"FixedRightCols", grid->FixedRightCols(), 0},
+      {"FixedFooters", grid->FixedFooters(), 0},
+      {"IntegralHeight", grid->IntegralHeight(), 0},
+      {"SaveFixedCells", grid->SaveFixedCells, 1},
+      {"SaveFixedCols", grid->SaveFixedCols, 0},
+      {"SaveFixedRows", grid->SaveFixedRows, 0},
+      {"BorderColor", grid->BorderColor(), grid->PlatformFlags().WinXP ? 0xB99D7F : 0x808080},
+      {"FaceColors unset", grid->FaceColors().NormalFill, 0x1FFFFFFF},
+      {"ColumnOrder empty", grid->ColumnOrder()->Count(), 0},
   };
   for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
   EXPECT_EQ(grid->FloatFormat, "%.2f");
@@ -143,6 +166,45 @@ TEST_F(GridTest, FormDestroyedWithItsGridsFreesThemWithoutTouchingTheForm) {
   EXPECT_EQ(TFormResizeHub::SubscriberCount(form), 2);
   form->Free();
   EXPECT_EQ(TFormResizeHub::SubscriberCount(form), 0);
+}
+
+TEST_F(GridTest, EveryNewGridSetsTheProcessWideAnchorCursorAgain) {
+  TVxStringGrid::AnchorCursor = fw::crDefault;
+  Make<TVxStringGrid>();
+  EXPECT_EQ(TVxStringGrid::AnchorCursor, fw::crHandPoint);
+}
+
+TEST_F(GridTest, PlatformFlagsFollowTheSystemAndNeverFailWithoutVersionResourceOrThemes) {
+  struct Case {
+    const char* name;
+    TWindowsVersion version;
+    std::int32_t comctl;  // the file version's high double word, -1 without a version resource
+    bool winXP, win7, vista, comctl6;
+    fw::TColor border;
+  };
+  const Case cases[] = {
+      {"2000, no version resource", {5, 0}, -1, false, false, false, false, 0x808080},
+      {"XP, common controls 5.82", {5, 1}, 0x00050052, true, false, false, false, 0xB99D7F},
+      {"Vista, common controls 6.0", {6, 0}, 0x00060000, true, false, true, true, 0xB99D7F},
+      {"7, no version resource", {6, 1}, -1, true, true, true, false, 0xB99D7F},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string asked;
+    const fw::ServiceDouble<TWindowsVersion()> version(GridWindowsVersion, [&] { return c.version; });
+    const fw::ServiceDouble<std::int32_t(const std::string&)> file(GetFileVersion, [&](const std::string& name) {
+      asked = name;
+      return c.comctl;
+    });
+    auto* grid = Make<TVxStringGrid>();
+    EXPECT_EQ(asked, "COMCTL32.DLL");
+    EXPECT_EQ(grid->PlatformFlags().WinXP, c.winXP);
+    EXPECT_EQ(grid->PlatformFlags().Win7, c.win7);
+    EXPECT_EQ(grid->PlatformFlags().Vista, c.vista);
+    EXPECT_EQ(grid->PlatformFlags().ComCtl6, c.comctl6);
+    EXPECT_EQ(grid->BorderColor(), c.border);
+    grid->Free();
+  }
 }
 
 }  // namespace

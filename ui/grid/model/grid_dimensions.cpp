@@ -6,6 +6,7 @@
 namespace ui {
 
 void TVxStringGrid::SetRowCount(int value) {
+  if (fixedRowAlways_ && RowCount() == TBaseGrid::FixedRows() && SelectionHidden()) RestoreSelection();
   TBaseGrid::SetRowCount(value);
   if (fixedRowAlways_ && requestedFixedRows_ < RowCount()) TBaseGrid::SetFixedRows(requestedFixedRows_);
   largestRowCount_ = std::max(largestRowCount_, RowCount());

@@ -383,8 +383,6 @@ class TVxStringGrid : public TBaseGrid,
   void SetIntegralHeight(bool value);
   // The current column; a synchronised grid that follows columns takes it too.
   void SetCol(int value);
-  // The smallest rectangle of columns and rows holding every cell with text; (0, 0, 0, 0) without any.
-  virtual void GetUsedRect(fw::TRect& rect);
   // The cells the file operations cover.
   bool SaveFixedCells = true;
   bool SaveFixedCols = false;
@@ -408,11 +406,18 @@ class TVxStringGrid : public TBaseGrid,
   TFlatBarStyle FlatScrollBarStyle() const;
   // Hands the style to the common controls' flat bars (looked up by name; nothing without them).
   void ApplyFlatScrollBarStyle();
-  // Calculates the footer row of one column, or of every column for -1.
-  virtual void UpdateFooterRow(int col);
   void RepaintFloatingFooter();
   TColumnSizeEvent OnColumnSize;
   TRowSizeEvent OnRowSize;
+
+  // ---- Virtual operations the string grid adds (the other topics' come between them, in this order) ----
+  // Calculates the floating footer's row for one column, or every column for -1.
+  virtual void UpdateFooter(int col);
+  // The smallest rectangle of columns and rows holding every cell with text; (0, 0, 0, 0) without any.
+  virtual void GetUsedRect(fw::TRect& rect);
+  // Copies another string grid's cells; any other source changes nothing.
+  virtual void CopyFromGrid(fw::TPersistent* Source);
+  virtual void UpdateFooterRow(int col);
 
   // ---- Style interfaces ------------------------------------------------------------------------------
   void SetComponentStyle(int Style) override { ApplyStyle(Style); }
@@ -665,9 +670,6 @@ class TVxStringGrid : public TBaseGrid,
   void CalcSizingState(int X, int Y, fw::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
   std::string GetEditMask(int ACol, int ARow) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
-  // Operations later kinds of grid replace (in this order).
-  virtual void UpdateFooter(int col);
-  virtual void CopyFromGrid(fw::TPersistent* Source);
   // Draws the frame in BorderColor.
   void DrawBorderFrame();
   // The cell selection sets it to skip the next Invalidate.
