@@ -226,4 +226,10 @@ void TVxStringGrid::UnhideLastLevel() {
   UpdateCellControls(false);
 }
 
+void TVxStringGrid::ReturnHiddenRowObjects() {
+  const int first = std::max(RowCount(), LargestRowCount());
+  for (int i = 0; i < hiddenRows_->Count(); ++i) CopyItemToRow(hiddenRows_->Item(i), first + i);
+  hiddenRows_->Clear();
+}
+
 }  // namespace ui

@@ -57,14 +57,28 @@ void TVxStringGrid::InsertRowsInternal(int row, int count, bool adjust) {
   if (row < disabledRows_->Count()) {
     for (int i = 0; i < count; ++i) disabledRows_->Insert(row, 0);
   }
-  // Embedded controls move with their rows once cells hold controls.
-  if (adjust) UpdateCellControls(false);
+  if (adjust && controlList_->Count() > 0) {
+    const int realRow = DisplToRealRow(row);
+    for (int i = 0; i < controlList_->Count(); ++i) {
+      TControlItem* item = controlList_->GetItem(i);
+      if (item->Row >= realRow) item->Row += count;
+    }
+    UpdateCellControls(false);
+  }
   if (!(ComponentState().Contains(fw::csDestroying))) CellsChanged(fw::TRect{0, row, ColCount() - 1, row + count});
 }
 
 void TVxStringGrid::RemoveRowsInternal(int row, int count, bool adjust) {
   if (row >= RowCount() || count <= 0) return;
   count = std::min(count, RowCount() - row);
+  if (adjust) {
+    for (int i = controlList_->Count() - 1; i >= 0; --i) {
+      TControlItem* item = controlList_->GetItem(i);
+      if (item->Row < row || item->Row >= row + count) continue;
+      if (item->Control != nullptr) item->Control->SetVisible(false);
+      controlList_->Delete(i);
+    }
+  }
   const bool disjunctRows = MouseActions()->DisjunctRowSelect();
   MouseActions()->SetDisjunctRowSelect(false);
 
@@ -126,7 +140,7 @@ void TVxStringGrid::RemoveRowsInternal(int row, int count, bool adjust) {
     SetOptions(Options() + fw::TGridOptions{fw::goRowSelect});
   }
   MouseActions()->SetDisjunctRowSelect(disjunctRows);
-  if (adjust) UpdateCellControls(false);
+  if (controlList_->Count() > 0) UpdateCellControls(false);
 }
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 // TVxStringGrid: exchanging two rows (sorting), the selection test of painting and the mouse, and the
 // selection as tab-separated text.
+#include <cstdint>
 #include <vector>
 
 #include "ui/foundation/text_utils.h"
@@ -8,6 +9,12 @@
 namespace ui {
 
 void TVxStringGrid::SwapRows(int row1, int row2) {
+  if (row1 >= 0 && row2 >= 0 && row1 < rowIndexes_->Count() && row2 < rowIndexes_->Count()) {
+    const std::int32_t index1 = rowIndexes_->GetItem(row1);
+    rowIndexes_->SetItem(row1, rowIndexes_->GetItem(row2));
+    rowIndexes_->SetItem(row2, index1);
+  }
+  // Sorting a single column exchanges that column's cells only, once sort settings exist.
   // Every real column is exchanged, so that the cells of hidden columns stay with their rows.
   const int cols = GetColCountEx();
   swapList_->Clear();

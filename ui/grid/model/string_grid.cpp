@@ -91,6 +91,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
 
 TVxStringGrid::~TVxStringGrid() {
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
+  ReturnHiddenRowObjects();
   FreeOwned(spareFont_, "SpareFont");
   FreeOwned(controlLook_, "ControlLook");
   FreeOwned(navigation_, "Navigation");

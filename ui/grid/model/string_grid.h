@@ -754,6 +754,9 @@ class TVxStringGrid : public TBaseGrid,
   // Texts and objects of every real column, without freeing or repainting anything else.
   void CopyRowCells(int from, int to);
   void EmptyRowSlots(int row);
+  // At destruction: the hidden rows' cell objects go to store rows beyond the counts, where the base grid
+  // frees each once.
+  void ReturnHiddenRowObjects();
   // The number of store entries whose index lies below row.
   int HiddenRowsBefore(int row) const;
   // One step of the advance order from (col, row); false when the step ends the advance.
