@@ -130,6 +130,15 @@ TEST_F(CellDrawingTest, BandsColourOnlyNormalRowsByTheirLengths) {
   };
   for (const auto& c : cases) EXPECT_EQ(grid->Resolve(c.col, c.row).brush, c.expected) << c.col << "," << c.row;
 
+  // Right columns and footer rows that count as fixed are never banded.
+  grid->SetFixedRightCols(1);
+  grid->SetFixedFooters(1);
+  EXPECT_EQ(grid->Resolve(4, 1).brush, grid->FixedColor());
+  EXPECT_EQ(grid->Resolve(2, 7).brush, grid->FixedColor());
+  EXPECT_EQ(grid->Resolve(3, 1).brush, primary);
+  grid->SetFixedRightCols(0);
+  grid->SetFixedFooters(0);
+
   grid->Bands()->SetPrimaryLength(1);
   EXPECT_EQ(grid->Resolve(2, 1).brush, primary);
   EXPECT_EQ(grid->Resolve(2, 2).brush, secondary);
@@ -198,6 +207,46 @@ TEST_F(CellDrawingTest, SelectionTakesTheSelectionColourOrMixesItIntoTheBand) {
   // Nor drawn selected without ShowSelection.
   grid->ShowSelection = false;
   EXPECT_EQ(grid->Resolve(2, 3).brush, grid->Color());
+}
+
+TEST_F(CellDrawingTest, DisjunctSelectionsShowExactlyTheirListedRowsColumnsAndCells) {
+  DrawingGrid* grid = MakeGrid();
+  grid->SelectionColorTo = Rgb(7, 7, 7);
+  const fw::TGridDrawState selected{fw::gdSelected};
+  const fw::TGridDrawState focusedSelected{fw::gdSelected, fw::gdFocused};
+  const auto shownSelected = [&](int col, int row, fw::TGridDrawState state) {
+    const DrawingGrid::Resolved cell = grid->Resolve(col, row, state);
+    const bool shown = cell.state.Contains(fw::gdSelected);
+    EXPECT_EQ(cell.brush == grid->SelectionColor(), shown) << col << "," << row;
+    if (shown) {
+      EXPECT_EQ(cell.colorTo, Rgb(7, 7, 7)) << col << "," << row;
+    }
+    return shown;
+  };
+
+  grid->MouseActions()->SetDisjunctRowSelect(true);
+  grid->SetRowSelect(3, true);
+  grid->SetRowSelect(5, true);
+  EXPECT_TRUE(shownSelected(2, 3, {}));
+  EXPECT_TRUE(shownSelected(4, 5, {}));
+  EXPECT_FALSE(shownSelected(2, 4, selected));  // the range selection does not count
+  EXPECT_FALSE(shownSelected(0, 3, {}));        // nor do fixed cells
+  EXPECT_EQ(grid->Resolve(2, 3, focusedSelected).state, selected);  // exactly selected
+  grid->MouseActions()->SetDisjunctRowSelect(false);
+
+  grid->MouseActions()->SetDisjunctColSelect(true);
+  grid->SetColSelect(2, true);
+  EXPECT_TRUE(shownSelected(2, 6, {}));
+  EXPECT_FALSE(shownSelected(3, 6, selected));
+  grid->MouseActions()->SetDisjunctColSelect(false);
+
+  grid->MouseActions()->SetDisjunctCellSelect(true);
+  grid->SelectedCells()->Add(TVxStringGrid::CellKey(3, 4));
+  grid->SetCol(2);
+  grid->SetRow(2);
+  EXPECT_TRUE(shownSelected(3, 4, {}));
+  EXPECT_FALSE(shownSelected(2, 2, selected));  // the current cell, not listed, shows unselected
+  EXPECT_EQ(grid->Resolve(2, 2, selected).brush, grid->Color());
 }
 
 TEST_F(CellDrawingTest, ACellsOwnColourWinsOverTheBandsButNotOverTheSelection) {
