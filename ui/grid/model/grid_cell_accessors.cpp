@@ -168,44 +168,28 @@ bool TVxStringGrid::HoldsOnlyDefaults(int col, int row, const TCellProperties* p
          props->GradientDirection == gradientDirection;
 }
 
-void TVxStringGrid::ResetRowCellColor(int col, int row, void (*reset)(TCellProperties*)) {
-  TCellProperties* props = PropsAt(col, row);
-  if (props == nullptr) return;
-  reset(props);
-  if (HoldsOnlyDefaults(col, row, props)) FreeCellProps(col, row);
+void TVxStringGrid::SetRowColor(int row, fw::TColor color, void (*write)(TCellProperties*, fw::TColor)) {
+  for (int col = FixedCols(); col < GetColCountEx(); ++col) {
+    if (color != kColorNotSet) {
+      write(GetCellProperties(col, row), color);
+    } else if (TCellProperties* props = PropsAt(col, row)) {
+      write(props, kColorNotSet);
+      if (HoldsOnlyDefaults(col, row, props)) FreeCellProps(col, row);
+    }
+  }
+  RepaintRow(row);
 }
 
 void TVxStringGrid::SetRowBrushColor(int row, fw::TColor color) {
-  for (int col = FixedCols(); col < GetColCountEx(); ++col) {
-    if (color == kColorNotSet) {
-      ResetRowCellColor(col, row, [](TCellProperties* props) { props->SetBrushColor(kColorNotSet); });
-    } else {
-      GetCellProperties(col, row)->SetBrushColor(color);
-    }
-  }
-  RepaintRow(row);
+  SetRowColor(row, color, [](TCellProperties* props, fw::TColor value) { props->SetBrushColor(value); });
 }
 
 void TVxStringGrid::SetRowBrushColorTo(int row, fw::TColor color) {
-  for (int col = FixedCols(); col < GetColCountEx(); ++col) {
-    if (color == kColorNotSet) {
-      ResetRowCellColor(col, row, [](TCellProperties* props) { props->SetBrushColorTo(kColorNotSet); });
-    } else {
-      GetCellProperties(col, row)->SetBrushColorTo(color);
-    }
-  }
-  RepaintRow(row);
+  SetRowColor(row, color, [](TCellProperties* props, fw::TColor value) { props->SetBrushColorTo(value); });
 }
 
 void TVxStringGrid::SetRowFontColor(int row, fw::TColor color) {
-  for (int col = FixedCols(); col < GetColCountEx(); ++col) {
-    if (color == kColorNotSet) {
-      ResetRowCellColor(col, row, [](TCellProperties* props) { props->FontColor = kColorNotSet; });
-    } else {
-      GetCellProperties(col, row)->FontColor = color;
-    }
-  }
-  RepaintRow(row);
+  SetRowColor(row, color, [](TCellProperties* props, fw::TColor value) { props->FontColor = value; });
 }
 
 // ---- Fixed-cell colour set ----------------------------------------------------------------------------

@@ -835,8 +835,9 @@ class TVxStringGrid : public TBaseGrid,
   // Cell queries, zoom and cursor, typed values: owned objects and state
   std::unique_ptr<TVxHintInfo> officeHint_ = std::make_unique<TVxHintInfo>();
   void ColumnHeaderListChanged();
-  // Takes clNone into the colour setter's cell and frees the properties once only defaults remain.
-  void ResetRowCellColor(int col, int row, void (*reset)(TCellProperties*));
+  // Writes a colour into the row's cells from FixedCols on; clNone takes it back where there are
+  // properties and frees them once only defaults remain.
+  void SetRowColor(int row, fw::TColor color, void (*write)(TCellProperties*, fw::TColor));
   bool HoldsOnlyDefaults(int col, int row, const TCellProperties* props);
   int zoomLevel_ = 0;
   bool zooming_ = false;
