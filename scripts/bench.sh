@@ -9,7 +9,8 @@
 #     with the smallest and largest value;
 #   - the board library alone (in process): switch change -> callback;
 #   - the analog watch of the UI toolkit: one clock tick's hand update and one full paint (180 x 180), averaged;
-#   - the string grid: hiding every other row of a 100,000-row grid as one hide level and showing them again.
+#   - the string grid: hiding every other row of a 100,000-row grid as one hide level and showing them again,
+#     and painting the visible cells of a 1,000 x 50 grid with bands and a selection.
 # Usage: scripts/bench.sh [--runs N] [--presses N] [--changes N] [--idle-seconds N]   (defaults 3, 100, 10, 20)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +19,7 @@ prefix="$build/bench-prefix"
 
 "$root/scripts/bootstrap.sh"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" --no-warn-unused-cli >/dev/null
-cmake --build "$build" -j "${JOBS:-$(nproc)}" --target program_bench switch_latency_bench watch_bench grid_hide_rows_bench >/dev/null
+cmake --build "$build" -j "${JOBS:-$(nproc)}" --target program_bench switch_latency_bench watch_bench grid_hide_rows_bench grid_paint_bench >/dev/null
 
 echo "== the program =="
 "$root/scripts/wine-run.sh" --prefix "$prefix" "$build/bin/program_bench.exe" "$@"
@@ -31,3 +32,4 @@ echo "== the analog watch =="
 echo
 echo "== the string grid =="
 "$root/scripts/wine-run.sh" --prefix "$prefix" "$build/bin/grid_hide_rows_bench.exe" 3
+"$root/scripts/wine-run.sh" --prefix "$prefix" "$build/bin/grid_paint_bench.exe" 50

@@ -14,29 +14,13 @@
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "framework/startup/modules.h"
+#include "tests/bench/bench_timing.h"
 #include "ui/foundation/foundation_modules.h"
 #include "ui/grid/model/string_grid.h"
 
-namespace {
-
-double Milliseconds(LONGLONG ticks) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(ticks) * 1e3 / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG Counter() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now.QuadPart;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-}  // namespace
+using bench::Counter;
+using bench::Median;
+using bench::Milliseconds;
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;

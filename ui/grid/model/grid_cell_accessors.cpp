@@ -148,8 +148,19 @@ bool TVxStringGrid::HoldsOnlyDefaults(int col, int row, const TCellProperties* p
   fw::TColor colorTo = kColorNotSet;
   fw::TBrush brush;
   fw::TFont font;
-  GetCellDefaults(col, row, gradientDirection, wordWrap, vAlign, hAlign, colorMirrorTo, colorMirror, colorTo, &brush,
-                  &font);
+  // The defaults of the cell as a new one: its properties leave the slot while they are worked out, so the
+  // cell's resolved look does not count its own settings as defaults.
+  {
+    struct SlotAside {
+      TVxStringGrid* grid;
+      int col, row;
+      fw::TObject* own;
+      ~SlotAside() { grid->SetRawCellObject(col, row, own); }
+    } aside{this, col, row, GetRawCellObject(col, row)};
+    SetRawCellObject(col, row, nullptr);
+    GetCellDefaults(col, row, gradientDirection, wordWrap, vAlign, hAlign, colorMirrorTo, colorMirror, colorTo,
+                    &brush, &font);
+  }
   return DefaultColor(props->BrushColor(), brush.Color()) && DefaultColor(props->BrushColorTo(), colorTo) &&
          DefaultColor(props->FontColor, font.Color()) && props->Alignment == hAlign &&
          props->VAlignment() == vAlign && props->WordWrap() == wordWrap && props->FontName == font.Name() &&

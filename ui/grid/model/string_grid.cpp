@@ -86,16 +86,12 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   rememberedLeftCol_ = LeftCol();
   rememberedTopRow_ = TopRow();
 
-  painterFixedFont_ = fixedFont_.get();
-  painterSelectionColor_ = selectionColor_;
-
   AnchorCursor = fw::crHandPoint;
 }
 
 TVxStringGrid::~TVxStringGrid() {
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
   ReturnHiddenRowObjects();
-  painterFixedFont_ = nullptr;
   FreeOwned(spareFont_, "SpareFont");
   FreeOwned(controlLook_, "ControlLook");
   FreeOwned(navigation_, "Navigation");
@@ -130,7 +126,6 @@ void TVxStringGrid::FormResize(fw::TObject*) {}
 
 void TVxStringGrid::SetSelectionColor(fw::TColor value) {
   selectionColor_ = value;
-  painterSelectionColor_ = value;
   Invalidate();
 }
 

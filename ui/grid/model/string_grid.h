@@ -39,9 +39,12 @@
 #include "ui/grid/settings/progress_appearance.h"
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/sync_grid.h"
+#include "ui/grid/view/cell_draw_events.h"
 
 namespace fw {
 class TCustomForm;
+class TCustomImageList;
+class TPen;
 }
 
 namespace ui {
@@ -632,6 +635,29 @@ class TVxStringGrid : public TBaseGrid,
   virtual std::uint32_t VersionAsNumber();
   bool FilterDropDownAuto = false;
 
+  // ---- Cell drawing: the painting events, the state the painter reads, the font and graphic layout ----
+  TGridGradientEvent OnGetCellGradient;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  // Kept by the mouse handling: the fixed cell under the mouse ((-1, -1) for none), whether the mouse is
+  // pressed on it and on its drop-down button, the column being moved, and a column drag over a disjunct
+  // selection.
+  fw::TGridCoord HoveredFixedCell{-1, -1};
+  bool FixedCellPressed = false;
+  bool FixedDropDownPressed = false;
+  int MovingColumn = -1;
+  bool DisjunctDragging = false;
+  // The font a cell is measured with: the fixed or normal font, the cell's own font settings, then the
+  // colour query with an empty state.
+  void ApplyCellFont(int realCol, int displayCol, fw::TBrush* brush, fw::TFont* font, int row);
+  // The cell's graphic (nullptr for none) with its alignment, whether the text is drawn too, and the room
+  // the graphic takes.
+  TCellGraphic* GetCellGraphicLayout(int realCol, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
+                                     int& height, int& width);
+  // The cell's horizontal alignment (low byte) and vertical alignment (high byte).
+  int GetCellAlignment(int col, int row);
+
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
   // The owner form resized; subscribed at construction.
@@ -656,12 +682,41 @@ class TVxStringGrid : public TBaseGrid,
   // Typed values and display text: the column-headers hook
   virtual void ColumnHeadersChanged();
 
+  // ---- Cell drawing ----------------------------------------------------------------------------------
+  void Paint() override;
+  void ResolveCellVisuals(int col, int row, TCellGradientDirection& gradientDirection, bool& wordWrap,
+                          TVAlignment& vAlign, fw::TAlignment& hAlign, fw::TFont* font, fw::TColor& colorMirrorTo,
+                          fw::TColor& colorMirror, fw::TColor& colorTo, fw::TBrush* brush, bool realColumn,
+                          bool withSelection, bool printing, fw::TGridDrawState& state) override;
+  // Told at the end of every paint; nothing by default.
+  virtual void AfterPaint();
+  // The cell's own border lines on the sides its border query asks for.
+  void DrawCellBorders(int realCol, int row, const fw::TRect& rect);
+  // The text step of the cell content.
+  void DrawCellText(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state);
+  // The image list of a cell's image graphics; nullptr for none.
+  virtual fw::TCustomImageList* GetCellImageList(int col, int row);
+  // Whether a fixed column's header offers a drop-down button.
+  bool CanShowFixedDropDown(int col);
+  // Set by the editing code while a cell editor is shown: the paint frames the current cell.
+  bool editorFrameShown_ = false;
+
  private:
   // Makes an owned object and tells the probe.
   template <class T, class... Args>
   T* MakeOwned(std::unique_ptr<T>& slot, const char* name, Args&&... args);
   template <class T>
   void FreeOwned(std::unique_ptr<T>& slot, const char* name);
+
+  // Cell drawing: fixed by the cell's fixed query or by lying in the fixed columns or rows.
+  bool IsFixedForDrawing(int displayCol, int realCol, int row);
+  bool FixedCellHovered(int col, int row);
+  void PaintFixedCellBackground(fw::TCanvas* canvas, int col, int realCol, int row, fw::TRect& r, fw::TColor colorTo,
+                                fw::TColor colorMirror, fw::TColor colorMirrorTo);
+  void PaintListViewHeader(fw::TCanvas* canvas, int col, int row, const fw::TRect& r);
+  void PaintAlwaysVisibleButtons(fw::TCanvas* canvas, int col, int row, fw::TRect& r);
+  void PaintFixedLookEdges(fw::TCanvas* canvas, fw::TRect& r);
+  bool FaceColorsSet() const { return FaceColors().NormalFill != kColorNotSet; }
 
   std::unique_ptr<TControlLook> controlLook_;
   std::unique_ptr<TNavigation> navigation_;
