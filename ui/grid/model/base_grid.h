@@ -148,9 +148,10 @@ class TBaseGrid : public TObjStringGrid {
   // The row count last set through the string grid's RowCount; rows at or beyond it are scratch rows.
   int DataRowCount() const { return dataRowCount_; }
   int PaintPass() const { return paintPass_; }
-  // The undo/redo recorder that records this grid's changes; not owned.
+  // The undo/redo recorder that records this grid's changes; not owned. The write links the recorder to
+  // this grid; each side forgets the other when the other is freed.
   TVxGridUndoRedo* UndoRedo() const { return undoRedo_; }
-  void SetUndoRedo(TVxGridUndoRedo* value) { undoRedo_ = value; }
+  void SetUndoRedo(TVxGridUndoRedo* value);
 
   TGetDisplTextEvent OnGetDisplText;
   TGetDisplWideTextEvent OnGetDisplWideText;
@@ -159,6 +160,11 @@ class TBaseGrid : public TObjStringGrid {
   virtual bool IsFixed(int col, int row);
   virtual int NodeIndent(int row);
   virtual bool GridHasNodes();
+
+  // Cell painter entries: the whole cell as the paint loop paints it, or its background and lines alone
+  // (for a picture of the cell in another canvas, such as a drag image).
+  void PaintCellWithContent(fw::TCanvas* canvas, int col, fw::TGridDrawState state, const fw::TRect& rect, int row);
+  void PaintCellBackground(fw::TCanvas* canvas, int col, fw::TGridDrawState state, const fw::TRect& rect, int row);
 
  protected:
   // The cell's content: the base grid draws its text on one line, centred both ways.
@@ -205,10 +211,9 @@ class TBaseGrid : public TObjStringGrid {
   TCellProperties* PropsAt(int col, int row);
 
   int dataRowCount_ = 0;
-  // What the landed cell painter reads of the string grid's own settings, set by the string grid: the
-  // font of fixed cells (the grid's font while null) and the fill of selected cells.
-  fw::TFont* painterFixedFont_ = nullptr;
-  fw::TColor painterSelectionColor_ = 0xEACAB6;
+
+  // Undo recorder link: a recorder being freed is forgotten
+  void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
 
  private:
   TCellProperties* NewCellProperties(int col, int row);
@@ -224,8 +229,13 @@ class TBaseGrid : public TObjStringGrid {
   // Before the framework's step of an arrow key or wheel turn: out of a merged area in that direction.
   void LeaveAreaForward(bool columns);
   void LeaveAreaBackward(bool columns);
-  // The landed cell painter.
-  void PaintBaseCell(int col, int row, const fw::TRect& rect, fw::TGridDrawState state);
+  // The cell painter: painting on draws the whole cell on the grid's canvas (its rectangle taken from the
+  // grid), painting off only the background and lines into the rectangle given.
+  void RunCellPainter(fw::TCanvas* canvas, int col, int row, bool painting, fw::TGridDrawState state, fw::TRect rect);
+  void PaintCellFill(fw::TCanvas* canvas, int col, fw::TGridDrawState state, const fw::TRect& rect,
+                     TCellGradientDirection gradientDirection, fw::TColor colorTo, fw::TColor colorMirror,
+                     fw::TColor colorMirrorTo);
+  void PaintCellGridLines(fw::TCanvas* canvas, int col, bool fixed, const fw::TRect& rect);
   // Frees every property object the store holds, beyond the counts too, each once.
   void FreeEveryCellProps();
 

@@ -29,10 +29,11 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   // The settings objects, lists and fonts, in their fixed order.
   MakeOwned(spareFont_, "SpareFont");
   MakeOwned(controlLook_, "ControlLook", this, this);
-  MakeOwned(navigation_, "Navigation");
+  MakeOwned(navigation_, "Navigation")->OnChange = [this](fw::TObject*) { EditorHook2(); };
   MakeOwned(bands_, "Bands")->OnChange = repaint;
-  MakeOwned(mouseActions_, "MouseActions")->OnRepaint = repaint;
-  MakeOwned(columnHeaders_, "ColumnHeaders");
+  MakeOwned(mouseActions_, "MouseActions")->OnRepaint = [this](fw::TObject*) { RepaintHook(); };
+  mouseActions_->OnChange = [this](fw::TObject*) { EditorHook1(); };
+  MakeOwned(columnHeaders_, "ColumnHeaders")->OnChange = [this](fw::TObject*) { ColumnHeaderListChanged(); };
   MakeOwned(savedColWidths_, "SavedColWidths", -1, -1);
   MakeOwned(fixedFont_, "FixedFont");
   fixedFont_->SetName("Tahoma");
@@ -41,7 +42,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   MakeOwned(activeCellFont_, "ActiveCellFont");
   activeCellFont_->SetStyle(fw::TFontStyles{fw::fsBold});
   activeCellFont_->OnChange = repaint;
-  MakeOwned(rowHeaders_, "RowHeaders");
+  MakeOwned(rowHeaders_, "RowHeaders")->OnChange = [this](fw::TObject*) { WriteRowHeaders(); };
   MakeOwned(swapList_, "SwapList");
   MakeOwned(lookupItems_, "LookupItems");
   MakeOwned(sortIndexes_, "SortIndexes", 0, 0);
@@ -85,15 +86,11 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   rememberedLeftCol_ = LeftCol();
   rememberedTopRow_ = TopRow();
 
-  painterFixedFont_ = fixedFont_.get();
-  painterSelectionColor_ = selectionColor_;
-
   AnchorCursor = fw::crHandPoint;
 }
 
 TVxStringGrid::~TVxStringGrid() {
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
-  painterFixedFont_ = nullptr;
   FreeOwned(spareFont_, "SpareFont");
   FreeOwned(controlLook_, "ControlLook");
   FreeOwned(navigation_, "Navigation");
@@ -128,7 +125,6 @@ void TVxStringGrid::FormResize(fw::TObject*) {}
 
 void TVxStringGrid::SetSelectionColor(fw::TColor value) {
   selectionColor_ = value;
-  painterSelectionColor_ = value;
   Invalidate();
 }
 

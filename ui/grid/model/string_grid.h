@@ -8,15 +8,25 @@
 // the form's resize through TFormResizeHub and unsubscribes when freed. GUI thread only.
 #pragma once
 
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "components/input/wheel_grid.h"
 #include "framework/classes/stringlist.h"
 #include "ui/foundation/control_style.h"
+#include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
+#include "ui/grid/model/cell_graphic.h"
 #include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
+#include "ui/grid/model/grid_item.h"
+#include "ui/grid/model/grid_selection_events.h"
+#include "ui/grid/model/grid_events.h"
 #include "ui/grid/model/grid_platform.h"
 #include "ui/grid/model/int_list.h"
 #include "ui/grid/model/string_grid_types.h"
@@ -29,9 +39,12 @@
 #include "ui/grid/settings/progress_appearance.h"
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/sync_grid.h"
+#include "ui/grid/view/cell_draw_events.h"
 
 namespace fw {
 class TCustomForm;
+class TCustomImageList;
+class TPen;
 }
 
 namespace ui {
@@ -135,6 +148,147 @@ class TVxStringGrid : public TBaseGrid,
   TFixedCellColors& FixedCellColors() override { return fixedCellColors_; }
   bool IsSettingsOwner(const fw::TStringGrid* Grid) const override { return Grid == this; }
 
+  // Hidden columns and rows, selection lists, navigation helpers, row swap and selection text.
+  // Real columns count hidden ones and address the cell store; display columns count shown ones. Only
+  // columns 0 to 511 can be hidden; from 512 on every column is shown and maps to itself.
+  int RealToDisplCol(int col) const;
+  int DisplToRealCol(int col) const;
+  int DisplayColumnOf(int col) override { return RealToDisplCol(col); }
+  int RealColIndex(int col) const { return DisplToRealCol(col); }
+  bool IsHiddenColumn(int col) const;
+  // Raw access to the visibility table, columns 0 to 512.
+  bool IsColumnVisible(int col) const;
+  void SetColumnVisible(int col, bool visible);
+  int NumHiddenColumns() const { return hiddenColumnCount_; }
+  // ColCount with the hidden columns.
+  int GetColCountEx() override { return ColCount() + hiddenColumnCount_; }
+  // The real column of the current column.
+  int GetRealCol() const { return DisplToRealCol(Col()); }
+  // The columns searching, sorting and auto-sizing skip.
+  TIntList* IgnoreColumns() { return ignoreColumns_.get(); }
+  bool IsIgnoredColumn(int col) const { return ignoreColumns_->HasValue(col); }
+  // The last shown column is never hidden; hiding a hidden column or showing a shown one does nothing.
+  void HideColumns(int first, int last);
+  void HideColumn(int col) { HideColumns(col, col); }
+  void UnHideColumns(int first, int last);
+  void UnHideColumn(int col) { UnHideColumns(col, col); }
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + hiddenColumnCount_); }
+  // Real rows count the rows kept in the hidden-row store.
+  int DisplToRealRow(int row) const;
+  int RealToDisplRow(int row) const;
+  int RealRowIndex(int row) const { return DisplToRealRow(row); }
+  int DisplRowIndex(int row) const { return RealToDisplRow(row); }
+  bool IsHiddenRow(int row) const;
+  // The same test through a list of the hidden rows' indices, made on the first call (when list is
+  // empty) and kept by the caller for the next ones.
+  bool IsHiddenRowListed(int row, std::unique_ptr<TIntList>& list) const;
+  int NumHiddenRows() const { return hiddenRows_->Count(); }
+  // The hidden-row store, one entry per hidden row.
+  TGridItems* HiddenRows() { return hiddenRows_.get(); }
+  // A block of shown rows (real indices) hidden outside the hide levels, as node contraction does.
+  void HideRows(int first, int last);
+  // A contiguous block of hidden rows (real indices) shown again.
+  void UnhideRows(int first, int last);
+  // The listed grid rows (ascending) hidden as one new hide level.
+  void HideRowList(const TIntList& rows);
+  // The rows of the newest hide level shown again; the caller then lowers HideLevel.
+  void UnhideLastLevel();
+  int HideLevel() const { return hideLevel_; }
+  void SetHideLevel(int value) { hideLevel_ = value; }
+  // Empty rows put in at row (the hidden columns' cells move with the rows below); rows taken out through
+  // the framework's row deletion. The hidden-row store and the row selection flags stay as they are.
+  void InsertRowsInternal(int row, int count, bool adjust);
+  void RemoveRowsInternal(int row, int count, bool adjust);
+
+  // Disjunct selections: row and column flags, the selected rows in the order they were selected, and
+  // the selected cells as keys (column in the low 16 bits, row in the high 16 bits).
+  bool GetRowSelect(int row);
+  void SetRowSelect(int row, bool selected);
+  bool GetColSelect(int col);
+  void SetColSelect(int col, bool selected);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool all);
+  void SelectionToColSelect(bool all);
+  int GetRowSelectCount();
+  TIntList* SelectedRows() { return disjunctRowSelect_.get(); }
+  TIntList* SelectedCells() { return disjunctCells_.get(); }
+  static int CellKey(int col, int row) {
+    return static_cast<int>((static_cast<unsigned>(row) << 16) | (static_cast<unsigned>(col) & 0xFFFFu));
+  }
+  // Row marks.
+  bool GetRowModified(int row) const;
+  void SetRowModified(int row, bool modified);
+  bool GetRowEnabled(int row) const;
+  TIntList* ModifiedRows() { return modifiedRows_.get(); }
+  TIntList* DisabledRows() { return disabledRows_.get(); }
+  // Repainting: the areas are invalidated, nothing is drawn at once.
+  void RepaintCell(int col, int row);
+  void RepaintRow(int row);
+  void RepaintCol(int col);
+  void RepaintRect(const fw::TRect& cells);
+  void RepaintActiveCellHeaders(int col1, int row1, int col2, int row2);
+  // Current cell and scrolling.
+  int GetRow() const { return Row(); }
+  int GetTopRow() const { return TopRow(); }
+  // Rows outside FixedRows .. RowCount - 1 are ignored.
+  void SetTopRow(int row);
+  void MoveToCell(int col, int row) { MoveColRow(col, row, true, true); }
+  void SelectSingleCell(int col, int row) { SetSelection(fw::TGridRect{col, row, col, row}); }
+  void ScrollInView(int col, int row);
+  bool LastRowFitsAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  // The selection moves just outside the grid until RestoreSelection.
+  void HideSelection();
+  void RestoreSelection();
+  bool SelectionHidden() const { return selectionHidden_; }
+  fw::TInplaceEdit* GetInplaceEditor() const { return InplaceEditor(); }
+  void CreateMetroScrollControls();
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TAutoInsertRowEvent OnRowDisjunctSelected;
+  TRowChangedEvent OnRowUpdate;
+  // Highlighting search matches with a tag ("hi" for columns and the whole grid).
+  void HighlightInRange(const std::string& text, const std::string& tag, bool caseSensitive, int col1, int row1,
+                        int col2, int row2);
+  void UnHighlightInRange(const std::string& tag, int col1, int row1, int col2, int row2);
+  void HighlightInColumn(bool fixedCells, bool caseSensitive, int col, const std::string& text);
+  void UnHighlightInColumn(bool fixedCells, int col);
+  void HighlightInGrid(bool fixedCells, bool caseSensitive, const std::string& text);
+  void UnHighlightInGrid(bool fixedCells);
+  // The advance to the next cell after an edit. It never walks on without end: when no cell of one pass
+  // over the advance order accepts editing, the current cell stays and no event of the move fires.
+  void AdvanceEdit(int col, int row, bool force, bool autoEdit, bool forward, bool retry, bool edit);
+  // Editing moves to the next control of an HTML cell.
+  void StartControlEdit(int col, int row, const std::string& controlId);
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCellChangingEvent OnCellChanging;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  // The cell from which the last advance started.
+  fw::TPoint MoveOrigin() const { return moveOrigin_; }
+  bool Advancing() const { return advancing_; }
+  // Row swap (sorting), the selection test and text, rotated text placement and a range's repaint.
+  virtual void SwapRows(int row1, int row2);
+  // False on fixed cells.
+  bool IsSelected(int col, int row);
+  // Tab-separated cells, rows separated by CR LF, none after the last.
+  void GetSelectionAsText(std::string& text);
+  void PlaceRotatedText(fw::TRect& rect, int angle, int vAlign, int hAlign, const std::string& text);
+  void InvalidateGridRect(const fw::TGridRect& cells);
+  // Copying cell line breaks encoded into the selection text.
+  bool CopyLineBreaks = false;
+  bool Multilinecells = false;
+  // Later work fills these: adding rows, control cells, update lock, change reports, cell editors.
+  virtual void CanAddRow(bool& canAdd);
+  void AppendRow();
+  bool IsControlCell(int col, int row);
+  int FirstAdvanceCol();
+  int VisibleFixedRightCols();
+  void CellsChanged(const fw::TRect& cells);
+  void UpdateCellControls(bool rebuild);
+  void ShowControlEditor(const std::string& cellText, const std::string& controlType, int row, int col,
+                         const fw::TRect& rect, const std::string& value, const std::string& controlId);
+  fw::TGridRect GetSelection() const { return Selection(); }
   // ---- Construction, window, loading, copying and geometry ------------------------------------------
   // Every grid made sets it again: the cursor shown over HTML anchors, for the whole process.
   static fw::TCursor AnchorCursor;
@@ -277,15 +431,232 @@ class TVxStringGrid : public TBaseGrid,
   void SetRow(int Value) override;
   int RowCount() const override { return TBaseGrid::RowCount(); }
 
-  // ---- Stand-ins until hidden columns and rows and the cell queries are built (*_standin.cpp) ---------
-  int NumHiddenColumns() const;
-  int NumHiddenRows() const;
-  void UnHideColumnsAll();
-  int RealColIndex(int col) const;
-  int RealToDisplCol(int col) const;
-  bool SelectionHidden() const;
-  void RestoreSelection();
-  virtual void IsFixedCell(int col, int row, bool& isFixed);
+  // Cell queries: each fires its event; a derived grid overrides the operation
+  virtual void GetCellHint(int col, int row, std::wstring& wideHint, std::string& hint);
+  virtual void GetCellColor(int col, int row, fw::TFont* font, fw::TBrush* brush, fw::TGridDrawState state);
+  virtual void GetCellPrintColor(int col, int row, fw::TBrush* brush, fw::TFont* font, fw::TGridDrawState state);
+  virtual void GetCellBorder(int col, int row, TCellBorders& borders, fw::TPen* pen);
+  virtual void GetCellPrintBorder(int col, int row, fw::TPen* pen, TCellBorders& borders);
+  virtual void GetAlignment(int col, int row, fw::TAlignment& hAlign, TVAlignment& vAlign);
+  virtual void GetCellFormat(int col, TSortStyle& style, std::string& prefix, std::string& suffix);
+  virtual void GetCellEditorSpin(int col, int row, TEditorType& editor);
+  virtual void GetCellEditorCombo(int col, int row, TEditorType& editor);
+  // False without OnGetEditorType; else whether the event turns edNormal into edNone.
+  virtual bool HasEditorNone(int col, int row);
+  // Fires OnIsFixedCell only for a cell the fixed rules leave normal.
+  virtual void IsFixedCell(int col, int row, bool& fixed);
+  virtual void DoCanEditCell(int col, int row, bool& canEdit);
+  // Through the base cell: its ReadOnly mark, the editing switches, then DoCanEditCell.
+  virtual void CanEditCellEx(int col, int row, bool& canEdit);
+  virtual void DoIsPasswordCell(int col, int row, bool& password);
+  virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
+  virtual bool HasComboBox(int col, int row);
+  // Never in fixed rows and columns (the event is not asked there).
+  virtual bool HasSpinEdit(int col, int row);
+  virtual void GetCheckTrue(int col, int row, std::string& text);
+  virtual void GetCheckFalse(int col, int row, std::string& text);
+  // Fills DistinctValues() with the values the column's filter drop-down offers; true when there are any.
+  virtual bool GetColumnFilter(int col);
+  virtual void GetCellCursor(int col, int row, int x, int y);
+  virtual void SearchFooterAction(const std::string& text, int col, int row, TSearchAction action);
+  virtual void ButtonClick(int col, int row);
+  // Fires OnExpandClick, then sets the row's height for the new state.
+  virtual void ExpandClick(int col, int row, bool expanded);
+  virtual void ComboCloseUp(fw::TGridCoord cell);
+  virtual void ComboDropDown(fw::TGridCoord cell);
+
+  // Cell accessors: colours, fonts, check state, real rows and wide text
+  bool IsPasswordCell(int col, int row);
+  // False unless editing is on (goEditing, RangeSelectAndEdit or EditingSuspended); then CanEditCellInt.
+  bool CanEditCell(int col, int row);
+  // Editable through CanEditCellEx and not fixed through IsFixedCell, asked of the base cell.
+  bool CanEditCellInt(int col, int row);
+  // True when the cell holds a check kind, with its state; with hidden rows the row is a real row.
+  bool GetCheckBoxStateEx(int col, int row, fw::TCheckBoxState& state);
+  // The texts kept for a hidden row; nullptr when the row is shown.
+  fw::TStrings* RealRowHiddenStrings(int realRow);
+  std::string RealRowText(int col, int realRow);
+  fw::TObject* RealRowObject(int col, int realRow);
+  fw::TControl* GetCellControl(int col, int row);
+  fw::TColor GetCellBrushColor(int col, int row);
+  bool GetCellReadOnly(int col, int row);
+  void SetCellBrushColor(int col, int row, fw::TColor color);
+  void SetCellBrushColorTo(int col, int row, fw::TColor color);
+  void SetCellFontColor(int col, int row, fw::TColor color);
+  // From FixedCols over every column, hidden ones too; clNone takes the colour back, freeing a cell's
+  // properties only when nothing but defaults remains in them.
+  void SetRowBrushColor(int row, fw::TColor color);
+  void SetRowBrushColorTo(int row, fw::TColor color);
+  void SetRowFontColor(int row, fw::TColor color);
+  // The fixed-cell colour set's first four colours, stored as RGB; the grid repaints.
+  void SetFixedCellColorFrom(fw::TColor color);
+  void SetFixedCellColorTo(fw::TColor color);
+  void SetFixedCellColorMirrorFrom(fw::TColor color);
+  void SetFixedCellColorMirrorTo(fw::TColor color);
+  std::wstring GetCellWideText(int col, int row);
+  // Written raw: no merge redirection, no repaint.
+  void SetCellWideText(int col, int row, const std::wstring& text);
+  std::string GetStrippedCell(int col, int row);
+  // Sorted, duplicates ignored: the values GetColumnFilter gathers.
+  fw::TStringList* DistinctValues() { return distinctValues_.get(); }
+  TVxHintInfo* OfficeHint() { return officeHint_.get(); }
+  void SetOfficeHint(TVxHintInfo* value) { officeHint_->Assign(value); }
+  // Set while editing is on but the selected cell may not be edited; counts as editing being on.
+  bool EditingSuspended = false;
+  // The date editors' events, relayed for the current cell.
+  void DateTimePickerChange(fw::TDateTime value);
+  void DatePickerChange(fw::TDateTime value, bool editsTime);
+  void DatePickerCloseUp();
+  // Styles the picker's month calendar and sizes it to its minimum before OnDatePickerDropDown.
+  void DatePickerDropDown(HWND picker, bool showToday, bool showTodayCircle, bool weekNumbers);
+
+  TGridHintEvent OnGridHint;
+  TGridWideHintEvent OnGridWideHint;
+  TOfficeHintEvent OnOfficeHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  THasComboEvent OnHasComboBox;
+  THasSpinEditEvent OnHasSpinEdit;
+  TIsFixedCellEvent OnIsFixedCell;
+  TCanEditCellEvent OnCanEditCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TWordWrapEvent OnGetWordWrap;
+  TCellCursorEvent OnGetCellCursor;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TButtonClickEvent OnButtonClick;
+  TExpandClickEvent OnExpandClick;
+  TClickCellEvent OnComboCloseUp;
+  TClickCellEvent OnComboDropDown;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TEditChangeEvent OnEditChange;
+  TClickCellEvent OnDatePickerCloseUp;
+  TClickCellEvent OnDatePickerDropDown;
+
+  // Zoom, cursor, current cell, file texts and hooks
+  // Adds the step to every column width and row height that stays above 0; the level stays in -10..10.
+  void Zoom(int step);
+  int ZoomLevel() const { return zoomLevel_; }
+  bool Zooming() const { return zooming_; }
+  TIntelliPan IntelliPan = ipVertical;
+  fw::TPoint IntelliPanAnchor{0, 0};
+  void DrawIntelliPanIcon();
+  void RepaintIntelliPanIcon();
+  // The control's cursor; a write is also the grid cursor that cell cursors come back to.
+  fw::TCursor Cursor() const { return TBaseGrid::Cursor(); }
+  void SetCursor(fw::TCursor value);
+  fw::TCursor GridCursor() const { return gridCursor_; }
+  void ChangeScale(int M, int D) override;
+  virtual void GetCurrentCellRaw(std::string& text);
+  virtual void GetCurrentCellDispl(std::string& text);
+  virtual void SetCurrentCell(const std::string& text);
+  virtual void SetCurrentCellEdit(const std::string& text);
+  virtual void SetEditTextDispl(int col, int row, const std::string& text);
+  virtual void GetCellForFilter(int col, int row, std::string& text);
+  // The text file output writes for a cell, through OnSaveCell.
+  virtual void SaveCell(int col, int row, std::string& text);
+  // A cell read from a file: OnLoadCell, then the raw write.
+  virtual void LoadCell(int col, int row, const std::string& text);
+  virtual void InsertRowEx(int row);
+  virtual void RemoveRowEx(int row);
+  virtual void SelectionChanged(int left, int top, int right, int bottom);
+  virtual void FixedEdit(int col, int row, TGridFixedCellEditor& editor, fw::TStringList* values);
+  virtual void FilterDone();
+  virtual void F2KeyHook();
+  virtual void SelectionRectHook(const fw::TRect& rect);
+  virtual void ReportEditProgress(const std::string& text, fw::TPoint caret, int selectionPos);
+  virtual void EditorHook1();
+  virtual bool InDesignMode(bool& designing);
+  virtual void RepaintHook();
+  virtual void HideEditorOption();
+  virtual void EditorHook2();
+  virtual void FindNotify(int stage, int index);
+  virtual void PasteNotify(int stage, fw::TGridCoord cell);
+  void UpdateScrollBarCell(int col, int row) override;
+
+  TCellValueEvent OnSaveCell;
+  TCellValueEvent OnLoadCell;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TSelectionChangedEvent OnSelectionChanged;
+  TFixedEditEvent OnFixedEdit;
+  fw::TNotifyEvent OnFilterDone;
+
+  // Typed values and display text
+  void SetInts(int col, int row, int value);
+  // EVxGridError "Cell does not contain integer value"; blanks around, "" and "-" read as 0.
+  int GetInts(int col, int row);
+  void SetFloats(int col, int row, double value);
+  // EVxGridError "Cell does not contain a float value"; the text as a displayed number.
+  long double GetFloats(int col, int row);
+  long double GetRealRowFloats(int col, int realRow);
+  void SetDates(int col, int row, fw::TDateTime value);
+  void GetDisplText(int col, int row, std::string& text) override;
+  bool CellIsWide(int col, int row);
+  bool IsSortIndicatorCell(int col, int row);
+  void SetColumnHeaders(fw::TStrings* value);
+  void SetRowHeaders(fw::TStrings* value);
+  void EmptyColumnHeaderCells();
+  void WriteColumnHeaders();
+  void EmptyRowHeaderCells();
+  void WriteRowHeaders();
+
+  // A nil list changes nothing.
+  void SetLookupItems(fw::TStrings* value);
+  void SetFixedFont(fw::TFont* value);
+  // The component version, four numbers joined by "."; the write does nothing.
+  std::string Version();
+  void SetVersion(const std::string&) {}
+  // Links are marked in the display text while set.
+  bool URLShowInText = false;
+  fw::TNotifyEvent OnRichEditSelectionChange;
+  void RichEditSelectionChanged();
+
+  // Until their own work lands: cell graphics, repainting, rows, hidden-column maps, the version number
+  // and the settings of the count and fixed-area writers
+  virtual TCellType GetCellType(int col, int row);
+  virtual TCellGraphic* GetCellGraphic(int col, int row);
+  virtual std::string GetFormattedCell(int col, int row);
+  virtual void InsertRows(int row, int count, bool adjustControls = true);
+  virtual void RemoveRows(int row, int count);
+  void ClearRows(int row, int count);
+  virtual void HideCellEditor();
+  void UpdateVertScrollBar();
+  void UpdateHorzScrollBar();
+  void GetCellTextExtent(int realCol, int row, fw::TPoint& size, bool reserveButton, bool wrapInWidth);
+  void SetScrollBarRange(int col, int row, TScrollBarRange range);
+  void MoveFocusWindow();
+  virtual std::uint32_t VersionAsNumber();
+  bool FilterDropDownAuto = false;
+
+  // ---- Cell drawing: the painting events, the state the painter reads, the font and graphic layout ----
+  TGridGradientEvent OnGetCellGradient;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  // Kept by the mouse handling: the fixed cell under the mouse ((-1, -1) for none), whether the mouse is
+  // pressed on it and on its drop-down button, the column being moved, and a column drag over a disjunct
+  // selection.
+  fw::TGridCoord HoveredFixedCell{-1, -1};
+  bool FixedCellPressed = false;
+  bool FixedDropDownPressed = false;
+  int MovingColumn = -1;
+  bool DisjunctDragging = false;
+  // The font a cell is measured with: the fixed or normal font, the cell's own font settings, then the
+  // colour query with an empty state.
+  void ApplyCellFont(int realCol, int displayCol, fw::TBrush* brush, fw::TFont* font, int row);
+  // The cell's graphic (nullptr for none) with its alignment, whether the text is drawn too, and the room
+  // the graphic takes.
+  TCellGraphic* GetCellGraphicLayout(int realCol, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
+                                     int& height, int& width);
+  // The cell's horizontal alignment (low byte) and vertical alignment (high byte).
+  int GetCellAlignment(int col, int row);
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
@@ -304,12 +675,48 @@ class TVxStringGrid : public TBaseGrid,
   // The cell selection sets it to skip the next Invalidate.
   bool skipNextInvalidate_ = false;
 
+  // Cell queries: a cell's defaults as the painter resolves them
+  void GetCellDefaults(int col, int row, TCellGradientDirection& gradientDirection, bool& wordWrap,
+                       TVAlignment& vAlign, fw::TAlignment& hAlign, fw::TColor& colorMirrorTo,
+                       fw::TColor& colorMirror, fw::TColor& colorTo, fw::TBrush* brush, fw::TFont* font) override;
+  // Typed values and display text: the column-headers hook
+  virtual void ColumnHeadersChanged();
+
+  // ---- Cell drawing ----------------------------------------------------------------------------------
+  void Paint() override;
+  void ResolveCellVisuals(int col, int row, TCellGradientDirection& gradientDirection, bool& wordWrap,
+                          TVAlignment& vAlign, fw::TAlignment& hAlign, fw::TFont* font, fw::TColor& colorMirrorTo,
+                          fw::TColor& colorMirror, fw::TColor& colorTo, fw::TBrush* brush, bool realColumn,
+                          bool withSelection, bool printing, fw::TGridDrawState& state) override;
+  // Told at the end of every paint; nothing by default.
+  virtual void AfterPaint();
+  // The cell's own border lines on the sides its border query asks for.
+  void DrawCellBorders(int realCol, int row, const fw::TRect& rect);
+  // The text step of the cell content.
+  void DrawCellText(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state);
+  // The image list of a cell's image graphics; nullptr for none.
+  virtual fw::TCustomImageList* GetCellImageList(int col, int row);
+  // Whether a fixed column's header offers a drop-down button.
+  bool CanShowFixedDropDown(int col);
+  // Set by the editing code while a cell editor is shown: the paint frames the current cell.
+  bool editorFrameShown_ = false;
+
  private:
   // Makes an owned object and tells the probe.
   template <class T, class... Args>
   T* MakeOwned(std::unique_ptr<T>& slot, const char* name, Args&&... args);
   template <class T>
   void FreeOwned(std::unique_ptr<T>& slot, const char* name);
+
+  // Cell drawing: fixed by the cell's fixed query or by lying in the fixed columns or rows.
+  bool IsFixedForDrawing(int displayCol, int realCol, int row);
+  bool FixedCellHovered(int col, int row);
+  void PaintFixedCellBackground(fw::TCanvas* canvas, int col, int realCol, int row, fw::TRect& r, fw::TColor colorTo,
+                                fw::TColor colorMirror, fw::TColor colorMirrorTo);
+  void PaintListViewHeader(fw::TCanvas* canvas, int col, int row, const fw::TRect& r);
+  void PaintAlwaysVisibleButtons(fw::TCanvas* canvas, int col, int row, fw::TRect& r);
+  void PaintFixedLookEdges(fw::TCanvas* canvas, fw::TRect& r);
+  bool FaceColorsSet() const { return FaceColors().NormalFill != kColorNotSet; }
 
   std::unique_ptr<TControlLook> controlLook_;
   std::unique_ptr<TNavigation> navigation_;
@@ -338,6 +745,41 @@ class TVxStringGrid : public TBaseGrid,
   int largestRowCount_ = 0;
   bool fixedRowAlways_ = false;
   int requestedFixedRows_ = 1;
+
+  // Hidden columns and rows, selection lists and navigation state
+  // Copies a grid row's texts, objects and height over all real columns (the column count raised by the
+  // hidden columns for the duration) into an item, or back.
+  void CopyRowToItem(int row, TGridItem* item);
+  void CopyItemToRow(const TGridItem* item, int row);
+  // Texts and objects of every real column, without freeing or repainting anything else.
+  void CopyRowCells(int from, int to);
+  void EmptyRowSlots(int row);
+  // The number of store entries whose index lies below row.
+  int HiddenRowsBefore(int row) const;
+  // One step of the advance order from (col, row); false when the step ends the advance.
+  bool StepAdvance(int& col, int& row, bool forward);
+  // Range walks of the highlighting.
+  void HighlightWalk(const std::string& text, const std::string& tag, bool caseSensitive, bool highlight, int col1,
+                     int row1, int col2, int row2);
+  static std::array<std::uint8_t, 513> AllColumnsShown() {
+    std::array<std::uint8_t, 513> shown{};
+    shown.fill(1);
+    return shown;
+  }
+  std::array<std::uint8_t, 513> columnVisible_ = AllColumnsShown();
+  std::array<std::uint16_t, 513> hiddenColumnWidths_{};
+  int hiddenColumnCount_ = 0;
+  std::unique_ptr<TGridItems> hiddenRows_ = std::make_unique<TGridItems>();
+  int hideLevel_ = 0;
+  fw::TList rowSelectFlags_;
+  fw::TList colSelectFlags_;
+  fw::TGridRect savedSelection_{};
+  bool selectionHidden_ = false;
+  int lastUpdateRow_ = 0;
+  fw::TPoint moveOrigin_{};
+  bool advancing_ = false;
+  bool internalMove_ = false;
+  char typedChar_ = 0;
   // ---- Construction, dimensions and platform state ---------------------------------------------------
   void MakeLists();
   void FreeLists();
@@ -386,6 +828,16 @@ class TVxStringGrid : public TBaseGrid,
   int rememberedTopRow_ = -1;
   static constexpr UINT_PTR kGridTimer = 111;
 
+
+  // Cell queries, zoom and cursor, typed values: owned objects and state
+  std::unique_ptr<TVxHintInfo> officeHint_ = std::make_unique<TVxHintInfo>();
+  void ColumnHeaderListChanged();
+  // Takes clNone into the colour setter's cell and frees the properties once only defaults remain.
+  void ResetRowCellColor(int col, int row, void (*reset)(TCellProperties*));
+  bool HoldsOnlyDefaults(int col, int row, const TCellProperties* props);
+  int zoomLevel_ = 0;
+  bool zooming_ = false;
+  fw::TCursor gridCursor_ = fw::crDefault;
 };
 
 }  // namespace ui

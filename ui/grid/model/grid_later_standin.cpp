@@ -1,0 +1,26 @@
+// Stand-ins of string grid members that later work completes in place: adding rows, control cells, the
+// advance columns, change reports, cell editors, embedded controls and the metro scroll controls.
+#include "ui/grid/model/string_grid.h"
+
+namespace ui {
+
+void TVxStringGrid::CanAddRow(bool&) {}
+
+void TVxStringGrid::AppendRow() {}
+
+bool TVxStringGrid::IsControlCell(int, int) { return false; }
+
+int TVxStringGrid::FirstAdvanceCol() { return FixedCols(); }
+
+int TVxStringGrid::VisibleFixedRightCols() { return FixedRightCols(); }
+
+void TVxStringGrid::CellsChanged(const fw::TRect&) {}
+
+void TVxStringGrid::UpdateCellControls(bool) {}
+
+void TVxStringGrid::ShowControlEditor(const std::string&, const std::string&, int, int, const fw::TRect&,
+                                      const std::string&, const std::string&) {}
+
+void TVxStringGrid::CreateMetroScrollControls() {}
+
+}  // namespace ui

@@ -1,0 +1,27 @@
+// The string grid's paint: the cells through the base painter, the frame around a shown cell editor, and
+// the after-paint notification.
+#include "framework/graphics/canvas.h"
+#include "ui/grid/model/string_grid.h"
+
+namespace ui {
+
+void TVxStringGrid::Paint() {
+  fw::TCanvas* canvas = Canvas();
+  canvas->Pen()->SetStyle(fw::psSolid);
+  canvas->Brush()->SetStyle(fw::bsSolid);
+  TBaseGrid::Paint();
+
+  if (editorFrameShown_) {
+    fw::TColor frame = GridLineWidth() < 1 ? Color() : GridLineColor();
+    if (!Options().Contains(fw::goHorzLine) && !Options().Contains(fw::goVertLine)) frame = Color();
+    canvas->Pen()->SetColor(frame);
+    canvas->Rectangle(CellRectEx(Col(), Row()));
+  }
+  canvas->Pen()->SetColor(fw::clBlack);
+  // (The background picture outside the cells joins here with the background settings.)
+  AfterPaint();
+}
+
+void TVxStringGrid::AfterPaint() {}
+
+}  // namespace ui
