@@ -146,9 +146,15 @@ TEST_F(LookTest, EveryLookWritesItsColoursAndTheCommonFrame) {
     EXPECT_EQ(grid->ScrollType(), ssNormal);
     EXPECT_EQ(grid->BorderStyle(), fw::bsSingle);
     EXPECT_EQ(grid->BorderColor(), 0xB99D7F);
-    if (c.look == glStandard) EXPECT_EQ(grid->FixedColor(), fw::clBtnFace);
-    if (c.look == glNRV) EXPECT_EQ(grid->ControlLook()->FixedGradientTo(), 0xC0C0C0);
-    if (c.look == glXP) EXPECT_EQ(grid->ControlLook()->FixedGradientDownMirrorTo(), 0x627376);
+    if (c.look == glStandard) {
+      EXPECT_EQ(grid->FixedColor(), fw::clBtnFace);
+    }
+    if (c.look == glNRV) {
+      EXPECT_EQ(grid->ControlLook()->FixedGradientTo(), 0xC0C0C0);
+    }
+    if (c.look == glXP) {
+      EXPECT_EQ(grid->ControlLook()->FixedGradientDownMirrorTo(), 0x627376);
+    }
   }
 
   // The custom look clears nothing and writes no colour.

@@ -4,6 +4,7 @@
 // outer border frame.
 #include <windows.h>
 
+#include "framework/controls/draw_text.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi_handles.h"
 #include "ui/foundation/html_engine.h"
@@ -28,6 +29,13 @@ UINT VerticalFlags(TVAlignment align) {
     case vtaBottom: return DT_BOTTOM;
     default: return DT_TOP;
   }
+}
+
+// Selects the canvas font into its DC and sets the text colour and a clear background for a direct call.
+int PrepareTextDC(fw::TCanvas* canvas) {
+  canvas->TextExtent("");
+  SetTextColor(canvas->Handle(), fw::ColorToRGB(canvas->Font()->Color()));
+  return SetBkMode(canvas->Handle(), TRANSPARENT);
 }
 
 void Line(fw::TCanvas* canvas, int x1, int y1, int x2, int y2) {
@@ -168,7 +176,7 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
       RECT area{r.Left, r.Top, r.Right, r.Bottom};
       const UINT flags = alignFlags | DT_END_ELLIPSIS | DT_NOPREFIX |
                          static_cast<UINT>(wordWrap || Multilinecells ? DT_WORDBREAK : DT_SINGLELINE);
-      const int oldMode = SetBkMode(canvas->Handle(), TRANSPARENT);
+      const int oldMode = PrepareTextDC(canvas);
       DrawTextExW(canvas->Handle(), wide.data(), static_cast<int>(wide.size()), &area, flags, nullptr);
       SetBkMode(canvas->Handle(), oldMode);
       break;
@@ -197,10 +205,7 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
       flags |= wordWrap || Multilinecells ? DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK
                                           : DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE;
       if (UseRightToLeftReading()) flags |= DT_RTLREADING;
-      RECT area{r.Left, r.Top, r.Right, r.Bottom};
-      const int oldMode = SetBkMode(canvas->Handle(), TRANSPARENT);
-      DrawTextExA(canvas->Handle(), text.data(), static_cast<int>(text.size()), &area, flags, nullptr);
-      SetBkMode(canvas->Handle(), oldMode);
+      fw::DrawCanvasText(canvas, text, r, flags);
       if (link) canvas->Font()->SetStyle(style);
       break;
     }

@@ -96,6 +96,7 @@ void TVxStringGrid::GetCellTextExtentEx(int realCol, int displayCol, fw::TPoint&
   // A rich text is measured by the rich-text renderer, which the grid does not have yet.
   if (kind == kCellRTF) return;
 
+  canvas->TextExtent("");  // the cell font into the DC for the direct measures below
   const bool rotated = GetCellType(realCol, row) == ctRotated;
   int w = 0;
   int h = 0;

@@ -307,8 +307,10 @@ void TVxStringGrid::ApplyStylePreset(int Style) {
 }
 
 void TVxStringGrid::ApplyStyle(int Style) {
-  currentStyle_ = Style;
   ApplyStylePreset(Style);
+  // Stored after the preset: a look the preset sets brings a style number of its own, which must not
+  // outlive the style asked for (editors made later take this number).
+  currentStyle_ = Style;
   ApplyStyleToEditors(Style);
   if (Style != 8 && scrollType_ == ssMetro) SetScrollType(ssNormal);
 }
