@@ -3,11 +3,10 @@
 // the scheme forced through the Office keys of the test prefix.
 #include <windows.h>
 
-#include <map>
 #include <string>
 
-#include "framework/registry/registry.h"
 #include "tests/framework/stdctrl_test_support.h"
+#include "tests/support/office_keys.h"
 #include "ui/foundation/draw_utils.h"
 #include "ui/foundation/style_detection.h"
 #include "ui/grid/model/string_grid.h"
@@ -224,39 +223,7 @@ TEST_F(LookTest, FaceColoursMakeTheGridClassicFlatAndMetro) {
   EXPECT_EQ(grid->ScrollType(), ssMetro);
 }
 
-// Creates the Office keys the scheme tests need under HKEY_CURRENT_USER and removes those it made.
-class OfficeKeys {
- public:
-  OfficeKeys() {
-    for (const char* version : {"11.0", "12.0", "14.0"}) {
-      const std::string key = std::string("\\Software\\Microsoft\\Office\\") + version;
-      existed_[key] = registry_.KeyExists(key);
-    }
-    officeExisted_ = registry_.KeyExists("\\Software\\Microsoft\\Office");
-  }
-  bool AlreadyThere() const {
-    for (const auto& [key, existed] : existed_) {
-      if (existed) return true;
-    }
-    return false;
-  }
-  ~OfficeKeys() {
-    for (const auto& [key, existed] : existed_) {
-      if (!existed) registry_.DeleteKey(key);
-    }
-    if (!officeExisted_) registry_.DeleteKey("\\Software\\Microsoft\\Office");
-  }
-  void SetTheme(const std::string& version, int theme) {
-    registry_.OpenKey("\\Software\\Microsoft\\Office\\" + version + "\\Common", true);
-    registry_.WriteInteger("Theme", theme);
-    registry_.CloseKey();
-  }
-
- private:
-  fw::TRegistry registry_;
-  std::map<std::string, bool> existed_;
-  bool officeExisted_ = false;
-};
+using testsupport::OfficeKeys;
 
 TEST_F(LookTest, ThemeChangedAppliesTheSchemesStyleOncePerNewScheme) {
   OfficeKeys keys;

@@ -21,6 +21,25 @@ fw::TColor Resolved(fw::TColor value) {
 // The style each system scheme 0..9 maps to.
 constexpr int kSchemeStyles[10] = {0, 1, 2, 3, 4, 9, 5, 13, 14, 15};
 
+// The control look's hover and pressed colours, each pair From, To, MirrorFrom, MirrorTo, then the border
+// (kNotSet leaves a border as it is).
+struct TStateColors {
+  fw::TColor from, to, mirrorFrom, mirrorTo, border;
+};
+
+void SetHoverAndDown(TControlLook* look, const TStateColors& hover, const TStateColors& down) {
+  look->SetFixedGradientHoverFrom(hover.from);
+  look->SetFixedGradientHoverTo(hover.to);
+  look->SetFixedGradientHoverMirrorFrom(hover.mirrorFrom);
+  look->SetFixedGradientHoverMirrorTo(hover.mirrorTo);
+  if (hover.border != kNotSet) look->SetFixedGradientHoverBorder(hover.border);
+  look->SetFixedGradientDownFrom(down.from);
+  look->SetFixedGradientDownTo(down.to);
+  look->SetFixedGradientDownMirrorFrom(down.mirrorFrom);
+  look->SetFixedGradientDownMirrorTo(down.mirrorTo);
+  if (down.border != kNotSet) look->SetFixedGradientDownBorder(down.border);
+}
+
 }  // namespace
 
 void TVxStringGrid::SetFixedColorSet(fw::TColor from, fw::TColor to, fw::TColor mirrorFrom, fw::TColor mirrorTo) {
@@ -105,14 +124,8 @@ void TVxStringGrid::ApplyPlainLookColors(TGridLook Value) {
     SelectionTextColor = fw::clBlack;
     look->SetFixedGradientFrom(fw::clWhite);
     look->SetFixedGradientTo(Value == glXP ? fw::clBtnFace : 0xC0C0C0);
-    look->SetFixedGradientHoverFrom(0xCFD0D1);
-    look->SetFixedGradientHoverTo(0xBEC6C8);
-    look->SetFixedGradientHoverMirrorFrom(0xBEC6C8);
-    look->SetFixedGradientHoverMirrorTo(0xABBCBF);
-    look->SetFixedGradientDownFrom(0x868788);
-    look->SetFixedGradientDownTo(0x737C7E);
-    look->SetFixedGradientDownMirrorFrom(0x737C7E);
-    look->SetFixedGradientDownMirrorTo(0x627376);
+    SetHoverAndDown(look, {0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, kNotSet},
+                    {0x868788, 0x737C7E, 0x737C7E, 0x627376, kNotSet});
   }
 }
 
@@ -173,16 +186,8 @@ void TVxStringGrid::ApplyStylePreset(int Style) {
       SetSelectionColor(0x5EC1F1);
       SelectionTextColor = fw::clBlack;
       lookFromFixed();
-      look->SetFixedGradientHoverFrom(0xE4E2DF);
-      look->SetFixedGradientHoverTo(0xDBD3CD);
-      look->SetFixedGradientHoverMirrorFrom(0xDBD3CD);
-      look->SetFixedGradientHoverMirrorTo(0xD2C5BC);
-      look->SetFixedGradientHoverBorder(0xB79F87);
-      look->SetFixedGradientDownFrom(0xE4C19D);
-      look->SetFixedGradientDownTo(0xE4C19D);
-      look->SetFixedGradientDownMirrorFrom(0xE4C19D);
-      look->SetFixedGradientDownMirrorTo(0xE4C19D);
-      look->SetFixedGradientDownBorder(0xE4C19D);
+      SetHoverAndDown(look, {0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87},
+                      {0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D});
       SetSelectionStyle(3);
       break;
     case 5:
@@ -229,18 +234,10 @@ void TVxStringGrid::ApplyStylePreset(int Style) {
       set.HoverMirrorFrom = 0xFFEDBD;
       set.HoverMirrorTo = 0xFBE7B7;
       set.HoverBorder = 0xE3C993;
-      look->SetFixedGradientHoverFrom(set.HoverFrom);
-      look->SetFixedGradientHoverTo(set.HoverTo);
-      look->SetFixedGradientHoverMirrorFrom(set.HoverMirrorFrom);
-      look->SetFixedGradientHoverMirrorTo(set.HoverMirrorTo);
-      look->SetFixedGradientHoverBorder(set.HoverBorder);
+      SetHoverAndDown(look, {set.HoverFrom, set.HoverTo, set.HoverMirrorFrom, set.HoverMirrorTo, set.HoverBorder},
+                      {0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F});
       look->SetFixedGradientMirrorFrom(set.MirrorFrom);
       look->SetFixedGradientMirrorTo(set.MirrorTo);
-      look->SetFixedGradientDownFrom(0xF9E4BC);
-      look->SetFixedGradientDownTo(0xF9E4BC);
-      look->SetFixedGradientDownMirrorFrom(0xF7D68D);
-      look->SetFixedGradientDownMirrorTo(0xF5D18A);
-      look->SetFixedGradientDownBorder(0xAE904F);
       lookFromToNotSet();
       SetSelectionStyle(1);
       break;
@@ -255,15 +252,8 @@ void TVxStringGrid::ApplyStylePreset(int Style) {
       set.HoverMirrorFrom = kNotSet;
       set.HoverMirrorTo = kNotSet;
       set.HoverBorder = 0xEEE8E3;
-      look->SetFixedGradientHoverFrom(0xFEFBF8);
-      look->SetFixedGradientHoverTo(0xFAF2ED);
-      look->SetFixedGradientHoverMirrorFrom(0xF4E4D7);
-      look->SetFixedGradientHoverMirrorTo(0xE8D2C1);
-      look->SetFixedGradientDownFrom(0xF1E8DD);
-      look->SetFixedGradientDownTo(0xF1E4D8);
-      look->SetFixedGradientDownMirrorFrom(0xECDBCF);
-      look->SetFixedGradientDownMirrorTo(0xEDDCCF);
-      look->SetFixedGradientDownBorder(0xD5BCAA);
+      SetHoverAndDown(look, {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, kNotSet},
+                      {0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA});
       lookFromToNotSet();
       SetSelectionStyle(2);
       break;
@@ -286,16 +276,8 @@ void TVxStringGrid::ApplyStylePreset(int Style) {
       look->SetFixedGradientTo(face);
       look->SetFixedGradientMirrorFrom(face);
       look->SetFixedGradientMirrorTo(face);
-      look->SetFixedGradientHoverFrom(0x6BDFFF);
-      look->SetFixedGradientHoverTo(0xAFEFFF);
-      look->SetFixedGradientHoverMirrorFrom(0xAFEFFF);
-      look->SetFixedGradientHoverMirrorTo(0xE6FCFF);
-      look->SetFixedGradientHoverBorder(0x3ABFE8);
-      look->SetFixedGradientDownFrom(0x5BD5FF);
-      look->SetFixedGradientDownTo(0x64E0FF);
-      look->SetFixedGradientDownMirrorFrom(0x64E0FF);
-      look->SetFixedGradientDownMirrorTo(0x71EFFF);
-      look->SetFixedGradientDownBorder(0x308AC2);
+      SetHoverAndDown(look, {0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8},
+                      {0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2});
       lookFromToNotSet();
       SetSelectionStyle(0);
       break;
