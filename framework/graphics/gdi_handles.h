@@ -62,6 +62,22 @@ class WindowDC {
   HDC dc_;
 };
 
+// The device context of a whole window, non-client area included (GetWindowDC), given back by ReleaseDC.
+class WholeWindowDC {
+ public:
+  explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  WholeWindowDC(const WholeWindowDC&) = delete;
+  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
+  ~WholeWindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // Selects an object into a DC for one scope and puts the previous one back.
 class SelectedObject {
  public:

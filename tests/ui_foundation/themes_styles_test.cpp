@@ -7,6 +7,7 @@
 #include "framework/forms/form.h"
 #include "framework/registry/registry.h"
 #include "tests/framework/ui_test_support.h"
+#include "tests/support/office_keys.h"
 #include "ui/foundation/style_detection.h"
 #include "ui/foundation/theme_library.h"
 #include "ui/foundation/theme_notifier.h"
@@ -77,44 +78,7 @@ TEST(StyleProbes, VersionsAndFonts) {
   EXPECT_EQ(((static_cast<std::uint32_t>(kernel) >> 16) & 0xFF) > 5, IsVersion6OrLater("kernel32.dll"));
 }
 
-// Creates the Office keys a test needs under HKEY_CURRENT_USER and removes those it made.
-class OfficeKeys {
- public:
-  OfficeKeys() {
-    for (const char* version : {"11.0", "12.0", "14.0"}) {
-      const std::string key = std::string("\\Software\\Microsoft\\Office\\") + version;
-      existed_[key] = registry_.KeyExists(key);
-    }
-    officeExisted_ = registry_.KeyExists("\\Software\\Microsoft\\Office");
-  }
-  // Keys of a real Office in the prefix: the tests would change them, so they do not run.
-  bool AlreadyThere() const {
-    for (const auto& [key, existed] : existed_) {
-      if (existed) return true;
-    }
-    return false;
-  }
-  ~OfficeKeys() {
-    for (const auto& [key, existed] : existed_) {
-      if (!existed) registry_.DeleteKey(key);
-    }
-    if (!officeExisted_) registry_.DeleteKey("\\Software\\Microsoft\\Office");
-  }
-  void CreateGeneral(const std::string& version) {
-    registry_.OpenKey("\\Software\\Microsoft\\Office\\" + version + "\\Common\\General", true);
-    registry_.CloseKey();
-  }
-  void SetTheme(const std::string& version, int theme) {
-    registry_.OpenKey("\\Software\\Microsoft\\Office\\" + version + "\\Common", true);
-    registry_.WriteInteger("Theme", theme);
-    registry_.CloseKey();
-  }
-
- private:
-  fw::TRegistry registry_;
-  std::map<std::string, bool> existed_;
-  bool officeExisted_ = false;
-};
+using testsupport::OfficeKeys;
 
 std::uint8_t XPCode() {
   switch (GetXPThemeColor()) {

@@ -45,6 +45,7 @@ void TVxStringGrid::Loaded() {
   }
   UpdateScrollBarsAlways(false);
   ResetColumnOrder();
+  if (AutoThemeAdapt) ThemeChanged();
 }
 
 void TVxStringGrid::Invalidate() {
@@ -76,9 +77,6 @@ void TVxStringGrid::SetBorderColor(fw::TColor value) {
   borderColor_ = value;
   if (Parent() != nullptr && Parent()->HandleAllocated()) DrawBorderFrame();
 }
-
-// The frame in BorderColor comes with the grid's non-client painting; until then the system's edge shows.
-void TVxStringGrid::DrawBorderFrame() {}
 
 void TVxStringGrid::SetScrollBars(fw::TScrollStyle value) {
   scrollBars_ = value;

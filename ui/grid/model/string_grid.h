@@ -40,6 +40,7 @@
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/sync_grid.h"
 #include "ui/grid/view/cell_draw_events.h"
+#include "ui/grid/view/cell_text_events.h"
 
 namespace fw {
 class TCustomForm;
@@ -622,14 +623,12 @@ class TVxStringGrid : public TBaseGrid,
   // and the settings of the count and fixed-area writers
   virtual TCellType GetCellType(int col, int row);
   virtual TCellGraphic* GetCellGraphic(int col, int row);
-  virtual std::string GetFormattedCell(int col, int row);
   virtual void InsertRows(int row, int count, bool adjustControls = true);
   virtual void RemoveRows(int row, int count);
   void ClearRows(int row, int count);
   virtual void HideCellEditor();
   void UpdateVertScrollBar();
   void UpdateHorzScrollBar();
-  void GetCellTextExtent(int realCol, int row, fw::TPoint& size, bool reserveButton, bool wrapInWidth);
   void SetScrollBarRange(int col, int row, TScrollBarRange range);
   void MoveFocusWindow();
   virtual std::uint32_t VersionAsNumber();
@@ -657,6 +656,30 @@ class TVxStringGrid : public TBaseGrid,
                                      int& height, int& width);
   // The cell's horizontal alignment (low byte) and vertical alignment (high byte).
   int GetCellAlignment(int col, int row);
+
+  // Looks, style numbers, face colours and the system scheme; cell text formatting and measuring
+  // Nothing happens when the look is the current one.
+  void SetLook(TGridLook Value);
+  virtual void ApplyStylePreset(int Style);
+  void ApplyStyleToEditors(int Style);
+  // Applies the style of the system's colour scheme when the scheme changed since the last call.
+  void ThemeChanged();
+  // The scheme ThemeChanged last saw; 10 until it first runs.
+  int LastScheme() const { return lastScheme_; }
+  // The cell text as shown: numbers through OnGetFloatFormat; a format that fails leaves the text.
+  virtual std::string GetFormattedCell(int col, int row);
+  // The width (X) and height (Y) the cell's content needs; reserveButton keeps 17 px for a button.
+  void GetCellTextExtent(int realCol, int row, fw::TPoint& size, bool reserveButton, bool wrapInWidth);
+  void GetCellTextExtentEx(int realCol, int displayCol, fw::TPoint& size, bool reserveButton, bool wrapInWidth,
+                           int row);
+  TFloatFormatEvent OnGetFloatFormat;
+  // Show links with their protocol cut unless URLFull; EnhTextSize ends cut texts in an ellipsis.
+  bool URLShow = false;
+  bool URLFull = false;
+  bool URLUnderlineOnHover = false;
+  bool EnhTextSize = false;
+  bool SelectionRectangle = false;
+  bool SelectionResizer = false;
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
@@ -842,6 +865,12 @@ class TVxStringGrid : public TBaseGrid,
   int zoomLevel_ = 0;
   bool zooming_ = false;
   fw::TCursor gridCursor_ = fw::crDefault;
+
+  // Looks and style presets: helpers and the last system scheme
+  void SetFixedColorSet(fw::TColor from, fw::TColor to, fw::TColor mirrorFrom, fw::TColor mirrorTo);
+  void ApplyPlainLookColors(TGridLook Value);
+  void SetPresetColors(fw::TColor activeFrom, fw::TColor activeTo, fw::TColor gridLines, fw::TColor fixedLines);
+  int lastScheme_ = 10;
 };
 
 }  // namespace ui
