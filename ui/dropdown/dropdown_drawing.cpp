@@ -7,14 +7,13 @@
 #include "framework/rtl/arith.h"
 #include "ui/foundation/color_conversions.h"
 #include "ui/foundation/html_engine.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui::dropdown {
 
 namespace {
 
 int Channel(COLORREF rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
-
-int RoundToInt(double value) { return static_cast<int>(fw::Round(value)); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "framework/rtl/arith.h"
+#include "ui/foundation/round_to_int.h"
 
 namespace ui {
 
@@ -63,7 +64,7 @@ int Channel(COLORREF rgb, int shift) { return static_cast<int>((rgb >> shift) & 
 int ShadeChannel(int c, int percent) {
   if (c == 0) return std::clamp(percent, 0, 255);
   const double factor = std::min(100, 100 + percent) / 100.0;
-  return std::clamp(static_cast<int>(fw::Round(factor * c)), 0, 255);
+  return std::clamp(RoundToInt(factor * c), 0, 255);
 }
 
 fw::TColor FromChannels(int r, int g, int b) { return static_cast<fw::TColor>(r | (g << 8) | (b << 16)); }
@@ -82,7 +83,7 @@ fw::TColor BlendChannels(fw::TColor Color1, fw::TColor Color2, int Percent) {
   const double p = Percent / 100.0;
   auto mix = [&](int shift) {
     const double value = p * Channel(c1, shift) + (1.0 - p) * Channel(c2, shift);
-    return std::clamp(static_cast<int>(fw::Round(value)), 0, 255);
+    return std::clamp(RoundToInt(value), 0, 255);
   };
   return FromChannels(mix(0), mix(8), mix(16));
 }
