@@ -2,16 +2,11 @@
 
 #include <windows.h>
 
+#include "ui/foundation/gdip_graphics.h"
+
 namespace ui {
 
-std::wstring WidenText(std::string_view Text) {
-  if (Text.empty()) return {};
-  const int size = static_cast<int>(Text.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, Text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, Text.data(), size, wide.data(), length);
-  return wide;
-}
+std::wstring WidenText(std::string_view Text) { return AnsiToWide(Text); }
 
 std::string NarrowText(std::wstring_view Text) {
   if (Text.empty()) return {};

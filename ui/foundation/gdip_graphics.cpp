@@ -4,7 +4,7 @@ namespace ui {
 
 using namespace flat;
 
-std::wstring AnsiToWide(const std::string& Text) {
+std::wstring AnsiToWide(std::string_view Text) {
   if (Text.empty()) return std::wstring();
   const int size = static_cast<int>(Text.size());
   const int length = MultiByteToWideChar(CP_ACP, 0, Text.data(), size, nullptr, 0);

@@ -3,6 +3,7 @@
 // in a framework font.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/graphics/colors.h"
 #include "framework/graphics/font.h"
@@ -88,6 +89,6 @@ std::unique_ptr<TGPFontFamily> CreateGPFontFamily(const std::string& Face, bool 
 std::unique_ptr<TGPFont> CreateGPFont(fw::TFont* Font, bool FallBackToArial);
 
 // 8-bit text as the ANSI code page reads it.
-std::wstring AnsiToWide(const std::string& Text);
+std::wstring AnsiToWide(std::string_view Text);
 
 }  // namespace ui
