@@ -64,28 +64,24 @@ TCellProperties* TBaseGrid::NewCellProperties(int col, int row) {
   owned.release();
   cellPropsUsed_ = true;
 
-  TCellGradientDirection gradientDirection = GradientVertical;
-  bool wordWrap = wordWrap_;
-  TVAlignment vAlign = vtaTop;
-  fw::TAlignment hAlign = fw::taLeftJustify;
-  fw::TColor colorMirrorTo = kColorNotSet;
-  fw::TColor colorMirror = kColorNotSet;
-  fw::TColor colorTo = kColorNotSet;
+  TCellVisuals v;
+
+  v.wordWrap = wordWrap_;
   fw::TBrush brush;
   fw::TFont font;
-  GetCellDefaults(col, row, gradientDirection, wordWrap, vAlign, hAlign, colorMirrorTo, colorMirror, colorTo, &brush,
-                  &font);
+  GetCellDefaults(col, row, v.gradientDirection, v.wordWrap, v.vAlign, v.hAlign, v.colorMirrorTo, v.colorMirror,
+                  v.colorTo, &brush, &font);
   props->CalcType = 0;
-  props->Alignment = hAlign;
-  props->vAlignment_ = vAlign;
-  props->wordWrap_ = wordWrap;
+  props->Alignment = v.hAlign;
+  props->vAlignment_ = v.vAlign;
+  props->wordWrap_ = v.wordWrap;
   props->FontName = font.Name();
   props->FontSize = font.Size();
   props->FontStyle = font.Style();
   props->FontColor = font.Color();
   props->brushColor_ = brush.Color();
-  props->brushColorTo_ = colorTo;
-  props->GradientDirection = gradientDirection;
+  props->brushColorTo_ = v.colorTo;
+  props->GradientDirection = v.gradientDirection;
   return props;
 }
 

@@ -36,6 +36,17 @@ class EVxGridError : public fw::Exception {
 
 class TVxGridUndoRedo;
 
+// What the painter resolves for one cell besides its font and brush, starting from the plain defaults.
+struct TCellVisuals {
+  TCellGradientDirection gradientDirection = GradientVertical;
+  bool wordWrap = false;
+  TVAlignment vAlign = vtaTop;
+  fw::TAlignment hAlign = fw::taLeftJustify;
+  fw::TColor colorMirrorTo = kColorNotSet;
+  fw::TColor colorMirror = kColorNotSet;
+  fw::TColor colorTo = kColorNotSet;
+};
+
 // Sender, the cell (real column), and the text shown for it, to be changed in place.
 using TGetDisplTextEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGetDisplWideTextEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::wstring& Value)>;

@@ -131,34 +131,29 @@ void TBaseGrid::RunCellPainter(fw::TCanvas* canvas, int col, int row, bool paint
 
   canvas->Pen()->SetWidth(1);
   canvas->Font()->Assign(Font());
-  TCellGradientDirection gradientDirection = GradientVertical;
-  bool wordWrap = wordWrap_;
-  TVAlignment vAlign = vtaTop;
-  fw::TAlignment hAlign = fw::taLeftJustify;
-  fw::TColor colorMirrorTo = kColorNotSet;
-  fw::TColor colorMirror = kColorNotSet;
-  fw::TColor colorTo = kColorNotSet;
-  ResolveCellVisuals(col, row, gradientDirection, wordWrap, vAlign, hAlign, canvas->Font(), colorMirrorTo, colorMirror,
-                     colorTo, canvas->Brush(), true, true, false, state);
+  TCellVisuals v;
+  v.wordWrap = wordWrap_;
+  ResolveCellVisuals(col, row, v.gradientDirection, v.wordWrap, v.vAlign, v.hAlign, canvas->Font(), v.colorMirrorTo,
+                     v.colorMirror, v.colorTo, canvas->Brush(), true, true, false, state);
   canvas->Pen()->SetColor(canvas->Brush()->Color());
 
   if (row == HoverRowIndex && HoverRow && !selected) {
     canvas->Brush()->SetColor(HoverRowColor);
-    colorTo = HoverRowColorTo;
-    colorMirror = kColorNotSet;
-    colorMirrorTo = kColorNotSet;
-    gradientDirection = GradientVertical;
+    v.colorTo = HoverRowColorTo;
+    v.colorMirror = kColorNotSet;
+    v.colorMirrorTo = kColorNotSet;
+    v.gradientDirection = GradientVertical;
   }
   if ((activeRowShow_ && row == Row() && col >= FixedCols() && (col != Col() || !ShowSelectionFlag)) ||
       (!painting && selected)) {
     canvas->Brush()->SetColor(activeRowColor_);
-    colorTo = ActiveRowColorTo;
-    colorMirror = ActiveRowMirrorColor;
-    colorMirrorTo = ActiveRowMirrorColorTo;
+    v.colorTo = ActiveRowColorTo;
+    v.colorMirror = ActiveRowMirrorColor;
+    v.colorMirrorTo = ActiveRowMirrorColorTo;
     canvas->Pen()->SetColor(canvas->Brush()->Color());
   }
 
-  PaintCellFill(canvas, col, state, rect, gradientDirection, colorTo, colorMirror, colorMirrorTo);
+  PaintCellFill(canvas, col, state, rect, v.gradientDirection, v.colorTo, v.colorMirror, v.colorMirrorTo);
   PaintCellGridLines(canvas, col, fixed, rect);
 
   fw::TRect content = rect;

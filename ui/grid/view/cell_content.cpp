@@ -36,15 +36,10 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   const int realCol = RealColIndex(col);
 
   // The colours and font without the selection, which the text step applies itself.
-  bool wordWrap = WordWrap();
-  TCellGradientDirection gradientDirection = GradientVertical;
-  TVAlignment vAlign = vtaTop;
-  fw::TAlignment hAlign = fw::taLeftJustify;
-  fw::TColor colorMirrorTo = kColorNotSet;
-  fw::TColor colorMirror = kColorNotSet;
-  fw::TColor colorTo = kColorNotSet;
-  ResolveCellVisuals(col, row, gradientDirection, wordWrap, vAlign, hAlign, canvas->Font(), colorMirrorTo, colorMirror,
-                     colorTo, canvas->Brush(), true, false, false, state);
+  TCellVisuals v;
+  v.wordWrap = WordWrap();
+  ResolveCellVisuals(col, row, v.gradientDirection, v.wordWrap, v.vAlign, v.hAlign, canvas->Font(), v.colorMirrorTo,
+                     v.colorMirror, v.colorTo, canvas->Brush(), true, false, false, state);
 
   TCellVAlign graphicVAlign = vaTop;
   TCellHAlign graphicHAlign = haLeft;
@@ -63,7 +58,7 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   const bool fixed = IsFixedForDrawing(col, realCol, row);
   const TGridLook look = Look();
   if (fixed && (look == glNRV || look == glXP || look == glVista || look == glWin7 || look == glOffice2007)) {
-    PaintFixedCellBackground(canvas, col, realCol, row, r, colorTo, colorMirror, colorMirrorTo);
+    PaintFixedCellBackground(canvas, col, realCol, row, r, v.colorTo, v.colorMirror, v.colorMirrorTo);
   }
 
   if (fixed && look == glListView && !Flat) PaintListViewHeader(canvas, col, row, r);
