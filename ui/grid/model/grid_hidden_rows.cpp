@@ -9,6 +9,18 @@
 
 namespace ui {
 
+namespace {
+
+// The store's entry for a real row, or null while the row is shown.
+TGridItem* FindHiddenRow(const TGridItems& store, int realRow) {
+  for (int i = 0; i < store.Count(); ++i) {
+    if (store.Item(i)->Idx() == realRow) return store.Item(i);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void TVxStringGrid::CopyRowToItem(int row, TGridItem* item) {
   fw::TStrings* items = item->Items();
   const int cols = GetColCountEx();
@@ -64,18 +76,11 @@ int TVxStringGrid::DisplToRealRow(int row) const {
   }
 }
 
-bool TVxStringGrid::IsHiddenRow(int row) const {
-  for (int i = 0; i < hiddenRows_->Count(); ++i) {
-    if (hiddenRows_->Item(i)->Idx() == row) return true;
-  }
-  return false;
-}
+bool TVxStringGrid::IsHiddenRow(int row) const { return FindHiddenRow(*hiddenRows_, row) != nullptr; }
 
 fw::TStrings* TVxStringGrid::RealRowHiddenStrings(int realRow) {
-  for (int i = 0; i < hiddenRows_->Count(); ++i) {
-    if (hiddenRows_->Item(i)->Idx() == realRow) return hiddenRows_->Item(i)->Items();
-  }
-  return nullptr;
+  TGridItem* item = FindHiddenRow(*hiddenRows_, realRow);
+  return item != nullptr ? item->Items() : nullptr;
 }
 
 bool TVxStringGrid::IsHiddenRowListed(int row, std::unique_ptr<TIntList>& list) const {
@@ -97,10 +102,9 @@ void TVxStringGrid::HideRows(int first, int last) {
   if (already == last - first + 1) return;
   const int shownAt = first - HiddenRowsBefore(first);
 
-  std::unique_ptr<TIntList> hidden;
   int added = 0;
   for (int v = first; v <= last; ++v) {
-    if (IsHiddenRowListed(v, hidden)) continue;
+    if (IsHiddenRow(v)) continue;
     TGridItem* item = hiddenRows_->InsertItem(place++);
     CopyRowToItem(shownAt + (v - first), item);
     item->SetIdx(v);
@@ -117,10 +121,9 @@ void TVxStringGrid::UnhideRows(int first, int last) {
   ShowModified()->SetEnabled(false);
   if (IsHiddenRow(first)) {
     const int at = first - HiddenRowsBefore(first);
-    std::unique_ptr<TIntList> hidden;
     int count = 0;
     for (int row = first; row <= last; ++row) {
-      if (IsHiddenRowListed(row, hidden)) ++count;
+      if (IsHiddenRow(row)) ++count;
     }
     if (count > 0) {
       InsertRowsInternal(at, count, false);
