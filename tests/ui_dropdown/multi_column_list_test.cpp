@@ -2,7 +2,9 @@
 // and on rows, the widths and heights the list takes at each opening and the header's fill.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/controls/draw_text.h"
@@ -46,6 +48,11 @@ TEST_F(MultiColumnListTest, TypingInTheOpenListSearchesTheLookupTexts) {
   Char(window, 'a');
   EXPECT_EQ(list->LookupEntry(), "a");
   EXPECT_EQ(State(list), (EditState{"Apple", 1, 4, 0}));
+  EXPECT_EQ(grid->Row(), 1);
+  // Backspace removes the selected rest and searches nothing; the entry starts again.
+  Char(window, '\b');
+  EXPECT_EQ(State(list), (EditState{"A", 1, 0, 0}));
+  EXPECT_EQ(list->LookupEntry(), "");
   EXPECT_EQ(grid->Row(), 1);
   EXPECT_TRUE(list->DroppedDown());
 }
@@ -169,25 +176,27 @@ TEST_F(MultiColumnListTest, ColumnWidthsAreKeptWhenTheyFitAndScaledWithTheErrorS
     std::vector<int> widths;
     int popupWidth;  // 0: the table's own width
     std::vector<int> expected;
+    int items = 1;
   };
   const std::vector<Case> cases{
       {"the table's own width", {100, 100, 100}, 0, {100, 100, 100}},
+      {"the table's own width with a scroll bar", {100, 100, 100}, 0, {100, 100, 100}, 30},
       {"a pop-up one pixel wider than the columns", {100, 100, 100}, 301, {100, 100, 100}},
       {"the third column takes the pixel the errors add up to", {39, 39, 39, 39}, 102, {25, 25, 26, 25}},
       {"a half rounds to the even neighbour", {49, 50}, 101, {49, 50}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    auto* list = MakeList({{"a", "b", "c", "d"}}, static_cast<int>(c.widths.size()));
+    auto* list = MakeList(Rows(static_cast<size_t>(c.items), {"a", "b", "c", "d"}), static_cast<int>(c.widths.size()));
     for (size_t i = 0; i < c.widths.size(); ++i) list->Columns()->Items(static_cast<int>(i))->SetWidth(c.widths[i]);
     if (c.popupWidth > 0) {
       list->SetDropDownAutoWidth(false);
       list->SetDropDownWidth(c.popupWidth);
     }
     ASSERT_TRUE(OpenList(list));
-    if (c.popupWidth > 0) {
-      EXPECT_EQ(list->DropDownForm()->Width(), c.popupWidth);
-    }
+    // The table's own width: its columns, the scroll bar when not every row shows, and the pop-up's border.
+    const int scrollBar = c.items > 5 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    EXPECT_EQ(list->DropDownForm()->Width(), c.popupWidth > 0 ? c.popupWidth : 300 + scrollBar + 2);
     EXPECT_EQ(ColWidths(list->ListGrid()), c.expected);
     for (size_t i = 0; i < c.widths.size(); ++i) {
       EXPECT_EQ(list->Columns()->Items(static_cast<int>(i))->Width(), c.widths[i]);
@@ -261,6 +270,109 @@ TEST_F(MultiColumnListTest, TheHeaderIsAGradientOrAPlainFillWithoutItsSecondColo
     }
     list->CloseUp(false);
     list->Free();
+  }
+}
+
+TEST_F(MultiColumnListTest, TheListGridsConstructionAndItsDialogKeys) {
+  auto* list = MakeList();
+  TMultiColumnGrid* grid = list->ListGrid();
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->DropDown(), list);
+  EXPECT_EQ(grid->Owner(), list);
+  EXPECT_EQ(grid->FixedRows(), 1);
+  EXPECT_EQ(grid->FixedCols(), 0);
+  const fw::TGridOptions options = grid->Options();
+  EXPECT_TRUE(options.Contains(fw::goHorzLine));
+  EXPECT_TRUE(options.Contains(fw::goRowSelect));
+  EXPECT_FALSE(options.Contains(fw::goRangeSelect));
+  EXPECT_FALSE(options.Contains(fw::goDrawFocusSelected));
+  EXPECT_FALSE(grid->DefaultDrawing());
+  EXPECT_FALSE(grid->Ctl3D());
+  EXPECT_FALSE(grid->ParentCtl3D());
+  EXPECT_EQ(grid->BorderStyle(), fw::bsNone);
+  // The grid draws its one-pixel lines itself; the framework's stay at 0.
+  EXPECT_EQ(grid->GridLineWidth(), 1);
+  EXPECT_EQ(static_cast<fw::TCustomGrid*>(grid)->GridLineWidth(), 0);
+  grid->SetGridLineWidth(3);
+  EXPECT_EQ(grid->GridLineWidth(), 3);
+  EXPECT_EQ(static_cast<fw::TCustomGrid*>(grid)->GridLineWidth(), 0);
+  EXPECT_EQ(grid->HeaderHeight(), 25);
+  EXPECT_EQ(grid->HeaderColor(), 0xFFFFFFu);
+  EXPECT_EQ(grid->HeaderColorTo(), 0x808080u);
+  EXPECT_EQ(grid->LineColor(), 0x808080u);
+  EXPECT_EQ(grid->FixedLineColor(), 0u);
+  EXPECT_EQ(grid->Columns()->GetOwner(), grid);
+  EXPECT_EQ(SendMessageA(grid->Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTTAB);
+
+  // Tab goes nowhere in the list: no key event, no move.
+  ASSERT_TRUE(OpenList(list));
+  std::vector<WORD> keys;
+  list->OnKeyDown = [&](fw::TObject*, WORD& Key, fw::TShiftState) { keys.push_back(Key); };
+  KeyDown(grid->Handle(), VK_TAB);
+  EXPECT_TRUE(keys.empty());
+  // Keys other than the list's own go on to the edit.
+  KeyDown(grid->Handle(), VK_F5);
+  KeyDown(grid->Handle(), VK_DOWN);
+  EXPECT_EQ(keys, std::vector<WORD>{VK_F5});
+  EXPECT_TRUE(list->DroppedDown());
+}
+
+TEST_F(MultiColumnListTest, TheListOpensOnTheCurrentRowAsTheLastVisibleOne) {
+  Rows rows;
+  for (int i = 0; i < 30; ++i) rows.push_back({"row " + std::to_string(i)});
+  auto* list = MakeList(rows, 1);
+  list->SetItemIndex(20);
+  ASSERT_TRUE(OpenList(list));
+  TMultiColumnGrid* grid = list->ListGrid();
+  EXPECT_EQ(grid->Row(), 21);
+  EXPECT_EQ(grid->TopRow(), 21 - grid->VisibleRowCount() + 1);
+  EXPECT_EQ(list->ItemIndex(), 20);
+}
+
+TEST_F(MultiColumnListTest, TheDrawingEventsOfTheDropDownReachEveryCell) {
+  auto* list = MakeList();
+  list->Columns()->Items(0)->SetHeader("Fruit");
+  // The texts the cells would show, named by the event; an empty name leaves the cell without text.
+  std::vector<std::string> named;
+  bool blank = false;
+  list->OnDropDownGetItemText = [&](fw::TObject* Sender, int Column, int Row, std::string& Text) {
+    EXPECT_EQ(Sender, list);
+    named.push_back(std::to_string(Column) + "," + std::to_string(Row) + "=" + Text);
+    if (blank) Text.clear();
+  };
+  ASSERT_TRUE(OpenList(list));
+  TMultiColumnGrid* grid = list->ListGrid();
+  const auto painted = [&] {
+    fw::testing::MemoryBitmap bitmap(grid->Width(), grid->Height());
+    grid->PaintTo(bitmap.DC(), 0, 0);
+    const fw::TRect cell = grid->CellRect(0, 2);
+    std::vector<fw::TColor> pixels;
+    for (int y = cell.Top + 2; y < cell.Bottom - 2; ++y) {
+      for (int x = cell.Left + 2; x < cell.Right - 2; ++x) pixels.push_back(bitmap.Pixel(x, y));
+    }
+    return pixels;
+  };
+  const std::vector<fw::TColor> withText = painted();
+  EXPECT_NE(std::find(named.begin(), named.end(), "1,2=yellow"), named.end());
+  // A header cell is asked with the grid's own (empty) text; its header text comes after the event.
+  EXPECT_NE(std::find(named.begin(), named.end(), "0,0="), named.end());
+  blank = true;
+  EXPECT_NE(painted(), withText);
+
+  // OnDropDownDrawItem draws every cell itself, on the grid's canvas: nothing else is drawn.
+  std::vector<std::pair<int, int>> cells;
+  list->OnDropDownDrawItem = [&](fw::TObject* Sender, int Column, int Row, fw::TCanvas* ACanvas, fw::TRect ARect) {
+    EXPECT_EQ(Sender, list);
+    cells.emplace_back(Column, Row);
+    ACanvas->Brush()->SetColor(0x00FF00);
+    ACanvas->FillRect(ARect);
+  };
+  named.clear();
+  const std::vector<fw::TColor> drawn = painted();
+  EXPECT_TRUE(named.empty());
+  EXPECT_EQ(drawn, std::vector<fw::TColor>(drawn.size(), 0x00FF00));
+  for (const std::pair<int, int>& cell : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 2}, std::pair{1, 2}}) {
+    EXPECT_NE(std::find(cells.begin(), cells.end(), cell), cells.end());
   }
 }
 

@@ -90,9 +90,6 @@ void TMultiColumnGrid::Dispatch(fw::TMessage& Message) {
     case WM_GETDLGCODE:
       Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
       return;
-    case WM_KEYDOWN:
-      if (Message.WParam == VK_TAB) return;
-      break;
     case WM_MOUSEWHEEL:
       // The list turns its own rows before the pop-up around it sees the wheel.
       Message.Result = Perform(fw::CM_MOUSEWHEEL, Message.WParam, Message.LParam);
@@ -101,6 +98,12 @@ void TMultiColumnGrid::Dispatch(fw::TMessage& Message) {
       break;
   }
   fw::TStringGrid::Dispatch(Message);
+}
+
+void TMultiColumnGrid::WndProc(fw::TMessage& Message) {
+  // Tab goes nowhere: the key events never see it.
+  if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
+  fw::TStringGrid::WndProc(Message);
 }
 
 void TMultiColumnGrid::KeyDown(WORD& Key, fw::TShiftState Shift) {

@@ -75,6 +75,7 @@ class TMultiColumnGrid : public fw::TStringGrid {
 
   virtual void DoSelect();
 
+  void WndProc(fw::TMessage& Message) override;
   void Dispatch(fw::TMessage& Message) override;
 
  protected:
