@@ -112,9 +112,8 @@ void TMultiColumnGrid::KeyDown(WORD& Key, fw::TShiftState Shift) {
     if (dropDown_ != nullptr && dropDown_->HandleAllocated()) SendMessageA(dropDown_->Handle(), WM_KEYDOWN, Key, 0);
     return;
   }
-  const WORD key = Key;
   fw::TStringGrid::KeyDown(Key, Shift);
-  if (key == VK_RETURN) DoSelect();
+  if (Key == VK_RETURN) DoSelect();
 }
 
 bool TMultiColumnGrid::DoMouseWheelDown(fw::TShiftState Shift, fw::TPoint MousePos) {
