@@ -107,10 +107,6 @@ void TVxWatch::SetShowNumbers(bool value) {
   Invalidate();
 }
 
-// The looks of the presets and the colour sets come with the watch styles; until then a style is only kept.
-void TVxWatch::SetStyle(TWatchStyle value) { style_ = value; }
-void TVxWatch::ApplyStyle(int) {}
-
 // ---- geometry ----
 
 fw::TRect TVxWatch::GetFaceRect() {
