@@ -10,6 +10,7 @@
 #include "framework/services/clock.h"
 #include "framework/services/cursorpos.h"
 #include "framework/graphics/gdi_handles.h"
+#include "ui/dropdown/flag_scope.h"
 #include "ui/dropdown/watch_drawing.h"
 #include "ui/foundation/round_to_int.h"
 
@@ -32,18 +33,6 @@ TimeParts Split(fw::TDateTime T) {
 }
 
 }  // namespace
-
-class TVxWatch::FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = previous_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
 
 TVxWatch::TVxWatch(fw::TComponent* AOwner)
     : fw::TCustomControl(AOwner),

@@ -104,9 +104,6 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   void Dispatch(fw::TMessage& Message) override;
 
  private:
-  // Raises a flag for the life of the scope.
-  class FlagScope;
-
   bool Loading() const;
   int Factor() const { return animationFactor_ < 1 ? 1 : animationFactor_; }
   void StoreTime(fw::TDateTime T);
