@@ -90,30 +90,18 @@ void TVxTimePickerDropDown::SetWatchSettings(TWatchSettings* Value) {
 
 // ---- the parts ----
 
-void TVxTimePickerDropDown::ChangeTime(fw::TDateTime Value) {
-  SetTime(Value);
+void TVxTimePickerDropDown::SetHourPart(int Value) { ReplacePart(0, Value); }
+void TVxTimePickerDropDown::SetMinutePart(int Value) { ReplacePart(1, Value); }
+void TVxTimePickerDropDown::SetSecondPart(int Value) { ReplacePart(2, Value); }
+
+void TVxTimePickerDropDown::ReplacePart(int Index, int Value) {
+  std::uint16_t parts[4]{};
+  fw::DecodeTime(time_, parts[0], parts[1], parts[2], parts[3]);
+  const int last = Index == 0 ? 23 : 59;
+  if (Value == parts[Index] || Value < 0 || Value > last) return;
+  parts[Index] = static_cast<std::uint16_t>(Value);
+  SetTime(fw::EncodeTime(parts[0], parts[1], parts[2], parts[3]));
   if (OnTimeChange) OnTimeChange(this);
-}
-
-void TVxTimePickerDropDown::SetHourPart(int Value) {
-  std::uint16_t h = 0, m = 0, s = 0, ms = 0;
-  fw::DecodeTime(time_, h, m, s, ms);
-  if (Value == h || Value < 0 || Value > 23) return;
-  ChangeTime(fw::EncodeTime(Value, m, s, ms));
-}
-
-void TVxTimePickerDropDown::SetMinutePart(int Value) {
-  std::uint16_t h = 0, m = 0, s = 0, ms = 0;
-  fw::DecodeTime(time_, h, m, s, ms);
-  if (Value == m || Value < 0 || Value > 59) return;
-  ChangeTime(fw::EncodeTime(h, Value, s, ms));
-}
-
-void TVxTimePickerDropDown::SetSecondPart(int Value) {
-  std::uint16_t h = 0, m = 0, s = 0, ms = 0;
-  fw::DecodeTime(time_, h, m, s, ms);
-  if (Value == s || Value < 0 || Value > 59) return;
-  ChangeTime(fw::EncodeTime(h, m, Value, ms));
 }
 
 // ---- text ----

@@ -106,8 +106,8 @@ class TVxTimePickerDropDown : public TVxCustomDropDown {
   std::string EditMaskFor(bool Seconds) const;
   // A complete text read into the stored time (see the header note); the rewrite of a full hour.
   void ParseTypedTime(const std::string& Text);
-  // The stored time and OnTimeChange, for the part setters.
-  void ChangeTime(fw::TDateTime Value);
+  // The part (0 hours, 1 minutes, 2 seconds) through the Time setter, then OnTimeChange.
+  void ReplacePart(int Index, int Value);
 
   fw::TDateTime time_ = 0;
   bool showSeconds_ = true;
