@@ -19,18 +19,28 @@ namespace ui::testing {
 
 using fw::testing::MemoryBitmap;
 
-// The test executable starts GDI+ here unless its modules already did.
-class WatchTest : public fw::testing::StdControlTest {
+// GDI+ for a test suite that draws watches: started unless the executable's modules already did, and
+// stopped only when the suite started it.
+class SuiteGdiplus {
  public:
-  static void SetUpTestSuite() {
+  static void Start() {
     if (GdiplusStarted()) return;
     StartGdiplus();
-    startedGdiplus_ = true;
+    started_ = true;
   }
-  static void TearDownTestSuite() {
-    if (startedGdiplus_) StopGdiplus();
-    startedGdiplus_ = false;
+  static void Stop() {
+    if (started_) StopGdiplus();
+    started_ = false;
   }
+
+ private:
+  static inline bool started_ = false;
+};
+
+class WatchTest : public fw::testing::StdControlTest {
+ public:
+  static void SetUpTestSuite() { SuiteGdiplus::Start(); }
+  static void TearDownTestSuite() { SuiteGdiplus::Stop(); }
 
  protected:
   // A watch of the size at (10, 10) on the form, counting its OnChange events.
@@ -74,9 +84,6 @@ class WatchTest : public fw::testing::StdControlTest {
   }
 
   int changes_ = 0;
-
- private:
-  static inline bool startedGdiplus_ = false;
 };
 
 // Channel-wise closeness of two colours (anti-aliasing and Wine's GDI+ differ by a few levels).

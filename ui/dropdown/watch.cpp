@@ -10,6 +10,7 @@
 #include "framework/services/clock.h"
 #include "framework/services/cursorpos.h"
 #include "framework/graphics/gdi_handles.h"
+#include "ui/dropdown/flag_scope.h"
 #include "ui/dropdown/watch_drawing.h"
 #include "ui/foundation/round_to_int.h"
 
@@ -32,18 +33,6 @@ TimeParts Split(fw::TDateTime T) {
 }
 
 }  // namespace
-
-class TVxWatch::FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = previous_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
 
 TVxWatch::TVxWatch(fw::TComponent* AOwner)
     : fw::TCustomControl(AOwner),
@@ -106,10 +95,6 @@ void TVxWatch::SetShowNumbers(bool value) {
   showNumbers_ = value;
   Invalidate();
 }
-
-// The looks of the presets and the colour sets come with the watch styles; until then a style is only kept.
-void TVxWatch::SetStyle(TWatchStyle value) { style_ = value; }
-void TVxWatch::ApplyStyle(int) {}
 
 // ---- geometry ----
 

@@ -54,6 +54,8 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   void SetShowAMPM(bool value);
   bool ShowNumbers() const { return showNumbers_; }
   void SetShowNumbers(bool value);
+  // A look (watch_styles.cpp): a new value resets the appearance to its defaults, an earlier Size and
+  // Picture included, applies the look and sets ShowAMPM and ShowNumbers; the stored value changes nothing.
   TWatchStyle Style() const { return style_; }
   void SetStyle(TWatchStyle value);
   // The morning half of the day: the box shows "AM" and a click on the face picks a morning hour.
@@ -63,8 +65,7 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   // Home sets 12, End the full hour, Left and Right step the minute. Nothing in clock mode.
   void HandleKey(std::uint8_t Key);
 
-  // A colour set 0-15 of the toolkit's style interface. The colour sets and the looks of Style come with
-  // the watch styles; until then a style is only kept and ApplyStyle changes nothing.
+  // A colour set 0-15 of the toolkit's style interface, applied to Appearance (ApplyWatchColorSet).
   void ApplyStyle(int Style);
   void SetComponentStyle(int Style) override { ApplyStyle(Style); }
 
@@ -103,9 +104,6 @@ class TVxWatch : public fw::TCustomControl, public IControlStyle {
   void Dispatch(fw::TMessage& Message) override;
 
  private:
-  // Raises a flag for the life of the scope.
-  class FlagScope;
-
   bool Loading() const;
   int Factor() const { return animationFactor_ < 1 ? 1 : animationFactor_; }
   void StoreTime(fw::TDateTime T);

@@ -40,6 +40,9 @@ class TWatchAppearance : public fw::TPersistent {
   // From another appearance: every value (fonts and picture through their own copies); from anything
   // else the base class decides.
   void Assign(fw::TPersistent* Source) override;
+  // Back to the defaults above without notifying: every value, Tahoma 8 and 10 pt fonts of the window
+  // text colour and no style, and an empty picture (whose later changes notify again).
+  void SetDefaults();
 
   // Face diameter in pixels; 0 or less: the control's smaller side minus 20.
   int Size() const { return size_; }
@@ -89,6 +92,9 @@ class TWatchAppearance : public fw::TPersistent {
   // clNone: the box has no frame.
   fw::TColor AMPMBorderColor() const { return ampmBorderColor_; }
   void SetAMPMBorderColor(fw::TColor value) { Update(ampmBorderColor_, value); }
+  // The box's colours stored without notifying (the looks and colour sets write them so).
+  void StoreAMPMColor(fw::TColor value) { ampmColor_ = value; }
+  void StoreAMPMBorderColor(fw::TColor value) { ampmBorderColor_ = value; }
   TAMPMFrame AMPMFrame() const { return ampmFrame_; }
   void SetAMPMFrame(TAMPMFrame value) { Update(ampmFrame_, value); }
   TPointerStyle PointerStyle() const { return pointerStyle_; }
@@ -131,6 +137,9 @@ class TWatchAppearance : public fw::TPersistent {
     Changed();
   }
   void Changed();
+  // The plain values of another appearance, silently (not the fonts, the picture, the outer ring colour,
+  // TickMarks and HourMarkStyle).
+  void CopyPlainValues(const TWatchAppearance& other);
 
   int size_ = 0;
   TWatchShape shape_ = wsCircle;
