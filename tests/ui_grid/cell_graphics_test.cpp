@@ -510,5 +510,33 @@ TEST_F(GridGraphicsTest, AScrolledScrollBarCellShowsItsTextMovedUpAndClippedToTh
   }
 }
 
+TEST_F(GridGraphicsTest, AMarkedValueCellUnderlinesItsMarkerInRed) {
+  auto* grid = Make<TVxStringGrid>(fw::TRect{0, 0, 320, 200});
+  grid->SetColCount(3);
+  grid->SetRowCount(4);
+  grid->SetColWidths(1, 120);
+  grid->SetRowHeights(2, 40);
+  grid->SetCells(1, 2, "abcdefghij");
+  TCellGraphic* value = grid->CreateCellGraphic(1, 2);
+  value->CellType = ctValue;
+  grid->SetCol(2);
+  const auto redPixels = [&] {
+    fw::testing::MemoryBitmap bitmap(grid->Width(), grid->Height());
+    grid->PaintTo(bitmap.DC(), 0, 0);
+    const fw::TRect cell = grid->CellRectEx(1, 2);
+    int red = 0;
+    for (int y = cell.Top; y < cell.Bottom; ++y) {
+      for (int x = cell.Left; x < cell.Right; ++x) red += bitmap.Pixel(x, y) == fw::clRed ? 1 : 0;
+    }
+    return red;
+  };
+  EXPECT_EQ(redPixels(), 0);
+  value->CellErrFrom = 2;
+  value->CellErrLen = 3;
+  EXPECT_GT(redPixels(), 0);
+  value->CellType = ctSummary;  // only plain value cells show the marker
+  EXPECT_EQ(redPixels(), 0);
+}
+
 }  // namespace
 }  // namespace ui::testing
