@@ -24,6 +24,11 @@ bool BesideTextVertically(const TCellGraphic* graphic) {
 int PackedLow(int value) { return value & 0xFFFF; }
 int PackedHigh(int value) { return (value >> 16) & 0xFFFF; }
 
+// The square a check box or radio button takes.
+int GlyphSide(TControlLook* look, TCellType type) {
+  return type == ctRadioButton ? look->RadioSize() : look->CheckSize();
+}
+
 // A radio group's items side by side (one line) or stacked (lines at least minLine high).
 void RadioGroupSize(fw::TCanvas* canvas, const fw::TStrings* items, bool sideBySide, int minLine, int& width,
                     int& height) {
@@ -137,10 +142,8 @@ void TVxStringGrid::GetCellGraphicSize(int col, int row, int& width, int& height
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox:
-      width = height = ControlLook()->CheckSize();
-      break;
     case ctRadioButton:
-      width = height = ControlLook()->RadioSize();
+      width = height = GlyphSide(ControlLook(), graphic->CellType);
       break;
     case ctRadio:
       if (const auto* items = graphic->CellContent.As<fw::TStrings>()) {
@@ -240,10 +243,8 @@ void TVxStringGrid::GetPrintGraphicSize(int col, int row, int targetWidth, int t
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox:
-      width = height = ControlLook()->CheckSize();
-      break;
     case ctRadioButton:
-      width = height = ControlLook()->RadioSize();
+      width = height = GlyphSide(ControlLook(), graphic->CellType);
       break;
     case ctNode:
     case ctProgressPie:
