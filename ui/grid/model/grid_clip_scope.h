@@ -1,0 +1,29 @@
+// ClipScope: narrows a DC's clipping to a rectangle for one scope and puts the DC's own clipping back at
+// its end, also when the drawing throws. GUI thread only.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/graphics/gdi_handles.h"
+#include "framework/graphics/geometry.h"
+
+namespace ui {
+
+// The rectangle is in logical coordinates.
+class ClipScope {
+ public:
+  ClipScope(HDC dc, const fw::TRect& rect) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
+    hadClip_ = GetClipRgn(dc_, saved_.Get()) == 1;
+    IntersectClipRect(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom);
+  }
+  ClipScope(const ClipScope&) = delete;
+  ClipScope& operator=(const ClipScope&) = delete;
+  ~ClipScope() { SelectClipRgn(dc_, hadClip_ ? saved_.Get() : nullptr); }
+
+ private:
+  HDC dc_;
+  fw::GdiObject<HRGN> saved_;
+  bool hadClip_ = false;
+};
+
+}  // namespace ui
