@@ -10,6 +10,12 @@ int TControlScrollBar::MaxPosition() const {
   return std::max(0, Range() - control_->ClientExtent(kind_));
 }
 
+bool TControlScrollBar::IsScrollBarVisible() const {
+  if (!control_->HandleAllocated()) return false;
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(control_->Handle(), GWL_STYLE));
+  return (style & (kind_ == sbHorizontal ? WS_HSCROLL : WS_VSCROLL)) != 0;
+}
+
 void TControlScrollBar::SetRange(int value) {
   range_ = std::max(value, 0);
   control_->SetAutoScroll(false);
