@@ -145,7 +145,9 @@ void TCustomItemSelector::GetItemSize(SIZE& Size) {
   int tw = 0;
   int th = 0;
   fw::TCustomImageList* images = selector_->Images();
+  // Captions are measured on a bitmap of their own: the panel may have no window yet.
   fw::TBitmap measure;
+  measure.SetSize(1, 1);
   fw::TCanvas* canvas = measure.Canvas();
   canvas->SetFont(selector_->ItemAppearance()->Font());
   for (int i = 0; i < Count(); ++i) {
