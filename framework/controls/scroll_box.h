@@ -73,6 +73,8 @@ class TScrollingWinControl : public TWinControl {
   void ScrollChildren(int dx, int dy);
   int ClientExtent(TScrollBarKind kind);
   void ShowBar(const TControlScrollBar& bar);
+  // Hides both bars when each is only kept by the other.
+  void ReleaseMutualBars();
 
   TControlScrollBar horz_{this, sbHorizontal};
   TControlScrollBar vert_{this, sbVertical};

@@ -248,6 +248,24 @@ TEST_F(ItemSelectorTest, WithoutAVerticalBarNothingScrolls) {
   EXPECT_EQ(selector->Panel()->Top(), 0);
 }
 
+TEST_F(ItemSelectorTest, BarsGoWhenTheSelectorGrowsToThePanel) {
+  // Small, the selector shows both bars; each takes room the other would need. At the panel's size the
+  // panel fits and neither bar may stay.
+  Form()->Show();
+  TVxCustomItemSelector* selector = MakeSelector(6, 60, 30, fw::TRect{10, 10, 50, 40});
+  selector->SetColumns(3);
+  ProcessMessages();
+  ASSERT_TRUE(selector->VertScrollBar()->IsScrollBarVisible());
+  ASSERT_TRUE(selector->HorzScrollBar()->IsScrollBarVisible());
+  const SIZE panel = selector->GetPanelSize();
+  selector->SetBounds(10, 10, panel.cx, panel.cy);
+  ProcessMessages();
+  EXPECT_FALSE(selector->VertScrollBar()->IsScrollBarVisible());
+  EXPECT_FALSE(selector->HorzScrollBar()->IsScrollBarVisible());
+  EXPECT_EQ(selector->ClientWidth(), panel.cx);
+  EXPECT_EQ(selector->Panel()->Left(), 0);
+}
+
 TEST_F(ItemSelectorTest, MouseHoverClickAndLeave) {
   Form()->Show();
   TVxCustomItemSelector* selector = MakeSelector(3);

@@ -195,9 +195,13 @@ void TVxImagePickerDropDown::SizeDropDownForm() {
   selector_->SetBounds(selector_->Left(), selector_->Top(), width, height);
   TVxCustomDropDown::SizeDropDownForm();
   TDropDownForm* form = DropDownForm();
-  if (form != nullptr && selector_->VertScrollBar()->IsScrollBarVisible()) {
-    form->SetBounds(form->Left(), form->Top(), form->Width() + GetSystemMetrics(SM_CXVSCROLL), form->Height());
-  }
+  if (form == nullptr) return;
+  int formWidth = form->Width();
+  // The pop-up's frame stands inside its width: a width taken from the list makes room for it, so that
+  // the whole panel shows without a horizontal scroll bar.
+  if (DropDownWidth() <= 0) formWidth += 2 * DropDownBorderWidth();
+  if (selector_->VertScrollBar()->IsScrollBarVisible()) formWidth += GetSystemMetrics(SM_CXVSCROLL);
+  form->SetBounds(form->Left(), form->Top(), formWidth, form->Height());
 }
 
 void TVxImagePickerDropDown::HideDropDown(bool Cancel) {
