@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "framework/controls/control_types.h"
+#include "framework/graphics/canvas_scope.h"
+#include "framework/graphics/gdi_handles.h"
 #include "ui/dropdown/dropdown_form.h"
 
 namespace ui {
@@ -13,22 +15,6 @@ namespace ui {
 namespace {
 
 constexpr unsigned kKeyTimerMs = 500;
-
-// The window DC (border included) of a window, released at the end of the scope.
-class WindowDC {
- public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  ~WindowDC() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 }  // namespace
 
@@ -252,31 +238,25 @@ void TVxImagePickerDropDown::DrawFocusedText() {
 
 void TVxImagePickerDropDown::DrawSelectedImage() {
   if (!HandleAllocated() || items_ == nullptr) return;
-  WindowDC dc(Handle());
+  fw::WholeWindowDC dc(Handle());
   if (dc.Get() == nullptr) return;
   fw::TCanvas canvas;
-  canvas.SetHandle(dc.Get());
-  try {
-    const fw::TRect r = GetEditRect();
-    if (OnDrawSelectedImage) {
-      OnDrawSelectedImage(this, &canvas, r);
-    } else if (itemIndex_ >= 0 && itemIndex_ < items_->Count()) {
-      const TImageItem* item = items_->Items(itemIndex_);
-      const int width = r.Right - r.Left;
-      const int height = r.Bottom - r.Top;
-      if (!item->Image()->Empty()) {
-        canvas.Draw(r.Left + (width - item->Image()->Width()) / 2, r.Top + (height - item->Image()->Height()) / 2,
-                    item->Image()->Graphic());
-      } else if (Images() != nullptr && item->ImageIndex() >= 0) {
-        Images()->Draw(&canvas, r.Left + (width - Images()->Width()) / 2, r.Top + (height - Images()->Height()) / 2,
-                       item->ImageIndex(), true);
-      }
+  const fw::CanvasDCScope lend(&canvas, dc.Get());
+  const fw::TRect r = GetEditRect();
+  if (OnDrawSelectedImage) {
+    OnDrawSelectedImage(this, &canvas, r);
+  } else if (itemIndex_ >= 0 && itemIndex_ < items_->Count()) {
+    const TImageItem* item = items_->Items(itemIndex_);
+    const int width = r.Right - r.Left;
+    const int height = r.Bottom - r.Top;
+    if (!item->Image()->Empty()) {
+      canvas.Draw(r.Left + (width - item->Image()->Width()) / 2, r.Top + (height - item->Image()->Height()) / 2,
+                  item->Image()->Graphic());
+    } else if (Images() != nullptr && item->ImageIndex() >= 0) {
+      Images()->Draw(&canvas, r.Left + (width - Images()->Width()) / 2, r.Top + (height - Images()->Height()) / 2,
+                     item->ImageIndex(), true);
     }
-  } catch (...) {
-    canvas.SetHandle(nullptr);
-    throw;
   }
-  canvas.SetHandle(nullptr);
 }
 
 }  // namespace ui
