@@ -10,6 +10,12 @@ int TControlScrollBar::MaxPosition() const {
   return std::max(0, Range() - control_->ClientExtent(kind_));
 }
 
+bool TControlScrollBar::IsScrollBarVisible() const {
+  if (!control_->HandleAllocated()) return false;
+  const auto style = static_cast<DWORD>(GetWindowLongPtrA(control_->Handle(), GWL_STYLE));
+  return (style & (kind_ == sbHorizontal ? WS_HSCROLL : WS_VSCROLL)) != 0;
+}
+
 void TControlScrollBar::SetRange(int value) {
   range_ = std::max(value, 0);
   control_->SetAutoScroll(false);
@@ -113,9 +119,20 @@ void TScrollingWinControl::ShowBar(const TControlScrollBar& bar) {
   SetScrollInfo(Handle(), which, &info, TRUE);
 }
 
+void TScrollingWinControl::ReleaseMutualBars() {
+  // Two bars can hold each other up: each takes the room whose lack keeps the other. When the children
+  // fit the area that both bars leave free, both go first and then show as the ranges ask.
+  if (!HandleAllocated() || !horz_.IsScrollBarVisible() || !vert_.IsScrollBarVisible()) return;
+  const TRect client = ClientRect();
+  const int width = client.Width() + GetSystemMetrics(SM_CXVSCROLL);
+  const int height = client.Height() + GetSystemMetrics(SM_CYHSCROLL);
+  if (horz_.Range() <= width && vert_.Range() <= height) ShowScrollBar(Handle(), SB_BOTH, FALSE);
+}
+
 void TScrollingWinControl::UpdateScrollBars() {
   if (updating_) return;  // showing a bar resizes the client area, which comes back here
   updating_ = true;
+  ReleaseMutualBars();
   for (TControlScrollBar* bar : {&horz_, &vert_}) {
     if (bar->position_ > bar->MaxPosition() || !bar->visible_) {
       bar->SetPosition(bar->visible_ ? bar->MaxPosition() : 0);

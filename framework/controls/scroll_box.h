@@ -26,6 +26,11 @@ class TControlScrollBar : public TPersistent {
   void SetVisible(bool value);
   // The largest position the range allows for the current client size.
   int MaxPosition() const;
+  // Room kept beyond a child that is scrolled into view (the item selector reads it).
+  int Margin() const { return margin_; }
+  void SetMargin(int value) { margin_ = value > 0 ? value : 0; }
+  // Whether the window shows this bar now (its WS_HSCROLL/WS_VSCROLL style); false without a window.
+  bool IsScrollBarVisible() const;
 
  private:
   friend class TScrollingWinControl;
@@ -36,6 +41,7 @@ class TControlScrollBar : public TPersistent {
   int position_ = 0;
   int range_ = 0;
   int increment_ = 8;
+  int margin_ = 0;
   bool visible_ = true;
 };
 
@@ -67,6 +73,8 @@ class TScrollingWinControl : public TWinControl {
   void ScrollChildren(int dx, int dy);
   int ClientExtent(TScrollBarKind kind);
   void ShowBar(const TControlScrollBar& bar);
+  // Hides both bars when each is only kept by the other.
+  void ReleaseMutualBars();
 
   TControlScrollBar horz_{this, sbHorizontal};
   TControlScrollBar vert_{this, sbVertical};

@@ -111,23 +111,42 @@ void FitText(fw::TCanvas* Canvas, const std::string& Text, int MaxWidth, std::st
   }
 }
 
-void MeasureHTMLText(fw::TCanvas* Canvas, const std::string& Text, fw::TRect R, SIZE& Size, HWND Window,
-                     bool Ellipsis, fw::TCustomImageList* Images) {
-  Size = SIZE{0, 0};
-  if (Canvas == nullptr || Text.empty()) return;
+namespace {
+
+// The text engine's arguments for a caption: the default shadow, hover and link colours, no pictures but
+// the image list's, and word wrap off while the caption ends with an ellipsis.
+THTMLTextParams CaptionParams(const std::string& Text, fw::TRect R, HWND Window, bool Ellipsis,
+                              fw::TCustomImageList* Images, bool MeasureOnly) {
   THTMLTextParams params;
   params.Text = Text;
   params.Bounds = R;
   params.ImageList = Images;
-  params.MeasureOnly = true;
+  params.MeasureOnly = MeasureOnly;
   params.WordWrap = !Ellipsis;
   params.ShadowColor = 0x808080;
   params.HoverBackColor = fw::clNone;
   params.HoverTextColor = fw::clNone;
   params.LinkColor = 0xFF0000;
   params.ThemeWindow = Window;
+  return params;
+}
+
+}  // namespace
+
+void MeasureHTMLText(fw::TCanvas* Canvas, const std::string& Text, fw::TRect R, SIZE& Size, HWND Window,
+                     bool Ellipsis, fw::TCustomImageList* Images) {
+  Size = SIZE{0, 0};
+  if (Canvas == nullptr || Text.empty()) return;
+  THTMLTextParams params = CaptionParams(Text, R, Window, Ellipsis, Images, true);
   DrawHTMLText(Canvas, params);
   Size = SIZE{params.TextWidth, params.TextHeight};
+}
+
+void DrawHTMLCaption(fw::TCanvas* Canvas, const std::string& Text, fw::TRect R, HWND Window, bool Ellipsis,
+                     fw::TCustomImageList* Images) {
+  if (Canvas == nullptr || Text.empty()) return;
+  THTMLTextParams params = CaptionParams(Text, R, Window, Ellipsis, Images, false);
+  DrawHTMLText(Canvas, params);
 }
 
 void CaseText(const std::string& Text, bool KeepCase, std::string& Result) {

@@ -52,6 +52,10 @@ void FitText(fw::TCanvas* Canvas, const std::string& Text, int MaxWidth, std::st
 // wrap off while Ellipsis is set); (0, 0) for an empty text.
 void MeasureHTMLText(fw::TCanvas* Canvas, const std::string& Text, fw::TRect R, SIZE& Size, HWND Window,
                      bool Ellipsis, fw::TCustomImageList* Images);
+// Draws an HTML-subset caption into R with the same arguments MeasureHTMLText measures it with (the item
+// captions of the list pickers); nothing for an empty text.
+void DrawHTMLCaption(fw::TCanvas* Canvas, const std::string& Text, fw::TRect R, HWND Window, bool Ellipsis,
+                     fw::TCustomImageList* Images);
 // Text as it is when KeepCase, else upper-cased by the locale.
 void CaseText(const std::string& Text, bool KeepCase, std::string& Result);
 

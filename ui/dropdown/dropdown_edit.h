@@ -44,6 +44,7 @@
 namespace ui {
 
 class TDropDownForm;
+class TItemAppearance;
 
 // Where the pop-up opens: below the control, above it, or below unless there is no room there.
 enum TDropPosition : std::uint8_t { dpAuto, dpDown, dpUp };
@@ -275,6 +276,11 @@ class TVxCustomDropDown : public fw::TCustomMaskEdit,
   void CaretAfterDecimal();
   void CaretBeforeDecimal();
   bool GetModifiedFlag() const { return modifiedFlag_; }
+
+  // ---- the list pickers' item colours ----
+  // The style's hot and selected item colours into Appearance (nothing without one); style 8 changes
+  // nothing, numbers above 15 only the text and hot/selected border colours.
+  void ApplyItemAppearanceStyle(TItemAppearance* Appearance, int Style);
 
  protected:
   void Loaded() override;
