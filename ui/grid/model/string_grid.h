@@ -22,6 +22,7 @@
 #include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
 #include "ui/grid/model/cell_graphic.h"
+#include "ui/grid/model/column_size_standin.h"
 #include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
 #include "ui/grid/model/grid_item.h"
@@ -58,6 +59,8 @@ using TColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, bool&
 using TRowSizeEvent = std::function<void(fw::TObject* Sender, int ARow, bool& Allow)>;
 // Sender, the cell, and the edit mask to use.
 using TGetEditMaskEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// Sender, the column being sized and the width it is about to get, which the handler may change.
+using TUpdateColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, int& AWidth)>;
 
 class TVxStringGrid : public TBaseGrid,
                       public IGridSettingsOwner,
@@ -680,6 +683,36 @@ class TVxStringGrid : public TBaseGrid,
   bool EnhTextSize = false;
   bool SelectionRectangle = false;
   bool SelectionResizer = false;
+
+  // Auto-sizing: columns and rows sized to their content within the size limits. The lower limits become
+  // 10 and DefaultRowHeight once the grid is loaded; an upper limit of 0 means none.
+  int ColWidthLowerLimit = 0;
+  int ColWidthUpperLimit = 0;
+  int RowHeightLowerLimit = 0;
+  int RowHeightUpperLimit = 0;
+  // Sizing one column or row only ever enlarges it.
+  bool AutoSizeNoShrink = false;
+  // Every column (from FixedCols to before the fixed right columns unless includeFixed), then the extra.
+  void AutoSizeColumns(bool includeFixed, int extraWidth);
+  void AutoSizeCol(int col, int extraWidth);
+  void AutoSizeColInt(int col, bool growOnly);
+  void AutoSizeRow(int row, int extraHeight);
+  void AutoSizeRowInt(int row, bool growOnly);
+  // lines x (h + h / 8) + extra, h the height of "gh" in the font of cell (FixedCols, row).
+  void SizeRowToLines(int row, int lines, int extraHeight);
+  // Columns and rows together; rows only grow.
+  void AutoSizeCells(bool includeFixed, int extraWidth, int extraHeight);
+  // The most text lines of the row's cells, at least 1 (1 unless Multilinecells).
+  int MaxLinesInRow(int row);
+  // The cell inset on both sides.
+  int GetXMargins();
+  int GetYMargins();
+  // The width a column is about to get, offered to OnUpdateColumnSize.
+  virtual void UpdateColumnSize(int col, int& width);
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  // TEMPORARY until the cell graphics' option objects are merged
+  virtual void GetCellGraphicSize(int col, int row, int& width, int& height);
+  TColumnSizeStandin* ColumnSize();
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
