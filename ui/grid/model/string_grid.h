@@ -40,10 +40,12 @@
 #include "ui/grid/settings/progress_appearance.h"
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/sync_grid.h"
+#include "ui/grid/view/background.h"
 #include "ui/grid/view/cell_draw_events.h"
 #include "ui/grid/view/cell_text_events.h"
 
 namespace fw {
+class TRichEdit;
 class TCustomForm;
 class TCustomImageList;
 class TPen;
@@ -59,6 +61,8 @@ using TColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, bool&
 using TRowSizeEvent = std::function<void(fw::TObject* Sender, int ARow, bool& Allow)>;
 // Sender, the cell, and the edit mask to use.
 using TGetEditMaskEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// What a cell renderer drew (a test seam): a name, the rectangle and a distinguishing number.
+using TCellPaintProbe = void (*)(const char* What, const fw::TRect& Where, int Value);
 // Sender, the column being sized and the width it is about to get, which the handler may change.
 using TUpdateColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, int& AWidth)>;
 
@@ -710,6 +714,45 @@ class TVxStringGrid : public TBaseGrid,
   // The width a column is about to get, offered to OnUpdateColumnSize.
   virtual void UpdateColumnSize(int col, int& width);
   TUpdateColumnSizeEvent OnUpdateColumnSize;
+  // Cell renderers: the background picture, link display, the grid's image list and the glyph painters.
+  TBackGround* BackGround() { return backGround_.get(); }
+  void SetBackGround(TBackGround* value);
+  // The link display switches; URLShow and URLShowInText repaint on change, URLColor and URLFull while
+  // URLShow is on.
+  void SetURLShow(bool value);
+  void SetURLColor(fw::TColor value);
+  void SetURLFull(bool value);
+  void SetURLShowInText(bool value);
+  bool URLEdit = false;
+  // Not owned; forgotten when the list is freed.
+  fw::TCustomImageList* GridImages() const { return gridImages_; }
+  void SetGridImages(fw::TCustomImageList* value);
+  // The image index of a ctImageList cell while GridImages is set; false otherwise.
+  bool GetCellImageIndex(int col, int row, int& index);
+  void SetCellImageIndex(int col, int row, int index);
+  void DrawCheckBoxGlyph(fw::TRect rect, bool checked, fw::TCheckBoxState checkState, bool triState,
+                         TControlStyle style, bool grayed, bool enabled);
+  // Count items of a radio group (one for a radio button); with index -1 the item equal to the cell text
+  // is on.
+  void DrawRadioGroup(fw::TCanvas* canvas, fw::TRect rect, bool upward, int zoom, TControlStyle style, int row,
+                      int col, bool selected, fw::TStrings* items, bool disabled, bool horizontal, int index,
+                      int count);
+  void DrawRichTextCell(int col, int row, const fw::TRect& rect, fw::TCanvas* canvas);
+  // The client area outside the cells, in the background picture or gradient.
+  void PaintBackGroundOutsideCells();
+  void DrawBackGroundFixed(const fw::TRect& rect);
+  void DrawBackGroundTiled(const fw::TRect& rect);
+  // Told of the glyphs, frames, themed parts and shapes the renderers draw (a test seam; null in the
+  // program): what was drawn, where, and a number that tells it apart (a style, state or colour).
+  static TCellPaintProbe CellPaintProbe;
+  // A selected rich-text cell keeps its own text colours.
+  bool SelectionRTFKeep = false;
+  // The grid's hidden rich-text renderer (none yet) and how a cell's text gets into it.
+  fw::TRichEdit* GetRichRenderer();
+  void LoadCellIntoRichEdit(int col, int row, fw::TRichEdit* richEdit);
+  // Forgets GridImages when it is freed.
+  void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
+
   // TEMPORARY until the cell graphics' option objects are merged
   virtual void GetCellGraphicSize(int col, int row, int& width, int& height);
   TColumnSizeStandin* ColumnSize();
@@ -756,6 +799,26 @@ class TVxStringGrid : public TBaseGrid,
   bool CanShowFixedDropDown(int col);
   // Set by the editing code while a cell editor is shown: the paint frames the current cell.
   bool editorFrameShown_ = false;
+
+  // Cell renderers: a cell's graphic on its placed rectangle (which it may change for the steps after it)
+  // and the background picture inside a cell.
+  void DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::TRect& rect, TCellGraphic* graphic,
+                       TCellVAlign vAlign, fw::TGridDrawState state);
+  void DrawCellBackGroundFixed(fw::TCanvas* canvas, const fw::TRect& rect);
+  void DrawCellBackGroundTiled(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect);
+  void DrawCellBackGroundGradient(fw::TCanvas* canvas, const fw::TRect& rect);
+  // The width of the text the text step drew in the cell being painted (+ 2; 0 for none).
+  int drawnTextWidth_ = 0;
+  void KeepDrawnTextWidth(int width);
+  // The cell's number for a graphic; a text that is no number reads as 0.
+  int CellIntegerOrZero(int realCol, int row);
+  double CellFloatOrZero(int realCol, int row);
+  void DrawRotatedCellText(fw::TCanvas* canvas, int realCol, int row, const fw::TRect& cell, int angle);
+  void DrawCellButton(fw::TCanvas* canvas, int realCol, int row, const fw::TRect& cell, const fw::TRect& inner,
+                      const fw::TRect& placed, TCellGraphic* graphic, bool canEdit);
+  void DrawCellProgress(fw::TCanvas* canvas, int realCol, int row, fw::TRect rect, TCellGraphic* graphic);
+  void PaintCellBackGroundPicture(fw::TCanvas* canvas, int col, int realCol, int row, const fw::TRect& r,
+                                  fw::TGridDrawState state, bool fixed);
 
  private:
   // Makes an owned object and tells the probe.
@@ -904,6 +967,10 @@ class TVxStringGrid : public TBaseGrid,
   void ApplyPlainLookColors(TGridLook Value);
   void SetPresetColors(fw::TColor activeFrom, fw::TColor activeTo, fw::TColor gridLines, fw::TColor fixedLines);
   int lastScheme_ = 10;
+
+  // Cell renderers: the background settings and the grid's image list
+  std::unique_ptr<TBackGround> backGround_;
+  fw::TCustomImageList* gridImages_ = nullptr;
 };
 
 }  // namespace ui

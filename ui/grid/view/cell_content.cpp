@@ -1,6 +1,6 @@
 // The string grid's cell content, painted after the base painter filled the background and drew the grid
 // lines: the fixed cells' look, the modified-row bar, the always-visible editor buttons, the text, the
-// borders, the look's edges, OnDrawCell and OnCustomCellDraw, and the focus rectangle.
+// borders, the look's edges, the cell's graphic, OnDrawCell and OnCustomCellDraw, and the focus rectangle.
 #include <windows.h>
 
 #include "framework/controls/draw_text.h"
@@ -46,7 +46,9 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   bool drawText = true;
   int graphicHeight = 0;
   int graphicWidth = 0;
-  GetCellGraphicLayout(realCol, row, graphicVAlign, graphicHAlign, drawText, graphicHeight, graphicWidth);
+  TCellGraphic* graphic =
+      GetCellGraphicLayout(realCol, row, graphicVAlign, graphicHAlign, drawText, graphicHeight, graphicWidth);
+  drawnTextWidth_ = 0;
 
   if (state.Contains(fw::gdSelected) && !state.Contains(fw::gdFocused) && SelectionColor() == kColorNotSet) {
     canvas->Brush()->SetColor(fw::clHighlight);
@@ -96,6 +98,12 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
       Line(canvas, r.Left - 1, r.Top - 1, r.Left - 1, r.Bottom + 1);
       Line(canvas, r.Right, r.Top - 1, r.Right, r.Bottom + 1);
     }
+  }
+
+  // The graphic, after the text so that it can stand beside it.
+  if (graphic != nullptr) {
+    if (fixed) r.Top += 1;
+    DrawCellGraphic(canvas, col, row, r, graphic, graphicVAlign, state);
   }
 
   if (OnDrawCell) {
