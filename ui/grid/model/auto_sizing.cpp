@@ -43,7 +43,7 @@ void TVxStringGrid::AutoSizeColInt(int col, bool growOnly) {
   const int realCol = RealColIndex(col);
   int firstRow = 0;
   int lastRow = RowCount() - 1;
-  switch (ColumnSize()->Rows()) {
+  switch (ColumnSize()->Rows) {
     case arNormal:
       firstRow = TBaseGrid::FixedRows();
       lastRow = RowCount() - 1 - FixedFooters();

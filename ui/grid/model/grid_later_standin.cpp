@@ -1,4 +1,4 @@
-// Stand-ins of string grid members that later work completes in place: adding rows, control cells, the
+// Stand-ins of string grid members that later work completes in place: adding rows, the
 // advance columns, change reports, cell editors, embedded controls and the metro scroll controls.
 #include "ui/grid/model/string_grid.h"
 
@@ -7,8 +7,6 @@ namespace ui {
 void TVxStringGrid::CanAddRow(bool&) {}
 
 void TVxStringGrid::AppendRow() {}
-
-bool TVxStringGrid::IsControlCell(int, int) { return false; }
 
 int TVxStringGrid::FirstAdvanceCol() { return FixedCols(); }
 

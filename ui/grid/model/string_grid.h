@@ -22,7 +22,7 @@
 #include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
 #include "ui/grid/model/cell_graphic.h"
-#include "ui/grid/model/column_size_standin.h"
+#include "ui/grid/model/cell_object_events.h"
 #include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
 #include "ui/grid/model/grid_item.h"
@@ -33,12 +33,16 @@
 #include "ui/grid/model/string_grid_types.h"
 #include "ui/grid/settings/balloon_settings.h"
 #include "ui/grid/settings/bands.h"
+#include "ui/grid/settings/column_size.h"
 #include "ui/grid/settings/control_look.h"
 #include "ui/grid/settings/grid_settings_owner.h"
+#include "ui/grid/settings/html_settings.h"
 #include "ui/grid/settings/mouse_actions.h"
 #include "ui/grid/settings/navigation.h"
+#include "ui/grid/settings/print_settings.h"
 #include "ui/grid/settings/progress_appearance.h"
 #include "ui/grid/settings/show_modified.h"
+#include "ui/grid/settings/size_while_typing.h"
 #include "ui/grid/settings/sync_grid.h"
 #include "ui/grid/view/background.h"
 #include "ui/grid/view/cell_draw_events.h"
@@ -289,7 +293,6 @@ class TVxStringGrid : public TBaseGrid,
   // Later work fills these: adding rows, control cells, update lock, change reports, cell editors.
   virtual void CanAddRow(bool& canAdd);
   void AppendRow();
-  bool IsControlCell(int col, int row);
   int FirstAdvanceCol();
   int VisibleFixedRightCols();
   void CellsChanged(const fw::TRect& cells);
@@ -626,17 +629,14 @@ class TVxStringGrid : public TBaseGrid,
   fw::TNotifyEvent OnRichEditSelectionChange;
   void RichEditSelectionChanged();
 
-  // Until their own work lands: cell graphics, repainting, rows, hidden-column maps, the version number
+  // Until their own work lands: repainting, rows, hidden-column maps, the version number
   // and the settings of the count and fixed-area writers
-  virtual TCellType GetCellType(int col, int row);
-  virtual TCellGraphic* GetCellGraphic(int col, int row);
   virtual void InsertRows(int row, int count, bool adjustControls = true);
   virtual void RemoveRows(int row, int count);
   void ClearRows(int row, int count);
   virtual void HideCellEditor();
   void UpdateVertScrollBar();
   void UpdateHorzScrollBar();
-  void SetScrollBarRange(int col, int row, TScrollBarRange range);
   void MoveFocusWindow();
   virtual std::uint32_t VersionAsNumber();
   bool FilterDropDownAuto = false;
@@ -688,6 +688,87 @@ class TVxStringGrid : public TBaseGrid,
   bool SelectionRectangle = false;
   bool SelectionResizer = false;
 
+  // Cell graphics, check boxes, radio groups and cell objects
+  virtual TCellType GetCellType(int col, int row);
+  virtual TCellGraphic* GetCellGraphic(int col, int row);
+  // A new, empty graphic for the cell; the one it held is freed first (a shared one only detached).
+  TCellGraphic* CreateCellGraphic(int col, int row);
+  bool RemoveCellGraphic(int col, int row);
+  bool RemoveCellGraphicOfType(int col, int row, TCellType kind);
+  // The room the graphic takes in the cell; (0, 0) without one.
+  virtual void GetCellGraphicSize(int col, int row, int& width, int& height);
+  virtual void GetPrintGraphicSize(int col, int row, int targetWidth, int targetHeight, double scale, int& width,
+                                   int& height);
+  // The grid's row-selection box that column 0 shows while MouseActions.HotmailRowSelect is on.
+  TCellGraphic* RowCheckBox() { return rowCheckBox_.get(); }
+  // Not owned; forgotten when the list is freed.
+  fw::TCustomImageList* GridImages() const { return gridImages_; }
+  void SetGridImages(fw::TCustomImageList* value);
+  TSizeWhileTyping* SizeWhileTyping() { return sizeWhileTyping_.get(); }
+  TColumnSize* ColumnSize() { return columnSize_.get(); }
+  THTMLSettings* HTMLSettings() { return htmlSettings_.get(); }
+  TPrintSettings* PrintSettings() { return printSettings_.get(); }
+  // Kind tests: false for a negative column or row and for a cell without a graphic; all but
+  // IsRadioButton and IsControlCell ask the base cell of a merged area.
+  bool IsCellOfKinds(int col, int row, fw::Set<TCellType> kinds);
+  bool IsRadio(int col, int row);
+  bool IsExpand(int col, int row);
+  bool IsRating(int col, int row);
+  bool IsScrollBarCell(int col, int row);
+  bool IsButton(int col, int row);
+  bool HasCheckBox(int col, int row);
+  bool IsRadioButton(int col, int row);
+  bool IsControlCell(int col, int row);
+  bool IsScrollBarActive(int col, int row);
+  // Readers: a cell of another kind gives false, -1, nil or the neutral value named.
+  bool CellHasComment(int col, int row, std::string& comment);
+  bool CellIsRotated(int col, int row, int& angle);
+  // (0, 0) without a graphic.
+  void GetCellMarker(int col, int row, int& position, int& length);
+  bool GetBalloonInfo(int col, int row, std::string& title, std::string& text, int& icon);
+  // 0x1FFFFFFF when the cell holds no shape.
+  fw::TColor GetShapeValue(int col, int row);
+  void SetShapeValue(int col, int row, fw::TColor value);
+  TIntList* GetCellImageIndexes(int col, int row);
+  // Cells sharing one bitmap or icon get equal keys; -1 for kinds without an image.
+  std::intptr_t GetCellImageKey(int col, int row);
+  // Radio groups and radio buttons.
+  bool GetRadioIndex(int col, int row, int& index);
+  bool SetRadioIndex(int col, int row, int index);
+  fw::TStrings* GetRadioItems(int col, int row);
+  void ToggleRadio(int col, int row, bool checkEditing);
+  bool SetRadioButtonState(int col, int row, bool checked);
+  void SetRadioButtonColumn(int col, int row);
+  virtual bool ToggleRadioButton(int col, int row, bool checkEditing);
+  // Check boxes of the five kinds; rows named realRow count hidden rows.
+  bool GetCheckBoxState(int col, int realRow, bool& state);
+  bool SetCheckBoxState(int col, int realRow, bool state);
+  bool ChangeCheckBoxState(int col, int row, bool state);
+  bool SetTriStateCheckBoxState(int col, int realRow, fw::TCheckBoxState state);
+  virtual bool ToggleCheckBox(int col, int row, bool checkEditing);
+  // Whether a client point hits the check-box glyph (anywhere in the cell without PreciseCheckBoxCheck).
+  bool IsInCheckBox(int col, int row, int x, int y);
+  virtual void CheckBoxChange(int col, int row, bool state);
+  // Push and expand buttons.
+  void SetButtonDown(int displayCol, int row, bool down);
+  fw::TRect GetCellGraphicRect(int displayCol, int row);
+  fw::TRect GetExpandRect(int col, int row);
+  bool ToggleExpand(int col, int row);
+  int GetExpandHeight(int col, int row, bool expanded);
+  // In-cell scroll bars: -1 and (-1, -1) for other cells.
+  void SetScrollBarPosition(int col, int row, int position);
+  int GetScrollBarPosition(int col, int row);
+  void SetScrollBarRange(int col, int row, TScrollBarRange range);
+  TScrollBarRange GetScrollBarRange(int col, int row);
+  // Events of cell objects.
+  virtual bool RatingChange(int col, int row, double& newRate);
+  virtual void ColorSelect();
+  virtual void ImageSelect();
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TRatingChangeEvent OnRatingChange;
+  TColorSelectEvent OnColorSelect;
+  TImageSelectEvent OnImageSelect;
+
   // Auto-sizing: columns and rows sized to their content within the size limits. The lower limits become
   // 10 and DefaultRowHeight once the grid is loaded; an upper limit of 0 means none.
   int ColWidthLowerLimit = 0;
@@ -724,9 +805,6 @@ class TVxStringGrid : public TBaseGrid,
   void SetURLFull(bool value);
   void SetURLShowInText(bool value);
   bool URLEdit = false;
-  // Not owned; forgotten when the list is freed.
-  fw::TCustomImageList* GridImages() const { return gridImages_; }
-  void SetGridImages(fw::TCustomImageList* value);
   // The image index of a ctImageList cell while GridImages is set; false otherwise.
   bool GetCellImageIndex(int col, int row, int& index);
   void SetCellImageIndex(int col, int row, int index);
@@ -753,9 +831,6 @@ class TVxStringGrid : public TBaseGrid,
   // Forgets GridImages when it is freed.
   void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
 
-  // TEMPORARY until the cell graphics' option objects are merged
-  virtual void GetCellGraphicSize(int col, int row, int& width, int& height);
-  TColumnSizeStandin* ColumnSize();
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
@@ -968,9 +1043,27 @@ class TVxStringGrid : public TBaseGrid,
   void SetPresetColors(fw::TColor activeFrom, fw::TColor activeTo, fw::TColor gridLines, fw::TColor fixedLines);
   int lastScheme_ = 10;
 
-  // Cell renderers: the background settings and the grid's image list
-  std::unique_ptr<TBackGround> backGround_;
+  // Cell graphics and cell objects: the shared row check box, the option objects and what stands in for
+  // the node and grouping work
+  std::unique_ptr<TCellGraphic> rowCheckBox_;
   fw::TCustomImageList* gridImages_ = nullptr;
+  std::unique_ptr<TSizeWhileTyping> sizeWhileTyping_;
+  std::unique_ptr<TColumnSize> columnSize_;
+  std::unique_ptr<THTMLSettings> htmlSettings_;
+  std::unique_ptr<TPrintSettings> printSettings_;
+  TCellGraphic* RealRowGraphic(int col, int realRow);
+  void RepaintRealRowCell(int col, int realRow);
+  void RecordCheckToggle(int col, int row, bool checked);
+  bool RowIsNode(int row);
+  int NodeSpanOf(int row);
+  bool IsNodeContracted(int row);
+  int ParentNodeRow(int row);
+  bool GroupingAutoCheckGroup();
+  fw::TWinControl* GetColorDropDownEditor();
+  fw::TWinControl* GetImageDropDownEditor();
+
+  // Cell renderers: the background settings
+  std::unique_ptr<TBackGround> backGround_;
 };
 
 }  // namespace ui

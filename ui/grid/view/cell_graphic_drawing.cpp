@@ -192,7 +192,7 @@ void TVxStringGrid::DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::T
           int px = placed.Left;
           int py = placed.Top;
           for (int i = 0; i < indices->Count(); ++i) {
-            list->Draw(canvas, px, py, indices->Items(i), true);
+            list->Draw(canvas, px, py, indices->GetItem(i), true);
             if (graphic->CellBoolean) {
               px += list->Width();
             } else {
