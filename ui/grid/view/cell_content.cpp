@@ -7,6 +7,7 @@
 #include "framework/graphics/canvas.h"
 #include "ui/foundation/draw_utils.h"
 #include "ui/foundation/theme_library.h"
+#include "ui/grid/model/grid_cell_draw.h"
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -76,6 +77,18 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   const int rightEdge = r.Right;
   if (!fixed) PaintAlwaysVisibleButtons(canvas, col, row, r);
 
+  // A cell-draw object that paints the cell's background goes before the text.
+  IGridCellDraw* background = nullptr;
+  if (graphic != nullptr && graphic->CellType == ctInterface) {
+    background = dynamic_cast<IGridCellDraw*>(graphic->CellContent.Object());
+    if (background != nullptr && background->IsBackground()) {
+      fw::TRect grown{r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1};
+      DrawCellGraphic(canvas, col, row, grown, graphic, graphicVAlign, state);
+    } else {
+      background = nullptr;
+    }
+  }
+
   // The text step.
   if (drawText) DrawCellText(canvas, col, row, r, state);
 
@@ -101,7 +114,7 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   }
 
   // The graphic, after the text so that it can stand beside it.
-  if (graphic != nullptr) {
+  if (graphic != nullptr && background == nullptr) {
     if (fixed) r.Top += 1;
     DrawCellGraphic(canvas, col, row, r, graphic, graphicVAlign, state);
   }

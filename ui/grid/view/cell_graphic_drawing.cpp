@@ -18,6 +18,8 @@
 #include "ui/foundation/round_to_int.h"
 #include "ui/foundation/theme_library.h"
 #include "ui/grid/model/clip_scope.h"
+#include "ui/grid/model/file_picture.h"
+#include "ui/grid/model/grid_cell_draw.h"
 #include "ui/grid/model/int_list.h"
 #include "ui/grid/model/string_grid.h"
 
@@ -316,6 +318,17 @@ void TVxStringGrid::DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::T
         } else {
           canvas->Draw(placed.Left, placed.Top, picture->Graphic());
         }
+      }
+      break;
+    case ctFilePicture:
+      if (auto* picture = graphic->CellContent.As<TFilePicture>(); picture != nullptr) {
+        picture->DrawFromFile(canvas, placed);
+      }
+      break;
+    case ctInterface:
+      if (auto* cellDraw = dynamic_cast<IGridCellDraw*>(graphic->CellContent.Object()); cellDraw != nullptr) {
+        cellDraw->Draw(canvas, fw::TRect{rect.Left - 1, rect.Top - 1, rect.Right, rect.Bottom}, realCol, row, selected,
+                       this);
       }
       break;
     default:
