@@ -290,6 +290,7 @@ TEST_F(CellRenderersTest, RatingCutsItsValueDownToHalves) {
       {"2.3", {"star full", "star full", "star empty", "star empty", "star empty"}},
       {"2.7", {"star full", "star full", "star empty", "star half", "star empty", "star empty"}},
       {"0", {"star empty", "star empty", "star empty", "star empty", "star empty"}},
+      {"?", {"star empty", "star empty", "star empty", "star empty", "star empty"}},  // mended: no number is 0
       {"5", {"star full", "star full", "star full", "star full", "star full"}},
   };
   for (const auto& c : cases) {
@@ -354,6 +355,38 @@ TEST_F(CellRenderersTest, ButtonsShowTheirStateAndTheExpandButtonItsChevron) {
   }
 }
 
+TEST_F(CellRenderersTest, NodeGlyphsInEachNodeLook) {
+  RenderGrid* grid = MakeGrid();
+  TCellNode* node = grid->CellNode();
+  const TNodeType savedType = node->NodeType();
+  const struct {
+    TNodeType type;
+    bool contracted;
+    std::string what;
+  } cases[] = {
+      {cnXP, true, "XPNODEC"},       {cnXP, false, "XPNODEO"},   {cnLeaf, true, "ASGLEAFCLOSE"},
+      {cnLeaf, false, "ASGLEAFOPEN"}, {cnFlat, true, "node box"}, {cn3D, false, "node box"},
+      {cnGlyph, true, "node box"},  // without both glyphs a glyph node draws the box
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "type " << int(c.type) << " contracted " << c.contracted);
+    node->SetNodeType(c.type);
+    TCellGraphic* graphic = Graphic(grid, 0, 2, ctNode);
+    graphic->CellBoolean = c.contracted;
+    Paint(grid);
+    const std::vector<Drawn> drawn = Logged(c.what);
+    ASSERT_EQ(drawn.size(), 1u);
+    if (c.what == "node box") {
+      EXPECT_EQ(drawn[0].value, c.contracted ? 1 : 0);
+    }
+    const fw::TRect cell = grid->Cell(0, 2).rect;
+    EXPECT_GT(drawn[0].where.Top, cell.Top);  // about the middle of the row
+    EXPECT_LE(drawn[0].where.Bottom, cell.Bottom + 1);  // the leaf is centred for 12 of its 16 rows
+    grid->RemoveCellGraphic(0, 2);
+  }
+  node->SetNodeType(savedType);
+}
+
 // ---- Indicators ------------------------------------------------------------------------------------------
 
 TEST_F(CellRenderersTest, IndicatorsAtBothEndsOfTheirRanges) {
@@ -392,6 +425,28 @@ TEST_F(CellRenderersTest, IndicatorsAtBothEndsOfTheirRanges) {
     const fw::TRect r = grid->Cell(2, 2).rect;
     const int x = c.leftPart ? r.Left + r.Width() / 4 : r.Right - r.Width() / 4;
     EXPECT_EQ(bitmap.Pixel(x, r.Top + 5), c.expected);
+    grid->RemoveCellGraphic(2, 2);
+  }
+
+  // Mended: a text that is no number, and a level bar with an empty range, draw as 0 instead of raising
+  // out of the paint.
+  const struct {
+    TCellType type;
+    const char* value;
+    int from, to;
+  } zeroes[] = {{ctRangeIndicator, "abc", 0, 0}, {ctXPProgress, "50", 7, 7}, {ctXPProgress, "n/a", 0, 100},
+                {ctDataImage, "x", 0, 0}};
+  for (const auto& c : zeroes) {
+    SCOPED_TRACE(::testing::Message() << "type " << int(c.type) << " value " << c.value);
+    grid->SetCells(2, 2, c.value);
+    TCellGraphic* graphic = Graphic(grid, 2, 2, c.type);
+    graphic->CellErrFrom = c.from;
+    graphic->CellErrLen = c.to;
+    graphic->CellIndex = 10;
+    graphic->CellAngle = 3;
+    MemoryBitmap& bitmap = Paint(grid);
+    const fw::TRect r = grid->Cell(2, 2).rect;
+    EXPECT_EQ(bitmap.Pixel(r.Left + r.Width() / 4, r.Top + 5), window);
     grid->RemoveCellGraphic(2, 2);
   }
 

@@ -62,6 +62,8 @@ void TVxStringGrid::Invalidate() {
 
 void TVxStringGrid::Resize() {
   TBaseGrid::Resize();
+  // A gradient background spans the whole client area, so every cell's share of it moves.
+  if (backGround_->IsGradient() && backGround_->ColorTo() != kColorNotSet) Invalidate();
   UpdateScrollBarsAlways(false);
 }
 

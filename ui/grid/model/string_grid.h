@@ -33,6 +33,7 @@
 #include "ui/grid/model/string_grid_types.h"
 #include "ui/grid/settings/balloon_settings.h"
 #include "ui/grid/settings/bands.h"
+#include "ui/grid/settings/cell_node_standin.h"
 #include "ui/grid/settings/column_size.h"
 #include "ui/grid/settings/control_look.h"
 #include "ui/grid/settings/grid_settings_owner.h"
@@ -830,6 +831,9 @@ class TVxStringGrid : public TBaseGrid,
   void LoadCellIntoRichEdit(int col, int row, fw::TRichEdit* richEdit);
   // Forgets GridImages when it is freed.
   void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
+  // Until the node work lands (node_painting_standin.cpp): the node settings and a row's tree-line shape.
+  TCellNode* CellNode();
+  int GetNodeLine(int row);
 
 
  protected:
@@ -882,6 +886,10 @@ class TVxStringGrid : public TBaseGrid,
   void DrawCellBackGroundFixed(fw::TCanvas* canvas, const fw::TRect& rect);
   void DrawCellBackGroundTiled(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect);
   void DrawCellBackGroundGradient(fw::TCanvas* canvas, const fw::TRect& rect);
+  // The node glyph of a node row's column 0, and the tree lines of the other rows there.
+  void DrawNodeGlyph(fw::TCanvas* canvas, int row, const fw::TRect& rect, const TCellGraphic* graphic,
+                     fw::TGridDrawState state);
+  void DrawTreeLines(fw::TCanvas* canvas, int row, fw::TRect& rect);
   // The width of the text the text step drew in the cell being painted (+ 2; 0 for none).
   int drawnTextWidth_ = 0;
   void KeepDrawnTextWidth(int width);

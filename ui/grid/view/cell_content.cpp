@@ -113,6 +113,12 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
     }
   }
 
+  // The tree lines of the rows under the nodes move the cell's left edge to the row's indent.
+  const bool normalRow = row >= TBaseGrid::FixedRows() && row < RowCount() - FixedFooters();
+  if (realCol == 0 && normalRow && GridHasNodes() && CellNode()->ShowTree() && !RowIsNode(row)) {
+    DrawTreeLines(canvas, row, r);
+  }
+
   // The graphic, after the text so that it can stand beside it.
   if (graphic != nullptr && background == nullptr) {
     if (fixed) r.Top += 1;

@@ -22,6 +22,7 @@
 #include "ui/grid/model/grid_cell_draw.h"
 #include "ui/grid/model/int_list.h"
 #include "ui/grid/model/string_grid.h"
+#include "ui/grid/view/cell_glyphs.h"
 
 namespace ui {
 
@@ -83,10 +84,6 @@ TProgressLevelsLook LevelsLookOf(const TGridProgressAppearance& a) {
   look.Steps = a.Steps();
   look.Color = a.UnCompleteColor();
   return look;
-}
-
-void Probe(const char* what, const fw::TRect& where, int value) {
-  if (TVxStringGrid::CellPaintProbe != nullptr) TVxStringGrid::CellPaintProbe(what, where, value);
 }
 
 }  // namespace
@@ -285,13 +282,13 @@ void TVxStringGrid::DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::T
         const fw::TRect star{placed.Left + (i - 1) * kStarPitch, placed.Top, placed.Left + (i - 1) * kStarPitch + kStarSize,
                              placed.Top + kStarSize};
         if (i <= value) {
-          Probe("star full", star, i);
+          ReportCellPaint("star full", star, i);
           DrawShape(canvas, star.Left, star.Top, kStarSize, kStarSize, kShapeStar, full, full);
         } else {
-          Probe("star empty", star, i);
+          ReportCellPaint("star empty", star, i);
           DrawShape(canvas, star.Left, star.Top, kStarSize, kStarSize, kShapeStar, empty, empty);
           if (i - 1 < value) {
-            Probe("star half", star, i);
+            ReportCellPaint("star half", star, i);
             DrawShape(canvas, star.Left, star.Top, kStarSize, kStarSize, kShapeHalfStar, full, full);
           }
         }
@@ -319,6 +316,9 @@ void TVxStringGrid::DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::T
           canvas->Draw(placed.Left, placed.Top, picture->Graphic());
         }
       }
+      break;
+    case ctNode:
+      DrawNodeGlyph(canvas, row, received, graphic, state);
       break;
     case ctFilePicture:
       if (auto* picture = graphic->CellContent.As<TFilePicture>(); picture != nullptr) {
@@ -394,7 +394,7 @@ void TVxStringGrid::DrawCellButton(fw::TCanvas* canvas, int realCol, int row, co
   constexpr bool kHovered = false;
   std::uint8_t faceState = graphic->CellBoolean ? fsDown : kHovered ? fsHot : fsNormal;
   if (!canEdit && !look->NoDisabledButtonLook() && !expand) faceState = fsDisabled;
-  Probe("button", face, faceState);
+  ReportCellPaint("button", face, faceState);
   DrawButtonFace(canvas, Handle(), face, kind, faceState, FaceColors());
   const int shift = faceState == fsDown ? 1 : 0;
 
@@ -404,7 +404,7 @@ void TVxStringGrid::DrawCellButton(fw::TCanvas* canvas, int realCol, int row, co
     const int r = inner.Right + shift;
     const int t = inner.Top + shift;
     const bool expanded = graphic->CellVariantValue.AsBoolean();
-    Probe(expanded ? "chevron up" : "chevron down", fw::TRect{r - 10, t + 4, r - 3, t + 9}, 0);
+    ReportCellPaint(expanded ? "chevron up" : "chevron down", fw::TRect{r - 10, t + 4, r - 3, t + 9}, 0);
     if (expanded) {
       canvas->MoveTo(r - 10, t + 8);
       canvas->LineTo(r - 7, t + 5);
@@ -465,7 +465,7 @@ void TVxStringGrid::DrawCellProgress(fw::TCanvas* canvas, int realCol, int row, 
     const double share = std::clamp(value, 0.0, 100.0) / 100.0;
     const fw::TRect inside{rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2};
     const RECT chunk{inside.Left, inside.Top, inside.Left + RoundToInt(share * inside.Width()), inside.Bottom};
-    Probe("themed progress", fw::TRect{chunk.left, chunk.top, chunk.right, chunk.bottom}, 0);
+    ReportCellPaint("themed progress", fw::TRect{chunk.left, chunk.top, chunk.right, chunk.bottom}, 0);
     ThemeLib.DrawThemeBackground(theme, canvas->Handle(), kProgressChunkPart, 1, &chunk, nullptr);
     ThemeLib.CloseThemeData(theme);
     return;

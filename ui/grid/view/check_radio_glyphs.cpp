@@ -11,6 +11,7 @@
 #include "framework/graphics/canvas.h"
 #include "ui/foundation/theme_library.h"
 #include "ui/grid/model/string_grid.h"
+#include "ui/grid/view/cell_glyphs.h"
 
 namespace ui {
 
@@ -22,23 +23,9 @@ constexpr int kCheckPart = 3;
 // The button the Velkar, themed and bitmap radio styles draw.
 constexpr int kRadioGlyph = 16;
 
-void Probe(const char* what, const fw::TRect& where, int value) {
-  if (TVxStringGrid::CellPaintProbe != nullptr) TVxStringGrid::CellPaintProbe(what, where, value);
-}
-
 bool ThemeAvailable() {
   return ThemeLib.OpenThemeData != nullptr && ThemeLib.DrawThemeBackground != nullptr &&
          ThemeLib.CloseThemeData != nullptr;
-}
-
-// One of the glyph resources, its bottom-left colour left out.
-void DrawGlyphResource(fw::TCanvas* canvas, const std::string& name, int x, int y) {
-  fw::TBitmap glyph;
-  glyph.LoadFromResourceName(GetModuleHandleA(nullptr), name);
-  glyph.SetTransparentMode(fw::tmAuto);
-  glyph.SetTransparent(true);
-  Probe(name.c_str(), fw::TRect{x, y, x + glyph.Width(), y + glyph.Height()}, 0);
-  canvas->Draw(x, y, &glyph);
 }
 
 // A user glyph drawn transparently (automatic colour), when it is not empty.
@@ -46,13 +33,13 @@ void DrawUserGlyph(fw::TCanvas* canvas, fw::TBitmap* glyph, int x, int y) {
   if (glyph == nullptr || glyph->Empty()) return;
   const bool wasTransparent = glyph->Transparent();
   glyph->SetTransparent(true);
-  Probe("user glyph", fw::TRect{x, y, x + glyph->Width(), y + glyph->Height()}, 0);
+  ReportCellPaint("user glyph", fw::TRect{x, y, x + glyph->Width(), y + glyph->Height()}, 0);
   canvas->Draw(x, y, glyph);
   glyph->SetTransparent(wasTransparent);
 }
 
 void DrawThemePart(HWND window, HDC dc, int part, int state, const fw::TRect& box) {
-  Probe(part == kCheckPart ? "themed check" : "themed radio", box, state);
+  ReportCellPaint(part == kCheckPart ? "themed check" : "themed radio", box, state);
   HTHEME theme = ThemeLib.OpenThemeData(window, L"button");
   const RECT r = box.ToRECT();
   ThemeLib.DrawThemeBackground(theme, dc, part, state, &r, nullptr);
@@ -60,7 +47,7 @@ void DrawThemePart(HWND window, HDC dc, int part, int state, const fw::TRect& bo
 }
 
 void DrawFrame(HDC dc, const fw::TRect& box, UINT flags, const char* what) {
-  Probe(what, box, static_cast<int>(flags));
+  ReportCellPaint(what, box, static_cast<int>(flags));
   RECT r = box.ToRECT();
   DrawFrameControl(dc, &r, DFC_BUTTON, flags);
 }
@@ -71,6 +58,19 @@ void Line(fw::TCanvas* canvas, int x1, int y1, int x2, int y2) {
 }
 
 }  // namespace
+
+void ReportCellPaint(const char* what, const fw::TRect& where, int value) {
+  if (TVxStringGrid::CellPaintProbe != nullptr) TVxStringGrid::CellPaintProbe(what, where, value);
+}
+
+void DrawGlyphResource(fw::TCanvas* canvas, const std::string& name, int x, int y) {
+  fw::TBitmap glyph;
+  glyph.LoadFromResourceName(GetModuleHandleA(nullptr), name);
+  glyph.SetTransparentMode(fw::tmAuto);
+  glyph.SetTransparent(true);
+  ReportCellPaint(name.c_str(), fw::TRect{x, y, x + glyph.Width(), y + glyph.Height()}, 0);
+  canvas->Draw(x, y, &glyph);
+}
 
 void TVxStringGrid::DrawCheckBoxGlyph(fw::TRect rect, bool checked, fw::TCheckBoxState checkState, bool triState,
                                       TControlStyle style, bool grayed, bool enabled) {
@@ -122,7 +122,7 @@ void TVxStringGrid::DrawCheckBoxGlyph(fw::TRect rect, bool checked, fw::TCheckBo
       canvas->Pen()->SetColor(fw::clBtnShadow);
       canvas->LineTo(rect.Right - 1, rect.Bottom - 1);
       canvas->LineTo(rect.Left, rect.Bottom - 1);
-      Probe("velkar check", rect, checked ? 1 : 0);
+      ReportCellPaint("velkar check", rect, checked ? 1 : 0);
       if (checked) {
         canvas->Pen()->SetColor(enabled ? look->Color() : 0x808080);
         canvas->Pen()->SetWidth(2);
@@ -201,7 +201,7 @@ void TVxStringGrid::DrawRadioGroup(fw::TCanvas* canvas, fw::TRect rect, bool upw
         break;
       }
       case TControlStyle::csVelkar: {
-        Probe("velkar radio", box, on ? 1 : 0);
+        ReportCellPaint("velkar radio", box, on ? 1 : 0);
         canvas->Brush()->SetStyle(fw::bsSolid);
         canvas->Brush()->SetColor(fw::clBtnFace);
         canvas->Pen()->SetColor(fw::clBtnFace);
