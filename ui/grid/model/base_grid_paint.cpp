@@ -14,7 +14,7 @@
 #include "framework/graphics/gdi_handles.h"
 #include "ui/foundation/draw_utils.h"
 #include "ui/grid/model/base_grid.h"
-#include "ui/grid/model/clip_scope.h"
+#include "ui/grid/model/grid_clip_scope.h"
 
 namespace ui {
 
@@ -33,6 +33,7 @@ constexpr SelectionFace kFocusedFaces[3] = {
 };
 constexpr SelectionFace kUnfocusedFace{0xF8F8F8, 0xE5E5E5, kColorNotSet, kColorNotSet,
                                        0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
+
 
 }  // namespace
 

@@ -22,8 +22,11 @@ void TVxStringGrid::Assign(fw::TPersistent* Source) {
 
   mouseActions_->Assign(src->mouseActions_.get());
   navigation_->Assign(src->navigation_.get());
+  printSettings_->Assign(src->printSettings_.get());
+  htmlSettings_->Assign(src->htmlSettings_.get());
   bands_->Assign(src->bands_.get());
   progressAppearance_->Assign(src->progressAppearance_.get());
+  columnSize_->Assign(src->columnSize_.get());
   syncGrid_->Assign(src->syncGrid_.get());
 
   SetFixedRowAlways(src->FixedRowAlways());

@@ -47,17 +47,9 @@ bool TVxStringGrid::CanEditCellInt(int col, int row) {
 }
 
 bool TVxStringGrid::GetCheckBoxStateEx(int col, int row, fw::TCheckBoxState& state) {
-  const TCellGraphic* graphic = nullptr;
-  std::string text;
-  if (NumHiddenRows() == 0) {
-    graphic = GetCellGraphic(col, row);
-    if (graphic != nullptr) text = GetCellEx(col, row);
-  } else {
-    const auto* props = dynamic_cast<TCellProperties*>(RealRowObject(col, row));
-    graphic = props != nullptr ? dynamic_cast<TCellGraphic*>(props->GraphicObject) : nullptr;
-    if (graphic != nullptr) text = RealRowText(col, row);
-  }
+  const TCellGraphic* graphic = RealRowGraphic(col, row);
   if (graphic == nullptr) return false;
+  const std::string text = NumHiddenRows() == 0 ? GetCellEx(col, row) : RealRowText(col, row);
   const auto twoState = [](bool checked) { return checked ? fw::cbChecked : fw::cbUnchecked; };
   switch (graphic->CellType) {
     case ctCheckBox:

@@ -7,7 +7,7 @@
 #include "framework/graphics/canvas.h"
 #include "ui/dropdown/dropdown_drawing.h"
 #include "ui/foundation/draw_utils.h"
-#include "ui/grid/model/clip_scope.h"
+#include "ui/grid/model/grid_clip_scope.h"
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {

@@ -17,7 +17,7 @@
 #include "ui/foundation/draw_utils.h"
 #include "ui/foundation/round_to_int.h"
 #include "ui/foundation/theme_library.h"
-#include "ui/grid/model/clip_scope.h"
+#include "ui/grid/model/grid_clip_scope.h"
 #include "ui/grid/model/file_picture.h"
 #include "ui/grid/model/grid_cell_draw.h"
 #include "ui/grid/model/int_list.h"

@@ -1,14 +1,19 @@
 // The text step of a cell's content: selection colours, the text as shown (masked for passwords), the
-// fixed-cell inset, the disjunct-selection colours, the background picture, the selection rectangle with
-// its resize handle, and the text itself by its kind (HTML, rich text, encoded Unicode or plain with
-// links), keeping its width for a graphic beside it; and the control's outer border frame.
+// fixed-cell inset, the scrolled text of a scroll-bar cell, the disjunct-selection colours, the background
+// picture, the selection rectangle with its resize handle, and the text itself by its kind (HTML, rich text,
+// encoded Unicode or plain with links, its error marker underlined), keeping its width for a graphic beside
+// it; and the control's outer border frame.
 #include <windows.h>
+
+#include <optional>
 
 #include "framework/controls/draw_text.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/gdi_handles.h"
+#include "ui/foundation/cell_painters.h"
 #include "ui/foundation/html_engine.h"
 #include "ui/foundation/text_utils.h"
+#include "ui/grid/model/grid_clip_scope.h"
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -71,12 +76,21 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
     GetCellForFilter(realCol, row, text);
     kind = CellTextType(text, EnableHTML);
   }
+  int markerStart = 0;
+  int markerLength = 0;
+  GetCellMarker(realCol, row, markerStart, markerLength);
   if (IsPasswordCell(realCol, row)) FillWithChar(text, PasswordChar());
 
-  // 4. Fixed cells start inside their grid lines.
+  // 4. Fixed cells start inside their grid lines. A scroll-bar cell scrolled down shows its text moved up
+  // by the position, clipped to the cell (the drawing below keeps the cell's bottom edge).
   if (fixed) {
     r.Left += GridLineWidth();
     r.Top += GridLineWidth();
+  }
+  std::optional<ClipScope> scrolledClip;
+  if (const int position = GetScrollBarPosition(realCol, row); position > 0) {
+    scrolledClip.emplace(canvas->Handle(), rect);
+    r.Top -= position;
   }
 
   // 6. Disjunct selections paint unselected rows and columns in the plain cell colours.
@@ -219,6 +233,9 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
       if (UseRightToLeftReading()) flags |= DT_RTLREADING;
       if (graphic != nullptr) KeepDrawnTextWidth(fw::MeasureCanvasText(canvas, text, r.Width(), flags).cx);
       fw::DrawCanvasText(canvas, text, r, flags);
+      if (markerLength > 0 && (graphic == nullptr || graphic->CellType == ctValue)) {
+        DrawErrorUnderline(this, canvas, text, r, canvas->TextHeight("hg"), markerStart, markerLength);
+      }
       if (link) canvas->Font()->SetStyle(style);
       break;
     }

@@ -1,5 +1,5 @@
-// Narrows a canvas's clipping to a rectangle (logical coordinates) for the scope's lifetime and puts the
-// canvas's own clipping back after. GUI thread only.
+// ClipScope: narrows a DC's clipping to a rectangle for one scope and puts the DC's own clipping back at
+// its end, also when the drawing throws. GUI thread only.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 
 namespace ui {
 
+// The rectangle is in logical coordinates.
 class ClipScope {
  public:
   ClipScope(HDC dc, const fw::TRect& rect) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
