@@ -5,6 +5,7 @@
 
 #include "framework/controls/rich_edit.h"
 #include "framework/graphics/canvas.h"
+#include "ui/foundation/round_to_int.h"
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -13,7 +14,10 @@ namespace {
 
 constexpr int kTwipsPerInch = 1440;
 
-int ToTwips(int pixels, int pixelsPerInch) { return MulDiv(pixels, kTwipsPerInch, pixelsPerInch); }
+// Device pixels to twips, halves to even.
+int ToTwips(double pixels, int pixelsPerInch) {
+  return RoundToInt(pixels * kTwipsPerInch / static_cast<double>(pixelsPerInch));
+}
 
 }  // namespace
 
@@ -46,9 +50,10 @@ void TVxStringGrid::DrawRichTextCell(int col, int row, const fw::TRect& rect, fw
   LPtoDP(dc, corners, 2);
   const int ppiX = GetDeviceCaps(dc, LOGPIXELSX);
   const int ppiY = GetDeviceCaps(dc, LOGPIXELSY);
+  if (ppiX <= 0 || ppiY <= 0) return;
   const fw::TPoint margin = CellMargin();
-  const int insetX = ToTwips(MulDiv(margin.X, ppiX, 96), ppiX);
-  const int insetY = ToTwips(MulDiv(margin.Y, ppiY, 96), ppiY);
+  const int insetX = ToTwips(margin.X * ppiX / 96.0, ppiX);
+  const int insetY = ToTwips(margin.Y * ppiY / 96.0, ppiY);
   FORMATRANGE range{};
   range.hdc = dc;
   range.hdcTarget = dc;
