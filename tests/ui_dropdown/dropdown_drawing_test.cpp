@@ -10,6 +10,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
+#include "framework/rtl/arith.h"
 #include "framework/rtl/formatsettings.h"
 #include "tests/ui_dropdown/dropdown_test_support.h"
 #include "ui/dropdown/dropdown_drawing.h"
@@ -92,6 +93,15 @@ TEST(DropDownDrawing, StepGradientBandsAndTheirEnds) {
   EXPECT_EQ(single.Pixel(0, 0), 0x0000FF);
   EXPECT_EQ(single.Pixel(19, 19), 0x0000FF);
   EXPECT_EQ(single.Pixel(20, 20), fw::clWhite);
+
+  // 128 bands down 129 rows: one row each, the channel rising by round(i * 255 / 128), halves to even.
+  BitmapCanvas tall(10, 140);
+  DrawStepGradient(tall.Canvas(), fw::clBlack, fw::clWhite, false, fw::TRect{0, 0, 10, 129}, 128);
+  for (int i : {0, 1, 64, 127}) {
+    const int channel = static_cast<int>(fw::Round(i * 255.0 / 128));
+    EXPECT_EQ(tall.Pixel(5, i), static_cast<fw::TColor>(RGB(channel, channel, channel))) << "band " << i;
+  }
+  EXPECT_EQ(tall.Pixel(5, 129), fw::clWhite);  // the band edge stops at the reduced bottom + 1
 }
 
 TEST(DropDownDrawing, FilledRectWithAndWithoutEndColourAndBorder) {

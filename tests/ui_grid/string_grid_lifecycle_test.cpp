@@ -111,7 +111,7 @@ TEST_F(GridTest, OwnedObjectsAreMadeInOrderAndEachFreedOnce) {
       "+ColumnHeaders", "+SavedColWidths", "+FixedFont",  "+ActiveCellFont", "+RowHeaders",
       "+SwapList",      "+LookupItems",  "+SortIndexes",  "+RowIndexes",    "+UnsortWork",
       "+MergedColumns", "+DisjunctCells", "+DisjunctRowSelect", "+ModifiedRows", "+DisabledRows",
-      "+ControlList",   "+ProgressAppearance", "+SyncGrid", "+Balloon",     "+ShowModified",
+      "+BackGround",    "+ControlList",   "+ProgressAppearance", "+SyncGrid", "+Balloon",     "+ShowModified",
       "+ColumnOrder",   "+RowCheckBox",  "+IgnoredColumns", "+DistinctValues"};
   EXPECT_EQ(log, made);
   log.clear();

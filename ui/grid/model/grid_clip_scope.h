@@ -20,6 +20,9 @@ class ClipScope {
   ClipScope& operator=(const ClipScope&) = delete;
   ~ClipScope() { SelectClipRgn(dc_, hadClip_ ? saved_.Get() : nullptr); }
 
+  // Takes a rectangle out of the clipping as well.
+  void Exclude(const fw::TRect& rect) { ExcludeClipRect(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom); }
+
  private:
   HDC dc_;
   fw::GdiObject<HRGN> saved_;

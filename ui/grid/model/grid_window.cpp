@@ -29,9 +29,12 @@ void TVxStringGrid::ReadWheelSettings() {
 
 void TVxStringGrid::Loaded() {
   TBaseGrid::Loaded();
+  if (AutoSize) AutoSizeColumns(false, 4);
   requestedFixedRows_ = TBaseGrid::FixedRows();
   requestedFixedCols_ = TBaseGrid::FixedCols();
   rememberedDefaultRowHeight_ = DefaultRowHeight();
+  RowHeightLowerLimit = DefaultRowHeight();
+  ColWidthLowerLimit = 10;
   largestRowCount_ = RowCount();
   loadedOnce_ = true;
   fw::TGridOptions options = Options();
@@ -59,6 +62,8 @@ void TVxStringGrid::Invalidate() {
 
 void TVxStringGrid::Resize() {
   TBaseGrid::Resize();
+  // A gradient background spans the whole client area, so every cell's share of it moves.
+  if (backGround_->IsGradient() && backGround_->ColorTo() != kColorNotSet) Invalidate();
   UpdateScrollBarsAlways(false);
 }
 

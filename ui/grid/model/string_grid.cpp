@@ -57,6 +57,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   MakeOwned(disjunctRowSelect_, "DisjunctRowSelect", 0, 0);
   MakeOwned(modifiedRows_, "ModifiedRows", 0, 0);
   MakeOwned(disabledRows_, "DisabledRows", 0, 0);
+  MakeOwned(backGround_, "BackGround", this);
   MakeOwned(controlList_, "ControlList");
   MakeOwned(progressAppearance_, "ProgressAppearance")->OnChange = repaint;
   MakeOwned(syncGrid_, "SyncGrid", this);
@@ -121,6 +122,7 @@ TVxStringGrid::~TVxStringGrid() {
   FreeOwned(disjunctRowSelect_, "DisjunctRowSelect");
   FreeOwned(modifiedRows_, "ModifiedRows");
   FreeOwned(disabledRows_, "DisabledRows");
+  FreeOwned(backGround_, "BackGround");
   FreeOwned(controlList_, "ControlList");
   FreeOwned(progressAppearance_, "ProgressAppearance");
   FreeOwned(syncGrid_, "SyncGrid");

@@ -33,6 +33,7 @@
 #include "ui/grid/model/string_grid_types.h"
 #include "ui/grid/settings/balloon_settings.h"
 #include "ui/grid/settings/bands.h"
+#include "ui/grid/settings/cell_node_standin.h"
 #include "ui/grid/settings/column_size.h"
 #include "ui/grid/settings/control_look.h"
 #include "ui/grid/settings/grid_settings_owner.h"
@@ -44,10 +45,12 @@
 #include "ui/grid/settings/show_modified.h"
 #include "ui/grid/settings/size_while_typing.h"
 #include "ui/grid/settings/sync_grid.h"
+#include "ui/grid/view/background.h"
 #include "ui/grid/view/cell_draw_events.h"
 #include "ui/grid/view/cell_text_events.h"
 
 namespace fw {
+class TRichEdit;
 class TCustomForm;
 class TCustomImageList;
 class TPen;
@@ -63,6 +66,10 @@ using TColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, bool&
 using TRowSizeEvent = std::function<void(fw::TObject* Sender, int ARow, bool& Allow)>;
 // Sender, the cell, and the edit mask to use.
 using TGetEditMaskEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// What a cell renderer drew (a test seam): a name, the rectangle and a distinguishing number.
+using TCellPaintProbe = void (*)(const char* What, const fw::TRect& Where, int Value);
+// Sender, the column being sized and the width it is about to get, which the handler may change.
+using TUpdateColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, int& AWidth)>;
 
 class TVxStringGrid : public TBaseGrid,
                       public IGridSettingsOwner,
@@ -695,9 +702,9 @@ class TVxStringGrid : public TBaseGrid,
                                    int& height);
   // The grid's row-selection box that column 0 shows while MouseActions.HotmailRowSelect is on.
   TCellGraphic* RowCheckBox() { return rowCheckBox_.get(); }
-  // Not owned.
+  // Not owned; forgotten when the list is freed.
   fw::TCustomImageList* GridImages() const { return gridImages_; }
-  void SetGridImages(fw::TCustomImageList* value) { gridImages_ = value; }
+  void SetGridImages(fw::TCustomImageList* value);
   TSizeWhileTyping* SizeWhileTyping() { return sizeWhileTyping_.get(); }
   TColumnSize* ColumnSize() { return columnSize_.get(); }
   THTMLSettings* HTMLSettings() { return htmlSettings_.get(); }
@@ -763,6 +770,72 @@ class TVxStringGrid : public TBaseGrid,
   TColorSelectEvent OnColorSelect;
   TImageSelectEvent OnImageSelect;
 
+  // Auto-sizing: columns and rows sized to their content within the size limits. The lower limits become
+  // 10 and DefaultRowHeight once the grid is loaded; an upper limit of 0 means none.
+  int ColWidthLowerLimit = 0;
+  int ColWidthUpperLimit = 0;
+  int RowHeightLowerLimit = 0;
+  int RowHeightUpperLimit = 0;
+  // Sizing one column or row only ever enlarges it.
+  bool AutoSizeNoShrink = false;
+  // Every column (from FixedCols to before the fixed right columns unless includeFixed), then the extra.
+  void AutoSizeColumns(bool includeFixed, int extraWidth);
+  void AutoSizeCol(int col, int extraWidth);
+  void AutoSizeColInt(int col, bool growOnly);
+  void AutoSizeRow(int row, int extraHeight);
+  void AutoSizeRowInt(int row, bool growOnly);
+  // lines x (h + h / 8) + extra, h the height of "gh" in the font of cell (FixedCols, row).
+  void SizeRowToLines(int row, int lines, int extraHeight);
+  // Columns and rows together; rows only grow.
+  void AutoSizeCells(bool includeFixed, int extraWidth, int extraHeight);
+  // The most text lines of the row's cells, at least 1 (1 unless Multilinecells).
+  int MaxLinesInRow(int row);
+  // The cell inset on both sides.
+  int GetXMargins();
+  int GetYMargins();
+  // The width a column is about to get, offered to OnUpdateColumnSize.
+  virtual void UpdateColumnSize(int col, int& width);
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  // Cell renderers: the background picture, link display, the grid's image list and the glyph painters.
+  TBackGround* BackGround() { return backGround_.get(); }
+  void SetBackGround(TBackGround* value);
+  // The link display switches; URLShow and URLShowInText repaint on change, URLColor and URLFull while
+  // URLShow is on.
+  void SetURLShow(bool value);
+  void SetURLColor(fw::TColor value);
+  void SetURLFull(bool value);
+  void SetURLShowInText(bool value);
+  bool URLEdit = false;
+  // The image index of a ctImageList cell while GridImages is set; false otherwise.
+  bool GetCellImageIndex(int col, int row, int& index);
+  void SetCellImageIndex(int col, int row, int index);
+  void DrawCheckBoxGlyph(fw::TRect rect, bool checked, fw::TCheckBoxState checkState, bool triState,
+                         TControlStyle style, bool grayed, bool enabled);
+  // Count items of a radio group (one for a radio button); with index -1 the item equal to the cell text
+  // is on.
+  void DrawRadioGroup(fw::TCanvas* canvas, fw::TRect rect, bool upward, int zoom, TControlStyle style, int row,
+                      int col, bool selected, fw::TStrings* items, bool disabled, bool horizontal, int index,
+                      int count);
+  void DrawRichTextCell(int col, int row, const fw::TRect& rect, fw::TCanvas* canvas);
+  // The client area outside the cells, in the background picture or gradient.
+  void PaintBackGroundOutsideCells();
+  void DrawBackGroundFixed(const fw::TRect& rect);
+  void DrawBackGroundTiled(const fw::TRect& rect);
+  // Told of the glyphs, frames, themed parts and shapes the renderers draw (a test seam; null in the
+  // program): what was drawn, where, and a number that tells it apart (a style, state or colour).
+  static TCellPaintProbe CellPaintProbe;
+  // A selected rich-text cell keeps its own text colours.
+  bool SelectionRTFKeep = false;
+  // The grid's hidden rich-text renderer (none yet) and how a cell's text gets into it.
+  fw::TRichEdit* GetRichRenderer();
+  void LoadCellIntoRichEdit(int col, int row, fw::TRichEdit* richEdit);
+  // Forgets GridImages when it is freed.
+  void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
+  // Until the node work lands (node_painting_standin.cpp): the node settings and a row's tree-line shape.
+  TCellNode* CellNode();
+  int GetNodeLine(int row);
+
+
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
   // The owner form resized; subscribed at construction.
@@ -805,6 +878,30 @@ class TVxStringGrid : public TBaseGrid,
   bool CanShowFixedDropDown(int col);
   // Set by the editing code while a cell editor is shown: the paint frames the current cell.
   bool editorFrameShown_ = false;
+
+  // Cell renderers: a cell's graphic on its placed rectangle (which it may change for the steps after it)
+  // and the background picture inside a cell.
+  void DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::TRect& rect, TCellGraphic* graphic,
+                       TCellVAlign vAlign, fw::TGridDrawState state);
+  void DrawCellBackGroundFixed(fw::TCanvas* canvas, const fw::TRect& rect);
+  void DrawCellBackGroundTiled(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect);
+  void DrawCellBackGroundGradient(fw::TCanvas* canvas, const fw::TRect& rect);
+  // The node glyph of a node row's column 0, and the tree lines of the other rows there.
+  void DrawNodeGlyph(fw::TCanvas* canvas, int row, const fw::TRect& rect, const TCellGraphic* graphic,
+                     fw::TGridDrawState state);
+  void DrawTreeLines(fw::TCanvas* canvas, int row, fw::TRect& rect);
+  // The width of the text the text step drew in the cell being painted (+ 2; 0 for none).
+  int drawnTextWidth_ = 0;
+  void KeepDrawnTextWidth(int width);
+  // The cell's number for a graphic; a text that is no number reads as 0.
+  int CellIntegerOrZero(int realCol, int row);
+  double CellFloatOrZero(int realCol, int row);
+  void DrawRotatedCellText(fw::TCanvas* canvas, int realCol, int row, const fw::TRect& cell, int angle);
+  void DrawCellButton(fw::TCanvas* canvas, int realCol, int row, const fw::TRect& cell, const fw::TRect& inner,
+                      const fw::TRect& placed, TCellGraphic* graphic, bool canEdit);
+  void DrawCellProgress(fw::TCanvas* canvas, int realCol, int row, fw::TRect rect, TCellGraphic* graphic);
+  void PaintCellBackGroundPicture(fw::TCanvas* canvas, int col, int realCol, int row, const fw::TRect& r,
+                                  fw::TGridDrawState state, bool fixed);
 
  private:
   // Makes an owned object and tells the probe.
@@ -972,6 +1069,9 @@ class TVxStringGrid : public TBaseGrid,
   bool GroupingAutoCheckGroup();
   fw::TWinControl* GetColorDropDownEditor();
   fw::TWinControl* GetImageDropDownEditor();
+
+  // Cell renderers: the background settings
+  std::unique_ptr<TBackGround> backGround_;
 };
 
 }  // namespace ui
