@@ -42,7 +42,7 @@ TEST(GridUnitTest, TwoRunsPairUpAndTheStopUndoesWhatTheStartDid) {
   EXPECT_TRUE(OleRunsOnThisThread());
   EXPECT_TRUE(FocusWindowHookInstalled());
   EXPECT_NE(fw::GetClass("TVxStringGrid"), nullptr);
-  SetHintFontName("Tahoma");
+  GridHintFontName = "Tahoma";
 
   // A second run only counts.
   StartGridUnit();
@@ -50,13 +50,13 @@ TEST(GridUnitTest, TwoRunsPairUpAndTheStopUndoesWhatTheStartDid) {
   StopGridUnit();
   EXPECT_TRUE(OleRunsOnThisThread());
   EXPECT_TRUE(FocusWindowHookInstalled());
-  EXPECT_EQ(HintFontName(), "Tahoma");
+  EXPECT_EQ(GridHintFontName, "Tahoma");
 
   StopGridUnit();
   EXPECT_EQ(GridUnitStarts(), 0);
   EXPECT_FALSE(OleRunsOnThisThread());
   EXPECT_FALSE(FocusWindowHookInstalled());
-  EXPECT_EQ(HintFontName(), "");
+  EXPECT_EQ(GridHintFontName, "");
   // A stop without a start changes nothing.
   StopGridUnit();
   EXPECT_EQ(GridUnitStarts(), 0);

@@ -21,7 +21,6 @@ UINT cellsFormat = 0;
 UINT editDoneMessage = 0;
 UINT shiftFocusMessage = 0;
 bool comCtrlOK = false;
-std::string hintFontName;
 
 void RegisterGridClasses() {
   try {
@@ -55,7 +54,7 @@ void StopGridUnit() {
   if (oleStarted) ::OleUninitialize();
   oleStarted = false;
   RemoveFocusWindowHook();
-  hintFontName.clear();
+  GridHintFontName.clear();
 }
 
 int GridUnitStarts() { return starts; }
@@ -63,8 +62,6 @@ UINT GridCellsClipboardFormat() { return cellsFormat; }
 UINT GridEditDoneMessage() { return editDoneMessage; }
 UINT DTPShiftFocusMessage() { return shiftFocusMessage; }
 bool ComCtrlOK() { return comCtrlOK; }
-const std::string& HintFontName() { return hintFontName; }
-void SetHintFontName(const std::string& name) { hintFontName = name; }
 
 bool VisualStylesInUse() {
   const TWindowsVersion version = GridWindowsVersion();

@@ -30,8 +30,7 @@ UINT DTPShiftFocusMessage();
 bool ComCtrlOK();
 
 // The font name the grid sets before a hint shows; the HTML hint window draws with it.
-const std::string& HintFontName();
-void SetHintFontName(const std::string& name);
+extern std::string GridHintFontName;
 
 // Windows 5.1 or later, an active visual style and comctl32 6 or later: the grid's check box and button
 // draw the visual style's parts.
