@@ -90,8 +90,6 @@ TEST_F(SetterTest, WritersKeepTheirValueAndRepaintAsEachOneShould) {
        [](TVxStringGrid& g) { return g.ScrollWidth; }, 9, false},
       {"ScrollProportional", [](TVxStringGrid& g) { g.SetScrollProportional(true); },
        [](TVxStringGrid& g) { return g.ScrollProportional; }, true, false},
-      {"AutoSize", [](TVxStringGrid& g) { g.SetAutoSize(true); }, [](TVxStringGrid& g) { return g.AutoSize; },
-       true, false},
       {"AddRow", [](TVxStringGrid& g) { g.AddRow(); }, [](TVxStringGrid& g) { return g.RowCount(); }, 11, true},
   };
   for (const WriterCase& c : cases) {
@@ -108,6 +106,26 @@ TEST_F(SetterTest, WritersKeepTheirValueAndRepaintAsEachOneShould) {
   EXPECT_EQ(grid->VAlignmentFlag(), static_cast<UINT>(DT_TOP));
   EXPECT_EQ(grid->repaints, 0);
   grid->EndUpdate();
+}
+
+TEST_F(SetterTest, AutoSizeSizesTheColumnsOnlyOutsideLoading) {
+  auto* grid = Make<TVxStringGrid>(fw::TRect{0, 0, 300, 200});
+  const std::string wide(40, 'W');
+  grid->SetCells(0, 1, wide);
+  grid->SetCells(1, 1, wide);
+  const int fixedWidth = grid->ColWidths(0);
+  const int normalWidth = grid->ColWidths(1);
+
+  fw::BeginLoading(Form());
+  grid->SetAutoSize(true);
+  EXPECT_TRUE(grid->AutoSize);
+  EXPECT_EQ(grid->ColWidths(1), normalWidth);
+  grid->SetAutoSize(false);
+  fw::EndLoading(Form());
+
+  grid->SetAutoSize(true);
+  EXPECT_GT(grid->ColWidths(1), normalWidth);
+  EXPECT_EQ(grid->ColWidths(0), fixedWidth);  // fixed columns are not measured
 }
 
 TEST_F(SetterTest, HighlightColoursAreSharedByTheWholeProcess) {

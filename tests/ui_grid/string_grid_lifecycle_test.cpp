@@ -106,12 +106,13 @@ TEST_F(GridTest, OwnedObjectsAreMadeInOrderAndEachFreedOnce) {
   TVxStringGrid::OwnedObjectProbe = RecordOwnedObject;
   auto* grid = Make<TVxStringGrid>();
   const std::vector<std::string> made = {
-      "+SpareFont",     "+ControlLook",  "+Navigation",   "+Bands",         "+MouseActions",
+      "+SpareFont",     "+PrintSettings", "+HTMLSettings", "+ControlLook",  "+Navigation",
+      "+ColumnSize",    "+Bands",        "+SizeWhileTyping", "+MouseActions",
       "+ColumnHeaders", "+SavedColWidths", "+FixedFont",  "+ActiveCellFont", "+RowHeaders",
       "+SwapList",      "+LookupItems",  "+SortIndexes",  "+RowIndexes",    "+UnsortWork",
       "+MergedColumns", "+DisjunctCells", "+DisjunctRowSelect", "+ModifiedRows", "+DisabledRows",
-      "+ControlList",   "+ProgressAppearance", "+SyncGrid", "+Balloon",     "+ShowModified",
-      "+ColumnOrder",   "+IgnoredColumns", "+DistinctValues"};
+      "+BackGround",    "+ControlList",   "+ProgressAppearance", "+SyncGrid", "+Balloon",     "+ShowModified",
+      "+ColumnOrder",   "+RowCheckBox",  "+IgnoredColumns", "+DistinctValues"};
   EXPECT_EQ(log, made);
   log.clear();
   grid->Free();

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "ui/foundation/text_utils.h"
+#include "ui/grid/model/cell_graphic.h"
 
 namespace ui {
 
@@ -22,7 +23,11 @@ void FreeSlot(TBaseGrid* grid, int col, int row, std::unordered_set<fw::TObject*
     if (props == nullptr) return;  // not ours
     freed.insert(object);
     fw::TObject* graphic = props->GraphicObject;
-    if (withGraphic && graphic != nullptr && graphic->ClassName() == "TCellGraphic") graphic->Free();
+    // A shared graphic (a virtual or row check box) is only let go: its owner frees it.
+    const auto* cellGraphic = dynamic_cast<TCellGraphic*>(graphic);
+    if (withGraphic && cellGraphic != nullptr && graphic->ClassName() == "TCellGraphic" && !cellGraphic->Shared()) {
+      graphic->Free();
+    }
     props->Free();
   }
   grid->SetRawCellObject(col, row, nullptr);

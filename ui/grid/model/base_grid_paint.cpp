@@ -14,6 +14,7 @@
 #include "framework/graphics/gdi_handles.h"
 #include "ui/foundation/draw_utils.h"
 #include "ui/grid/model/base_grid.h"
+#include "ui/grid/model/clip_scope.h"
 
 namespace ui {
 
@@ -32,24 +33,6 @@ constexpr SelectionFace kFocusedFaces[3] = {
 };
 constexpr SelectionFace kUnfocusedFace{0xF8F8F8, 0xE5E5E5, kColorNotSet, kColorNotSet,
                                        0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
-
-// Narrows a canvas's clipping to a rectangle (logical coordinates) for the painter's lifetime and puts
-// the canvas's own clipping back after.
-class ClipScope {
- public:
-  ClipScope(HDC dc, const fw::TRect& rect) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
-    hadClip_ = GetClipRgn(dc_, saved_.Get()) == 1;
-    IntersectClipRect(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom);
-  }
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
-  ~ClipScope() { SelectClipRgn(dc_, hadClip_ ? saved_.Get() : nullptr); }
-
- private:
-  HDC dc_;
-  fw::GdiObject<HRGN> saved_;
-  bool hadClip_ = false;
-};
 
 }  // namespace
 

@@ -213,11 +213,7 @@ void TVxStringGrid::ButtonClick(int col, int row) {
 
 void TVxStringGrid::ExpandClick(int col, int row, bool expanded) {
   if (OnExpandClick) OnExpandClick(this, col, row, expanded);
-  const fw::TPoint base = BaseCellOf(col, row);
-  const TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
-  int height = DefaultRowHeight();
-  if (graphic != nullptr) height = expanded ? graphic->CellAngle : graphic->CellIndex;
-  SetRowHeights(row, height);
+  SetRowHeights(row, GetExpandHeight(col, row, expanded));
 }
 
 void TVxStringGrid::ComboCloseUp(fw::TGridCoord cell) {

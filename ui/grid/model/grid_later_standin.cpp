@@ -1,5 +1,5 @@
-// Stand-ins of string grid members that later work completes in place: adding rows, control cells, the
-// advance columns, change reports, cell editors and embedded controls.
+// Stand-ins of string grid members that later work completes in place: adding rows, the advance columns,
+// change reports, cell editors and embedded controls.
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -7,8 +7,6 @@ namespace ui {
 void TVxStringGrid::CanAddRow(bool&) {}
 
 void TVxStringGrid::AppendRow() {}
-
-bool TVxStringGrid::IsControlCell(int, int) { return false; }
 
 int TVxStringGrid::FirstAdvanceCol() { return FixedCols(); }
 

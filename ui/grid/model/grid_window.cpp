@@ -33,9 +33,12 @@ void TVxStringGrid::ReadWheelSettings() {
 
 void TVxStringGrid::Loaded() {
   TBaseGrid::Loaded();
+  if (AutoSize) AutoSizeColumns(false, 4);
   requestedFixedRows_ = TBaseGrid::FixedRows();
   requestedFixedCols_ = TBaseGrid::FixedCols();
   rememberedDefaultRowHeight_ = DefaultRowHeight();
+  RowHeightLowerLimit = DefaultRowHeight();
+  ColWidthLowerLimit = 10;
   largestRowCount_ = RowCount();
   loadedOnce_ = true;
   fw::TGridOptions options = Options();

@@ -28,9 +28,13 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
 
   // The settings objects, lists and fonts, in their fixed order.
   MakeOwned(spareFont_, "SpareFont");
+  MakeOwned(printSettings_, "PrintSettings", this);
+  MakeOwned(htmlSettings_, "HTMLSettings");
   MakeOwned(controlLook_, "ControlLook", this, this);
   MakeOwned(navigation_, "Navigation")->OnChange = [this](fw::TObject*) { EditorHook2(); };
+  MakeOwned(columnSize_, "ColumnSize", this);
   MakeOwned(bands_, "Bands")->OnChange = repaint;
+  MakeOwned(sizeWhileTyping_, "SizeWhileTyping");
   MakeOwned(mouseActions_, "MouseActions")->OnRepaint = [this](fw::TObject*) { RepaintHook(); };
   mouseActions_->OnChange = [this](fw::TObject*) { EditorHook1(); };
   MakeOwned(columnHeaders_, "ColumnHeaders")->OnChange = [this](fw::TObject*) { ColumnHeaderListChanged(); };
@@ -53,6 +57,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   MakeOwned(disjunctRowSelect_, "DisjunctRowSelect", 0, 0);
   MakeOwned(modifiedRows_, "ModifiedRows", 0, 0);
   MakeOwned(disabledRows_, "DisabledRows", 0, 0);
+  MakeOwned(backGround_, "BackGround", this);
   MakeOwned(controlList_, "ControlList");
   MakeOwned(progressAppearance_, "ProgressAppearance")->OnChange = repaint;
   MakeOwned(syncGrid_, "SyncGrid", this);
@@ -79,6 +84,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
   borderColor_ = platform_.WinXP ? 0xB99D7F : 0x808080;
   ScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
   MakeOwned(columnOrder_, "ColumnOrder", 0, 0);
+  MakeOwned(rowCheckBox_, "RowCheckBox");
   MakeOwned(ignoreColumns_, "IgnoredColumns", -1, -1);
   MakeOwned(distinctValues_, "DistinctValues");
   distinctValues_->SetSorted(true);
@@ -94,9 +100,13 @@ TVxStringGrid::~TVxStringGrid() {
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
   ReturnHiddenRowObjects();
   FreeOwned(spareFont_, "SpareFont");
+  FreeOwned(printSettings_, "PrintSettings");
+  FreeOwned(htmlSettings_, "HTMLSettings");
   FreeOwned(controlLook_, "ControlLook");
   FreeOwned(navigation_, "Navigation");
+  FreeOwned(columnSize_, "ColumnSize");
   FreeOwned(bands_, "Bands");
+  FreeOwned(sizeWhileTyping_, "SizeWhileTyping");
   FreeOwned(mouseActions_, "MouseActions");
   FreeOwned(columnHeaders_, "ColumnHeaders");
   FreeOwned(savedColWidths_, "SavedColWidths");
@@ -113,12 +123,14 @@ TVxStringGrid::~TVxStringGrid() {
   FreeOwned(disjunctRowSelect_, "DisjunctRowSelect");
   FreeOwned(modifiedRows_, "ModifiedRows");
   FreeOwned(disabledRows_, "DisabledRows");
+  FreeOwned(backGround_, "BackGround");
   FreeOwned(controlList_, "ControlList");
   FreeOwned(progressAppearance_, "ProgressAppearance");
   FreeOwned(syncGrid_, "SyncGrid");
   FreeOwned(balloon_, "Balloon");
   FreeOwned(showModified_, "ShowModified");
   FreeOwned(columnOrder_, "ColumnOrder");
+  FreeOwned(rowCheckBox_, "RowCheckBox");
   FreeOwned(ignoreColumns_, "IgnoredColumns");
   FreeOwned(distinctValues_, "DistinctValues");
 }

@@ -23,6 +23,7 @@
 #include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
 #include "ui/grid/model/cell_graphic.h"
+#include "ui/grid/model/cell_object_events.h"
 #include "ui/grid/model/editor_type.h"
 #include "ui/grid/model/form_resize_hub.h"
 #include "ui/grid/model/grid_item.h"
@@ -33,17 +34,23 @@
 #include "ui/grid/model/string_grid_types.h"
 #include "ui/grid/settings/balloon_settings.h"
 #include "ui/grid/settings/bands.h"
+#include "ui/grid/settings/column_size.h"
 #include "ui/grid/settings/control_look.h"
 #include "ui/grid/settings/grid_settings_owner.h"
+#include "ui/grid/settings/html_settings.h"
 #include "ui/grid/settings/mouse_actions.h"
 #include "ui/grid/settings/navigation.h"
+#include "ui/grid/settings/print_settings.h"
 #include "ui/grid/settings/progress_appearance.h"
 #include "ui/grid/settings/show_modified.h"
+#include "ui/grid/settings/size_while_typing.h"
 #include "ui/grid/settings/sync_grid.h"
+#include "ui/grid/view/background.h"
 #include "ui/grid/view/cell_draw_events.h"
 #include "ui/grid/view/cell_text_events.h"
 
 namespace fw {
+class TRichEdit;
 class TCustomForm;
 class TCustomImageList;
 class TPen;
@@ -61,6 +68,10 @@ using TColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, bool&
 using TRowSizeEvent = std::function<void(fw::TObject* Sender, int ARow, bool& Allow)>;
 // Sender, the cell, and the edit mask to use.
 using TGetEditMaskEvent = std::function<void(fw::TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// What a cell renderer drew (a test seam): a name, the rectangle and a distinguishing number.
+using TCellPaintProbe = void (*)(const char* What, const fw::TRect& Where, int Value);
+// Sender, the column being sized and the width it is about to get, which the handler may change.
+using TUpdateColumnSizeEvent = std::function<void(fw::TObject* Sender, int ACol, int& AWidth)>;
 
 class TVxStringGrid : public TBaseGrid,
                       public IGridSettingsOwner,
@@ -285,7 +296,6 @@ class TVxStringGrid : public TBaseGrid,
   // Later work fills these: adding rows, control cells, update lock, change reports, cell editors.
   virtual void CanAddRow(bool& canAdd);
   void AppendRow();
-  bool IsControlCell(int col, int row);
   int FirstAdvanceCol();
   int VisibleFixedRightCols();
   void CellsChanged(const fw::TRect& cells);
@@ -622,17 +632,14 @@ class TVxStringGrid : public TBaseGrid,
   fw::TNotifyEvent OnRichEditSelectionChange;
   void RichEditSelectionChanged();
 
-  // Until their own work lands: cell graphics, repainting, rows, hidden-column maps, the version number
+  // Until their own work lands: repainting, rows, hidden-column maps, the version number
   // and the settings of the count and fixed-area writers
-  virtual TCellType GetCellType(int col, int row);
-  virtual TCellGraphic* GetCellGraphic(int col, int row);
   virtual void InsertRows(int row, int count, bool adjustControls = true);
   virtual void RemoveRows(int row, int count);
   void ClearRows(int row, int count);
   virtual void HideCellEditor();
   void UpdateVertScrollBar();
   void UpdateHorzScrollBar();
-  void SetScrollBarRange(int col, int row, TScrollBarRange range);
   void MoveFocusWindow();
   virtual std::uint32_t VersionAsNumber();
   bool FilterDropDownAuto = false;
@@ -743,8 +750,150 @@ class TVxStringGrid : public TBaseGrid,
   // With ActiveCellShow the headers, where the active cell is marked, repaint too.
   void SetSelection(const fw::TGridRect& rect);
   virtual void AddRow();
-  // Auto-sizing's entry the AutoSize writer calls (built with the auto-sizing work).
+
+  // Cell graphics, check boxes, radio groups and cell objects
+  virtual TCellType GetCellType(int col, int row);
+  virtual TCellGraphic* GetCellGraphic(int col, int row);
+  // A new, empty graphic for the cell; the one it held is freed first (a shared one only detached).
+  TCellGraphic* CreateCellGraphic(int col, int row);
+  bool RemoveCellGraphic(int col, int row);
+  bool RemoveCellGraphicOfType(int col, int row, TCellType kind);
+  // The room the graphic takes in the cell; (0, 0) without one.
+  virtual void GetCellGraphicSize(int col, int row, int& width, int& height);
+  virtual void GetPrintGraphicSize(int col, int row, int targetWidth, int targetHeight, double scale, int& width,
+                                   int& height);
+  // The grid's row-selection box that column 0 shows while MouseActions.HotmailRowSelect is on.
+  TCellGraphic* RowCheckBox() { return rowCheckBox_.get(); }
+  // Not owned; forgotten when the list is freed.
+  fw::TCustomImageList* GridImages() const { return gridImages_; }
+  void SetGridImages(fw::TCustomImageList* value);
+  TSizeWhileTyping* SizeWhileTyping() { return sizeWhileTyping_.get(); }
+  TColumnSize* ColumnSize() { return columnSize_.get(); }
+  THTMLSettings* HTMLSettings() { return htmlSettings_.get(); }
+  TPrintSettings* PrintSettings() { return printSettings_.get(); }
+  // Kind tests: false for a negative column or row and for a cell without a graphic; all but
+  // IsRadioButton and IsControlCell ask the base cell of a merged area.
+  bool IsCellOfKinds(int col, int row, fw::Set<TCellType> kinds);
+  bool IsRadio(int col, int row);
+  bool IsExpand(int col, int row);
+  bool IsRating(int col, int row);
+  bool IsScrollBarCell(int col, int row);
+  bool IsButton(int col, int row);
+  bool HasCheckBox(int col, int row);
+  bool IsRadioButton(int col, int row);
+  bool IsControlCell(int col, int row);
+  bool IsScrollBarActive(int col, int row);
+  // Readers: a cell of another kind gives false, -1, nil or the neutral value named.
+  bool CellHasComment(int col, int row, std::string& comment);
+  bool CellIsRotated(int col, int row, int& angle);
+  // (0, 0) without a graphic.
+  void GetCellMarker(int col, int row, int& position, int& length);
+  bool GetBalloonInfo(int col, int row, std::string& title, std::string& text, int& icon);
+  // 0x1FFFFFFF when the cell holds no shape.
+  fw::TColor GetShapeValue(int col, int row);
+  void SetShapeValue(int col, int row, fw::TColor value);
+  TIntList* GetCellImageIndexes(int col, int row);
+  // Cells sharing one bitmap or icon get equal keys; -1 for kinds without an image.
+  std::intptr_t GetCellImageKey(int col, int row);
+  // Radio groups and radio buttons.
+  bool GetRadioIndex(int col, int row, int& index);
+  bool SetRadioIndex(int col, int row, int index);
+  fw::TStrings* GetRadioItems(int col, int row);
+  void ToggleRadio(int col, int row, bool checkEditing);
+  bool SetRadioButtonState(int col, int row, bool checked);
+  void SetRadioButtonColumn(int col, int row);
+  virtual bool ToggleRadioButton(int col, int row, bool checkEditing);
+  // Check boxes of the five kinds; rows named realRow count hidden rows.
+  bool GetCheckBoxState(int col, int realRow, bool& state);
+  bool SetCheckBoxState(int col, int realRow, bool state);
+  bool ChangeCheckBoxState(int col, int row, bool state);
+  bool SetTriStateCheckBoxState(int col, int realRow, fw::TCheckBoxState state);
+  virtual bool ToggleCheckBox(int col, int row, bool checkEditing);
+  // Whether a client point hits the check-box glyph (anywhere in the cell without PreciseCheckBoxCheck).
+  bool IsInCheckBox(int col, int row, int x, int y);
+  virtual void CheckBoxChange(int col, int row, bool state);
+  // Push and expand buttons.
+  void SetButtonDown(int displayCol, int row, bool down);
+  fw::TRect GetCellGraphicRect(int displayCol, int row);
+  fw::TRect GetExpandRect(int col, int row);
+  bool ToggleExpand(int col, int row);
+  int GetExpandHeight(int col, int row, bool expanded);
+  // In-cell scroll bars: -1 and (-1, -1) for other cells.
+  void SetScrollBarPosition(int col, int row, int position);
+  int GetScrollBarPosition(int col, int row);
+  void SetScrollBarRange(int col, int row, TScrollBarRange range);
+  TScrollBarRange GetScrollBarRange(int col, int row);
+  // Events of cell objects.
+  virtual bool RatingChange(int col, int row, double& newRate);
+  virtual void ColorSelect();
+  virtual void ImageSelect();
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TRatingChangeEvent OnRatingChange;
+  TColorSelectEvent OnColorSelect;
+  TImageSelectEvent OnImageSelect;
+
+  // Auto-sizing: columns and rows sized to their content within the size limits. The lower limits become
+  // 10 and DefaultRowHeight once the grid is loaded; an upper limit of 0 means none.
+  int ColWidthLowerLimit = 0;
+  int ColWidthUpperLimit = 0;
+  int RowHeightLowerLimit = 0;
+  int RowHeightUpperLimit = 0;
+  // Sizing one column or row only ever enlarges it.
+  bool AutoSizeNoShrink = false;
+  // Every column (from FixedCols to before the fixed right columns unless includeFixed), then the extra.
   void AutoSizeColumns(bool includeFixed, int extraWidth);
+  void AutoSizeCol(int col, int extraWidth);
+  void AutoSizeColInt(int col, bool growOnly);
+  void AutoSizeRow(int row, int extraHeight);
+  void AutoSizeRowInt(int row, bool growOnly);
+  // lines x (h + h / 8) + extra, h the height of "gh" in the font of cell (FixedCols, row).
+  void SizeRowToLines(int row, int lines, int extraHeight);
+  // Columns and rows together; rows only grow.
+  void AutoSizeCells(bool includeFixed, int extraWidth, int extraHeight);
+  // The most text lines of the row's cells, at least 1 (1 unless Multilinecells).
+  int MaxLinesInRow(int row);
+  // The cell inset on both sides.
+  int GetXMargins();
+  int GetYMargins();
+  // The width a column is about to get, offered to OnUpdateColumnSize.
+  virtual void UpdateColumnSize(int col, int& width);
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  // Cell renderers: the background picture, link display, the grid's image list and the glyph painters.
+  TBackGround* BackGround() { return backGround_.get(); }
+  void SetBackGround(TBackGround* value);
+  // The link display switches; URLShow and URLShowInText repaint on change, URLColor and URLFull while
+  // URLShow is on.
+  void SetURLShow(bool value);
+  void SetURLColor(fw::TColor value);
+  void SetURLFull(bool value);
+  void SetURLShowInText(bool value);
+  bool URLEdit = false;
+  // The image index of a ctImageList cell while GridImages is set; false otherwise.
+  bool GetCellImageIndex(int col, int row, int& index);
+  void SetCellImageIndex(int col, int row, int index);
+  void DrawCheckBoxGlyph(fw::TRect rect, bool checked, fw::TCheckBoxState checkState, bool triState,
+                         TControlStyle style, bool grayed, bool enabled);
+  // Count items of a radio group (one for a radio button); with index -1 the item equal to the cell text
+  // is on.
+  void DrawRadioGroup(fw::TCanvas* canvas, fw::TRect rect, bool upward, int zoom, TControlStyle style, int row,
+                      int col, bool selected, fw::TStrings* items, bool disabled, bool horizontal, int index,
+                      int count);
+  void DrawRichTextCell(int col, int row, const fw::TRect& rect, fw::TCanvas* canvas);
+  // The client area outside the cells, in the background picture or gradient.
+  void PaintBackGroundOutsideCells();
+  void DrawBackGroundFixed(const fw::TRect& rect);
+  void DrawBackGroundTiled(const fw::TRect& rect);
+  // Told of the glyphs, frames, themed parts and shapes the renderers draw (a test seam; null in the
+  // program): what was drawn, where, and a number that tells it apart (a style, state or colour).
+  static TCellPaintProbe CellPaintProbe;
+  // A selected rich-text cell keeps its own text colours.
+  bool SelectionRTFKeep = false;
+  // The grid's hidden rich-text renderer (none yet) and how a cell's text gets into it.
+  fw::TRichEdit* GetRichRenderer();
+  void LoadCellIntoRichEdit(int col, int row, fw::TRichEdit* richEdit);
+  // Forgets GridImages when it is freed.
+  void Notification(fw::TComponent* AComponent, fw::TOperation Operation) override;
+
 
  protected:
   void PaintCellContent(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect, fw::TGridDrawState state) override;
@@ -790,6 +939,26 @@ class TVxStringGrid : public TBaseGrid,
   bool editorFrameShown_ = false;
   // Property writers and flat scroll bars: the floating footer's repaint
   void UpdateFloatingFooter() override;
+
+  // Cell renderers: a cell's graphic on its placed rectangle (which it may change for the steps after it)
+  // and the background picture inside a cell.
+  void DrawCellGraphic(fw::TCanvas* canvas, int col, int row, fw::TRect& rect, TCellGraphic* graphic,
+                       TCellVAlign vAlign, fw::TGridDrawState state);
+  void DrawCellBackGroundFixed(fw::TCanvas* canvas, const fw::TRect& rect);
+  void DrawCellBackGroundTiled(fw::TCanvas* canvas, int col, int row, const fw::TRect& rect);
+  void DrawCellBackGroundGradient(fw::TCanvas* canvas, const fw::TRect& rect);
+  // The width of the text the text step drew in the cell being painted (+ 2; 0 for none).
+  int drawnTextWidth_ = 0;
+  void KeepDrawnTextWidth(int width);
+  // The cell's number for a graphic; a text that is no number reads as 0.
+  int CellIntegerOrZero(int realCol, int row);
+  double CellFloatOrZero(int realCol, int row);
+  void DrawRotatedCellText(fw::TCanvas* canvas, int realCol, int row, const fw::TRect& cell, int angle);
+  void DrawCellButton(fw::TCanvas* canvas, int realCol, int row, const fw::TRect& cell, const fw::TRect& inner,
+                      const fw::TRect& placed, TCellGraphic* graphic, bool canEdit);
+  void DrawCellProgress(fw::TCanvas* canvas, int realCol, int row, fw::TRect rect, TCellGraphic* graphic);
+  void PaintCellBackGroundPicture(fw::TCanvas* canvas, int col, int realCol, int row, const fw::TRect& r,
+                                  fw::TGridDrawState state, bool fixed);
 
  private:
   // Makes an owned object and tells the probe.
@@ -938,6 +1107,28 @@ class TVxStringGrid : public TBaseGrid,
   void ApplyPlainLookColors(TGridLook Value);
   void SetPresetColors(fw::TColor activeFrom, fw::TColor activeTo, fw::TColor gridLines, fw::TColor fixedLines);
   int lastScheme_ = 10;
+
+  // Cell graphics and cell objects: the shared row check box, the option objects and what stands in for
+  // the node and grouping work
+  std::unique_ptr<TCellGraphic> rowCheckBox_;
+  fw::TCustomImageList* gridImages_ = nullptr;
+  std::unique_ptr<TSizeWhileTyping> sizeWhileTyping_;
+  std::unique_ptr<TColumnSize> columnSize_;
+  std::unique_ptr<THTMLSettings> htmlSettings_;
+  std::unique_ptr<TPrintSettings> printSettings_;
+  TCellGraphic* RealRowGraphic(int col, int realRow);
+  void RepaintRealRowCell(int col, int realRow);
+  void RecordCheckToggle(int col, int row, bool checked);
+  bool RowIsNode(int row);
+  int NodeSpanOf(int row);
+  bool IsNodeContracted(int row);
+  int ParentNodeRow(int row);
+  bool GroupingAutoCheckGroup();
+  fw::TWinControl* GetColorDropDownEditor();
+  fw::TWinControl* GetImageDropDownEditor();
+
+  // Cell renderers: the background settings
+  std::unique_ptr<TBackGround> backGround_;
 
   // Property writers, flat scroll bars and the metro strips: state
   void FreeMetroScrollControls();

@@ -1,12 +1,13 @@
 // The string grid's cell content, painted after the base painter filled the background and drew the grid
 // lines: the fixed cells' look, the modified-row bar, the always-visible editor buttons, the text, the
-// borders, the look's edges, OnDrawCell and OnCustomCellDraw, and the focus rectangle.
+// borders, the look's edges, the cell's graphic, OnDrawCell and OnCustomCellDraw, and the focus rectangle.
 #include <windows.h>
 
 #include "framework/controls/draw_text.h"
 #include "framework/graphics/canvas.h"
 #include "ui/foundation/draw_utils.h"
 #include "ui/foundation/theme_library.h"
+#include "ui/grid/model/grid_cell_draw.h"
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -46,7 +47,9 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   bool drawText = true;
   int graphicHeight = 0;
   int graphicWidth = 0;
-  GetCellGraphicLayout(realCol, row, graphicVAlign, graphicHAlign, drawText, graphicHeight, graphicWidth);
+  TCellGraphic* graphic =
+      GetCellGraphicLayout(realCol, row, graphicVAlign, graphicHAlign, drawText, graphicHeight, graphicWidth);
+  drawnTextWidth_ = 0;
 
   if (state.Contains(fw::gdSelected) && !state.Contains(fw::gdFocused) && SelectionColor() == kColorNotSet) {
     canvas->Brush()->SetColor(fw::clHighlight);
@@ -74,6 +77,18 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
   const int rightEdge = r.Right;
   if (!fixed) PaintAlwaysVisibleButtons(canvas, col, row, r);
 
+  // A cell-draw object that paints the cell's background goes before the text.
+  IGridCellDraw* background = nullptr;
+  if (graphic != nullptr && graphic->CellType == ctInterface) {
+    background = dynamic_cast<IGridCellDraw*>(graphic->CellContent.Object());
+    if (background != nullptr && background->IsBackground()) {
+      fw::TRect grown{r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1};
+      DrawCellGraphic(canvas, col, row, grown, graphic, graphicVAlign, state);
+    } else {
+      background = nullptr;
+    }
+  }
+
   // The text step.
   if (drawText) DrawCellText(canvas, col, row, r, state);
 
@@ -96,6 +111,12 @@ void TVxStringGrid::PaintCellContent(fw::TCanvas* canvas, int col, int row, cons
       Line(canvas, r.Left - 1, r.Top - 1, r.Left - 1, r.Bottom + 1);
       Line(canvas, r.Right, r.Top - 1, r.Right, r.Bottom + 1);
     }
+  }
+
+  // The graphic, after the text so that it can stand beside it.
+  if (graphic != nullptr && background == nullptr) {
+    if (fixed) r.Top += 1;
+    DrawCellGraphic(canvas, col, row, r, graphic, graphicVAlign, state);
   }
 
   if (OnDrawCell) {

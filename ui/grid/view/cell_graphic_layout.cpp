@@ -30,7 +30,7 @@ TCellGraphic* TVxStringGrid::GetCellGraphicLayout(int realCol, int row, TCellVAl
   switch (graphic->CellType) {
     case ctBitmap:
     case ctIcon:
-      SizeOf(dynamic_cast<fw::TGraphic*>(graphic->CellContent), width, height);
+      SizeOf(graphic->CellContent.As<fw::TGraphic>(), width, height);
       break;
     case ctImageList:
     case ctDataImage:
@@ -59,7 +59,7 @@ TCellGraphic* TVxStringGrid::GetCellGraphicLayout(int realCol, int row, TCellVAl
       break;
     case ctImages:
       if (fw::TCustomImageList* list = GetCellImageList(realCol, row); list != nullptr) {
-        const auto* indices = dynamic_cast<TIntList*>(graphic->CellContent);
+        const auto* indices = graphic->CellContent.As<TIntList>();
         const int count = indices != nullptr ? indices->Count() : 0;
         width = graphic->CellBoolean ? count * list->Width() : list->Width();
         height = graphic->CellBoolean ? list->Height() : count * list->Height();
@@ -67,11 +67,11 @@ TCellGraphic* TVxStringGrid::GetCellGraphicLayout(int realCol, int row, TCellVAl
       break;
     case ctPicture:
     case ctFilePicture:
-      if (const auto* picture = dynamic_cast<fw::TPicture*>(graphic->CellContent); picture != nullptr) {
+      if (const auto* picture = graphic->CellContent.As<fw::TPicture>(); picture != nullptr) {
         width = picture->Width();
         height = picture->Height();
       } else {
-        SizeOf(dynamic_cast<fw::TGraphic*>(graphic->CellContent), width, height);
+        SizeOf(graphic->CellContent.As<fw::TGraphic>(), width, height);
       }
       break;
     case ctButton:

@@ -1,7 +1,7 @@
 // The text step of a cell's content: selection colours, the text as shown (masked for passwords), the
-// fixed-cell inset, the disjunct-selection colours, the selection rectangle with its resize handle, and
-// the text itself by its kind (HTML, rich text, encoded Unicode or plain with links); and the control's
-// outer border frame.
+// fixed-cell inset, the disjunct-selection colours, the background picture, the selection rectangle with
+// its resize handle, and the text itself by its kind (HTML, rich text, encoded Unicode or plain with
+// links), keeping its width for a graphic beside it; and the control's outer border frame.
 #include <windows.h>
 
 #include "framework/controls/draw_text.h"
@@ -90,6 +90,9 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
     canvas->Font()->SetSize(canvas->Font()->Size() + ZoomLevel());
   }
 
+  // 7. The background picture, where the cell has no colour of its own.
+  PaintCellBackGroundPicture(canvas, col, realCol, row, r, state, fixed);
+
   // 8. The selection's outline on the sides of this cell that lie on its edges, and the resize handle.
   if (SelectionRectangle && !fixed) {
     const fw::TGridRect selection = Selection();
@@ -165,11 +168,20 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
       params.ThemeWindow = Handle();
       params.BiDiMode = UseRightToLeftAlignment() ? 1 : 0;
       DrawHTMLText(canvas, params);
+      if (graphic != nullptr) KeepDrawnTextWidth(params.TextWidth);
       break;
     }
-    case kCellRTF:
-      // Rich text is drawn by the rich-text renderer, which the grid does not have yet.
+    case kCellRTF: {
+      canvas->Pen()->SetColor(canvas->Brush()->Color());
+      if (!(state.Contains(fw::gdSelected) && !state.Contains(fw::gdFocused) && SelectionColor() == kColorNotSet)) {
+        canvas->FillRect(r);
+      }
+      canvas->Brush()->SetStyle(fw::bsClear);
+      DrawRichTextCell(realCol, row, r, canvas);
+      canvas->Brush()->SetStyle(fw::bsSolid);
+      canvas->Font()->SetColor(fw::clBlack);
       break;
+    }
     case kCellUnicode: {
       std::wstring wide;
       DecodeUnicodeText(text, wide);
@@ -205,10 +217,39 @@ void TVxStringGrid::DrawCellText(fw::TCanvas* canvas, int col, int row, const fw
       flags |= wordWrap || Multilinecells ? DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK
                                           : DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE;
       if (UseRightToLeftReading()) flags |= DT_RTLREADING;
+      if (graphic != nullptr) KeepDrawnTextWidth(fw::MeasureCanvasText(canvas, text, r.Width(), flags).cx);
       fw::DrawCanvasText(canvas, text, r, flags);
       if (link) canvas->Font()->SetStyle(style);
       break;
     }
+  }
+}
+
+void TVxStringGrid::KeepDrawnTextWidth(int width) { drawnTextWidth_ = width > 0 ? width + 2 : 0; }
+
+void TVxStringGrid::PaintCellBackGroundPicture(fw::TCanvas* canvas, int col, int realCol, int row,
+                                               const fw::TRect& r, fw::TGridDrawState state, bool fixed) {
+  TBackGround* back = BackGround();
+  const TBackGroundCells cells = back->Cells();
+  const bool covered = cells == bcAll || (fixed ? cells == bcFixed : cells == bcNormal);
+  const bool ownColor = GetCellBrushColor(realCol, row) != kColorNotSet;
+  const int line = GridLineWidth();
+  if (!back->Bitmap()->Empty() && !ownColor && covered && !(state.Contains(fw::gdSelected) && ShowSelection)) {
+    const fw::TRect area{r.Left - line + 1, r.Top - line + 1, r.Right, r.Bottom};
+    if (back->Display() == bdTile) {
+      DrawCellBackGroundTiled(canvas, col, row, area);
+    } else {
+      DrawCellBackGroundFixed(canvas, area);
+    }
+  }
+  if (!back->IsGradient()) return;
+  const TCellType type = GetCellType(realCol, row);
+  const bool control =
+      type == ctCheckBox || type == ctDataCheckBox || type == ctRadio || type == ctButton || type == ctRadioButton;
+  const bool unselected = !state.Contains(fw::gdSelected) || !ShowSelection ||
+                          (state.Contains(fw::gdFocused) && !Options().Contains(fw::goDrawFocusSelected));
+  if ((!ownColor || control) && covered && unselected) {
+    DrawCellBackGroundGradient(canvas, fw::TRect{r.Left - 1, r.Top - line, r.Right, r.Bottom + line - 1});
   }
 }
 

@@ -1,5 +1,5 @@
-// The string grid's paint: the cells through the base painter, the frame around a shown cell editor, and
-// the after-paint notification.
+// The string grid's paint: the cells through the base painter, the frame around a shown cell editor, the
+// background outside the cells and the after-paint notification.
 #include "framework/graphics/canvas.h"
 #include "ui/grid/model/string_grid.h"
 
@@ -18,7 +18,7 @@ void TVxStringGrid::Paint() {
     canvas->Rectangle(CellRectEx(Col(), Row()));
   }
   canvas->Pen()->SetColor(fw::clBlack);
-  // (The background picture outside the cells joins here with the background settings.)
+  if (!BackGround()->Bitmap()->Empty() || BackGround()->ColorTo() != kColorNotSet) PaintBackGroundOutsideCells();
   AfterPaint();
 }
 
