@@ -14,7 +14,8 @@
 
 namespace ui {
 
-enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
+// Scoped: the fill types' picture positions share some of these names.
+enum class TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
 enum TPrintBorders {
   pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround, pbAroundVertical, pbAroundHorizontal, pbCustom
 };
@@ -42,10 +43,10 @@ class TPrintSettings : public fw::TPersistent {
   fw::TStringList* TitleLines() const { return titleLines_.get(); }
   void SetTitleLines(fw::TStrings* value) { titleLines_->Assign(value); }
 
-  TPrintPosition Time = ppNone;
-  TPrintPosition Date = ppNone;
-  TPrintPosition PageNr = ppNone;
-  TPrintPosition Title = ppNone;
+  TPrintPosition Time = TPrintPosition::ppNone;
+  TPrintPosition Date = TPrintPosition::ppNone;
+  TPrintPosition PageNr = TPrintPosition::ppNone;
+  TPrintPosition Title = TPrintPosition::ppNone;
   std::string PageNumSep = "/";
   std::string DateFormat = "dd/mm/yyyy";
   TPrintBorders Borders = pbSingle;
