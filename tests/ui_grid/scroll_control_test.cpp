@@ -28,6 +28,9 @@ TEST(ScrollThumbTest, StartAndLengthAlongTheTrack) {
       {"footer rows", 200, 20, 20, 11, 1, 5, 21, 100, 38},
       // Halves to even: round(100 x 1 / 8 = 12.5) = 12.
       {"half", 100, 0, 0, 1, 0, 4, 8, 12, 50},
+      // Only fixed rows (N - F = 0) or none at all: no division, the thumb at the track's start.
+      {"only fixed rows", 100, 20, 0, 1, 1, 1, 1, 20, 80},
+      {"no rows", 100, 0, 0, 0, 0, 0, 0, 0, 100},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -116,6 +119,14 @@ TEST_F(ScrollStripTest, DraggingTheThumbScrollsInProportion) {
   EXPECT_FALSE(strip_->Dragging());
   Mouse(WM_MOUSEMOVE, at + 30);
   EXPECT_EQ(grid_->TopRow(), 1);
+
+  // A first row as tall as the strip leaves no track: the drag moves nothing rather than dividing by 0.
+  grid_->SetRowHeights(0, strip_->Height());
+  Mouse(WM_LBUTTONDOWN, strip_->Thumb().Start);
+  ASSERT_TRUE(strip_->Dragging());
+  Mouse(WM_MOUSEMOVE, strip_->Thumb().Start + 30);
+  EXPECT_EQ(grid_->TopRow(), 1);
+  Mouse(WM_LBUTTONUP, 0);
 }
 
 }  // namespace
