@@ -8,13 +8,13 @@
 #include "framework/controls/win_control.h"
 #include "framework/menus/menu.h"
 #include "ui/foundation/style_detection.h"
+#include "ui/grid/model/cell_properties.h"
 #include "ui/grid/model/grid_platform.h"
 
 namespace ui {
 
 namespace {
 
-constexpr fw::TColor kNotSet = 0x1FFFFFFF;
 constexpr int kDropDownWidth = 12;
 // The framework's notification that the colour scheme changed.
 constexpr UINT kSchemeChangedNotification = 0xB035;
@@ -341,13 +341,13 @@ void TVxGridButton::ApplyThemeColors() {
   const int scheme = IsWinXPOrLater() ? GetXPThemeColor() : 0;
   if (scheme == 0) {
     SetColor(fw::clBtnFace);
-    colorTo_ = kNotSet;
+    colorTo_ = kColorNotSet;
     ColorHot = 0xEED2C1;
-    ColorHotTo = kNotSet;
+    ColorHotTo = kColorNotSet;
     ColorDown = 0xE2B598;
-    ColorDownTo = kNotSet;
+    ColorDownTo = kColorNotSet;
     colorChecked_ = 0xE8E6E1;
-    colorCheckedTo_ = kNotSet;
+    colorCheckedTo_ = kColorNotSet;
     BorderDownColor = 0xC56A31;
     BorderHotColor = 0xC56A31;
   } else {
@@ -374,7 +374,7 @@ void TVxGridButton::ApplyThemeColors() {
     BorderDownColor = 0;
     BorderHotColor = 0;
   }
-  borderColor_ = kNotSet;
+  borderColor_ = kColorNotSet;
   rounded_ = false;
   flat_ = true;
   Invalidate();

@@ -9,6 +9,7 @@
 #include "framework/rtl/arith.h"
 #include "ui/foundation/style_detection.h"
 #include "ui/foundation/theme_library.h"
+#include "ui/grid/model/cell_properties.h"
 #include "ui/grid/settings/grid_button.h"
 #include "ui/grid/settings/grid_button_layout.h"
 
@@ -16,7 +17,6 @@ namespace ui {
 
 namespace {
 
-constexpr fw::TColor kNotSet = 0x1FFFFFFF;
 constexpr int kBands = 16;
 constexpr int kDropDownWidth = 12;
 
@@ -26,7 +26,7 @@ int Channel(COLORREF rgb, int shift) { return static_cast<int>((rgb >> shift) & 
 void SolidFace(fw::TCanvas* canvas, fw::TColor color, fw::TColor border, const fw::TRect& r, bool rounded) {
   canvas->Brush()->SetStyle(fw::bsSolid);
   canvas->Brush()->SetColor(color);
-  canvas->Pen()->SetColor(border == kNotSet ? color : border);
+  canvas->Pen()->SetColor(border == kColorNotSet ? color : border);
   if (rounded) {
     canvas->RoundRect(r.Left, r.Top, r.Right, r.Bottom, 8, 8);
   } else {
@@ -42,12 +42,12 @@ void RoundedFrame(fw::TCanvas* canvas, fw::TColor border, const fw::TRect& r) {
 
 // A fill with or without its "To" colour.
 void Face(fw::TCanvas* canvas, fw::TColor from, fw::TColor to, fw::TColor border, const fw::TRect& r, bool rounded) {
-  if (to == kNotSet) {
+  if (to == kColorNotSet) {
     SolidFace(canvas, from, border, r, rounded);
     return;
   }
-  DrawButtonGradient(canvas, from, to, rounded ? kNotSet : border, r);
-  if (rounded && border != kNotSet) RoundedFrame(canvas, border, r);
+  DrawButtonGradient(canvas, from, to, rounded ? kColorNotSet : border, r);
+  if (rounded && border != kColorNotSet) RoundedFrame(canvas, border, r);
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ void DrawButtonGradient(fw::TCanvas* canvas, fw::TColor from, fw::TColor to, fw:
     canvas->Brush()->SetColor(band.Color);
     canvas->Rectangle(rect.Left, rect.Top + band.Top, rect.Right, std::min(rect.Top + band.Bottom, rect.Bottom));
   }
-  if (border == kNotSet) return;
+  if (border == kColorNotSet) return;
   canvas->Brush()->SetStyle(fw::bsClear);
   canvas->Pen()->SetColor(border);
   canvas->Rectangle(rect);
@@ -99,7 +99,7 @@ void TVxGridButton::Paint() {
 
   const bool pressed = state_ == stPressed;
   const bool groupDown = state_ == stExclusive && down_;
-  if (groupDown && !(flat_ && hot)) Face(canvas, colorChecked_, colorCheckedTo_, kNotSet, r, false);
+  if (groupDown && !(flat_ && hot)) Face(canvas, colorChecked_, colorCheckedTo_, kColorNotSet, r, false);
   fw::TPoint offset{0, 0};
   if (!flat_ && (pressed || down_)) offset = fw::TPoint{1, 1};
   if (flat_ && hot && shaded_ && !pressed) offset = fw::TPoint{-1, -1};
@@ -120,19 +120,19 @@ void TVxGridButton::Paint() {
 void TVxGridButton::PaintFace(fw::TCanvas* canvas, fw::TRect& r, bool hot) {
   const bool pressed = state_ == stPressed;
   if (flat_) {
-    if (BorderDownColor == kNotSet || rounded_) r = fw::TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    if (BorderDownColor == kColorNotSet || rounded_) r = fw::TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     if (!hot) {
       if (style_ == tasCheck && down_) {
         Face(canvas, colorChecked_, colorCheckedTo_, BorderDownColor, r, false);
       } else {
-        if (colorTo_ != kNotSet) {
-          DrawButtonGradient(canvas, Color(), colorTo_, rounded_ ? kNotSet : (down_ ? BorderDownColor : borderColor_), r);
+        if (colorTo_ != kColorNotSet) {
+          DrawButtonGradient(canvas, Color(), colorTo_, rounded_ ? kColorNotSet : (down_ ? BorderDownColor : borderColor_), r);
         } else {
           canvas->Brush()->SetStyle(fw::bsSolid);
           canvas->Brush()->SetColor(Color());
           canvas->FillRect(r);
         }
-        if (borderColor_ != kNotSet) {
+        if (borderColor_ != kColorNotSet) {
           if (rounded_) {
             RoundedFrame(canvas, borderColor_, fw::TRect{r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1});
           } else {
@@ -157,7 +157,7 @@ void TVxGridButton::PaintFace(fw::TCanvas* canvas, fw::TRect& r, bool hot) {
       }
       Face(canvas, from, to, border, r, rounded_);
       if (dropDownButton_) {
-        canvas->Pen()->SetColor(border == kNotSet ? from : border);
+        canvas->Pen()->SetColor(border == kColorNotSet ? from : border);
         canvas->MoveTo(r.Right - kDropDownWidth, r.Top);
         canvas->LineTo(r.Right - kDropDownWidth, r.Bottom);
       }

@@ -29,6 +29,13 @@ using TFlatSBShowScrollBar = BOOL(WINAPI*)(HWND, int, BOOL);
 bool ShowsVertical(fw::TScrollStyle bars) { return bars == fw::ssVertical || bars == fw::ssBoth; }
 bool ShowsHorizontal(fw::TScrollStyle bars) { return bars == fw::ssHorizontal || bars == fw::ssBoth; }
 
+// The window's own range, page, position and track position of the bar.
+bool ReadScrollInfo(HWND window, int bar, SCROLLINFO& info) {
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  return ::GetScrollInfo(window, bar, &info) != FALSE;
+}
+
 }  // namespace
 
 fw::Service<FARPROC(const char*)> FlatScrollBarProc(&FindInComCtl);
@@ -70,19 +77,13 @@ void TVxStringGrid::FlatShowScrollBar(int bar, bool show) {
 void TVxStringGrid::SyncFlatVScrollBar() {
   if (!ShowsVertical(scrollBars_) || !flatScrollBarsOn_ || !HandleAllocated()) return;
   SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_ALL;
-  if (!::GetScrollInfo(Handle(), SB_VERT, &info)) return;
-  SetFlatScrollInfo(SB_VERT, info, true);
+  if (ReadScrollInfo(Handle(), SB_VERT, info)) SetFlatScrollInfo(SB_VERT, info, true);
 }
 
 void TVxStringGrid::SyncFlatHScrollBar() {
   if (!ShowsHorizontal(scrollBars_) || !flatScrollBarsOn_ || !HandleAllocated()) return;
   SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_ALL;
-  if (!::GetScrollInfo(Handle(), SB_HORZ, &info)) return;
-  SetFlatScrollInfo(SB_HORZ, info, true);
+  if (ReadScrollInfo(Handle(), SB_HORZ, info)) SetFlatScrollInfo(SB_HORZ, info, true);
 }
 
 void TVxStringGrid::UpdateFlatScrollBars() {
