@@ -9,6 +9,7 @@
 #include "framework/startup/modules.h"
 #include "ui/controls/menu_animation.h"
 #include "ui/foundation/foundation_modules.h"
+#include "ui/grid/settings/grid_unit.h"
 
 namespace trelvik {
 
@@ -29,6 +30,7 @@ int RunProgram() {
   ui::RegisterFoundationModules();
   net::RegisterSocketModules();
   ui::RegisterMenuModules();
+  ui::RegisterGridModules();
   fw::ModulesRunning modules;
   if (modulesBegin != 0) fw::TraceSpan(fw::TraceKind::kStartup, fw::kStartupModules, modulesBegin, fw::TraceNow());
   fw::TApplication application;

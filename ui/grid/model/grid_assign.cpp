@@ -1,5 +1,8 @@
 // Copying another string grid: settings first, then the settings objects, the counts and fixed areas,
 // sizes, headers and scroll settings, the cells last, so that every size lands on a line that exists.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -65,10 +68,30 @@ void TVxStringGrid::CopyFromGrid(fw::TPersistent* Source) {
   if (dynamic_cast<TVxStringGrid*>(Source) == nullptr) return;
 }
 
+// A changed type switches the flat bars and the metro strips; the bars' flat style is applied again in
+// every case.
 void TVxStringGrid::SetScrollType(TScrollType value) {
-  if (value == scrollType_) return;
-  scrollType_ = value;
-  if (value == ssFlat || value == ssEncarta) ApplyFlatScrollBarStyle();
+  if (value != scrollType_) {
+    scrollType_ = value;
+    if (value == ssFlat || value == ssEncarta) {
+      InitFlatScrollBars();
+      UpdateFlatScrollBars();
+    } else {
+      DoneFlatScrollBars();
+    }
+    if (HandleAllocated() && value == ssMetro) {
+      CreateMetroScrollControls();
+      SetScrollBars(fw::ssNone);
+    }
+    if (HandleAllocated() && value != ssMetro && (vertScrollControl_ != nullptr || horzScrollControl_ != nullptr)) {
+      FreeMetroScrollControls();
+      SetScrollBars(fw::ssBoth);
+    }
+  }
+  const int mode = FlatScrollBarStyle().Mode;
+  if (mode < 0) return;
+  SetFlatScrollProp(WSB_PROP_VSTYLE, mode, true);
+  SetFlatScrollProp(WSB_PROP_HSTYLE, mode, true);
 }
 
 }  // namespace ui

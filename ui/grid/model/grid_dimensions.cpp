@@ -13,7 +13,7 @@ void TVxStringGrid::SetRowCount(int value) {
   dataRowCount_ = RowCount();
   RepaintFloatingFooter();
   UpdateScrollBarsAlways(false);
-  if (scrollType_ != ssNormal) ApplyFlatScrollBarStyle();
+  if (scrollType_ != ssNormal) UpdateFlatScrollBars();
 }
 
 void TVxStringGrid::SetColCount(int value) {

@@ -39,6 +39,8 @@ bool InstallFocusWindowHook() {
   return focusHook != nullptr;
 }
 
+bool FocusWindowHookInstalled() { return focusHook != nullptr; }
+
 void RemoveFocusWindowHook() {
   if (focusHook == nullptr) return;
   ::UnhookWindowsHookEx(focusHook);

@@ -18,5 +18,6 @@ void SetFocusWindowGrid(TVxStringGrid* grid);
 // Installs the hook for the calling thread once; false when the system refuses it.
 bool InstallFocusWindowHook();
 void RemoveFocusWindowHook();
+bool FocusWindowHookInstalled();
 
 }  // namespace ui

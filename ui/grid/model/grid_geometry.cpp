@@ -99,24 +99,18 @@ TVxStringGrid::TFlatBarStyle TVxStringGrid::FlatScrollBarStyle() const {
 }
 
 void TVxStringGrid::ApplyFlatScrollBarStyle() {
-  if (!HandleAllocated()) return;
-  HMODULE comctl = GetModuleHandleA("COMCTL32.DLL");
-  if (comctl == nullptr) return;
-  using SetScrollProp = BOOL(WINAPI*)(HWND, UINT, INT_PTR, BOOL);
-  auto setProp = reinterpret_cast<SetScrollProp>(reinterpret_cast<void*>(GetProcAddress(comctl, "FlatSB_SetScrollProp")));
-  if (setProp == nullptr) return;
   const TFlatBarStyle style = FlatScrollBarStyle();
   if (style.Mode >= 0) {
-    setProp(Handle(), WSB_PROP_VSTYLE, style.Mode, FALSE);
-    setProp(Handle(), WSB_PROP_HSTYLE, style.Mode, FALSE);
+    SetFlatScrollProp(WSB_PROP_VSTYLE, style.Mode, true);
+    SetFlatScrollProp(WSB_PROP_HSTYLE, style.Mode, true);
   }
   if (style.Background != kColorNotSet) {
     const INT_PTR rgb = static_cast<INT_PTR>(fw::ColorToRGB(style.Background));
-    setProp(Handle(), WSB_PROP_VBKGCOLOR, rgb, FALSE);
-    setProp(Handle(), WSB_PROP_HBKGCOLOR, rgb, FALSE);
+    SetFlatScrollProp(WSB_PROP_VBKGCOLOR, rgb, true);
+    SetFlatScrollProp(WSB_PROP_HBKGCOLOR, rgb, true);
   }
-  setProp(Handle(), WSB_PROP_CXVSCROLL, style.Width, FALSE);
-  setProp(Handle(), WSB_PROP_CYHSCROLL, style.Width, TRUE);
+  SetFlatScrollProp(WSB_PROP_CXVSCROLL, style.Width, true);
+  SetFlatScrollProp(WSB_PROP_CYHSCROLL, style.Width, true);
 }
 
 void TVxStringGrid::UpdateFooterRow(int col) { UpdateFooter(col); }

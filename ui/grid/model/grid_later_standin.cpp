@@ -1,5 +1,5 @@
-// Stand-ins of string grid members that later work completes in place: adding rows, the
-// advance columns, change reports, cell editors, embedded controls and the metro scroll controls.
+// Stand-ins of string grid members that later work completes in place: adding rows, the advance columns,
+// change reports, cell editors and embedded controls.
 #include "ui/grid/model/string_grid.h"
 
 namespace ui {
@@ -18,7 +18,5 @@ void TVxStringGrid::UpdateCellControls(bool) {}
 
 void TVxStringGrid::ShowControlEditor(const std::string&, const std::string&, int, int, const fw::TRect&,
                                       const std::string&, const std::string&) {}
-
-void TVxStringGrid::CreateMetroScrollControls() {}
 
 }  // namespace ui

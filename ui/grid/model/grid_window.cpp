@@ -11,12 +11,16 @@ void TVxStringGrid::CreateWnd() {
   if (ComponentState().Contains(fw::csDestroying)) return;
   TBaseGrid::CreateWnd();
   if (Parent() == nullptr) return;
+  if (scrollType_ == ssMetro) CreateMetroScrollControls();
   // Ticks are handled by the grid's window procedure.
   SetTimer(Handle(), kGridTimer, 500, nullptr);
   // Visual styles are in use only where themes are active.
   platform_.WinXP = platform_.WinXP && GridThemeActive();
   ReadWheelSettings();
-  if (scrollType_ != ssNormal && !Loading()) ApplyFlatScrollBarStyle();
+  if (scrollType_ != ssNormal && !Loading()) {
+    InitFlatScrollBars();
+    UpdateFlatScrollBars();
+  }
 }
 
 void TVxStringGrid::ReadWheelSettings() {
@@ -48,7 +52,10 @@ void TVxStringGrid::Loaded() {
   }
   UpdateScrollBarsAlways(false);
   ResetColumnOrder();
-  if (AutoThemeAdapt) ThemeChanged();
+  if (AutoThemeAdapt) {
+    ThemeChanged();
+    if (HandleAllocated()) RegisterThemeWindow(true);
+  }
 }
 
 void TVxStringGrid::Invalidate() {

@@ -96,6 +96,7 @@ TVxStringGrid::TVxStringGrid(fw::TComponent* AOwner) : TBaseGrid(AOwner) {
 }
 
 TVxStringGrid::~TVxStringGrid() {
+  FreeMetroScrollControls();
   if (resizeForm_ != nullptr) TFormResizeHub::Unsubscribe(resizeForm_, resizeToken_);
   ReturnHiddenRowObjects();
   FreeOwned(spareFont_, "SpareFont");

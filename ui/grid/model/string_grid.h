@@ -18,6 +18,7 @@
 
 #include "components/input/wheel_grid.h"
 #include "framework/classes/stringlist.h"
+#include "framework/graphics/bitmap.h"
 #include "ui/foundation/control_style.h"
 #include "ui/foundation/hint_info.h"
 #include "ui/grid/model/base_grid.h"
@@ -57,6 +58,8 @@ class TPen;
 }
 
 namespace ui {
+
+class TScrollControl;
 
 // Told of every object the grid makes and frees, by name and in order (a test seam; null in the program).
 using TOwnedObjectProbe = void (*)(const char* Name, bool Made);
@@ -416,7 +419,7 @@ class TVxStringGrid : public TBaseGrid,
     int Width = 0;
   };
   TFlatBarStyle FlatScrollBarStyle() const;
-  // Hands the style to the common controls' flat bars (looked up by name; nothing without them).
+  // Hands the style to the flat bars through SetFlatScrollProp (nothing while the flat state is off).
   void ApplyFlatScrollBarStyle();
   void RepaintFloatingFooter();
   TColumnSizeEvent OnColumnSize;
@@ -688,6 +691,66 @@ class TVxStringGrid : public TBaseGrid,
   bool EnhTextSize = false;
   bool SelectionRectangle = false;
   bool SelectionResizer = false;
+  // Property writers, flat scroll bars, the metro strips and the small operations beside them
+  void SetShowDesignHelper(bool value);
+  void SetShowModified(TShowModified* value);
+  void SetBalloon(TBalloonSettings* value);
+  void SetProgressAppearance(TGridProgressAppearance* value);
+  void SetScrollBarAlways(TScrollBarAlways value);
+  // Drawn in column 0 of the current row; a write copies the bitmap and repaints that cell.
+  fw::TBitmap* RowIndicator() { return rowIndicator_.get(); }
+  void SetRowIndicator(fw::TBitmap* value);
+  // The colours are the HTML engine's, shared by every grid of the process.
+  void SetHighlightColor(fw::TColor value);
+  void SetHighlightTextColor(fw::TColor value);
+  bool Hovering = false;
+  // Registers the window with the theme notifier while on (at run time, with a window, not loading).
+  void SetAutoThemeAdapt(bool value);
+  void SetActiveCellShow(bool value);
+  void SetActiveCellColor(fw::TColor value);
+  void SetActiveCellColorTo(fw::TColor value);
+  void SetActiveCellFont(fw::TFont* value);
+  // kColorNotSet is stored but leaves the bars as they are.
+  void SetScrollColor(fw::TColor value);
+  void SetScrollWidth(int value);
+  void SetScrollProportional(bool value);
+  void SetSelectionColorTo(fw::TColor value);
+  void SetSelectionMirrorColor(fw::TColor value);
+  void SetSelectionMirrorColorTo(fw::TColor value);
+  void SetSelectionTextColor(fw::TColor value);
+  void SetSelectionColorMixer(bool value);
+  void SetSelectionRectangle(bool value);
+  void SetSelectionResizer(bool value);
+  // Kept within 0..100.
+  void SetSelectionColorMixerFactor(int value);
+  void SetShowSelection(bool value);
+  int MaxEditLength() const { return maxEditLength_; }
+  void SetMaxEditLength(int value);
+  void SetVAlignment(TVAlignment value);
+  // The text-drawing flag VAlignment stands for: DT_TOP, DT_VCENTER or DT_BOTTOM.
+  UINT VAlignmentFlag() const { return vAlignmentFlag_; }
+  // On (not while loading): every column sized to its content, 10 pixels extra, fixed columns unmeasured.
+  void SetAutoSize(bool value);
+  void SetFlat(bool value);
+  // The common controls' flat scroll bars, each function looked up by name at every call
+  // (FlatScrollBarProc); without the library or the function nothing happens. The flat state is on from a
+  // successful InitFlatScrollBars to DoneFlatScrollBars, and the calls below it need it on.
+  bool FlatScrollBarsOn() const { return flatScrollBarsOn_; }
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  void SetFlatScrollInfo(int bar, const SCROLLINFO& info, bool redraw);
+  void SetFlatScrollProp(int index, INT_PTR value, bool redraw);
+  void FlatShowScrollBar(int bar, bool show);
+  void SyncFlatVScrollBar();
+  void SyncFlatHScrollBar();
+  // Style, colour and width, then each bar shown and synchronised while its rows (columns) do not fit.
+  void UpdateFlatScrollBars();
+  // The metro strips (nullptr unless ScrollType is ssMetro and the window exists).
+  TScrollControl* VertScrollControl() const { return vertScrollControl_; }
+  TScrollControl* HorzScrollControl() const { return horzScrollControl_; }
+  // With ActiveCellShow the headers, where the active cell is marked, repaint too.
+  void SetSelection(const fw::TGridRect& rect);
+  virtual void AddRow();
 
   // Cell graphics, check boxes, radio groups and cell objects
   virtual TCellType GetCellType(int col, int row);
@@ -878,6 +941,8 @@ class TVxStringGrid : public TBaseGrid,
   bool CanShowFixedDropDown(int col);
   // Set by the editing code while a cell editor is shown: the paint frames the current cell.
   bool editorFrameShown_ = false;
+  // Property writers and flat scroll bars: the floating footer's repaint
+  void UpdateFloatingFooter() override;
 
   // Cell renderers: a cell's graphic on its placed rectangle (which it may change for the steps after it)
   // and the background picture inside a cell.
@@ -1072,6 +1137,16 @@ class TVxStringGrid : public TBaseGrid,
 
   // Cell renderers: the background settings
   std::unique_ptr<TBackGround> backGround_;
+
+  // Property writers, flat scroll bars and the metro strips: state
+  void FreeMetroScrollControls();
+  void RegisterThemeWindow(bool on);
+  std::unique_ptr<fw::TBitmap> rowIndicator_;
+  int maxEditLength_ = 0;
+  UINT vAlignmentFlag_ = DT_TOP;
+  bool flatScrollBarsOn_ = false;
+  TScrollControl* vertScrollControl_ = nullptr;
+  TScrollControl* horzScrollControl_ = nullptr;
 };
 
 }  // namespace ui
