@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
+#include "framework/controls/control_types.h"
 #include "framework/rtl/intconv.h"
 #include "framework/services/keystate.h"
 #include "ui/dropdown/dropdown_form.h"
@@ -64,12 +66,14 @@ void TVxTrackBarDropDown::SetPageSize(int Value) {
 
 void TVxTrackBarDropDown::CreateDropDownForm() {
   TVxCustomDropDown::CreateDropDownForm();
-  if (DropDownForm() == nullptr) return;
-  if (trackBar_ == nullptr) {
-    trackBar_ = fw::Create<fw::TTrackBar>(this);
-    trackBar_->SetParent(DropDownForm());
-    trackBar_->SetBounds(0, 0, trackBar_->Width(), kTrackBarHeight);
-  }
+  if (trackBar_ != nullptr) trackBar_->OnChange = [this](fw::TObject*) { TrackBarChange(); };
+}
+
+void TVxTrackBarDropDown::CreateTrackBar() {
+  if (trackBar_ != nullptr || DropDownForm() == nullptr) return;
+  trackBar_ = fw::Create<fw::TTrackBar>(this);
+  trackBar_->SetParent(DropDownForm());
+  trackBar_->SetBounds(0, 0, trackBar_->Width(), kTrackBarHeight);
   trackBar_->OnChange = [this](fw::TObject*) { TrackBarChange(); };
 }
 
@@ -88,13 +92,21 @@ void TVxTrackBarDropDown::CopyRange() {
 void TVxTrackBarDropDown::BeforeDropDown() {
   TVxCustomDropDown::BeforeDropDown();
   if (DropDownForm() != nullptr) DropDownForm()->SetCancelOnDeactivate(false);
+  CreateTrackBar();
   if (trackBar_ == nullptr) return;
+  // The range is copied without reporting: a position the old range clamps on the way is not the value.
+  const int position = position_;
+  fw::TNotifyEvent changed = std::exchange(trackBar_->OnChange, nullptr);
   CopyRange();
-  trackBar_->SetPosition(position_);
+  trackBar_->OnChange = std::move(changed);
+  trackBar_->SetPosition(position);
+  position_ = trackBar_->Position();
   trackBar_->SetPageSize(pageSize_);
   trackBar_->SetFrequency(frequency_);
-  trackBar_->SetBounds(trackBar_->Left(), trackBar_->Top(), Width(), trackBar_->Height());
+  // Placed first: the pop-up then takes its size from the track bar, as wide as the control.
   SetControl(trackBar_);
+  trackBar_->SetAlign(fw::alNone);
+  trackBar_->SetBounds(trackBar_->Left(), trackBar_->Top(), Width(), kTrackBarHeight);
 }
 
 void TVxTrackBarDropDown::TrackBarChange() {

@@ -2,9 +2,10 @@
 // number also changes without opening the pop-up: Up lowers and Down raises it by Frequency (never
 // leaving Min..Max), and dragging the mouse sideways over the edit moves it by one per PageSize pixels.
 //
-// The track bar is made with the pop-up and filled from Min, Max, Position, PageSize and Frequency at every
-// opening; from then on it keeps Position, Min and Max within its range. Before the first opening the
-// values are stored as given. A move of the track bar writes the number into the edit unformatted and fires
+// The track bar is made at the first opening (the pop-up form itself exists from construction) and filled
+// from Min, Max, Position, PageSize and Frequency at every opening; from then on it keeps Position, Min and
+// Max within its range. Before the first opening the values are stored as given, and keys and dragging
+// change Position without showing it in the text. A move of the track bar writes the number into the edit unformatted and fires
 // OnTrackChange. A close by deactivation keeps the number. GUI thread only.
 #pragma once
 
@@ -49,6 +50,8 @@ class TVxTrackBarDropDown : public TVxCustomDropDown {
   void MouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) override;
 
  private:
+  // Makes the track bar in the pop-up form once.
+  void CreateTrackBar();
   void TrackBarChange();
   // Min and Max into the track bar in the order its refusal of a crossed range cannot defeat.
   void CopyRange();
