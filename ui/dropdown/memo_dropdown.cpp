@@ -68,8 +68,12 @@ void TVxMemoDropDown::HideDropDown(bool Cancel) {
   // The focus coming back while the pop-up closes must not open it again.
   const bool autoDrop = std::exchange(autoDrop_, false);
   try {
-    if (Cancel && memo_ != nullptr && DroppedDown()) memo_->Lines()->SetText(memoText_->Text());
+    const bool open = DropDownForm() != nullptr && DropDownForm()->Visible();
+    if (Cancel && memo_ != nullptr && open) memo_->Lines()->SetText(memoText_->Text());
     TVxCustomDropDown::HideDropDown(Cancel);
+    // The base puts back a text it remembers only from its own writes, which this control does not use:
+    // the edit shows the kept lines again instead.
+    if (Cancel && open) MemoTextChanged();
   } catch (...) {
     autoDrop_ = autoDrop;
     throw;
