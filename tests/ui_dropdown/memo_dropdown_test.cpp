@@ -141,11 +141,20 @@ TEST_F(MemoDropDownTest, AutoDropOpensOnFocusButNotWhenTheFocusComesBack) {
   memo->SetFocus();
   ProcessMessages();
   EXPECT_TRUE(memo->DroppedDown());
-  // Closing gives the focus back to the control, which must not open the pop-up again.
+  // The user works in the memo; closing gives the focus back to the control, which must not open the pop-up again.
+  memo->Memo()->SetFocus();
+  ProcessMessages();
+  ASSERT_EQ(GetFocus(), memo->Memo()->Handle());
   memo->CloseUp(false);
   ProcessMessages();
   EXPECT_FALSE(memo->DroppedDown());
   EXPECT_TRUE(memo->AutoDrop());
+  // Coming in again from elsewhere opens it again.
+  ASSERT_TRUE(Focus(other));
+  memo->SetFocus();
+  ProcessMessages();
+  EXPECT_TRUE(memo->DroppedDown());
+  memo->CloseUp(true);
 }
 
 }  // namespace
