@@ -6,13 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "framework/classes/collection.h"
-#include "framework/classes/events.h"
 #include "framework/graphics/picture.h"
+#include "ui/dropdown/notifying_collection.h"
 
 namespace ui {
 
-class TImageItem : public fw::TCollectionItem {
+class TImageItem : public TNotifyingItem {
  public:
   explicit TImageItem(fw::TCollection* Collection);
   ~TImageItem() override;
@@ -22,9 +21,9 @@ class TImageItem : public fw::TCollectionItem {
   void Assign(fw::TPersistent* Source) override;
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& Value);
+  void SetCaption(const std::string& Value) { StoreShown(caption_, Value); }
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int Value);
+  void SetImageIndex(int Value) { StoreShown(imageIndex_, Value); }
   // Owned; writing copies the given picture.
   fw::TPicture* Image() const { return image_.get(); }
   void SetImage(fw::TPicture* Value) { image_->Assign(Value); }
@@ -32,24 +31,16 @@ class TImageItem : public fw::TCollectionItem {
   void SetHint(const std::string& Value) { hint_ = Value; }
 
  private:
-  void NotifyChange();
-
   std::string caption_;
   int imageIndex_ = -1;
   std::unique_ptr<fw::TPicture> image_;
   std::string hint_;
 };
 
-class TImageItems : public fw::TCollection {
+// Owner: the drop-down (returned by GetOwner).
+class TImageItems : public TNotifyingItems<TImageItem> {
  public:
-  // Owner: the drop-down (returned by GetOwner).
-  explicit TImageItems(fw::TPersistent* Owner) : fw::TCollection(fw::ItemClass<TImageItem>(), Owner) {}
-  TImageItem* Add() { return static_cast<TImageItem*>(fw::TCollection::Add()); }
-  // EListError for an index outside the list.
-  TImageItem* Items(int Index) const { return static_cast<TImageItem*>(fw::TCollection::Items(Index)); }
-
-  // Sender: the collection.
-  fw::TNotifyEvent OnChange;
+  using TNotifyingItems<TImageItem>::TNotifyingItems;
 };
 
 }  // namespace ui

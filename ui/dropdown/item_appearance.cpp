@@ -4,14 +4,10 @@ namespace ui {
 
 namespace {
 
-// The twelve face colours a selection colour style loads.
-struct SelectionPreset {
-  fw::TColor colorHot, colorHotTo, colorMirrorHot, colorMirrorHotTo;
-  fw::TColor borderColorTop, borderColorBottom, borderColor, edgeColor;
-  fw::TColor colorSelected, colorSelectedTo, colorMirrorSelected, colorMirrorSelectedTo;
-};
+using FaceColors = TItemAppearance::FaceColors;
 
-constexpr SelectionPreset kPresets[3] = {
+// The face colours of selection colour styles 1, 2 and 3.
+constexpr FaceColors kPresets[3] = {
     {0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC, 0xF4FEFF, 0xCAF8FF, 0x8DD7D3, 0xC3D9DF, 0xA6FFFB, 0x04B9F4, 0x15C1FB,
      0x68E3F9},
     {0xFDF8F1, 0xFCEFD5, fw::clNone, fw::clNone, 0xFDFBF6, 0xFDF5E7, 0xFDDE99, 0xFCEDCB, 0xFAEEDE, 0xFAE3B4,
@@ -33,19 +29,7 @@ void TItemAppearance::SetSelectionColorStyle(int Value) {
   if (Value == selectionColorStyle_) return;
   selectionColorStyle_ = Value;
   if (Value < 1 || Value > 3) return;
-  const SelectionPreset& p = kPresets[Value - 1];
-  colorHot_ = p.colorHot;
-  colorHotTo_ = p.colorHotTo;
-  colorMirrorHot_ = p.colorMirrorHot;
-  colorMirrorHotTo_ = p.colorMirrorHotTo;
-  borderColorTop_ = p.borderColorTop;
-  borderColorBottom_ = p.borderColorBottom;
-  borderColor_ = p.borderColor;
-  edgeColor_ = p.edgeColor;
-  colorSelected_ = p.colorSelected;
-  colorSelectedTo_ = p.colorSelectedTo;
-  colorMirrorSelected_ = p.colorMirrorSelected;
-  colorMirrorSelectedTo_ = p.colorMirrorSelectedTo;
+  face_ = kPresets[Value - 1];
 }
 
 void TItemAppearance::Assign(fw::TPersistent* Source) {
@@ -54,18 +38,7 @@ void TItemAppearance::Assign(fw::TPersistent* Source) {
     fw::TPersistent::Assign(Source);
     return;
   }
-  colorHot_ = source->colorHot_;
-  colorHotTo_ = source->colorHotTo_;
-  colorMirrorHot_ = source->colorMirrorHot_;
-  colorMirrorHotTo_ = source->colorMirrorHotTo_;
-  borderColorTop_ = source->borderColorTop_;
-  borderColorBottom_ = source->borderColorBottom_;
-  borderColor_ = source->borderColor_;
-  edgeColor_ = source->edgeColor_;
-  colorSelected_ = source->colorSelected_;
-  colorSelectedTo_ = source->colorSelectedTo_;
-  colorMirrorSelected_ = source->colorMirrorSelected_;
-  colorMirrorSelectedTo_ = source->colorMirrorSelectedTo_;
+  face_ = source->face_;
   font_->Assign(source->font_.get());
   SetSelectionColorStyle(source->selectionColorStyle_);
   colorSelectedText_ = source->colorSelectedText_;

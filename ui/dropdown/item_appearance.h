@@ -33,60 +33,57 @@ class TItemAppearance : public fw::TPersistent {
   int SelectionColorStyle() const { return selectionColorStyle_; }
   void SetSelectionColorStyle(int Value);
 
-  fw::TColor BorderColor() const { return borderColor_; }
-  void SetBorderColor(fw::TColor Value) { borderColor_ = Value; }
-  fw::TColor BorderColorTop() const { return borderColorTop_; }
-  void SetBorderColorTop(fw::TColor Value) { borderColorTop_ = Value; }
-  fw::TColor BorderColorBottom() const { return borderColorBottom_; }
-  void SetBorderColorBottom(fw::TColor Value) { borderColorBottom_ = Value; }
+  fw::TColor BorderColor() const { return face_.borderColor; }
+  void SetBorderColor(fw::TColor Value) { face_.borderColor = Value; }
+  fw::TColor BorderColorTop() const { return face_.borderColorTop; }
+  void SetBorderColorTop(fw::TColor Value) { face_.borderColorTop = Value; }
+  fw::TColor BorderColorBottom() const { return face_.borderColorBottom; }
+  void SetBorderColorBottom(fw::TColor Value) { face_.borderColorBottom = Value; }
   fw::TColor BorderColorHot() const { return borderColorHot_; }
   void SetBorderColorHot(fw::TColor Value) { borderColorHot_ = Value; }
   fw::TColor BorderColorSelected() const { return borderColorSelected_; }
   void SetBorderColorSelected(fw::TColor Value) { borderColorSelected_ = Value; }
-  fw::TColor ColorHot() const { return colorHot_; }
-  void SetColorHot(fw::TColor Value) { colorHot_ = Value; }
-  fw::TColor ColorHotTo() const { return colorHotTo_; }
-  void SetColorHotTo(fw::TColor Value) { colorHotTo_ = Value; }
+  fw::TColor ColorHot() const { return face_.colorHot; }
+  void SetColorHot(fw::TColor Value) { face_.colorHot = Value; }
+  fw::TColor ColorHotTo() const { return face_.colorHotTo; }
+  void SetColorHotTo(fw::TColor Value) { face_.colorHotTo = Value; }
   fw::TColor ColorHotText() const { return colorHotText_; }
   void SetColorHotText(fw::TColor Value) { colorHotText_ = Value; }
-  fw::TColor ColorMirrorHot() const { return colorMirrorHot_; }
-  void SetColorMirrorHot(fw::TColor Value) { colorMirrorHot_ = Value; }
-  fw::TColor ColorMirrorHotTo() const { return colorMirrorHotTo_; }
-  void SetColorMirrorHotTo(fw::TColor Value) { colorMirrorHotTo_ = Value; }
-  fw::TColor ColorSelected() const { return colorSelected_; }
-  void SetColorSelected(fw::TColor Value) { colorSelected_ = Value; }
-  fw::TColor ColorSelectedTo() const { return colorSelectedTo_; }
-  void SetColorSelectedTo(fw::TColor Value) { colorSelectedTo_ = Value; }
-  fw::TColor ColorMirrorSelected() const { return colorMirrorSelected_; }
-  void SetColorMirrorSelected(fw::TColor Value) { colorMirrorSelected_ = Value; }
-  fw::TColor ColorMirrorSelectedTo() const { return colorMirrorSelectedTo_; }
-  void SetColorMirrorSelectedTo(fw::TColor Value) { colorMirrorSelectedTo_ = Value; }
+  fw::TColor ColorMirrorHot() const { return face_.colorMirrorHot; }
+  void SetColorMirrorHot(fw::TColor Value) { face_.colorMirrorHot = Value; }
+  fw::TColor ColorMirrorHotTo() const { return face_.colorMirrorHotTo; }
+  void SetColorMirrorHotTo(fw::TColor Value) { face_.colorMirrorHotTo = Value; }
+  fw::TColor ColorSelected() const { return face_.colorSelected; }
+  void SetColorSelected(fw::TColor Value) { face_.colorSelected = Value; }
+  fw::TColor ColorSelectedTo() const { return face_.colorSelectedTo; }
+  void SetColorSelectedTo(fw::TColor Value) { face_.colorSelectedTo = Value; }
+  fw::TColor ColorMirrorSelected() const { return face_.colorMirrorSelected; }
+  void SetColorMirrorSelected(fw::TColor Value) { face_.colorMirrorSelected = Value; }
+  fw::TColor ColorMirrorSelectedTo() const { return face_.colorMirrorSelectedTo; }
+  void SetColorMirrorSelectedTo(fw::TColor Value) { face_.colorMirrorSelectedTo = Value; }
   fw::TColor ColorSelectedText() const { return colorSelectedText_; }
   void SetColorSelectedText(fw::TColor Value) { colorSelectedText_ = Value; }
-  fw::TColor EdgeColor() const { return edgeColor_; }
-  void SetEdgeColor(fw::TColor Value) { edgeColor_ = Value; }
+  fw::TColor EdgeColor() const { return face_.edgeColor; }
+  void SetEdgeColor(fw::TColor Value) { face_.edgeColor = Value; }
   // Owned; writing copies the given font.
   fw::TFont* Font() const { return font_.get(); }
   void SetFont(fw::TFont* Value) { font_->Assign(Value); }
 
+ // The twelve colours a selection colour style sets.
+  struct FaceColors {
+    fw::TColor colorHot, colorHotTo, colorMirrorHot, colorMirrorHotTo;
+    fw::TColor borderColorTop, borderColorBottom, borderColor, edgeColor;
+    fw::TColor colorSelected, colorSelectedTo, colorMirrorSelected, colorMirrorSelectedTo;
+  };
+
  private:
   fw::TPersistent* owner_;
-  fw::TColor borderColor_ = fw::clNone;
-  fw::TColor borderColorTop_ = fw::clNone;
-  fw::TColor borderColorBottom_ = fw::clNone;
+  FaceColors face_{fw::clNone, fw::clNone, fw::clNone, fw::clNone, fw::clNone, fw::clNone,
+                   fw::clNone, fw::clNone, fw::clNone, fw::clNone, fw::clNone, fw::clNone};
   fw::TColor borderColorHot_ = fw::clNone;
   fw::TColor borderColorSelected_ = fw::clNone;
-  fw::TColor colorHot_ = fw::clNone;
-  fw::TColor colorHotTo_ = fw::clNone;
   fw::TColor colorHotText_ = fw::clBlack;
-  fw::TColor colorMirrorHot_ = fw::clNone;
-  fw::TColor colorMirrorHotTo_ = fw::clNone;
-  fw::TColor colorSelected_ = fw::clNone;
-  fw::TColor colorSelectedTo_ = fw::clNone;
-  fw::TColor colorMirrorSelected_ = fw::clNone;
-  fw::TColor colorMirrorSelectedTo_ = fw::clNone;
   fw::TColor colorSelectedText_ = fw::clBlack;
-  fw::TColor edgeColor_ = fw::clNone;
   std::unique_ptr<fw::TFont> font_;
   int selectionColorStyle_ = 0;
 };

@@ -3,7 +3,7 @@
 namespace ui {
 
 TSelectorItem::TSelectorItem(fw::TCollection* Collection)
-    : fw::TCollectionItem(Collection), image_(std::make_unique<fw::TPicture>()) {}
+    : TNotifyingItem(Collection), image_(std::make_unique<fw::TPicture>()) {}
 
 TSelectorItem::~TSelectorItem() = default;
 
@@ -18,29 +18,6 @@ void TSelectorItem::Assign(fw::TPersistent* Source) {
   SetImageIndex(source->ImageIndex());
   SetImage(source->Image());
   SetHint(source->Hint());
-}
-
-void TSelectorItem::NotifyChange() {
-  auto* items = dynamic_cast<TSelectorItems*>(Collection());
-  if (items != nullptr && items->OnChange) items->OnChange(items);
-}
-
-void TSelectorItem::SetCaption(const std::string& Value) {
-  if (caption_ == Value) return;
-  caption_ = Value;
-  NotifyChange();
-}
-
-void TSelectorItem::SetColor(fw::TColor Value) {
-  if (color_ == Value) return;
-  color_ = Value;
-  NotifyChange();
-}
-
-void TSelectorItem::SetImageIndex(int Value) {
-  if (imageIndex_ == Value) return;
-  imageIndex_ = Value;
-  NotifyChange();
 }
 
 }  // namespace ui

@@ -13,12 +13,11 @@
 
 #include <windows.h>
 
-#include "framework/classes/collection.h"
-#include "framework/classes/events.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/colors.h"
 #include "framework/graphics/geometry.h"
 #include "framework/graphics/picture.h"
+#include "ui/dropdown/notifying_collection.h"
 
 namespace ui {
 
@@ -30,7 +29,7 @@ using TDrawItemEvent = std::function<void(fw::TObject* Sender, fw::TCanvas* Canv
 // Replaces the measuring of the common item size.
 using TItemSizeEvent = std::function<void(fw::TObject* Sender, SIZE& ASize)>;
 
-class TSelectorItem : public fw::TCollectionItem {
+class TSelectorItem : public TNotifyingItem {
  public:
   explicit TSelectorItem(fw::TCollection* Collection);
   ~TSelectorItem() override;
@@ -41,11 +40,11 @@ class TSelectorItem : public fw::TCollectionItem {
 
   // The three setters store a changed value and fire the collection's OnChange.
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& Value);
+  void SetCaption(const std::string& Value) { StoreShown(caption_, Value); }
   fw::TColor Color() const { return color_; }
-  void SetColor(fw::TColor Value);
+  void SetColor(fw::TColor Value) { StoreShown(color_, Value); }
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int Value);
+  void SetImageIndex(int Value) { StoreShown(imageIndex_, Value); }
   // Owned; writing copies the given picture.
   fw::TPicture* Image() const { return image_.get(); }
   void SetImage(fw::TPicture* Value) { image_->Assign(Value); }
@@ -57,8 +56,6 @@ class TSelectorItem : public fw::TCollectionItem {
   void SetItemRect(const fw::TRect& Value) { rect_ = Value; }
 
  private:
-  void NotifyChange();
-
   std::string caption_;
   fw::TColor color_ = fw::clNone;
   int imageIndex_ = -1;
@@ -67,16 +64,10 @@ class TSelectorItem : public fw::TCollectionItem {
   fw::TRect rect_{};
 };
 
-class TSelectorItems : public fw::TCollection {
+// Owner: the selector (returned by GetOwner).
+class TSelectorItems : public TNotifyingItems<TSelectorItem> {
  public:
-  // Owner: the selector (returned by GetOwner).
-  explicit TSelectorItems(fw::TPersistent* Owner) : fw::TCollection(fw::ItemClass<TSelectorItem>(), Owner) {}
-  TSelectorItem* Add() { return static_cast<TSelectorItem*>(fw::TCollection::Add()); }
-  // EListError for an index outside the list.
-  TSelectorItem* Items(int Index) const { return static_cast<TSelectorItem*>(fw::TCollection::Items(Index)); }
-
-  // Sender: the collection.
-  fw::TNotifyEvent OnChange;
+  using TNotifyingItems<TSelectorItem>::TNotifyingItems;
 };
 
 }  // namespace ui
