@@ -3,7 +3,7 @@
 namespace ui {
 
 TDetailItem::TDetailItem(fw::TCollection* Collection)
-    : fw::TCollectionItem(Collection), image_(std::make_unique<fw::TPicture>()) {}
+    : TNotifyingItem(Collection), image_(std::make_unique<fw::TPicture>()) {}
 
 TDetailItem::~TDetailItem() = default;
 
@@ -17,23 +17,6 @@ void TDetailItem::Assign(fw::TPersistent* Source) {
   SetImageIndex(source->ImageIndex());
   SetImage(source->Image());
   SetNotes(source->Notes());
-}
-
-void TDetailItem::NotifyChange() {
-  auto* items = dynamic_cast<TDetailItems*>(Collection());
-  if (items != nullptr && items->OnChange) items->OnChange(items);
-}
-
-void TDetailItem::SetCaption(const std::string& Value) {
-  if (caption_ == Value) return;
-  caption_ = Value;
-  NotifyChange();
-}
-
-void TDetailItem::SetImageIndex(int Value) {
-  if (imageIndex_ == Value) return;
-  imageIndex_ = Value;
-  NotifyChange();
 }
 
 int TDetailItems::IndexOfCaption(const std::string& Text) const {

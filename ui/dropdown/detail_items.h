@@ -6,13 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "framework/classes/collection.h"
-#include "framework/classes/events.h"
 #include "framework/graphics/picture.h"
+#include "ui/dropdown/notifying_collection.h"
 
 namespace ui {
 
-class TDetailItem : public fw::TCollectionItem {
+class TDetailItem : public TNotifyingItem {
  public:
   explicit TDetailItem(fw::TCollection* Collection);
   ~TDetailItem() override;
@@ -22,9 +21,9 @@ class TDetailItem : public fw::TCollectionItem {
   void Assign(fw::TPersistent* Source) override;
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& Value);
+  void SetCaption(const std::string& Value) { StoreShown(caption_, Value); }
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int Value);
+  void SetImageIndex(int Value) { StoreShown(imageIndex_, Value); }
   // Owned; writing copies the given picture.
   fw::TPicture* Image() const { return image_.get(); }
   void SetImage(fw::TPicture* Value) { image_->Assign(Value); }
@@ -32,26 +31,18 @@ class TDetailItem : public fw::TCollectionItem {
   void SetNotes(const std::string& Value) { notes_ = Value; }
 
  private:
-  void NotifyChange();
-
   std::string caption_;
   int imageIndex_ = -1;
   std::unique_ptr<fw::TPicture> image_;
   std::string notes_;
 };
 
-class TDetailItems : public fw::TCollection {
+// Owner: the drop-down (returned by GetOwner).
+class TDetailItems : public TNotifyingItems<TDetailItem> {
  public:
-  // Owner: the drop-down (returned by GetOwner).
-  explicit TDetailItems(fw::TPersistent* Owner) : fw::TCollection(fw::ItemClass<TDetailItem>(), Owner) {}
-  TDetailItem* Add() { return static_cast<TDetailItem*>(fw::TCollection::Add()); }
-  // EListError for an index outside the list.
-  TDetailItem* Items(int Index) const { return static_cast<TDetailItem*>(fw::TCollection::Items(Index)); }
+  using TNotifyingItems<TDetailItem>::TNotifyingItems;
   // The first item whose caption equals Text exactly (letter case counts); -1 when none does.
   int IndexOfCaption(const std::string& Text) const;
-
-  // Sender: the collection.
-  fw::TNotifyEvent OnChange;
 };
 
 }  // namespace ui
