@@ -257,6 +257,36 @@ TEST_F(DetailDropDownTest, RowsListSizeAndOwnPainting) {
   detail->CloseUp(false);
 }
 
+TEST_F(DetailDropDownTest, APictureStandsLeftOrCentredWithoutACaption) {
+  Detail* detail = MakeDetail({"Pictured", ""});
+  fw::TBitmap bitmap;
+  bitmap.SetSize(10, 10);
+  bitmap.Canvas()->Brush()->SetColor(fw::clRed);
+  bitmap.Canvas()->FillRect(fw::TRect{0, 0, 10, 10});
+  fw::TPicture picture;
+  picture.SetBitmap(&bitmap);
+  detail->Items()->Items(0)->SetImage(&picture);
+  detail->Items()->Items(1)->SetImage(&picture);
+  Open(detail);
+  TCustomItemSelector* panel = detail->Selector()->Panel();
+  for (int index : {0, 1}) {
+    SCOPED_TRACE(index);
+    const fw::TRect r = panel->GetItemRect(index);
+    testing::BitmapCanvas paper(r.Right + 10, r.Bottom + 10);
+    panel->DrawItem(index, paper.Canvas());
+    const int middleY = r.Top + (r.Bottom - r.Top) / 2;
+    const int centreX = r.Left + (r.Right - r.Left) / 2;
+    if (index == 0) {
+      EXPECT_EQ(paper.Pixel(r.Left + 4, middleY), fw::clRed);
+      EXPECT_NE(paper.Pixel(centreX, middleY), fw::clRed);
+    } else {
+      EXPECT_NE(paper.Pixel(r.Left + 4, middleY), fw::clRed);
+      EXPECT_EQ(paper.Pixel(centreX, middleY), fw::clRed);
+    }
+  }
+  detail->CloseUp(false);
+}
+
 TEST_F(DetailDropDownTest, StylesReachTheItemAppearance) {
   Detail* detail = MakeDetail({});
   EXPECT_EQ(detail->ItemAppearance()->ColorHot(), 0xD7FFFD);

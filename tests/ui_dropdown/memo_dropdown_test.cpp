@@ -75,6 +75,9 @@ TEST_F(MemoDropDownTest, EscapeDropsTheEditedLinesAndAClickOutsideKeepsThem) {
   SetLines(memo, "one\r\ntwo");
   memo->SetMemoReadOnly(true);
   memo->SetMemoScrollBars(fw::ssVertical);
+  memo->SetMaxLength(40);
+  auto* menu = fw::Create<fw::TPopupMenu>(Form());
+  memo->SetMemoPopup(menu);
   TDropDownForm* form = Open(memo);
   ASSERT_TRUE(memo->DroppedDown());
   EXPECT_FALSE(form->CancelOnDeactivate());
@@ -82,6 +85,8 @@ TEST_F(MemoDropDownTest, EscapeDropsTheEditedLinesAndAClickOutsideKeepsThem) {
   EXPECT_EQ(memo->Memo()->Lines()->Text(), "one\r\ntwo\r\n");
   EXPECT_TRUE(memo->Memo()->ReadOnly());
   EXPECT_EQ(memo->Memo()->ScrollBars(), fw::ssVertical);
+  EXPECT_EQ(memo->Memo()->MaxLength(), 40);
+  EXPECT_EQ(memo->Memo()->PopupMenu(), menu);
   memo->SetMemoReadOnly(false);
   EXPECT_FALSE(memo->Memo()->ReadOnly());
 
