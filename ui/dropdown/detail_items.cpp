@@ -2,20 +2,13 @@
 
 namespace ui {
 
-TDetailItem::TDetailItem(fw::TCollection* Collection)
-    : TNotifyingItem(Collection), image_(std::make_unique<fw::TPicture>()) {}
-
-TDetailItem::~TDetailItem() = default;
-
 void TDetailItem::Assign(fw::TPersistent* Source) {
   auto* source = dynamic_cast<TDetailItem*>(Source);
   if (source == nullptr) {
     fw::TCollectionItem::Assign(Source);
     return;
   }
-  SetCaption(source->Caption());
-  SetImageIndex(source->ImageIndex());
-  SetImage(source->Image());
+  AssignPicture(*source);
   SetNotes(source->Notes());
 }
 
