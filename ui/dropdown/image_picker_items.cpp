@@ -2,20 +2,13 @@
 
 namespace ui {
 
-TImageItem::TImageItem(fw::TCollection* Collection)
-    : TNotifyingItem(Collection), image_(std::make_unique<fw::TPicture>()) {}
-
-TImageItem::~TImageItem() = default;
-
 void TImageItem::Assign(fw::TPersistent* Source) {
   auto* source = dynamic_cast<TImageItem*>(Source);
   if (source == nullptr) {
     fw::TCollectionItem::Assign(Source);
     return;
   }
-  SetCaption(source->Caption());
-  SetImageIndex(source->ImageIndex());
-  SetImage(source->Image());
+  AssignPicture(*source);
   SetHint(source->Hint());
 }
 
